@@ -1,0 +1,42 @@
+# The two set-up commands of a fresh Debian 12 machine, and a few helpers.
+#   make run    installs what is missing, builds Release and starts Vantry
+#   make test   installs what is missing, builds and runs every test
+#   make bench  builds Release and runs the benchmarks
+BUILD ?= build
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
+ARGS ?= --help
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+# Installs the Debian packages that are not there yet, as root or through sudo.
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD)
+
+run: build
+	./$(BUILD)/src/cli/vantry-cli $(ARGS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j 2
+
+bench: build
+	./$(BUILD)/bench/count_bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,51 @@
+// The one door from the engine to the window system. Everything the engine
+// needs from a screen (a message box and its answer, a dialog, a timer, the
+// clipboard, a cursor, processing waiting events) is a call here; the Qt layer
+// implements it for real, the tests with a scripted fake, the command line
+// tool with a silent stand-in.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace vantry {
+
+enum class MessageIcon { None, Information, Exclamation, Question, Stop };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A modal message box; returns the button the player chose.
+  virtual MessageAnswer message_box(const std::string& text, const std::string& caption,
+                                    MessageIcon icon, MessageButtons buttons) = 0;
+
+  // The wait cursor (true) or the arrow (false) over the main window and the button pane.
+  virtual void set_wait_cursor(bool waiting) = 0;
+
+  // The modeless busy dialog: created with its message (not yet visible), shown,
+  // destroyed. Its Cancel button calls on_cancel; the dialog stays up until destroyed.
+  virtual void create_busy_dialog(const std::string& message, std::function<void()> on_cancel) = 0;
+  virtual void show_busy_dialog() = 0;
+  virtual void destroy_busy_dialog() = 0;
+
+  // Window timers of the main window, by id. A timer repeats every interval_ms
+  // until it is killed; starting an id that runs restarts it with the new expiry.
+  virtual void start_timer(int id, int interval_ms, std::function<void()> on_expiry) = 0;
+  virtual void kill_timer(int id) = 0;
+
+  // Lets the window system deliver waiting events (paints, clicks on Cancel,
+  // timer expiries) and returns when the queue is empty.
+  virtual void process_pending_events() = 0;
+  // True once the player has asked the application to close.
+  virtual bool close_requested() const = 0;
+};
+
+// Processes waiting events on behalf of a long computation. A close request
+// that arrives meanwhile ends the program at once with exit code 0: there is
+// no safe point to unwind to from inside a search.
+void pump_events(Platform& platform);
+
+}  // namespace vantry

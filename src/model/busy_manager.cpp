@@ -1,0 +1,59 @@
+#include "model/busy_manager.h"
+
+#include "classlib/contract.h"
+#include "classlib/platform.h"
+
+namespace vantry {
+
+const BusyPhase& busy_phase(BusyToken token) {
+  for (const BusyPhase& phase : kBusyPhases) {
+    if (phase.token == token) return phase;
+  }
+  VANTRY_ASSERT(!"unknown busy token");
+  return kBusyPhases[0];
+}
+
+void BusyManager::start(BusyToken token, std::string_view message, int delayMs) {
+  if (my_owner != kBusyIdle) return;
+  my_owner = token;
+  my_cancelled = false;
+  my_platform.set_wait_cursor(true);
+  my_platform.create_busy_dialog(std::string(message), [this] { cancel(); });
+  my_dialog = true;
+  if (delayMs == 0) {
+    show();
+  } else {
+    my_delayPending = true;
+    my_platform.start_timer(kBusyDelayTimer, delayMs, [this] { show(); });
+  }
+}
+
+void BusyManager::show() {
+  if (my_owner == kBusyIdle) return;
+  if (my_delayPending) {
+    my_platform.kill_timer(kBusyDelayTimer);
+    my_delayPending = false;
+  }
+  my_platform.show_busy_dialog();
+}
+
+void BusyManager::end(BusyToken token) {
+  if (token != my_owner || token == kBusyIdle) return;
+  my_owner = kBusyIdle;
+  if (my_delayPending) {
+    my_platform.kill_timer(kBusyDelayTimer);
+    my_delayPending = false;
+  }
+  my_platform.set_wait_cursor(false);
+  if (my_dialog) {
+    my_platform.destroy_busy_dialog();
+    my_dialog = false;
+  }
+}
+
+bool BusyManager::cancelled() {
+  pump_events(my_platform);
+  return my_cancelled;
+}
+
+}  // namespace vantry

@@ -1,0 +1,24 @@
+#include "support/corpus.h"
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace vantry::testing {
+
+std::string corpus_path(const std::string& name) {
+  return std::string(VANTRY_CORPUS_DIR) + "/" + name;
+}
+
+std::vector<std::string> read_lines(const std::string& path) {
+  std::ifstream in(path);
+  EXPECT_TRUE(in.good()) << "cannot read " << path;
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace vantry::testing

@@ -1,0 +1,15 @@
+// Reads the shared puzzle corpora: one puzzle a line, 81 characters, digits
+// for givens and '.' or '0' for empty cells.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantry::testing {
+
+// The corpus folder beside the checkout.
+std::string corpus_path(const std::string& name);
+// The lines of a corpus file; an unreadable file fails the calling test.
+std::vector<std::string> read_lines(const std::string& path);
+
+}  // namespace vantry::testing

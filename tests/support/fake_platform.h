@@ -1,0 +1,106 @@
+// A scripted window system for headless tests. It records what the engine
+// asked for (message boxes with caption and icon, busy dialogs, timers,
+// cursors), answers message boxes from a queue, and runs scripted actions when
+// the engine lets waiting events through, as a real event loop would deliver
+// a click or a timer expiry at that moment.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "classlib/platform.h"
+
+namespace vantry::testing {
+
+struct RecordedMessage {
+  std::string text;
+  std::string caption;
+  MessageIcon icon;
+  MessageButtons buttons;
+};
+
+class FakePlatform : public Platform {
+ public:
+  // Message boxes.
+  std::deque<MessageAnswer> answers;  // taken in order; Ok/Yes-style default when empty
+  std::vector<RecordedMessage> messages;
+  MessageAnswer message_box(const std::string& text, const std::string& caption, MessageIcon icon,
+                            MessageButtons buttons) override {
+    messages.push_back({text, caption, icon, buttons});
+    if (!answers.empty()) {
+      const MessageAnswer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
+                                                                                 : MessageAnswer::Yes;
+  }
+
+  // Cursor and busy dialog.
+  bool wait_cursor = false;
+  int wait_cursor_changes = 0;
+  void set_wait_cursor(bool waiting) override {
+    wait_cursor = waiting;
+    ++wait_cursor_changes;
+  }
+  bool dialog_exists = false;
+  bool dialog_visible = false;
+  std::string dialog_message;
+  int dialogs_created = 0;
+  int dialogs_shown = 0;
+  std::function<void()> press_cancel;
+  void create_busy_dialog(const std::string& message, std::function<void()> on_cancel) override {
+    dialog_exists = true;
+    dialog_visible = false;
+    dialog_message = message;
+    press_cancel = std::move(on_cancel);
+    ++dialogs_created;
+  }
+  void show_busy_dialog() override {
+    dialog_visible = true;
+    ++dialogs_shown;
+  }
+  void destroy_busy_dialog() override {
+    dialog_exists = dialog_visible = false;
+    press_cancel = nullptr;
+  }
+
+  // Timers: running ones by id with their interval and expiry action.
+  struct Timer {
+    int interval_ms;
+    std::function<void()> on_expiry;
+  };
+  std::map<int, Timer> timers;
+  void start_timer(int id, int interval_ms, std::function<void()> on_expiry) override {
+    timers[id] = {interval_ms, std::move(on_expiry)};
+  }
+  void kill_timer(int id) override { timers.erase(id); }
+  bool timer_running(int id) const { return timers.count(id) != 0; }
+  // The timer's interval elapses once; false if it was not running.
+  bool fire_timer(int id) {
+    auto it = timers.find(id);
+    if (it == timers.end()) return false;
+    auto action = it->second.on_expiry;  // the action may kill or restart the timer
+    action();
+    return true;
+  }
+
+  // Event processing: each pass runs the actions scripted for it, in order.
+  int pumps = 0;
+  std::map<int, std::vector<std::function<void()>>> on_pump;  // by 1-based pass number
+  std::function<void()> on_every_pump;
+  bool close_was_requested = false;
+  void process_pending_events() override {
+    ++pumps;
+    if (auto it = on_pump.find(pumps); it != on_pump.end()) {
+      for (auto& action : it->second) action();
+    }
+    if (on_every_pump) on_every_pump();
+  }
+  bool close_requested() const override { return close_was_requested; }
+};
+
+}  // namespace vantry::testing
