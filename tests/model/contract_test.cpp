@@ -25,7 +25,7 @@ TEST(ContractDeathTest, IndexOutOfRange) {
   EXPECT_DEATH(list.reference(-1), "Assertion failed: i >= 0 && i < my_n");
   CellSet set;
   set.add(0, 0);
-  EXPECT_DEATH(set.row(1), "Assertion failed: i >= 0 && i < my_n, file src/model/cellset.cpp");
+  EXPECT_DEATH(set.row(1), "Assertion failed: i >= 0 && i < my_n, file src/model/cellset.h");
   EXPECT_DEATH(set.column(-1), "Assertion failed: i >= 0 && i < my_n");
 }
 
