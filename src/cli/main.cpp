@@ -1,6 +1,7 @@
 // vantry-cli: the engine from the command line, for scripts, soaks and
 // benchmarks. Puzzles are read one a line, 81 characters, digits for the
-// givens and '.' or '0' for empty cells.
+// givens and '.' or '0' for empty cells; blank lines and lines starting with
+// '#' are skipped, and any other line is answered "error: <reason>".
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -19,17 +20,20 @@ constexpr std::string_view kUsage =
     "          number of solutions (0, 1, or 2 for more than one) and, for a\n"
     "          puzzle with one solution, the solution\n";
 
-// A puzzle line into a State: '1'-'9' are givens, anything else an empty
-// cell. False when the line is not 81 characters.
-bool read_puzzle(std::string_view line, vantry::State& s) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  if (line.size() != 81) return false;
+// A puzzle line into a State: '1'-'9' are givens, '0' and '.' empty cells.
+// Returns the reason when the line is no puzzle, else an empty string.
+std::string read_puzzle(std::string_view line, vantry::State& s) {
+  if (line.size() != 81) return "expected 81 characters, found " + std::to_string(line.size());
   for (int i = 0; i < 81; ++i) {
     const char ch = line[i];
-    if (ch >= '1' && ch <= '9') s.set_answer_and_solution(i / 9, i % 9, ch - '0');
+    if (ch >= '1' && ch <= '9') {
+      s.set_answer_and_solution(i / 9, i % 9, ch - '0');
+    } else if (ch != '0' && ch != '.') {
+      return "unexpected character '" + std::string(1, ch) + "' at column " + std::to_string(i + 1);
+    }
   }
   s.mark_givens();
-  return true;
+  return {};
 }
 
 int count(std::istream& in) {
@@ -37,13 +41,13 @@ int count(std::istream& in) {
   vantry::BusyManager busy(platform);
   vantry::SolutionCounter counter(busy);
   counter.set_record_solution(true);
-  int line_number = 0;
   for (std::string line; std::getline(in, line);) {
-    ++line_number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line.front() == '#') continue;
     vantry::State s;
-    if (!read_puzzle(line, s)) {
-      std::cerr << "line " << line_number << ": not a puzzle of 81 characters\n";
-      return 1;
+    if (const std::string reason = read_puzzle(line, s); !reason.empty()) {
+      std::cout << "error: " << reason << '\n';
+      continue;
     }
     const int n = counter.n_solutions(s);
     std::cout << n;
