@@ -1,5 +1,7 @@
 #include "support/corpus.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,16 @@ std::vector<std::string> read_lines(const std::string& path) {
     if (!line.empty()) lines.push_back(line);
   }
   return lines;
+}
+
+std::vector<std::string> corpus_files() {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(VANTRY_CORPUS_DIR, error)) {
+    if (entry.is_regular_file() && entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace vantry::testing

@@ -11,5 +11,7 @@ namespace vantry::testing {
 std::string corpus_path(const std::string& name);
 // The lines of a corpus file; an unreadable file fails the calling test.
 std::vector<std::string> read_lines(const std::string& path);
+// The names of every puzzle file (*.txt) of the corpus folder, sorted.
+std::vector<std::string> corpus_files();
 
 }  // namespace vantry::testing
