@@ -36,6 +36,17 @@ class Platform {
   virtual void start_timer(int id, int interval_ms, std::function<void()> on_expiry) = 0;
   virtual void kill_timer(int id) = 0;
 
+  // The two modal hint dialogs. hint_dialog shows a Big hint on template 1501,
+  // 1502 or 1503 (the longer the explanation, the taller the template) and
+  // returns the number of the button that closed it: 6 Yes, 7 No, 2 Cancel.
+  // little_hint_dialog shows a Little or Medium hint on template 1504 and
+  // returns 6 (OK). In both, "Explain strategy" opens help_context and leaves
+  // the dialog open; section names the settings section keeping its placement.
+  virtual int hint_dialog(int template_id, const std::string& text, const std::string& title,
+                          int help_context, const std::string& section) = 0;
+  virtual int little_hint_dialog(const std::string& text, const std::string& title,
+                                 int help_context, const std::string& section) = 0;
+
   // Lets the window system deliver waiting events (paints, clicks on Cancel,
   // timer expiries) and returns when the queue is empty.
   virtual void process_pending_events() = 0;

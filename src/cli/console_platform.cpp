@@ -7,7 +7,11 @@ namespace vantry {
 
 MessageAnswer ConsolePlatform::message_box(const std::string& text, const std::string& caption,
                                            MessageIcon, MessageButtons buttons) {
-  std::cerr << caption << ": " << text << '\n';
+  if (my_quiet) {
+    my_lastMessage = text;
+  } else {
+    std::cerr << caption << ": " << text << '\n';
+  }
   switch (buttons) {
     case MessageButtons::Ok:
     case MessageButtons::OkCancel: return MessageAnswer::Ok;
@@ -15,6 +19,18 @@ MessageAnswer ConsolePlatform::message_box(const std::string& text, const std::s
     case MessageButtons::YesNoCancel: break;
   }
   return MessageAnswer::No;
+}
+
+int ConsolePlatform::hint_dialog(int template_id, const std::string& text,
+                                 const std::string& title, int, const std::string&) {
+  my_lastDialog = {template_id, title, text};
+  return 7;  // No
+}
+
+int ConsolePlatform::little_hint_dialog(const std::string& text, const std::string& title, int,
+                                        const std::string&) {
+  my_lastDialog = {1504, title, text};
+  return 6;  // OK
 }
 
 void ConsolePlatform::start_timer(int id, int interval_ms, std::function<void()> on_expiry) {

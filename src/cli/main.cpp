@@ -2,59 +2,87 @@
 // benchmarks. Puzzles are read one a line, 81 characters, digits for the
 // givens and '.' or '0' for empty cells; blank lines and lines starting with
 // '#' are skipped, and any other line is answered "error: <reason>".
+#include <charconv>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
 
-#include "cli/console_platform.h"
-#include "model/busy_manager.h"
-#include "model/n_solutions.h"
-#include "model/state.h"
+#include "cli/cli_commands.h"
+#include "strategy/strategy.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: vantry-cli count [FILE]\n"
-    "  count   for each puzzle (one a line, from FILE or standard input) print the\n"
-    "          number of solutions (0, 1, or 2 for more than one) and, for a\n"
-    "          puzzle with one solution, the solution\n";
+    "       vantry-cli steps [FILE]\n"
+    "       vantry-cli hint --level little|medium|big [FILE]\n"
+    "       vantry-cli soundness [--every N] CORPUS_DIR\n"
+    "  count      for each puzzle (one a line, from FILE or standard input) print the\n"
+    "             number of solutions (0, 1, or 2 for more than one) and, for a\n"
+    "             puzzle with one solution, the solution\n"
+    "  steps      for each puzzle print the moves the solving strategies make, one a\n"
+    "             line (\"<number> <strategy>: <actions>\"), then \"solved <grid>\" or\n"
+    "             \"stuck <grid>\" and an empty line\n"
+    "  hint       for each puzzle print the hint of that level as its dialog shows it:\n"
+    "             \"title: <strategy>\" and the text; a big hint adds the marked cells\n"
+    "             and the marked moves\n"
+    "  soundness  check every move of the strategies against the solutions in\n"
+    "             CORPUS_DIR/solutions (every N-th puzzle of each file, default all)\n"
+    "             and print how often each strategy fired\n";
 
-// A puzzle line into a State: '1'-'9' are givens, '0' and '.' empty cells.
-// Returns the reason when the line is no puzzle, else an empty string.
-std::string read_puzzle(std::string_view line, vantry::State& s) {
-  if (line.size() != 81) return "expected 81 characters, found " + std::to_string(line.size());
-  for (int i = 0; i < 81; ++i) {
-    const char ch = line[i];
-    if (ch >= '1' && ch <= '9') {
-      s.set_answer_and_solution(i / 9, i % 9, ch - '0');
-    } else if (ch != '0' && ch != '.') {
-      return "unexpected character '" + std::string(1, ch) + "' at column " + std::to_string(i + 1);
-    }
-  }
-  s.mark_givens();
-  return {};
+int usage_error(std::string_view problem) {
+  std::cerr << "vantry-cli: " << problem << '\n' << kUsage;
+  return 2;
 }
 
-int count(std::istream& in) {
-  vantry::ConsolePlatform platform;
-  vantry::BusyManager busy(platform);
-  vantry::SolutionCounter counter(busy);
-  counter.set_record_solution(true);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line.front() == '#') continue;
-    vantry::State s;
-    if (const std::string reason = read_puzzle(line, s); !reason.empty()) {
-      std::cout << "error: " << reason << '\n';
-      continue;
-    }
-    const int n = counter.n_solutions(s);
-    std::cout << n;
-    if (n == 1) std::cout << ' ' << std::string_view(counter.solution_text(), 81);
-    std::cout << '\n';
+// Runs a puzzle command on standard input, or on the file when one is named.
+template <typename Command>
+int on_input(int argc, char** argv, int first_operand, Command command) {
+  if (argc > first_operand + 1) return usage_error("too many arguments");
+  if (argc == first_operand) return command(std::cin);
+  std::ifstream file(argv[first_operand]);
+  if (!file) {
+    std::cerr << "vantry-cli: cannot open " << argv[first_operand] << '\n';
+    return 1;
   }
-  return 0;
+  return command(file);
+}
+
+int hint(int argc, char** argv) {
+  // vantry-cli hint --level LEVEL [FILE], or --level=LEVEL.
+  std::string_view level_word;
+  int next = 2;
+  if (argc > 2 && std::string_view(argv[2]) == "--level" && argc > 3) {
+    level_word = argv[3];
+    next = 4;
+  } else if (argc > 2 && std::string_view(argv[2]).starts_with("--level=")) {
+    level_word = std::string_view(argv[2]).substr(8);
+    next = 3;
+  }
+  int level = 0;
+  if (level_word == "little") level = vantry::kLittleHint;
+  if (level_word == "medium") level = vantry::kMediumHint;
+  if (level_word == "big") level = vantry::kBigHint;
+  if (level == 0) return usage_error("hint needs --level little, medium or big");
+  return on_input(argc, argv, next, [&](std::istream& in) {
+    return vantry::hint_command_cli(in, std::cout, level);
+  });
+}
+
+int soundness(int argc, char** argv) {
+  int stride = 1;
+  int next = 2;
+  if (argc > 3 && std::string_view(argv[2]) == "--every") {
+    const std::string_view n = argv[3];
+    const auto [end, error] = std::from_chars(n.data(), n.data() + n.size(), stride);
+    if (error != std::errc() || end != n.data() + n.size() || stride < 1) {
+      return usage_error("--every needs a positive number");
+    }
+    next = 4;
+  }
+  if (argc != next + 1) return usage_error("soundness needs the corpus folder");
+  return vantry::soundness_command(argv[next], stride, std::cout);
 }
 
 }  // namespace
@@ -66,14 +94,12 @@ int main(int argc, char** argv) {
   }
   const std::string_view command = argv[1];
   if (command == "count") {
-    if (argc < 3) return count(std::cin);
-    std::ifstream file(argv[2]);
-    if (!file) {
-      std::cerr << "vantry-cli: cannot open " << argv[2] << '\n';
-      return 1;
-    }
-    return count(file);
+    return on_input(argc, argv, 2, [](std::istream& in) { return vantry::count_command(in, std::cout); });
   }
-  std::cerr << "vantry-cli: unknown command '" << command << "'\n" << kUsage;
-  return 2;
+  if (command == "steps") {
+    return on_input(argc, argv, 2, [](std::istream& in) { return vantry::steps_command(in, std::cout); });
+  }
+  if (command == "hint") return hint(argc, argv);
+  if (command == "soundness") return soundness(argc, argv);
+  return usage_error("unknown command '" + std::string(command) + "'");
 }

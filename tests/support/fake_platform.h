@@ -39,6 +39,38 @@ class FakePlatform : public Platform {
                                                                                  : MessageAnswer::Yes;
   }
 
+  // Hint dialogs: recorded with everything they were given and answered from
+  // a queue of button numbers (Yes 6 for a Big hint, OK 6 for the other when empty).
+  struct RecordedHintDialog {
+    bool big;  // HintDialog (true) or LittleHintDialog
+    int template_id;
+    std::string text;
+    std::string title;
+    int help_context;
+    std::string section;
+  };
+  std::deque<int> hint_answers;
+  std::vector<RecordedHintDialog> hint_dialogs;
+  std::function<void()> on_hint_dialog;  // runs while the dialog is open
+  int hint_dialog(int template_id, const std::string& text, const std::string& title,
+                  int help_context, const std::string& section) override {
+    hint_dialogs.push_back({true, template_id, text, title, help_context, section});
+    if (on_hint_dialog) on_hint_dialog();
+    return next_hint_answer();
+  }
+  int little_hint_dialog(const std::string& text, const std::string& title, int help_context,
+                         const std::string& section) override {
+    hint_dialogs.push_back({false, 1504, text, title, help_context, section});
+    if (on_hint_dialog) on_hint_dialog();
+    return next_hint_answer();
+  }
+  int next_hint_answer() {
+    if (hint_answers.empty()) return 6;
+    const int a = hint_answers.front();
+    hint_answers.pop_front();
+    return a;
+  }
+
   // Cursor and busy dialog.
   bool wait_cursor = false;
   int wait_cursor_changes = 0;

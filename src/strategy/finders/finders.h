@@ -1,0 +1,22 @@
+// The finders of the strategy table, one file per family of strategies. Each
+// follows the Finder contract of strategy.h: in apply mode it makes its move,
+// in a hint mode it builds its texts (and for a Big hint its marks) and offers
+// the move, and it returns the table number of the move or 0.
+#pragma once
+
+#include "strategy/strategy.h"
+
+namespace vantry {
+
+// singles.cpp: naked and hidden singles (which also count singles in singles
+// count mode), box/line and line/box eliminations.
+int find_naked_single(Strategy& engine, int n, State& s, int argument);
+int find_hidden_single(Strategy& engine, int n, State& s, int argument);
+int find_box_line(Strategy& engine, int n, State& s, int argument);
+int find_line_box(Strategy& engine, int n, State& s, int argument);
+
+// subsets.cpp: naked and hidden subsets of the row's size (2, 3 or 4).
+int find_naked_subset(Strategy& engine, int n, State& s, int argument);
+int find_hidden_subset(Strategy& engine, int n, State& s, int argument);
+
+}  // namespace vantry

@@ -1,0 +1,61 @@
+#include "strategy/hint_command.h"
+
+#include "classlib/contract.h"
+#include "classlib/platform.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
+#include "strategy/hint_host.h"
+#include "strategy/strategy.h"
+
+namespace vantry {
+
+void hint_command(HintHost& host, Strategy& engine, int command_id) {
+  VANTRY_ASSERT(command_id == kLittleHint || command_id == kMediumHint || command_id == kBigHint);
+  BusyManager& busy = engine.busy();
+  Platform& platform = busy.platform();
+
+  // Step 1. The guards: nothing while a puzzle is entered, while something
+  // else runs, or without a puzzle.
+  if (host.entering()) {
+    platform.message_box("Please finish entering the puzzle\nbefore doing this.", "Vantry",
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+    return;
+  }
+  if (host.auto_solving() || busy.is_busy()) return;
+  if (!host.puzzle_valid()) {
+    platform.message_box(
+        "There is no valid puzzle yet!\n\nPlease enter one using File|Enter puzzle\nor create one "
+        "using File|Create new.",
+        "Vantry", MessageIcon::Exclamation, MessageButtons::Ok);
+    return;
+  }
+
+  // Steps 2-3. A new hint starts from a clean grid: no old marks, no chain
+  // (the player's included), and for a Big hint no cell colouring that could
+  // hide its marks.
+  State& s = host.board().current();
+  const bool was_solved = s.is_solved();
+  s.clear_marks(false, true);
+  if (command_id == kBigHint) {
+    for (int r = 0; r < 9; ++r) {
+      for (int c = 0; c < 9; ++c) s.cell(r, c).color = 0;
+    }
+  }
+
+  // Steps 4-7. The search; the move offer ends the busy phase before any
+  // dialog opens.
+  host.set_last_hint_level(command_id);
+  engine.set_mode(command_id);
+  busy.start(kBusyHint);
+  engine.search(s, true);
+  busy.end(kBusyHint);  // already ended unless no offer was made
+
+  // Step 8. A Big hint answered Yes may have filled the last cell. A grid that
+  // was full before the hint was congratulated when it was filled.
+  if (!was_solved && host.board().current().is_solved()) {
+    platform.message_box("Congratulations!  You solved the puzzle!", "Vantry",
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+  }
+}
+
+}  // namespace vantry

@@ -1,0 +1,120 @@
+// The solving engine: one search that runs the finders of the strategy table
+// in order on a State and stops at the first that finds a move. Rating, the
+// three hint levels, the button pane's next move and practice puzzles all go
+// through this search; the mode decides what a finder does with its move.
+#pragma once
+
+#include <climits>
+#include <string_view>
+
+namespace vantry {
+
+class BusyManager;
+class HintHost;
+class State;
+class Strategy;
+
+// Engine modes. The hint modes are the command identifiers of the three hint
+// commands; any other non-zero mode is treated like a Little or Medium hint.
+inline constexpr int kApplyMode = 0;
+inline constexpr int kSinglesCountMode = 1;
+inline constexpr int kLittleHint = 11859;
+inline constexpr int kMediumHint = 11860;
+inline constexpr int kBigHint = 11848;
+// Set in the value given to set_mode: report to the button pane, not a dialog.
+inline constexpr int kPaneFlag = INT_MIN;
+
+// What search returns when no finder found a move (or it was cancelled).
+inline constexpr int kNoMove = 999;
+
+// A finder looks for its strategy in s. It returns 0 when it found nothing;
+// otherwise it has acted on the move as the engine's mode says and returns the
+// table number of the row describing the move (its own n, or a later row it
+// reports). It never returns kNoMove.
+using Finder = int (*)(Strategy& engine, int n, State& s, int argument);
+// Decides whether a row's finder runs at all.
+using PreCheck = bool (*)(const Strategy& engine, bool allow_composite);
+
+struct StrategyRow {
+  PreCheck pre_check;
+  Finder finder;
+  int argument;  // subset or fish size 2-4, else 0
+  int level;     // index into kLevelWords
+  int frequency; // index into kFrequencyWords
+  int help_context;
+  const char* name;  // null in the row that ends the table
+};
+
+inline constexpr std::string_view kLevelWords[] = {"Basic", "Intermediate", "Advanced",
+                                                   "Superhuman"};
+inline constexpr std::string_view kFrequencyWords[] = {"very common", "common", "uncommon", "rare",
+                                                       "very rare"};
+
+// Table numbers run 1-44; a table may hold at most MAX_STRATEGIES - 1 rows.
+inline constexpr int MAX_STRATEGIES = 45;
+inline constexpr int kLevels = 4;
+
+// The table number of the first row of each level, walking rows up to the end
+// row. A table too long for MAX_STRATEGIES is a programming error.
+void find_first_rows(const StrategyRow* table, int first_row[kLevels]);
+
+// The row of a table number (1-based); asserts the number is in the table.
+const StrategyRow& strategy_row(int n);
+int strategy_count();
+
+class Strategy {
+ public:
+  explicit Strategy(BusyManager& busy);
+  Strategy(const Strategy&) = delete;
+  Strategy& operator=(const Strategy&) = delete;
+
+  // The game in progress on which hints are presented; null until set.
+  void set_owner_window(HintHost* owner) { my_owner = owner; }
+  HintHost* owner_window() const { return my_owner; }
+
+  // The mode with its top bit cleared; the top bit becomes the pane flag.
+  void set_mode(int value);
+  int mode() const { return my_mode; }
+  bool pane_flag() const { return my_paneFlag; }
+  bool is_big_hint() const { return my_mode == kBigHint; }
+
+  // The table number of the first finder that found a move, or kNoMove. In a
+  // hint mode the empty move is presented when nothing was found.
+  int search(State& s, bool allow_composite);
+
+  int first_row_of_level(int level) const { return my_firstRow[level]; }
+
+  // Singles count mode adds to this counter; the caller clears it first.
+  int singles_count() const { return my_singlesCount; }
+  void reset_singles_count() { my_singlesCount = 0; }
+  void count_single() { ++my_singlesCount; }
+
+  // What the rating tells the composite chain pre-check: Strategies used is
+  // rating, a practice puzzle is being built for a table number (0 = none),
+  // and the create command id of the difficulty being created (0 = none).
+  void set_strategies_used(bool on) { my_strategiesUsed = on; }
+  bool strategies_used() const { return my_strategiesUsed; }
+  void set_practice_strategy(int n) { my_practiceStrategy = n; }
+  int practice_strategy() const { return my_practiceStrategy; }
+  void set_requested_difficulty(int command_id) { my_requestedDifficulty = command_id; }
+  int requested_difficulty() const { return my_requestedDifficulty; }
+
+  BusyManager& busy() { return my_busy; }
+
+ private:
+  BusyManager& my_busy;
+  HintHost* my_owner = nullptr;
+  int my_mode = kApplyMode;
+  bool my_paneFlag = false;
+  int my_firstRow[kLevels] = {};
+  int my_singlesCount = 0;
+  bool my_strategiesUsed = false;
+  int my_practiceStrategy = 0;
+  int my_requestedDifficulty = 0;
+};
+
+// Row 43 runs only when a composite chain may be needed: composite chains are
+// the most expensive search, and ordinary puzzles being created never need one.
+bool composite_chain_allowed(const Strategy& engine, bool allow_composite);
+
+}  // namespace vantry

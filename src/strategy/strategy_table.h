@@ -1,0 +1,67 @@
+// The strategy table: the 44 strategies in the order the search tries them
+// (roughly the order of difficulty; within a level not by frequency), then
+// the all-zero row that ends the table. A row without a finder is reported by
+// an earlier row's finder, or its finder has not been written yet: adding a
+// finder is filling in its column.
+#pragma once
+
+#include "strategy/finders/finders.h"
+#include "strategy/strategy.h"
+
+namespace vantry {
+
+// clang-format off
+inline constexpr StrategyRow kStrategyTable[] = {
+  // pre-check              finder               arg level freq help  name
+  {nullptr,                 find_naked_single,   0,  0,    0,   5010, "Naked single"},
+  {nullptr,                 find_hidden_single,  0,  0,    0,   5020, "Hidden single"},
+  {nullptr,                 find_box_line,       0,  1,    1,   5030, "Box/line elimination"},
+  {nullptr,                 find_line_box,       0,  1,    1,   5040, "Line/box elimination"},
+  {nullptr,                 find_naked_subset,   2,  1,    1,   5050, "Naked pair"},
+  {nullptr,                 find_naked_subset,   3,  1,    2,   5080, "Naked triple"},
+  {nullptr,                 nullptr,             0,  1,    1,   5100, "XY-wing"},
+  {nullptr,                 find_hidden_subset,  2,  1,    2,   5060, "Hidden pair"},
+  {nullptr,                 nullptr,             2,  1,    2,   5070, "X-wing"},
+  {nullptr,                 nullptr,             0,  1,    1,   5049, "Finned X-wing"},
+  {nullptr,                 nullptr,             0,  1,    2,   5048, "Sashimi finned X-wing"},
+  {nullptr,                 nullptr,             0,  1,    2,   5071, "Turbot fish"},
+  {nullptr,                 nullptr,             0,  1,    2,   5103, "W-wing (type 1)"},
+  {nullptr,                 find_hidden_subset,  3,  1,    3,   5090, "Hidden triple"},
+  {nullptr,                 nullptr,             0,  1,    3,   5105, "BUG"},
+  {nullptr,                 nullptr,             0,  1,    3,   5107, "W-wing (type 3)"},
+  {nullptr,                 nullptr,             0,  1,    3,   5108, "W-wing (type 2)"},
+  {nullptr,                 nullptr,             0,  1,    4,   5102, "W-wing (type 4)"},
+  {nullptr,                 nullptr,             0,  1,    3,   5110, "Rectangle elimination"},
+  {nullptr,                 nullptr,             0,  2,    2,   5210, "Pairs chain"},
+  {nullptr,                 nullptr,             0,  2,    2,   5115, "Locked cell cycle (type 1)"},
+  {nullptr,                 nullptr,             0,  2,    2,   5116, "Locked cell cycle (type 2)"},  // by 21
+  {nullptr,                 nullptr,             0,  2,    3,   5120, "XYZ-wing"},
+  {nullptr,                 nullptr,             3,  2,    3,   5130, "Swordfish"},
+  {nullptr,                 find_naked_subset,   4,  2,    4,   5140, "Naked quad"},
+  {nullptr,                 find_hidden_subset,  4,  2,    4,   5150, "Hidden quad"},
+  {nullptr,                 nullptr,             4,  2,    4,   5160, "Jellyfish"},
+  {nullptr,                 nullptr,             0,  2,    3,   5170, "Unique rectangle (type 1)"},
+  {nullptr,                 nullptr,             0,  2,    4,   5171, "Unique rectangle (type 2)"},  // by 28
+  {nullptr,                 nullptr,             0,  2,    4,   5172, "Unique rectangle (type 3)"},  // by 28
+  {nullptr,                 nullptr,             0,  2,    3,   5173, "Unique rectangle (type 4)"},  // by 28
+  {nullptr,                 nullptr,             0,  2,    4,   5174, "Unique rectangle (type 5)"},
+  {nullptr,                 nullptr,             0,  2,    3,   5175, "Unique rectangle (type 6)"},  // by 32
+  {nullptr,                 nullptr,             0,  2,    4,   5300, "Avoidable rectangle (type 1)"},
+  {nullptr,                 nullptr,             0,  2,    4,   5310, "Avoidable rectangle (type 2)"},  // by 34
+  {nullptr,                 nullptr,             0,  2,    4,   5320, "Avoidable rectangle (type 3)"},  // by 34
+  {nullptr,                 nullptr,             0,  2,    4,   5180, "XY-wing chain"},
+  {nullptr,                 nullptr,             0,  2,    4,   5190, "Singles chain"},
+  {nullptr,                 nullptr,             0,  2,    4,   5200, "Singles chain contradiction"},  // by 38
+  {nullptr,                 nullptr,             0,  2,    4,   5220, "Pairs chain contradiction"},  // by 20
+  {nullptr,                 nullptr,             0,  2,    3,   5230, "Weak singles chain"},
+  {nullptr,                 nullptr,             0,  2,    4,   5240, "Weak singles chain contradiction"},  // by 41
+  {composite_chain_allowed, nullptr,             0,  3,    2,   5250, "Composite chain"},
+  {nullptr,                 nullptr,             0,  3,    2,   5250, "Composite chain contradiction"},  // by 43
+  {nullptr,                 nullptr,             0,  0,    0,   0,    nullptr},
+};
+// clang-format on
+
+inline constexpr int kStrategyRows = static_cast<int>(sizeof kStrategyTable / sizeof kStrategyTable[0]) - 1;
+static_assert(kStrategyRows == 44);
+
+}  // namespace vantry
