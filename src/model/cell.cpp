@@ -69,8 +69,7 @@ void Cell::read(std::istream& in) {
   answer = read_in_range(in, 0, 9);
   for (int d = 1; d <= 9; ++d) possible[d] = read_in_range(in, 0, 1) != 0;
   if (!in) return;
-  in >> std::ws;
-  if (in.peek() == '|') {
+  if (!(in >> std::ws).eof() && in.peek() == '|') {
     in.get();
     given = read_in_range(in, 0, 1) != 0;
     for (int d = 1; d <= 9; ++d) deleted[d] = read_in_range(in, 0, 1) != 0;

@@ -1,1 +1,104 @@
+// The busy manager's phases through the scripted window system: the delayed
+// dialog, the nesting rules, and the cancel poll.
 #include <gtest/gtest.h>
+
+#include "model/busy_manager.h"
+#include "support/fake_platform.h"
+
+namespace vantry {
+namespace {
+
+using testing::FakePlatform;
+
+TEST(BusyManager, ADelayedDialogNeverShowsWhenThePhaseEndsFirst) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  busy.start(kBusyTestingStrategies);
+  EXPECT_TRUE(busy.is_busy());
+  EXPECT_TRUE(platform.wait_cursor);
+  EXPECT_TRUE(platform.dialog_exists);
+  EXPECT_EQ(platform.dialog_message, "Testing strategies...");
+  EXPECT_FALSE(platform.dialog_visible);
+  ASSERT_TRUE(platform.timer_running(kBusyDelayTimer));
+  EXPECT_EQ(platform.timers[kBusyDelayTimer].interval_ms, 500);
+  busy.end(kBusyTestingStrategies);
+  EXPECT_FALSE(busy.is_busy());
+  EXPECT_FALSE(platform.timer_running(kBusyDelayTimer));
+  EXPECT_FALSE(platform.dialog_exists);
+  EXPECT_FALSE(platform.wait_cursor);
+  EXPECT_EQ(platform.dialogs_shown, 0);
+}
+
+TEST(BusyManager, TheDelayTimerShowsTheDialogOnce) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  busy.start(kBusyHint);
+  EXPECT_TRUE(platform.fire_timer(kBusyDelayTimer));
+  EXPECT_TRUE(platform.dialog_visible);
+  EXPECT_FALSE(platform.timer_running(kBusyDelayTimer));
+  busy.end(kBusyHint);
+  EXPECT_EQ(platform.dialogs_shown, 1);
+}
+
+TEST(BusyManager, CreatingShowsItsDialogAtOnce) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  busy.start(kBusyCreating);
+  EXPECT_TRUE(platform.dialog_visible);
+  EXPECT_EQ(platform.dialog_message, "Creating puzzle...");
+  EXPECT_FALSE(platform.timer_running(kBusyDelayTimer));
+}
+
+TEST(BusyManager, PhasesDoNotNest) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  busy.start(kBusyCreating);
+  busy.start(kBusySolutionStatus);  // ignored
+  EXPECT_EQ(busy.current_owner(), kBusyCreating);
+  EXPECT_EQ(platform.dialogs_created, 1);
+  busy.end(kBusySolutionStatus);  // not the owner: ignored
+  EXPECT_TRUE(busy.is_busy());
+  EXPECT_TRUE(platform.dialog_exists);
+  busy.end(kBusyCreating);
+  EXPECT_FALSE(busy.is_busy());
+  busy.end(kBusyCreating);  // idle: nothing happens
+  EXPECT_EQ(platform.wait_cursor_changes, 2);
+}
+
+TEST(BusyManager, CancelledLetsEventsThroughBeforeAnswering) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  busy.start(kBusyRating);
+  platform.on_pump[2].push_back([&] { platform.press_cancel(); });
+  EXPECT_FALSE(busy.cancelled());
+  EXPECT_TRUE(busy.cancelled());  // the click arrived during the second poll
+  EXPECT_EQ(platform.pumps, 2);
+  EXPECT_TRUE(platform.dialog_exists);  // the dialog stays until the phase ends
+  busy.reset_cancel(kBusyHint);         // not the owner
+  EXPECT_TRUE(busy.cancel_pressed());
+  busy.reset_cancel(kBusyRating);
+  EXPECT_FALSE(busy.cancel_pressed());
+  busy.end(kBusyRating);
+  busy.start(kBusyHint);
+  EXPECT_FALSE(busy.cancel_pressed());  // every phase starts uncancelled
+}
+
+TEST(BusyManagerDeathTest, ACloseRequestDuringAPollEndsTheProgram) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  busy.start(kBusyRating);
+  platform.close_was_requested = true;
+  EXPECT_EXIT(busy.cancelled(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(BusyPhases, EveryTokenHasItsMessageAndDelay) {
+  EXPECT_EQ(busy_phase(kBusyCreatingPractice).message, "Creating a practice puzzle...");
+  EXPECT_EQ(busy_phase(kBusyCreatingPractice).delay_ms, 0);
+  EXPECT_EQ(busy_phase(kBusySolvingSingles).delay_ms, 99999999);
+  EXPECT_EQ(busy_phase(kBusyDoneEntering).message, "Checking the puzzle...");
+  EXPECT_EQ(busy_phase(kBusyImport).message, "Checking puzzle...");
+  EXPECT_EQ(busy_phase(kBusySolutionStatus).message, "Checking solution status...");
+}
+
+}  // namespace
+}  // namespace vantry
