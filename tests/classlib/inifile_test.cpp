@@ -1,0 +1,171 @@
+// The settings cache over real files: what reading gives, what a flush writes
+// and when, and that an empty file gives every default of the key table.
+#include "classlib/inifile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace vantry {
+namespace {
+
+using testing::read_text;
+using testing::TempFolder;
+using testing::write_text;
+
+// The real file underneath, with a count of the writes that reached it.
+class CountingIniFile : public PrivateIniFile {
+ public:
+  using PrivateIniFile::PrivateIniFile;
+  std::vector<std::string> writes;
+  bool failWrites = false;
+
+ protected:
+  bool write_raw(const char* section, const char* key, const char* value) override {
+    if (failWrites) return false;
+    writes.push_back(std::string(section) + "/" + key + "=" + value);
+    return PrivateIniFile::write_raw(section, key, value);
+  }
+};
+
+TEST(IniFileRead, IntegersTakeTheLeadingDecimalNumber) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  write_text(file,
+             "[N]\na=12abc\nb=-7\nc=-x\nd=\ne=word\nf=+5\ng= 5\nh=0\ni=99999999999\n"
+             "j=-99999999999\nk=2147483647\nl=-2147483648\nm=007\n");
+  PrivateIniFile ini(file.c_str());
+  const struct {
+    const char* key;
+    int expected;
+  } cases[] = {{"a", 12},         {"b", -7},         {"c", 42},          {"d", 42},
+               {"e", 42},         {"f", 42},         {"g", 42},          {"h", 0},
+               {"i", 2147483647}, {"j", -2147483647 - 1}, {"k", 2147483647}, {"l", -2147483647 - 1},
+               {"m", 7},          {"absent", 42}};
+  for (const auto& c : cases) EXPECT_EQ(ini.read_integer("n", c.key, 42), c.expected) << c.key;
+}
+
+TEST(IniFileRead, LongValuesReadWholeAndStringsCutToTheBuffer) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  const std::string value300(300, 'v');
+  const std::string value255(255, 'w');  // exactly fills the first buffer
+  write_text(file, "[S]\nlong=" + value300 + "\nedge=" + value255 + "\nempty=\n");
+  PrivateIniFile ini(file.c_str());
+  char buffer[1024];
+  EXPECT_EQ(ini.read_string("S", "long", "", buffer, sizeof buffer), 300);
+  EXPECT_EQ(std::string(buffer), value300);
+  EXPECT_EQ(ini.read_string("S", "edge", "", buffer, sizeof buffer), 255);
+  EXPECT_EQ(std::string(buffer), value255);
+  EXPECT_EQ(ini.read_string("S", "LONG", "", buffer, 10), 9);  // from the cache, cut
+  EXPECT_STREQ(buffer, "vvvvvvvvv");
+  EXPECT_EQ(ini.read_string("S", "empty", "dflt", buffer, 10), 0);  // present but empty
+  EXPECT_EQ(ini.read_string("S", "gone", "dflt", buffer, 3), 2);    // default, cut
+  EXPECT_STREQ(buffer, "df");
+}
+
+TEST(IniFileFlush, WritesEachChangedKeyOnce) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  write_text(file, "; mine\n[Buttons]\nOKSoFar=1\nSomeoneElse=x\n");
+  CountingIniFile ini(file.c_str());
+
+  ini.write_integer(kButtonsNext, 1);
+  ini.write_integer(kButtonsNext, 1);
+  ini.write_integer(kButtonsOKSoFar, ini.read_integer(kButtonsOKSoFar));  // the value it has
+  EXPECT_EQ(ini.read_integer("Preferences", "Singles", 5), 5);            // absent, only read
+  ini.write_string("Buttons", "Case", "abc");
+  ini.write_string("buttons", "CASE", "ABC");  // one key; the value differs in case
+  ini.flush(false);
+  EXPECT_EQ(ini.writes, (std::vector<std::string>{"Buttons/Case=ABC", "Buttons/Next=1"}));
+  EXPECT_EQ(read_text(file), "; mine\n[Buttons]\nOKSoFar=1\nSomeoneElse=x\nCase=ABC\nNext=1\n");
+
+  // Clean now: a second flush writes nothing, a flush of everything loaded
+  // writes the keys read or set but never the absent one.
+  ini.writes.clear();
+  ini.flush(false);
+  EXPECT_TRUE(ini.writes.empty());
+  ini.flush(true);
+  EXPECT_EQ(ini.writes.size(), 3u);
+  EXPECT_EQ(read_text(file).find("Singles"), std::string::npos);
+}
+
+TEST(IniFileFlush, NoWriteFlagAndFailedWritesKeepKeysDirty) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  {
+    CountingIniFile ini(file.c_str());
+    ini.write_integer(kHighlightSkip, 0);
+    ini.set_no_write(true);
+    ini.flush(false);
+    ini.failWrites = true;
+    ini.set_no_write(false);
+    ini.flush(false);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    ini.failWrites = false;
+  }  // the end of the cache flushes what is still dirty
+  EXPECT_EQ(read_text(file), "[Highlight]\nSkip=0\n");
+}
+
+TEST(IniFileRead, AnswersComeFromTheCacheOnceAsked) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  write_text(file, "[Create]\nLastDifficulty=11904\n");
+  PrivateIniFile ini(file.c_str());
+  EXPECT_EQ(ini.read_integer(kLastDifficulty), 11904);
+  EXPECT_EQ(ini.read_integer(kLastStrategy), 1);
+  // Another program changes the file: neither the value nor the absence is asked again.
+  write_text(file, "[Create]\nLastDifficulty=11902\n[Practice]\nLastStrategy=9\n");
+  EXPECT_EQ(ini.read_integer(kLastDifficulty), 11904);
+  EXPECT_EQ(ini.read_integer(kLastStrategy), 1);
+}
+
+TEST(IniFileRead, EmptyFileGivesEveryDefaultAndStaysEmpty) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  write_text(file, "");
+  {
+    PrivateIniFile ini(file.c_str());
+    for (const IntegerKey& key : {kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles,
+                                  kSolveSingles, kSolveSinglesTiming, kPrintInColor, kPrintBig,
+                                  kAllowAsymmetric, kPracticeListOrder, kSystemColors,
+                                  kDefaultColoring, kHideNumberError, kTutorial, kHighlightSkip,
+                                  kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
+                                  kGeometryX, kGeometryY, kGeometryMaximized}) {
+      EXPECT_EQ(ini.read_integer(key), key.default_value) << key.key;
+    }
+    for (int element = 0; element < kColorElements; ++element) {
+      EXPECT_EQ(ini.read_integer(color_key(element)), kColorKeys[element].default_value);
+    }
+    for (const char* section : kDialogSections) {
+      EXPECT_EQ(ini.read_integer(dialog_corner(section)), 0);
+      EXPECT_EQ(ini.read_integer(dialog_dx(section)), 0);
+    }
+    EXPECT_EQ(ini.read_string(kButtonsPlacement), "Right");
+    EXPECT_EQ(ini.read_integer(kGeometry, kGeometryW, -1), -1);
+  }
+  EXPECT_EQ(read_text(file), "");
+}
+
+TEST(IniFileRead, NonNumericColourGivesThatColoursDefault) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  write_text(file, "[colors]\nlines=blue\nBackground=255\n[Preferences]\nButtons=Hide-the-pane-please\n");
+  PrivateIniFile ini(file.c_str());
+  EXPECT_EQ(ini.read_integer(color_key(7)), 10498096);
+  EXPECT_EQ(ini.read_integer(color_key(0)), 255);
+  EXPECT_EQ(ini.read_string(kButtonsPlacement), "Hide-the-");  // cut to its buffer
+}
+
+TEST(IniFileDeathTest, FileNeedsAName) {
+  EXPECT_DEATH(PrivateIniFile ini(nullptr), "Assertion failed: name != NULL, file src/classlib/inifile.cpp");
+}
+
+}  // namespace
+}  // namespace vantry

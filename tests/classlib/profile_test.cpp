@@ -1,0 +1,139 @@
+// The raw settings-file layer against real files: the format and its case
+// rules, lines kept as they were, all-or-nothing replacement, and files that
+// are not settings files at all.
+#include "classlib/profile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "temp_folder.h"
+
+namespace vantry {
+namespace {
+
+using testing::read_text;
+using testing::TempFolder;
+using testing::write_text;
+
+std::string read(const std::string& file, const char* section, const char* key, int size = 256) {
+  std::string buffer(size, '\0');
+  const int length = read_profile_string(section, key, "<absent>", buffer.data(), size, file.c_str());
+  return buffer.substr(0, length);
+}
+
+TEST(ProfileRead, NamesIgnoreCaseAndValuesRunToTheLineEnd) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  write_text(file,
+             "stray=before any section\n"
+             "; a comment=not a key\n"
+             "[preferences]\r\n"
+             "  UserAns = 0 \r\n"
+             "Buttons=Left=odd;kept\n"
+             "[Other]\n"
+             "DelPoss=7");
+  EXPECT_EQ(read(file, "Preferences", "USERANS"), " 0 ");
+  EXPECT_EQ(read(file, "PREFERENCES", "buttons"), "Left=odd;kept");
+  EXPECT_EQ(read(file, "Other", "DelPoss"), "7");  // last line without a newline
+  EXPECT_EQ(read(file, "Preferences", "DelPoss"), "<absent>");
+  EXPECT_EQ(read(file, "", "stray"), "<absent>");
+  EXPECT_EQ(read(file, "Preferences", "; a comment"), "<absent>");
+  EXPECT_EQ(read(file, "Preferences", "Buttons", 5), "Left");  // cut to size - 1
+}
+
+TEST(ProfileWrite, ChangesOnlyTheKeyItWrites) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  const std::string before =
+      "; kept by hand\n[Colors]\nLines=1\n\n[Buttons]\r\nnext=0\nForeign=yes\n# note\n[Geometry]\nX=5\n";
+  write_text(file, before);
+
+  ASSERT_TRUE(write_profile_string("BUTTONS", "Next", "1", file.c_str()));
+  ASSERT_TRUE(write_profile_string("Buttons", "OKSoFar", "1", file.c_str()));
+  ASSERT_TRUE(write_profile_string("Create", "LastDifficulty", "11903", file.c_str()));
+  EXPECT_EQ(read_text(file),
+            "; kept by hand\n[Colors]\nLines=1\n\n[Buttons]\r\nNext=1\nForeign=yes\nOKSoFar=1\n"
+            "# note\n[Geometry]\nX=5\n\n[Create]\nLastDifficulty=11903\n");
+
+  // A value cannot smuggle in lines of its own.
+  ASSERT_TRUE(write_profile_string("Geometry", "X", "7\n[Evil]\nY=1", file.c_str()));
+  EXPECT_EQ(read(file, "Geometry", "X"), "7");
+  EXPECT_EQ(read(file, "Evil", "Y"), "<absent>");
+}
+
+TEST(ProfileWrite, MissingFileIsCreatedAndLinkKept) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  ASSERT_TRUE(write_profile_string("Highlight", "Skip", "1", file.c_str()));
+  EXPECT_EQ(read_text(file), "[Highlight]\nSkip=1\n");
+
+  // Through a symbolic link the target is rewritten and the link stays a link.
+  const std::string link = folder.file("link.ini");
+  std::filesystem::create_symlink(file, link);
+  ASSERT_TRUE(write_profile_string("Highlight", "Skip", "0", link.c_str()));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(read_text(file), "[Highlight]\nSkip=0\n");
+}
+
+// Runs in a child that may write no more than 100 bytes to any file, so
+// writing the new file stops half way.
+[[noreturn]] void write_with_small_file_limit(const std::string& file) {
+  signal(SIGXFSZ, SIG_IGN);
+  const rlimit small{100, 100};
+  setrlimit(RLIMIT_FSIZE, &small);
+  const std::string value(500, 'x');
+  exit(write_profile_string("Preferences", "Buttons", value.c_str(), file.c_str()) ? 0 : 3);
+}
+
+TEST(ProfileWriteDeathTest, FailedWriteLeavesOldFileWhole) {
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+  const std::string before = "[Preferences]\nUserAns=0\n";
+  write_text(file, before);
+  EXPECT_EXIT(write_with_small_file_limit(file), ::testing::ExitedWithCode(3), "");
+  EXPECT_EQ(read_text(file), before);
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    (void)entry;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1) << "a temporary file was left behind";
+}
+
+TEST(ProfileRead, FilesThatAreNotSettingsReadAsAbsentAndAreNotReplaced) {
+  TempFolder folder;
+  // Binary garbage: every key absent; a write keeps its bytes and adds the key.
+  const std::string garbage = folder.file("garbage.ini");
+  std::string bytes;
+  for (int i = 0; i < 5000; ++i) bytes += static_cast<char>((i * 7919) % 256);
+  write_text(garbage, bytes);
+  EXPECT_EQ(read(garbage, "Preferences", "UserAns"), "<absent>");
+  ASSERT_TRUE(write_profile_string("Preferences", "UserAns", "0", garbage.c_str()));
+  EXPECT_EQ(read_text(garbage).substr(0, bytes.size()), bytes);
+  EXPECT_EQ(read(garbage, "Preferences", "UserAns"), "0");
+
+  // Larger than any settings file: not read, not rewritten, even where it
+  // begins like one.
+  const std::string enormous = folder.file("enormous.ini");
+  write_text(enormous, "[Preferences]\nUserAns=0\n" + std::string(kLargestProfile, 'z'));
+  EXPECT_EQ(read(enormous, "Preferences", "UserAns"), "<absent>");
+  EXPECT_FALSE(write_profile_string("Preferences", "UserAns", "1", enormous.c_str()));
+  EXPECT_EQ(std::filesystem::file_size(enormous), kLargestProfile + 24);
+
+  // A folder and a named pipe: nothing to read (and no wait for a writer).
+  const std::string pipe = folder.file("pipe.ini");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {folder.path().string(), pipe, folder.file("missing.ini")}) {
+    EXPECT_EQ(read(path, "Preferences", "UserAns"), "<absent>") << path;
+  }
+  EXPECT_FALSE(write_profile_string("Preferences", "UserAns", "1", pipe.c_str()));
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+}  // namespace
+}  // namespace vantry
