@@ -22,6 +22,15 @@ struct RecordedMessage {
   MessageButtons buttons;
 };
 
+struct RecordedHintDialog {
+  bool big;  // HintDialog (true) or LittleHintDialog
+  int template_id;
+  std::string text;
+  std::string title;
+  int help_context;
+  std::string section;
+};
+
 class FakePlatform : public Platform {
  public:
   // Message boxes.
@@ -41,14 +50,6 @@ class FakePlatform : public Platform {
 
   // Hint dialogs: recorded with everything they were given and answered from
   // a queue of button numbers (Yes 6 for a Big hint, OK 6 for the other when empty).
-  struct RecordedHintDialog {
-    bool big;  // HintDialog (true) or LittleHintDialog
-    int template_id;
-    std::string text;
-    std::string title;
-    int help_context;
-    std::string section;
-  };
   std::deque<int> hint_answers;
   std::vector<RecordedHintDialog> hint_dialogs;
   std::function<void()> on_hint_dialog;  // runs while the dialog is open

@@ -1,0 +1,80 @@
+// vantry-cli's commands run in process on corpus puzzles, and its argument
+// handling through the program itself.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "cli/cli_commands.h"
+#include "strategy/strategy.h"
+
+namespace vantry::testing {
+namespace {
+
+// The first line of the qqwing intermediate corpus.
+constexpr std::string_view kPuzzle =
+    ".43.1.......38..4..9...2.1....921..583...4..2..........27....3.....5...9..4.....8";
+
+std::string run(int (*command)(std::istream&, std::ostream&), const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  EXPECT_EQ(command(in, out), 0);
+  return out.str();
+}
+
+TEST(CliSteps, EveryMoveIsOneLineAndTheRunEndsSolved) {
+  const std::string out = run(steps_command, "# a comment\n\n" + std::string(kPuzzle) + "\nnot a puzzle\n");
+  std::istringstream lines(out);
+  const std::regex move(R"(([1-9]|[1-3][0-9]|4[0-4]) [^:]+: r[1-9]c[1-9](=|<>)[1-9]( r[1-9]c[1-9](=|<>)[1-9])*)");
+  std::string line;
+  int moves = 0;
+  while (std::getline(lines, line) && std::regex_match(line, move)) ++moves;
+  EXPECT_GT(moves, 40);
+  EXPECT_EQ(line, "solved 643519827152387946798642513476921385835764192219835764527498631381256479964173258");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "");
+  std::getline(lines, line);
+  EXPECT_EQ(line, "error: expected 81 characters, found 12");
+}
+
+TEST(CliSteps, PlacementsComeBeforeRemovalsAndStuckShowsDots) {
+  // The empty grid: no strategy applies at all.
+  const std::string empty(81, '.');
+  EXPECT_EQ(run(steps_command, empty + "\n"), "stuck " + empty + "\n\n");
+}
+
+TEST(CliHint, EachLevelAsItsDialogShowsIt) {
+  const std::string input = std::string(kPuzzle) + "\n";
+  std::istringstream in1(input), in2(input), in3(input), in4(std::string(81, '.') + "\n");
+  std::ostringstream little, medium, big, none;
+  hint_command_cli(in1, little, kLittleHint);
+  hint_command_cli(in2, medium, kMediumHint);
+  hint_command_cli(in3, big, kBigHint);
+  hint_command_cli(in4, none, kBigHint);
+  EXPECT_EQ(little.str(), "title: Little hint\nLook for naked single\n\n");
+  EXPECT_EQ(medium.str(), "title: Medium hint\nLook for naked single with the value 6\n\n");
+  EXPECT_EQ(big.str(),
+            "title: Naked single\nCell 4,3 has only one possibility.\ncells: r4c3\nmarks: r4c3=6\n\n");
+  EXPECT_EQ(none.str(), "message: No hints available\n\n");
+}
+
+TEST(CliArguments, UnusableArgumentsExitWithTwo) {
+  const std::string cli = VANTRY_CLI_PATH;
+  auto status = [&](const std::string& args) {
+    const int raw = std::system((cli + " " + args + " >/dev/null 2>&1 </dev/null").c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  };
+  EXPECT_EQ(status(""), 2);
+  EXPECT_EQ(status("frobnicate"), 2);
+  EXPECT_EQ(status("hint"), 2);
+  EXPECT_EQ(status("hint --level huge"), 2);
+  EXPECT_EQ(status("steps a b"), 2);
+  EXPECT_EQ(status("soundness --every 0 dir"), 2);
+  EXPECT_EQ(status("hint --level big"), 0);
+  EXPECT_EQ(status("steps"), 0);
+}
+
+}  // namespace
+}  // namespace vantry::testing

@@ -1,0 +1,162 @@
+#include "strategy/hint_command.h"
+
+#include <gtest/gtest.h>
+
+#include "strategy/move_offer.h"
+#include "strategy_fixture.h"
+
+namespace vantry::testing {
+namespace {
+
+constexpr std::string_view kSolved =
+    "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+
+// The solved grid with some cells emptied (by index 0-80), possibilities recomputed.
+State with_holes(std::initializer_list<int> holes) {
+  State s = grid(kSolved);
+  for (int i : holes) s.reset_cell(i / 9, i % 9);
+  s.recompute_possibilities();
+  return s;
+}
+
+TEST(LittleHintText, ArticlesAndCaseFollowTheName) {
+  EXPECT_EQ(little_hint_text(kLittleHint, 1, "the value 5"), "Look for naked single");
+  EXPECT_EQ(little_hint_text(kMediumHint, 1, "the value 5"), "Look for naked single with the value 5");
+  EXPECT_EQ(little_hint_text(kMediumHint, 7, "the value 3"), "Look for an XY-wing with the value 3");
+  EXPECT_EQ(little_hint_text(kLittleHint, 13, ""), "Look for an W-wing (type 1)");
+  EXPECT_EQ(little_hint_text(kMediumHint, 15, "the values 2 and 7"),
+            "Look for a BUG with the values 2 and 7");
+  EXPECT_EQ(little_hint_text(kLittleHint, 3, ""), "Look for box/line elimination");
+}
+
+using HintCommand = StrategyFixture;
+
+TEST_F(HintCommand, GuardsRefuseWithTheirMessages) {
+  host.is_entering = true;
+  hint_command(host, engine, kBigHint);
+  host.is_entering = false;
+  host.is_valid = false;
+  hint_command(host, engine, kBigHint);
+  host.is_valid = true;
+  host.is_auto_solving = true;
+  hint_command(host, engine, kBigHint);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].text, "Please finish entering the puzzle\nbefore doing this.");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(platform.messages[1].text,
+            "There is no valid puzzle yet!\n\nPlease enter one using File|Enter puzzle\nor create "
+            "one using File|Create new.");
+  EXPECT_EQ(platform.messages[1].caption, "Vantry");
+  EXPECT_TRUE(platform.hint_dialogs.empty());
+  EXPECT_EQ(host.level, 0);  // nothing remembered either
+}
+
+TEST_F(HintCommand, LittleAndMediumHintsNameTheStrategyAndChangeNothing) {
+  current() = with_holes({3, 40});  // two naked singles: r1c4 = 9 first
+  hint_command(host, engine, kLittleHint);
+  hint_command(host, engine, kMediumHint);
+  ASSERT_EQ(platform.hint_dialogs.size(), 2u);
+  const RecordedHintDialog& little = platform.hint_dialogs[0];
+  EXPECT_FALSE(little.big);
+  EXPECT_EQ(little.template_id, 1504);
+  EXPECT_EQ(little.title, "Little hint");
+  EXPECT_EQ(little.text, "Look for naked single");
+  EXPECT_EQ(little.help_context, 5010);
+  EXPECT_EQ(little.section, "LittleMediumHint");
+  EXPECT_EQ(platform.hint_dialogs[1].title, "Medium hint");
+  EXPECT_EQ(platform.hint_dialogs[1].text, "Look for naked single with the value 9");
+  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint, kMediumHint}));
+  EXPECT_EQ(host.game.size(), 1);
+  EXPECT_EQ(current().cell(0, 3).answer, 0);
+  EXPECT_EQ(current().cell(0, 3).digitMark[9], 0);
+  EXPECT_FALSE(busy.is_busy());
+}
+
+TEST_F(HintCommand, BigHintYesPushesTheBoardAndCountsTheMoves) {
+  current() = with_holes({3, 40});
+  current().cell(5, 5).color = 3;
+  platform.hint_answers.push_back(6);
+  hint_command(host, engine, kBigHint);
+  const RecordedHintDialog& dialog = last_dialog();
+  EXPECT_TRUE(dialog.big);
+  EXPECT_EQ(dialog.template_id, 1501);
+  EXPECT_EQ(dialog.title, "Naked single");
+  EXPECT_EQ(dialog.text, "Cell 1,4 has only one possibility.");
+  EXPECT_EQ(dialog.section, "BigHint");
+  EXPECT_EQ(host.game.size(), 2);
+  EXPECT_EQ(current().cell(0, 3).answer, 9);
+  EXPECT_EQ(current().cell(0, 3).cellMark, 0);
+  EXPECT_EQ(host.game.current_index(), 1);
+  EXPECT_EQ(host.moves_made, 1);
+  EXPECT_EQ(host.recomputes, 1);
+  EXPECT_EQ(host.hints_counted, (std::vector<int>{kBigHint}));
+  EXPECT_EQ(current().cell(5, 5).color, 0);  // a big hint clears the colouring
+  EXPECT_TRUE(platform.messages.empty());  // one cell still empty: no congratulation
+}
+
+TEST_F(HintCommand, BigHintNoKeepsMarksUntilTheNextHint) {
+  current() = with_holes({3, 40});
+  current().append(0, 0, true);
+  current().append(0, 1, true);
+  platform.hint_answers.push_back(7);
+  hint_command(host, engine, kBigHint);
+  EXPECT_EQ(current().cell(0, 3).digitMark[9], kMarkAnswer);
+  EXPECT_EQ(current().cell(0, 3).cellMark, kMarkRemove);
+  EXPECT_EQ(current().chain_length(), 0);  // the player's chain went with the old marks
+  EXPECT_EQ(host.game.size(), 1);
+
+  hint_command(host, engine, kLittleHint);
+  EXPECT_EQ(current().cell(0, 3).digitMark[9], 0);
+  EXPECT_EQ(current().cell(0, 3).cellMark, 0);
+}
+
+TEST_F(HintCommand, BigHintCancelClearsItsMarks) {
+  current() = with_holes({3, 40});
+  platform.hint_answers.push_back(2);
+  const int repaints_before = host.repaints;
+  hint_command(host, engine, kBigHint);
+  EXPECT_EQ(current().cell(0, 3).digitMark[9], 0);
+  EXPECT_EQ(current().cell(0, 3).cellMark, 0);
+  EXPECT_EQ(host.repaints, repaints_before + 2);  // marks drawn, then wiped
+  EXPECT_EQ(host.game.size(), 1);
+}
+
+TEST_F(HintCommand, YesOnTheLastCellCongratulates) {
+  current() = with_holes({80});
+  platform.hint_answers.push_back(6);
+  hint_command(host, engine, kBigHint);
+  EXPECT_TRUE(current().is_solved());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Congratulations!  You solved the puzzle!");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(HintCommand, NoMoveAtAnyLevelSaysNoHintsAvailable) {
+  // An open grid: every cell holds every digit, no strategy applies.
+  for (int level : {kLittleHint, kMediumHint, kBigHint}) hint_command(host, engine, level);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  for (const RecordedMessage& m : platform.messages) EXPECT_EQ(m.text, "No hints available");
+  EXPECT_TRUE(platform.hint_dialogs.empty());
+  EXPECT_TRUE(host.hints_counted.empty());
+}
+
+TEST_F(HintCommand, PaneModeWritesTheNameInsteadOfADialog) {
+  current() = with_holes({3, 40});
+  host.level = kLittleHint;
+  engine.set_mode(kLittleHint | kPaneFlag);
+  busy.start(kBusyNextMove);
+  EXPECT_EQ(engine.search(current(), true), 1);
+  EXPECT_TRUE(busy.is_busy());  // the pane ends its own phase
+  busy.end(kBusyNextMove);
+  EXPECT_TRUE(platform.hint_dialogs.empty());
+  EXPECT_EQ(host.next_move_texts, (std::vector<std::string>{"Naked single"}));
+  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint}));
+
+  current() = grid(kSolved);
+  EXPECT_EQ(engine.search(current(), true), kNoMove);
+  EXPECT_EQ(host.next_move_texts.back(), "No hints available");
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vantry::testing

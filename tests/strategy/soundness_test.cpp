@@ -1,0 +1,48 @@
+// Every move the engine makes in apply mode, on a fixed sample of every corpus
+// file with known solutions, must agree with the solution. The whole corpus
+// runs as "vantry-cli soundness" (CTest label slow).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+#include "cli/soundness.h"
+#include "support/corpus.h"
+#include "support/fake_platform.h"
+#include "model/busy_manager.h"
+
+namespace vantry::testing {
+namespace {
+
+TEST(StrategySoundness, SampleOfEveryCorpusFileAgreesWithTheSolutions) {
+  namespace fs = std::filesystem;
+  FakePlatform platform;
+  BusyManager busy(platform);
+  Strategy engine(busy);
+  SoundnessReport total;
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(corpus_path("solutions"))) {
+    const std::string name = entry.path().filename().string();
+    const int lines = static_cast<int>(read_lines(corpus_path(name)).size());
+    // Every stride-th puzzle: at least 200 of each file, or all of a small one.
+    const int stride = std::max(1, lines / 200);
+    SoundnessReport report;
+    check_corpus_file(engine, corpus_path(name), entry.path().string(), stride, report);
+    EXPECT_GE(report.puzzles, std::min(200, lines)) << name;
+    EXPECT_TRUE(report.faults.empty()) << name << ": " << report.faults.front();
+    // These files need nothing beyond singles, intersections and subsets.
+    if (name.starts_with("a_qqwing_simple") || name.starts_with("a_qqwing_easy") ||
+        name.starts_with("a_qqwing_intermediate")) {
+      EXPECT_EQ(report.stuck, 0) << name;
+    }
+    total.add(report);
+    ++files;
+  }
+  EXPECT_GE(files, 11);
+  std::cout << "[ soundness ]\n";
+  total.write(std::cout);
+}
+
+}  // namespace
+}  // namespace vantry::testing

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "strategy/finders/finders.h"
+#include "strategy/hint_command.h"
+#include "strategy/strategy_table.h"
+#include "strategy_fixture.h"
+
+namespace vantry::testing {
+namespace {
+
+TEST(StrategyTable, RowsAsTheSearchTriesThem) {
+  ASSERT_EQ(strategy_count(), 44);
+  struct Expected {
+    int n;
+    std::string_view name;
+    int level, frequency, argument, help;
+  };
+  constexpr Expected rows[] = {
+      {1, "Naked single", 0, 0, 0, 5010},        {3, "Box/line elimination", 1, 1, 0, 5030},
+      {6, "Naked triple", 1, 2, 3, 5080},        {8, "Hidden pair", 1, 2, 2, 5060},
+      {9, "X-wing", 1, 2, 2, 5070},              {15, "BUG", 1, 3, 0, 5105},
+      {18, "W-wing (type 4)", 1, 4, 0, 5102},    {24, "Swordfish", 2, 3, 3, 5130},
+      {26, "Hidden quad", 2, 4, 4, 5150},        {27, "Jellyfish", 2, 4, 4, 5160},
+      {36, "Avoidable rectangle (type 3)", 2, 4, 0, 5320},
+      {43, "Composite chain", 3, 2, 0, 5250},    {44, "Composite chain contradiction", 3, 2, 0, 5250},
+  };
+  for (const Expected& e : rows) {
+    const StrategyRow& row = strategy_row(e.n);
+    EXPECT_EQ(row.name, e.name) << e.n;
+    EXPECT_EQ(row.level, e.level) << e.n;
+    EXPECT_EQ(row.frequency, e.frequency) << e.n;
+    EXPECT_EQ(row.argument, e.argument) << e.n;
+    EXPECT_EQ(row.help_context, e.help) << e.n;
+  }
+  // The finders of this engine, and the one pre-check.
+  EXPECT_EQ(strategy_row(5).finder, &find_naked_subset);
+  EXPECT_EQ(strategy_row(25).finder, &find_naked_subset);
+  EXPECT_EQ(strategy_row(14).finder, &find_hidden_subset);
+  for (int n = 1; n <= 44; ++n) EXPECT_EQ(strategy_row(n).pre_check != nullptr, n == 43) << n;
+  EXPECT_EQ(kStrategyTable[44].name, nullptr);
+  EXPECT_EQ(kLevelWords[2], "Advanced");
+  EXPECT_EQ(kFrequencyWords[4], "very rare");
+}
+
+TEST(StrategyTable, FirstRowOfEachLevel) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  Strategy engine(busy);
+  EXPECT_EQ(engine.first_row_of_level(0), 1);
+  EXPECT_EQ(engine.first_row_of_level(1), 3);
+  EXPECT_EQ(engine.first_row_of_level(2), 20);
+  EXPECT_EQ(engine.first_row_of_level(3), 43);
+}
+
+TEST(StrategyTableDeathTest, TableLongerThanTheLimitIsAProgrammingError) {
+  StrategyRow table[MAX_STRATEGIES + 1] = {};
+  for (int i = 0; i < MAX_STRATEGIES; ++i) table[i].name = "row";
+  int first[kLevels];
+  EXPECT_DEATH(find_first_rows(table, first), "Assertion failed: i <= MAX_STRATEGIES, file src/strategy/strategy.cpp");
+  table[MAX_STRATEGIES - 1].name = nullptr;  // 44 rows fit
+  find_first_rows(table, first);
+  EXPECT_EQ(first[0], 1);
+}
+
+TEST(StrategyModes, TopBitIsThePaneFlag) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  Strategy engine(busy);
+  engine.set_mode(kLittleHint | kPaneFlag);
+  EXPECT_EQ(engine.mode(), kLittleHint);
+  EXPECT_TRUE(engine.pane_flag());
+  engine.set_mode(kBigHint);
+  EXPECT_EQ(engine.mode(), kBigHint);
+  EXPECT_FALSE(engine.pane_flag());
+}
+
+TEST(StrategyModes, CompositeChainRunsOnlyWhenItMayBeNeeded) {
+  FakePlatform platform;
+  BusyManager busy(platform);
+  Strategy engine(busy);
+  EXPECT_FALSE(composite_chain_allowed(engine, false));  // creating an ordinary puzzle
+  EXPECT_TRUE(composite_chain_allowed(engine, true));
+  engine.set_strategies_used(true);
+  EXPECT_TRUE(composite_chain_allowed(engine, false));
+  engine.set_strategies_used(false);
+  engine.set_practice_strategy(44);
+  EXPECT_TRUE(composite_chain_allowed(engine, false));
+  engine.set_practice_strategy(41);
+  EXPECT_FALSE(composite_chain_allowed(engine, false));
+  engine.set_practice_strategy(0);
+  engine.set_mode(kMediumHint);
+  EXPECT_TRUE(composite_chain_allowed(engine, false));
+  engine.set_mode(kApplyMode);
+  for (int difficulty : {11906, 11907, 11908}) {
+    engine.set_requested_difficulty(difficulty);
+    EXPECT_EQ(composite_chain_allowed(engine, false), difficulty != 11906) << difficulty;
+  }
+}
+
+using StrategySearch = StrategyFixture;
+
+TEST_F(StrategySearch, SolvedGridHasNoMoveAndAHintSaysSo) {
+  current() = grid("483921657967345821251876493548132976729564138136798245372689514814253769695417382");
+  engine.set_mode(kApplyMode);
+  EXPECT_EQ(engine.search(current(), true), kNoMove);
+  EXPECT_TRUE(platform.messages.empty());
+  host.level = kLittleHint;
+  engine.set_mode(kLittleHint);
+  EXPECT_EQ(engine.search(current(), true), kNoMove);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "No hints available");
+  EXPECT_EQ(platform.messages[0].caption, "Vantry");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+  EXPECT_TRUE(host.hints_counted.empty());
+}
+
+TEST_F(StrategySearch, SinglesCountModeCountsEverySingleThenApplies) {
+  // Three naked singles, and a 9 alone in its box, its row and its column.
+  State& s = current();
+  only(s, 0, 5, {1});
+  only(s, 4, 4, {2});
+  only(s, 8, 8, {3});
+  keep_only_at(s, UnitKind::Box, 0, 9, {8});
+  keep_only_at(s, UnitKind::Row, 2, 9, {2});
+  keep_only_at(s, UnitKind::Column, 2, 9, {2});
+  engine.reset_singles_count();
+  engine.set_mode(kSinglesCountMode);
+  EXPECT_EQ(engine.search(s, false), 1);
+  EXPECT_EQ(engine.singles_count(), 3 + 3);
+  EXPECT_EQ(engine.mode(), kApplyMode);
+  EXPECT_EQ(s.cell(0, 5).answer, 1);  // the search went on and made the first move
+  EXPECT_EQ(s.cell(4, 4).answer, 0);
+}
+
+TEST_F(StrategySearch, CancelledHintShowsNothingAndThePaneSaysCancelled) {
+  // An open grid: no finder fires, and Cancel arrives at the first poll.
+  platform.on_pump[1].push_back([&] { busy.cancel(); });
+  hint_command(host, engine, kBigHint);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(platform.hint_dialogs.empty());
+  EXPECT_FALSE(busy.is_busy());
+
+  platform.pumps = 0;
+  host.level = kLittleHint;
+  engine.set_mode(kLittleHint | kPaneFlag);
+  busy.start(kBusyNextMove);
+  EXPECT_EQ(engine.search(current(), true), kNoMove);
+  EXPECT_TRUE(platform.messages.empty());
+  ASSERT_EQ(host.next_move_texts.size(), 1u);
+  EXPECT_EQ(host.next_move_texts[0], "(cancelled)");
+}
+
+}  // namespace
+}  // namespace vantry::testing

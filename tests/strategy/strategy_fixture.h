@@ -1,0 +1,110 @@
+// A game in progress for hint tests: the scripted platform, a busy manager,
+// the engine and a host that records what a hint did to the game (hints and
+// moves counted, repaints, next-move texts). Helpers build hand-made grids.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/puzzle_input.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
+#include "model/state.h"
+#include "strategy/hint_host.h"
+#include "strategy/strategy.h"
+#include "support/fake_platform.h"
+
+namespace vantry::testing {
+
+class TestHost : public HintHost {
+ public:
+  bool is_entering = false;
+  bool is_auto_solving = false;
+  bool is_valid = true;
+  Board game;
+  int level = 0;
+  std::vector<int> hints_counted;
+  int moves_made = 0;
+  int recomputes = 0;
+  int repaints = 0;
+  std::vector<std::string> next_move_texts;
+
+  bool entering() const override { return is_entering; }
+  bool auto_solving() const override { return is_auto_solving; }
+  bool puzzle_valid() const override { return is_valid; }
+  Board& board() override { return game; }
+  int last_hint_level() const override { return level; }
+  void set_last_hint_level(int l) override { level = l; }
+  void count_hint(int l) override { hints_counted.push_back(l); }
+  void count_moves(int delta, bool recompute) override {
+    moves_made += delta;
+    if (recompute) ++recomputes;
+  }
+  void repaint() override { ++repaints; }
+  void set_next_move_text(const std::string& text) override { next_move_texts.push_back(text); }
+};
+
+class StrategyFixture : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  BusyManager busy{platform};
+  Strategy engine{busy};
+  TestHost host;
+
+  StrategyFixture() { engine.set_owner_window(&host); }
+
+  State& current() { return host.game.current(); }
+
+  // Runs one finder as a hint of the given level would, on the current State.
+  // A Big hint is answered No, so its marks stay to be looked at.
+  int hint_with(Finder finder, int n, int argument, int level) {
+    if (level == kBigHint) platform.hint_answers.push_back(7);
+    host.level = level;
+    engine.set_mode(level);
+    return finder(engine, n, current(), argument);
+  }
+  const RecordedHintDialog& last_dialog() {
+    EXPECT_FALSE(platform.hint_dialogs.empty());
+    return platform.hint_dialogs.back();
+  }
+};
+
+// A puzzle line into a State (givens marked), failing the test on a bad line.
+inline State grid(std::string_view line) {
+  State s;
+  EXPECT_EQ(read_puzzle(line, s), "");
+  return s;
+}
+
+// Cell (r, c), 0-based, holds exactly these possibilities.
+inline void only(State& s, int r, int c, std::initializer_list<int> digits) {
+  Cell& cell = s.cell(r, c);
+  for (int d = 1; d <= 9; ++d) cell.possible[d] = false;
+  for (int d : digits) cell.possible[d] = true;
+}
+
+// Digit d stops being possible in the listed cells of a unit (by position).
+inline void drop(State& s, UnitKind kind, int index, int d, std::initializer_list<int> positions) {
+  for (int p : positions) {
+    int r = 0, c = 0;
+    cell_of(kind, index, p, r, c);
+    s.cell(r, c).possible[d] = false;
+  }
+}
+
+// Digit d is possible in the unit only at the listed positions.
+inline void keep_only_at(State& s, UnitKind kind, int index, int d, std::initializer_list<int> positions) {
+  for (int p = 0; p < 9; ++p) {
+    bool keep = false;
+    for (int q : positions) keep = keep || q == p;
+    int r = 0, c = 0;
+    cell_of(kind, index, p, r, c);
+    s.cell(r, c).possible[d] = keep;
+  }
+}
+
+}  // namespace vantry::testing
