@@ -15,7 +15,10 @@ namespace {
 
 // The default handed to the file when asking for a key: text no settings file
 // would hold, so getting it back means the key is absent.
-constexpr char kAbsent[] = " DE\xFF" "FA\xFE" "ULT\x80";
+constexpr char kAbsent[] =
+    " DE\xFF"
+    "FA\xFE"
+    "ULT\x80";
 constexpr int kAbsentLength = sizeof kAbsent - 1;
 static_assert(kAbsentLength == 11);
 
@@ -142,7 +145,8 @@ int IniFile::read_string(const char* section, const char* key, const char* defau
   VANTRY_ASSERT(buffer != NULL && size > 0);
   const IniItem* item = group(section)->find(key, true);
   const char* text = item->my_value != NULL ? item->my_value : default_value;
-  const int textLength = item->my_value != NULL ? item->my_length : static_cast<int>(std::strlen(text));
+  const int textLength =
+      item->my_value != NULL ? item->my_length : static_cast<int>(std::strlen(text));
   const int length = textLength < size ? textLength : size - 1;
   std::memcpy(buffer, text, length);
   buffer[length] = '\0';

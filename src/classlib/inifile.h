@@ -76,10 +76,16 @@ class IniFile {
   void write_string(const char* section, const char* key, const char* value);
 
   // The same through the key table.
-  int read_integer(const IntegerKey& key) { return read_integer(key.section, key.key, key.default_value); }
-  void write_integer(const IntegerKey& key, int value) { write_integer(key.section, key.key, value); }
+  int read_integer(const IntegerKey& key) {
+    return read_integer(key.section, key.key, key.default_value);
+  }
+  void write_integer(const IntegerKey& key, int value) {
+    write_integer(key.section, key.key, value);
+  }
   std::string read_string(const StringKey& key);
-  void write_string(const StringKey& key, const char* value) { write_string(key.section, key.key, value); }
+  void write_string(const StringKey& key, const char* value) {
+    write_string(key.section, key.key, value);
+  }
 
   // Writes every dirty key (every loaded key when all is set) to the file and
   // marks it clean. A key whose write fails stays dirty for the next flush.

@@ -40,7 +40,8 @@ Line classify(std::string_view text, std::string_view ending) {
   if (body.front() == '[') {
     const std::size_t close = body.find(']');
     line.kind = Line::Section;
-    line.name = trim(body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    line.name =
+        trim(body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     return line;
   }
   const std::size_t equals = text.find('=');
@@ -58,7 +59,8 @@ std::vector<Line> split_lines(std::string_view contents) {
   while (!contents.empty()) {
     const std::size_t newline = contents.find('\n');
     std::size_t textLength = newline == std::string_view::npos ? contents.size() : newline;
-    const std::size_t lineLength = newline == std::string_view::npos ? contents.size() : newline + 1;
+    const std::size_t lineLength =
+        newline == std::string_view::npos ? contents.size() : newline + 1;
     if (textLength > 0 && contents[textLength - 1] == '\r') --textLength;
     lines.push_back(classify(contents.substr(0, textLength),
                              contents.substr(textLength, lineLength - textLength)));
@@ -131,7 +133,8 @@ bool write_profile_string(const char* section, const char* key, const char* valu
   // Names come from the program itself; one that could not be read back as
   // the same section or key is a mistake in the program.
   VANTRY_ASSERT(*section != '\0' && std::strpbrk(section, "]\r\n") == NULL);
-  VANTRY_ASSERT(*key != '\0' && std::strpbrk(key, "=\r\n") == NULL && std::strchr("[;#", *key) == NULL);
+  VANTRY_ASSERT(*key != '\0' && std::strpbrk(key, "=\r\n") == NULL &&
+                std::strchr("[;#", *key) == NULL);
 
   std::string contents;
   if (read_small_file(file_name, kLargestProfile, contents) == FileRead::Unusable) return false;

@@ -68,7 +68,8 @@ FileRead read_small_file(const std::string& path, std::size_t maxBytes, std::str
   // Non-blocking open: opening a named pipe for reading would otherwise wait
   // for a writer forever.
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (file.get() < 0) return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unusable;
+  if (file.get() < 0)
+    return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unusable;
   struct stat info;
   if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileRead::Unusable;
   if (static_cast<unsigned long long>(info.st_size) > maxBytes) return FileRead::Unusable;

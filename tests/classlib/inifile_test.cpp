@@ -3,11 +3,11 @@
 #include "classlib/inifile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
+#include <climits>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_folder.h"
@@ -18,6 +18,12 @@ namespace {
 using testing::read_text;
 using testing::TempFolder;
 using testing::write_text;
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+};
 
 // The real file underneath, with a count of the writes that reached it.
 class CountingIniFile : public PrivateIniFile {
@@ -34,29 +40,26 @@ class CountingIniFile : public PrivateIniFile {
   }
 };
 
-TEST(IniFileRead, IntegersTakeTheLeadingDecimalNumber) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(IniFileTest, IntegersTakeTheLeadingDecimalNumberElseTheDefault) {
   write_text(file,
              "[N]\na=12abc\nb=-7\nc=-x\nd=\ne=word\nf=+5\ng= 5\nh=0\ni=99999999999\n"
-             "j=-99999999999\nk=2147483647\nl=-2147483648\nm=007\n");
+             "j=-99999999999\nk=2147483647\nl=-2147483648\nm=007\n[colors]\nlines=blue\n");
   PrivateIniFile ini(file.c_str());
-  const struct {
-    const char* key;
-    int expected;
-  } cases[] = {{"a", 12},         {"b", -7},         {"c", 42},          {"d", 42},
-               {"e", 42},         {"f", 42},         {"g", 42},          {"h", 0},
-               {"i", 2147483647}, {"j", -2147483647 - 1}, {"k", 2147483647}, {"l", -2147483647 - 1},
-               {"m", 7},          {"absent", 42}};
-  for (const auto& c : cases) EXPECT_EQ(ini.read_integer("n", c.key, 42), c.expected) << c.key;
+  const std::pair<const char*, int> cases[] = {
+      {"a", 12},      {"b", -7},      {"c", 42}, {"d", 42},      {"e", 42},
+      {"f", 42},      {"g", 42},      {"h", 0},  {"i", INT_MAX}, {"j", INT_MIN},
+      {"k", INT_MAX}, {"l", INT_MIN}, {"m", 7},  {"absent", 42}};
+  for (const auto& [key, expected] : cases)
+    EXPECT_EQ(ini.read_integer("n", key, 42), expected) << key;
+  EXPECT_EQ(ini.read_integer(color_key(7)), kColorKeys[7].default_value);  // not a number
 }
 
-TEST(IniFileRead, LongValuesReadWholeAndStringsCutToTheBuffer) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(IniFileTest, LongValuesReadWholeAndStringsCutToTheBuffer) {
   const std::string value300(300, 'v');
   const std::string value255(255, 'w');  // exactly fills the first buffer
-  write_text(file, "[S]\nlong=" + value300 + "\nedge=" + value255 + "\nempty=\n");
+  write_text(file, "[S]\nlong=" + value300 + "\nedge=" + value255 +
+                       "\nempty=\n"
+                       "[Preferences]\nButtons=Hide-the-pane-please\n");
   PrivateIniFile ini(file.c_str());
   char buffer[1024];
   EXPECT_EQ(ini.read_string("S", "long", "", buffer, sizeof buffer), 300);
@@ -68,11 +71,10 @@ TEST(IniFileRead, LongValuesReadWholeAndStringsCutToTheBuffer) {
   EXPECT_EQ(ini.read_string("S", "empty", "dflt", buffer, 10), 0);  // present but empty
   EXPECT_EQ(ini.read_string("S", "gone", "dflt", buffer, 3), 2);    // default, cut
   EXPECT_STREQ(buffer, "df");
+  EXPECT_EQ(ini.read_string(kButtonsPlacement), "Hide-the-");  // cut to its key's buffer
 }
 
-TEST(IniFileFlush, WritesEachChangedKeyOnce) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(IniFileTest, FlushWritesEachChangedKeyOnce) {
   write_text(file, "; mine\n[Buttons]\nOKSoFar=1\nSomeoneElse=x\n");
   CountingIniFile ini(file.c_str());
 
@@ -96,9 +98,7 @@ TEST(IniFileFlush, WritesEachChangedKeyOnce) {
   EXPECT_EQ(read_text(file).find("Singles"), std::string::npos);
 }
 
-TEST(IniFileFlush, NoWriteFlagAndFailedWritesKeepKeysDirty) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(IniFileTest, NoWriteFlagAndFailedWritesKeepKeysDirty) {
   {
     CountingIniFile ini(file.c_str());
     ini.write_integer(kHighlightSkip, 0);
@@ -113,9 +113,7 @@ TEST(IniFileFlush, NoWriteFlagAndFailedWritesKeepKeysDirty) {
   EXPECT_EQ(read_text(file), "[Highlight]\nSkip=0\n");
 }
 
-TEST(IniFileRead, AnswersComeFromTheCacheOnceAsked) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(IniFileTest, AnswersComeFromTheCacheOnceAsked) {
   write_text(file, "[Create]\nLastDifficulty=11904\n");
   PrivateIniFile ini(file.c_str());
   EXPECT_EQ(ini.read_integer(kLastDifficulty), 11904);
@@ -126,45 +124,24 @@ TEST(IniFileRead, AnswersComeFromTheCacheOnceAsked) {
   EXPECT_EQ(ini.read_integer(kLastStrategy), 1);
 }
 
-TEST(IniFileRead, EmptyFileGivesEveryDefaultAndStaysEmpty) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(IniFileTest, EmptyFileGivesEveryDefaultAndStaysEmpty) {
   write_text(file, "");
   {
     PrivateIniFile ini(file.c_str());
-    for (const IntegerKey& key : {kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles,
-                                  kSolveSingles, kSolveSinglesTiming, kPrintInColor, kPrintBig,
-                                  kAllowAsymmetric, kPracticeListOrder, kSystemColors,
-                                  kDefaultColoring, kHideNumberError, kTutorial, kHighlightSkip,
-                                  kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
-                                  kGeometryX, kGeometryY, kGeometryMaximized}) {
+    for (const IntegerKey& key : kIntegerKeys)
       EXPECT_EQ(ini.read_integer(key), key.default_value) << key.key;
-    }
     for (int element = 0; element < kColorElements; ++element) {
       EXPECT_EQ(ini.read_integer(color_key(element)), kColorKeys[element].default_value);
     }
-    for (const char* section : kDialogSections) {
-      EXPECT_EQ(ini.read_integer(dialog_corner(section)), 0);
-      EXPECT_EQ(ini.read_integer(dialog_dx(section)), 0);
-    }
+    for (const char* section : kDialogSections) EXPECT_EQ(ini.read_integer(dialog_dx(section)), 0);
     EXPECT_EQ(ini.read_string(kButtonsPlacement), "Right");
-    EXPECT_EQ(ini.read_integer(kGeometry, kGeometryW, -1), -1);
   }
   EXPECT_EQ(read_text(file), "");
 }
 
-TEST(IniFileRead, NonNumericColourGivesThatColoursDefault) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
-  write_text(file, "[colors]\nlines=blue\nBackground=255\n[Preferences]\nButtons=Hide-the-pane-please\n");
-  PrivateIniFile ini(file.c_str());
-  EXPECT_EQ(ini.read_integer(color_key(7)), 10498096);
-  EXPECT_EQ(ini.read_integer(color_key(0)), 255);
-  EXPECT_EQ(ini.read_string(kButtonsPlacement), "Hide-the-");  // cut to its buffer
-}
-
 TEST(IniFileDeathTest, FileNeedsAName) {
-  EXPECT_DEATH(PrivateIniFile ini(nullptr), "Assertion failed: name != NULL, file src/classlib/inifile.cpp");
+  EXPECT_DEATH(PrivateIniFile ini(nullptr),
+               "Assertion failed: name != NULL, file src/classlib/inifile.cpp");
 }
 
 }  // namespace

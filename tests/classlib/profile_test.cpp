@@ -20,15 +20,20 @@ using testing::read_text;
 using testing::TempFolder;
 using testing::write_text;
 
+class ProfileTest : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  const std::string file = folder.file("Vantry.ini");
+};
+
 std::string read(const std::string& file, const char* section, const char* key, int size = 256) {
   std::string buffer(size, '\0');
-  const int length = read_profile_string(section, key, "<absent>", buffer.data(), size, file.c_str());
+  const int length =
+      read_profile_string(section, key, "<absent>", buffer.data(), size, file.c_str());
   return buffer.substr(0, length);
 }
 
-TEST(ProfileRead, NamesIgnoreCaseAndValuesRunToTheLineEnd) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+TEST_F(ProfileTest, ReadingIgnoresCaseInNamesAndKeepsValuesVerbatim) {
   write_text(file,
              "stray=before any section\n"
              "; a comment=not a key\n"
@@ -46,12 +51,10 @@ TEST(ProfileRead, NamesIgnoreCaseAndValuesRunToTheLineEnd) {
   EXPECT_EQ(read(file, "Preferences", "Buttons", 5), "Left");  // cut to size - 1
 }
 
-TEST(ProfileWrite, ChangesOnlyTheKeyItWrites) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
-  const std::string before =
-      "; kept by hand\n[Colors]\nLines=1\n\n[Buttons]\r\nnext=0\nForeign=yes\n# note\n[Geometry]\nX=5\n";
-  write_text(file, before);
+TEST_F(ProfileTest, WritingChangesOnlyTheKeyItWrites) {
+  write_text(file,
+             "; kept by hand\n[Colors]\nLines=1\n\n[Buttons]\r\nnext=0\nForeign=yes\n# "
+             "note\n[Geometry]\nX=5\n");
 
   ASSERT_TRUE(write_profile_string("BUTTONS", "Next", "1", file.c_str()));
   ASSERT_TRUE(write_profile_string("Buttons", "OKSoFar", "1", file.c_str()));
@@ -60,24 +63,17 @@ TEST(ProfileWrite, ChangesOnlyTheKeyItWrites) {
             "; kept by hand\n[Colors]\nLines=1\n\n[Buttons]\r\nNext=1\nForeign=yes\nOKSoFar=1\n"
             "# note\n[Geometry]\nX=5\n\n[Create]\nLastDifficulty=11903\n");
 
+  // Through a symbolic link the target is rewritten and the link stays a link.
+  const std::string link = folder.file("link.ini");
+  std::filesystem::create_symlink(file, link);
+  ASSERT_TRUE(write_profile_string("Geometry", "X", "6", link.c_str()));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(read(file, "Geometry", "X"), "6");
+
   // A value cannot smuggle in lines of its own.
   ASSERT_TRUE(write_profile_string("Geometry", "X", "7\n[Evil]\nY=1", file.c_str()));
   EXPECT_EQ(read(file, "Geometry", "X"), "7");
   EXPECT_EQ(read(file, "Evil", "Y"), "<absent>");
-}
-
-TEST(ProfileWrite, MissingFileIsCreatedAndLinkKept) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
-  ASSERT_TRUE(write_profile_string("Highlight", "Skip", "1", file.c_str()));
-  EXPECT_EQ(read_text(file), "[Highlight]\nSkip=1\n");
-
-  // Through a symbolic link the target is rewritten and the link stays a link.
-  const std::string link = folder.file("link.ini");
-  std::filesystem::create_symlink(file, link);
-  ASSERT_TRUE(write_profile_string("Highlight", "Skip", "0", link.c_str()));
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(read_text(file), "[Highlight]\nSkip=0\n");
 }
 
 // Runs in a child that may write no more than 100 bytes to any file, so
@@ -90,23 +86,18 @@ TEST(ProfileWrite, MissingFileIsCreatedAndLinkKept) {
   exit(write_profile_string("Preferences", "Buttons", value.c_str(), file.c_str()) ? 0 : 3);
 }
 
-TEST(ProfileWriteDeathTest, FailedWriteLeavesOldFileWhole) {
-  TempFolder folder;
-  const std::string file = folder.file("Vantry.ini");
+using ProfileDeathTest = ProfileTest;
+
+TEST_F(ProfileDeathTest, FailedWriteLeavesOldFileWhole) {
   const std::string before = "[Preferences]\nUserAns=0\n";
   write_text(file, before);
   EXPECT_EXIT(write_with_small_file_limit(file), ::testing::ExitedWithCode(3), "");
   EXPECT_EQ(read_text(file), before);
-  int entries = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-    (void)entry;
-    ++entries;
-  }
+  const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
   EXPECT_EQ(entries, 1) << "a temporary file was left behind";
 }
 
-TEST(ProfileRead, FilesThatAreNotSettingsReadAsAbsentAndAreNotReplaced) {
-  TempFolder folder;
+TEST_F(ProfileTest, FilesThatAreNotSettingsReadAsAbsentAndAreNotReplaced) {
   // Binary garbage: every key absent; a write keeps its bytes and adds the key.
   const std::string garbage = folder.file("garbage.ini");
   std::string bytes;
