@@ -71,9 +71,7 @@ TEST(CliArguments, UnusableArgumentsExitWithTwo) {
   EXPECT_EQ(status("hint"), 2);
   EXPECT_EQ(status("hint --level huge"), 2);
   EXPECT_EQ(status("steps a b"), 2);
-  EXPECT_EQ(status("soundness --every 0 dir"), 2);
-  EXPECT_EQ(status("hint --level big"), 0);
-  EXPECT_EQ(status("steps"), 0);
+  EXPECT_EQ(status("hint --level big"), 0);  // reads standard input
 }
 
 }  // namespace

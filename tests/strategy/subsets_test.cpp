@@ -54,6 +54,14 @@ TEST_F(Subsets, NakedTripleFromThreePairsSkipsTheFourDigitCell) {
   EXPECT_EQ(find_naked_subset(engine, 6, s, 3), 0);  // used up
 }
 
+TEST_F(Subsets, CellsWithOnePossibilityAreNeverCandidates) {
+  only(current(), 0, 0, {5});
+  only(current(), 0, 1, {6});
+  only(current(), 0, 2, {5, 6});
+  engine.set_mode(kApplyMode);
+  EXPECT_EQ(find_naked_subset(engine, 5, current(), 2), 0);
+}
+
 TEST_F(Subsets, PairInABoxIsReportedForTheBoxWithItsRemovalsOnly) {
   State& s = current();
   only(s, 0, 0, {5, 6});
