@@ -58,4 +58,14 @@ void hint_command(HintHost& host, Strategy& engine, int command_id) {
   }
 }
 
+void find_next_move(HintHost& host, Strategy& engine) {
+  host.set_last_hint_level(kLittleHint);
+  engine.set_mode(kLittleHint | kPaneFlag);
+  engine.busy().start(kBusyNextMove);
+  engine.search(host.board().current(), true);
+  // The pane ends the phase when it shows the text; this covers a host that
+  // does not.
+  engine.busy().end(kBusyNextMove);
+}
+
 }  // namespace vantry

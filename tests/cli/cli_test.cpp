@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include <sys/wait.h>
+
 #include "cli/cli_commands.h"
 #include "strategy/strategy.h"
 

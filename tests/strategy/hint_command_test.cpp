@@ -142,18 +142,18 @@ TEST_F(HintCommand, NoMoveAtAnyLevelSaysNoHintsAvailable) {
 
 TEST_F(HintCommand, PaneModeWritesTheNameInsteadOfADialog) {
   current() = with_holes({3, 40});
-  host.level = kLittleHint;
-  engine.set_mode(kLittleHint | kPaneFlag);
-  busy.start(kBusyNextMove);
-  EXPECT_EQ(engine.search(current(), true), 1);
-  EXPECT_TRUE(busy.is_busy());  // the pane ends its own phase
-  busy.end(kBusyNextMove);
+  host.level = kBigHint;
+  find_next_move(host, engine);
+  EXPECT_FALSE(busy.is_busy());
+  EXPECT_EQ(platform.dialog_message, "Looking for the next move...");
   EXPECT_TRUE(platform.hint_dialogs.empty());
   EXPECT_EQ(host.next_move_texts, (std::vector<std::string>{"Naked single"}));
-  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint}));
+  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint}));  // counts as a Little hint
+  EXPECT_EQ(current().cell(0, 3).answer, 0);
 
-  current() = grid(kSolved);
-  EXPECT_EQ(engine.search(current(), true), kNoMove);
+  // An open grid: nothing found, said in the pane and in a message box.
+  current() = State();
+  find_next_move(host, engine);
   EXPECT_EQ(host.next_move_texts.back(), "No hints available");
   EXPECT_EQ(platform.messages.size(), 1u);
 }

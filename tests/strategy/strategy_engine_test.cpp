@@ -141,10 +141,7 @@ TEST_F(StrategySearch, CancelledHintShowsNothingAndThePaneSaysCancelled) {
   EXPECT_FALSE(busy.is_busy());
 
   platform.pumps = 0;
-  host.level = kLittleHint;
-  engine.set_mode(kLittleHint | kPaneFlag);
-  busy.start(kBusyNextMove);
-  EXPECT_EQ(engine.search(current(), true), kNoMove);
+  find_next_move(host, engine);
   EXPECT_TRUE(platform.messages.empty());
   ASSERT_EQ(host.next_move_texts.size(), 1u);
   EXPECT_EQ(host.next_move_texts[0], "(cancelled)");
