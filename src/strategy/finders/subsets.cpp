@@ -35,14 +35,56 @@ void list_possibilities(UnitSearch& u) {
   for (int p = 0; p < 9; ++p) u.unit().possibilities_of_cell(p, u.possibilities[p]);
 }
 
-// Depth-first choice of candidate cells in increasing position order; the
-// union of the chosen cells' possibilities never grows past N. True when a
-// choice gave a move (already made or offered).
+bool is_chosen(const UnitSearch& u, const int chosen[], int p) {
+  for (int k = 0; k < u.size; ++k) {
+    if (chosen[k] == p) return true;
+  }
+  return false;
+}
+
+// The naked subset's move: the digits of the chosen cells leave every other
+// cell of the unit (apply mode), or are marked there (Big hint); then the
+// move is offered in a hint mode.
+void make_naked_move(UnitSearch& u, const List& digits, const int chosen[], int n) {
+  const bool apply = u.engine.mode() == kApplyMode;
+  const bool big = u.engine.is_big_hint();
+  for (int q = 0; q < 9; ++q) {
+    if (is_chosen(u, chosen, q)) {
+      if (big) u.unit().cell(q).cellMark = kMarkRemove;
+      continue;
+    }
+    for (int d : digits) {
+      if (!u.unit().is_possible(q, d)) continue;
+      if (apply) {
+        u.delete_at(q, d);
+      } else if (big) {
+        u.unit().cell(q).digitMark[d] = kMarkRemove;
+      }
+    }
+  }
+  if (apply) return;
+  const std::string_view word = unit_word(u.kind);
+  Text explanation;
+  if (big) {
+    explanation.add("In ").unit(word, u.index).add(", there are only ").number(u.size);
+    explanation.add(" cells whose possibilities include ").digit_list(digits, "and");
+    explanation.add(".\n\nThese possibilities can be removed from all other cells of the ");
+    explanation.add(word).add(".");
+  }
+  Text detail;
+  detail.add("the values ").digit_list(digits, "and");
+  offer_move(u.engine, kTemplateMedium, explanation.str(), detail.str(), n);
+}
+
+// Depth-first choice of candidate cells in increasing position order, the
+// union of their possibilities never past N. True when a choice gave a move.
 bool choose_naked_cells(UnitSearch& u, int depth, int start, const List& so_far, int chosen[],
                         int n) {
   for (int p = start; p < 9; ++p) {
+    // Step 1. Candidates hold 2 to N digits: a cell with one is a naked single.
     const int held = u.possibilities[p].count();
     if (held < 2 || held > u.size) continue;
+    // Step 2. A cell that takes the union past N digits is skipped.
     List digits = so_far;
     digits.merge(u.possibilities[p]);
     if (digits.count() > u.size) continue;
@@ -51,47 +93,17 @@ bool choose_naked_cells(UnitSearch& u, int depth, int start, const List& so_far,
       if (choose_naked_cells(u, depth + 1, p + 1, digits, chosen, n)) return true;
       continue;
     }
-    // N cells chosen: a subset only if they hold exactly N digits, and a
-    // move only if some other cell of the unit holds one of them.
+    // Step 3. N cells chosen: a subset only if they hold exactly N digits, and
+    // a move only if another cell of the unit holds one of them. A subset that
+    // was used already must not end the search: a later one may be useful.
     if (digits.count() != u.size) continue;
     bool useful = false;
     for (int q = 0; q < 9 && !useful; ++q) {
-      bool mine = false;
-      for (int k = 0; k < u.size; ++k) mine = mine || chosen[k] == q;
-      if (!mine) useful = u.possibilities[q].intersects(digits);
+      if (!is_chosen(u, chosen, q)) useful = u.possibilities[q].intersects(digits);
     }
     if (!useful) continue;
-    // The move: the union's digits leave every cell not chosen.
-    const bool big = u.engine.is_big_hint();
-    for (int q = 0; q < 9; ++q) {
-      bool mine = false;
-      for (int k = 0; k < u.size; ++k) mine = mine || chosen[k] == q;
-      if (mine) {
-        if (big) u.unit().cell(q).cellMark = kMarkRemove;
-        continue;
-      }
-      for (int d : digits) {
-        if (!u.unit().is_possible(q, d)) continue;
-        if (u.engine.mode() == kApplyMode) {
-          u.delete_at(q, d);
-        } else if (big) {
-          u.unit().cell(q).digitMark[d] = kMarkRemove;
-        }
-      }
-    }
-    if (u.engine.mode() != kApplyMode) {
-      const std::string_view word = unit_word(u.kind);
-      Text explanation;
-      if (big) {
-        explanation.add("In ").unit(word, u.index).add(", there are only ").number(u.size);
-        explanation.add(" cells whose possibilities include ").digit_list(digits, "and");
-        explanation.add(".\n\nThese possibilities can be removed from all other cells of the ");
-        explanation.add(word).add(".");
-      }
-      Text detail;
-      detail.add("the values ").digit_list(digits, "and");
-      offer_move(u.engine, kTemplateMedium, explanation.str(), detail.str(), n);
-    }
+    // Step 4. The move.
+    make_naked_move(u, digits, chosen, n);
     return true;
   }
   return false;
