@@ -104,10 +104,14 @@ Result measure(const std::vector<CountInput>& puzzles) {
 
 }  // namespace
 
-int main() {
+// An optional argument keeps only the files whose name contains it.
+int main(int argc, char** argv) {
+  const std::string only = argc > 1 ? argv[1] : "";
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(VANTRY_CORPUS_DIR)) {
-    if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
+    if (entry.is_regular_file() && entry.path().extension() == ".txt" &&
+        entry.path().filename().string().find(only) != std::string::npos)
+      files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
   if (files.empty()) {
