@@ -26,6 +26,9 @@ struct Tables {
   std::uint32_t column_spread[512];   // 9 column bits -> those columns in all three rows
   std::uint32_t band_peers[27];       // a cell -> the other cells of its row and box in the band
   std::uint32_t column[9];            // a column's three cells in a band word
+  std::uint16_t lone_in_row[512];     // 9 bits of one row -> the bit itself when it is alone, else 0
+  std::uint32_t rows_spread[8];       // 3 row bits -> the cells of those rows
+  std::uint32_t boxes_spread[8];      // 3 box bits -> the cells of those boxes
 };
 
 constexpr Tables make_tables() {
@@ -33,6 +36,7 @@ constexpr Tables make_tables() {
   for (unsigned x = 0; x < 512; ++x) {
     t.minirows_of_row[x] = static_cast<std::uint8_t>(((x & 7u) ? 1u : 0u) | ((x & 070u) ? 2u : 0u) | ((x & 0700u) ? 4u : 0u));
     t.column_spread[x] = x | x << 9 | x << 18;
+    t.lone_in_row[x] = static_cast<std::uint16_t>((x & (x - 1)) == 0 ? x : 0);
   }
   constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
   for (unsigned set = 0; set < 512; ++set) {
@@ -53,6 +57,13 @@ constexpr Tables make_tables() {
     std::uint32_t peers = 0x1FFu << (9 * row);
     for (int r = 0; r < 3; ++r) peers |= 7u << (9 * r + 3 * box);
     t.band_peers[i] = peers & ~(1u << i);
+  }
+  for (unsigned x = 0; x < 8; ++x) {
+    for (int k = 0; k < 3; ++k) {
+      if (!(x & (1u << k))) continue;
+      t.rows_spread[x] |= 0x1FFu << (9 * k);
+      t.boxes_spread[x] |= (7u | 7u << 9 | 7u << 18) << (3 * k);
+    }
   }
   for (int c = 0; c < 9; ++c) t.column[c] = 1u << c | 1u << (c + 9) | 1u << (c + 18);
   return t;
