@@ -109,14 +109,14 @@ TEST_F(Counting, CancelInterruptsAndLeavesTheCacheUnknown) {
 
 TEST_F(Counting, TheAbortFlagInterruptsWithoutABusyPhase) {
   counter.set_poll_interval(std::chrono::microseconds(0));
-  State s = puzzle(testing::read_lines(testing::corpus_path("f_slow_nosol_4.txt")).at(0));
+  State s;  // the empty grid: the count must guess at once
   // The generator's attempt timer fires while the count lets events through.
   platform.start_timer(1, 5000, [&] { counter.set_abort(true); });
   platform.on_pump[1].push_back([&] { platform.fire_timer(1); });
   EXPECT_EQ(counter.n_solutions(s), -1);
   EXPECT_EQ(s.solutionCount, -1);
   counter.set_abort(false);
-  EXPECT_EQ(counter.n_solutions(s), 0);
+  EXPECT_EQ(counter.n_solutions(s), 2);
 }
 
 TEST_F(Counting, CancelOutsideAPhaseIsIgnored) {
