@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vantry {
@@ -13,6 +14,29 @@ namespace vantry {
 enum class MessageIcon { None, Information, Exclamation, Question, Stop };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// Reading the clipboard: its text, or why there is none.
+enum class ClipboardRead { Text, CannotOpen, NoText };
+
+// What a file dialog is asked to show. The filter is a list of description
+// and pattern pairs, each ended by '|' ("Text Files (*.txt)|*.txt|").
+struct FileDialogRequest {
+  std::string filter;
+  std::string default_extension;  // without the dot; added to a bare name
+  std::string initial_directory;
+  std::string proposed_name;      // the name (or path) the dialog starts with
+  bool must_exist = false;        // open: the file and its folder must exist
+  bool confirm_overwrite = false; // save: ask before replacing a file
+};
+
+// What changed in the statistics the button pane shows.
+enum class PaneUpdate {
+  Counters,           // counters or time; the next-move and status lines only say
+                      // "No puzzle yet", "Solved!" or nothing
+  CountersAndLines,   // counters, and the next-move and status lines worked out again
+  NextMoveText,       // a search finished the next-move line (Game::next_move_text)
+  Reset,              // a new game: all counters zero, lines cleared, highlight buttons up
+};
 
 class Platform {
  public:
@@ -52,6 +76,37 @@ class Platform {
   virtual void process_pending_events() = 0;
   // True once the player has asked the application to close.
   virtual bool close_requested() const = 0;
+
+  // ---- The game in progress: clipboard, file dialogs, grid, title, pane ----
+
+  // The clipboard's plain text into text (Text), or why not.
+  virtual ClipboardRead get_clipboard_text(std::string& text) = 0;
+  // Empties the clipboard and puts text on it; false if it could not be opened
+  // or emptied, in which case it is left alone.
+  virtual bool set_clipboard_text(const std::string& text) = 0;
+
+  // The modal file dialogs: the chosen path, or nothing when cancelled.
+  virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
+
+  // The grid shows the current State again.
+  virtual void repaint_grid() = 0;
+  virtual void set_window_title(const std::string& title) = 0;
+  // The button pane shows the game's statistics (and lines) again.
+  virtual void pane_changed(PaneUpdate update) = 0;
+  // No digit is highlighted any more (menu checks and pane buttons included).
+  virtual void clear_highlights() = 0;
+  // The main window is shown normally or maximised (not minimised or hidden):
+  // only then does the game clock advance.
+  virtual bool main_window_shown() const = 0;
+
+  // The modeless dialog that accompanies puzzle entry, with its Done
+  // Entering, Start Over and Cancel buttons. show_entry_dialog creates it if
+  // needed, shows it and gives the focus back to the grid; hide keeps it for
+  // showing again; destroy ends it.
+  virtual void show_entry_dialog() = 0;
+  virtual void hide_entry_dialog() = 0;
+  virtual void destroy_entry_dialog() = 0;
 };
 
 // Processes waiting events on behalf of a long computation. A close request

@@ -45,6 +45,25 @@ class ConsolePlatform final : public Platform {
   void process_pending_events() override;
   bool close_requested() const override { return false; }
 
+  // No clipboard, no dialogs and no window: reading finds no text, copying
+  // fails quietly, file dialogs are cancelled, and the display calls do nothing.
+  ClipboardRead get_clipboard_text(std::string&) override { return ClipboardRead::NoText; }
+  bool set_clipboard_text(const std::string&) override { return false; }
+  std::optional<std::string> open_file_dialog(const FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> save_file_dialog(const FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  void repaint_grid() override {}
+  void set_window_title(const std::string&) override {}
+  void pane_changed(PaneUpdate) override {}
+  void clear_highlights() override {}
+  bool main_window_shown() const override { return true; }
+  void show_entry_dialog() override {}
+  void hide_entry_dialog() override {}
+  void destroy_entry_dialog() override {}
+
  private:
   using Clock = std::chrono::steady_clock;
   struct Timer {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,66 @@ class FakePlatform : public Platform {
     if (on_every_pump) on_every_pump();
   }
   bool close_requested() const override { return close_was_requested; }
+
+  // Clipboard: what a paste reads (or the failure it meets), and every text
+  // copied; set_clipboard_ok false makes copying fail as a locked clipboard would.
+  ClipboardRead clipboard_state = ClipboardRead::NoText;
+  std::string clipboard;
+  bool set_clipboard_ok = true;
+  std::vector<std::string> copied;
+  ClipboardRead get_clipboard_text(std::string& text) override {
+    if (clipboard_state == ClipboardRead::Text) text = clipboard;
+    return clipboard_state;
+  }
+  bool set_clipboard_text(const std::string& text) override {
+    if (!set_clipboard_ok) return false;
+    copied.push_back(text);
+    clipboard = text;
+    clipboard_state = ClipboardRead::Text;
+    return true;
+  }
+
+  // File dialogs: recorded with their request and answered from a queue of
+  // paths (nothing = the player cancelled; cancelled when the queue is empty).
+  struct RecordedFileDialog {
+    bool save;
+    FileDialogRequest request;
+  };
+  std::deque<std::optional<std::string>> file_answers;
+  std::vector<RecordedFileDialog> file_dialogs;
+  std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override {
+    file_dialogs.push_back({false, request});
+    return next_file_answer();
+  }
+  std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override {
+    file_dialogs.push_back({true, request});
+    return next_file_answer();
+  }
+  std::optional<std::string> next_file_answer() {
+    if (file_answers.empty()) return std::nullopt;
+    auto a = file_answers.front();
+    file_answers.pop_front();
+    return a;
+  }
+
+  // Grid, title, pane and highlights: counted or kept as last shown.
+  int repaints = 0;
+  std::string title;
+  std::vector<PaneUpdate> pane_updates;
+  int highlight_clears = 0;
+  bool window_shown = true;
+  void repaint_grid() override { ++repaints; }
+  void set_window_title(const std::string& text) override { title = text; }
+  void pane_changed(PaneUpdate update) override { pane_updates.push_back(update); }
+  void clear_highlights() override { ++highlight_clears; }
+  bool main_window_shown() const override { return window_shown; }
+
+  // The puzzle entry dialog.
+  bool entry_dialog_exists = false;
+  bool entry_dialog_visible = false;
+  void show_entry_dialog() override { entry_dialog_exists = entry_dialog_visible = true; }
+  void hide_entry_dialog() override { entry_dialog_visible = false; }
+  void destroy_entry_dialog() override { entry_dialog_exists = entry_dialog_visible = false; }
 };
 
 }  // namespace vantry::testing

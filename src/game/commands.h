@@ -1,0 +1,106 @@
+// The numeric identifiers of every command: menus, accelerator keys, the
+// button pane and the welcome dialog all send these, and the grid window
+// dispatches on them. The table names each one for menus and diagnostics.
+#pragma once
+
+#include <string_view>
+
+#include "strategy/strategy.h"
+
+namespace vantry {
+
+// File menu.
+inline constexpr int kCmdEnterPuzzle = 11875;
+inline constexpr int kCmdOpen = 24332;
+inline constexpr int kCmdSave = 24333;
+inline constexpr int kCmdSaveAs = 24334;
+inline constexpr int kCmdPrintSetup = 11874;
+inline constexpr int kCmdPrintPuzzle = 11845;
+inline constexpr int kCmdPrintNoClues = 11873;
+inline constexpr int kCmdPrintAnswers = 11878;
+inline constexpr int kCmdPrintBlankGrid = 11876;
+inline constexpr int kCmdExit = 24310;
+// Create new: the difficulty index is the id minus kCmdCreateBase.
+inline constexpr int kCmdCreateBase = 11900;
+inline constexpr int kCmdCreateEasy = 11901;
+inline constexpr int kCmdCreateSadistic = 11906;
+inline constexpr int kCmdCreateSuperhuman = 11907;
+inline constexpr int kCmdCreateAgain = 11910;
+// Practice: kCmdPracticeBase + table number; 11998 practises the remembered one.
+inline constexpr int kCmdPracticeBase = 5000;
+inline constexpr int kCmdPracticeAgain = 11998;
+// Edit menu.
+inline constexpr int kCmdCopy = 24323;
+inline constexpr int kCmdPaste = 24324;
+inline constexpr int kCmdImport = 11842;
+inline constexpr int kCmdExport = 11843;
+// Undo/Redo menu.
+inline constexpr int kCmdUndo = 11847;
+inline constexpr int kCmdRedo = 11846;
+inline constexpr int kCmdUndoUntilOk = 11871;
+inline constexpr int kCmdStartOver = 11866;
+// Hint menu (the hint levels are the engine's modes).
+inline constexpr int kCmdLittleHint = kLittleHint;
+inline constexpr int kCmdMediumHint = kMediumHint;
+inline constexpr int kCmdBigHint = kBigHint;
+inline constexpr int kCmdShowAnswers = 11915;
+inline constexpr int kCmdSolveSinglesNow = 11908;
+// Help menu.
+inline constexpr int kCmdHelp = 11870;
+inline constexpr int kCmdAbout = 2009;
+inline constexpr int kCmdCheckSolution = 11844;
+inline constexpr int kCmdRatePuzzle = 11865;
+inline constexpr int kCmdStrategiesUsed = 11872;
+// The buttons of the puzzle entry dialog.
+inline constexpr int kEntryDoneEntering = 601;
+inline constexpr int kEntryStartOver = 602;
+inline constexpr int kEntryCancel = 603;
+
+struct CommandName {
+  int id;
+  std::string_view name;
+};
+
+// In menu order. The highlight, preference and colour commands of the grid
+// window are ranges: 11849-11858 highlight 1-9 and Clear, 11881-11900 and
+// 11911-11914 preferences.
+inline constexpr CommandName kCommands[] = {
+    {kCmdEnterPuzzle, "Enter puzzle"},
+    {11901, "Create Easy"},
+    {11902, "Create Medium"},
+    {11903, "Create Hard"},
+    {11904, "Create Expert"},
+    {11905, "Create Devious"},
+    {kCmdCreateSadistic, "Create Sadistic"},
+    {kCmdCreateAgain, "Create again"},
+    {kCmdOpen, "Open"},
+    {kCmdSave, "Save"},
+    {kCmdSaveAs, "Save as"},
+    {kCmdPracticeAgain, "Practice again"},
+    {kCmdPrintSetup, "Print setup"},
+    {kCmdPrintPuzzle, "Print puzzle"},
+    {kCmdPrintNoClues, "Print puzzle, no clues"},
+    {kCmdPrintAnswers, "Print answers"},
+    {kCmdPrintBlankGrid, "Print blank solving grid"},
+    {kCmdExit, "Exit"},
+    {kCmdCopy, "Copy"},
+    {kCmdPaste, "Paste"},
+    {kCmdImport, "Import puzzle"},
+    {kCmdExport, "Export puzzle"},
+    {kCmdUndo, "Undo"},
+    {kCmdRedo, "Redo"},
+    {kCmdUndoUntilOk, "Undo until OK"},
+    {kCmdStartOver, "Start over"},
+    {kCmdLittleHint, "Little hint"},
+    {kCmdMediumHint, "Medium hint"},
+    {kCmdBigHint, "Big hint"},
+    {kCmdShowAnswers, "Show answers"},
+    {kCmdSolveSinglesNow, "Solve naked singles now"},
+    {kCmdHelp, "Help"},
+    {kCmdAbout, "About"},
+    {kCmdCheckSolution, "Check solution"},
+    {kCmdRatePuzzle, "Rate puzzle"},
+    {kCmdStrategiesUsed, "Strategies used"},
+};
+
+}  // namespace vantry

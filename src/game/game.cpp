@@ -1,0 +1,119 @@
+#include "game/game.h"
+
+#include "classlib/contract.h"
+#include "game/commands.h"
+#include "game/difficulty.h"
+#include "game/game_messages.h"
+
+namespace vantry {
+
+Game::Game(Platform& platform)
+    : my_platform(platform), my_busy(platform), my_counter(my_busy), my_engine(my_busy) {
+  my_engine.set_owner_window(this);
+}
+
+bool Game::run_command(int id) {
+  switch (id) {
+    case kCmdEnterPuzzle: enter_puzzle(); return true;
+    case kCmdOpen: open(); return true;
+    case kCmdSave: save(); return true;
+    case kCmdSaveAs: save_as(); return true;
+    case kCmdImport: import_puzzle(); return true;
+    case kCmdExport: export_puzzle(); return true;
+    case kCmdCopy: copy(); return true;
+    case kCmdPaste: paste(); return true;
+    case kCmdUndo: undo(); return true;
+    case kCmdRedo: redo(); return true;
+    case kCmdUndoUntilOk: undo_until_ok(); return true;
+    case kCmdStartOver: start_over(); return true;
+    case kCmdCheckSolution: check_solution(); return true;
+    case kCmdLittleHint:
+    case kCmdMediumHint:
+    case kCmdBigHint: hint(id); return true;
+    case kEntryDoneEntering:
+    case kEntryStartOver:
+    case kEntryCancel: entry_button(id); return true;
+    default: return false;
+  }
+}
+
+void Game::message(const std::string& text, const std::string& caption, MessageIcon icon) {
+  my_platform.message_box(text, caption, icon, MessageButtons::Ok);
+}
+
+void Game::set_difficulty(int index) {
+  my_difficulty = is_difficulty(index) ? index : 0;
+  update_title();
+}
+
+bool Game::activity_guard() {
+  if (my_entering) {
+    message(kFinishEnteringText, kProductName, MessageIcon::Exclamation);
+    return false;
+  }
+  return !my_autoSolving && !my_busy.is_busy();
+}
+
+bool Game::puzzle_guard() {
+  if (my_puzzleValid) return true;
+  message(kNoPuzzleText, kProductName, MessageIcon::Exclamation);
+  return false;
+}
+
+bool Game::save_prompt() {
+  // Only a puzzle in play can be saved: a half-entered one has nothing to keep.
+  if (!my_puzzleValid || my_entering || !my_board.needs_saving()) return true;
+  switch (my_platform.message_box("Do you want to save this game?", kProductName,
+                                  MessageIcon::Question, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+      // A save that was cancelled in its dialog or failed must not let the
+      // game be thrown away.
+      return save();
+    case MessageAnswer::No: return true;
+    default: return false;
+  }
+}
+
+bool Game::new_game_step() {
+  if (!save_prompt()) return false;
+  my_board.reset();
+  my_platform.clear_highlights();
+  my_difficulty = 0;
+  my_strategiesUsed.mark_stale();
+  my_puzzleValid = false;
+  set_file_name("", false);
+  repaint();
+  reset_statistics();
+  return true;
+}
+
+bool Game::query_close() {
+  my_platform.kill_timer(kCreateAttemptTimer);
+  return save_prompt();
+}
+
+std::string Game::window_title() const {
+  std::string title = kProductName;
+  title += ' ';
+  if (!my_fileName.name.empty()) {
+    title += my_fileName.name;
+    title += ' ';
+  }
+  if (my_puzzleValid) {
+    title += '(';
+    title += kDifficultyNames[my_difficulty];
+    title += ')';
+  }
+  return title;
+}
+
+void Game::update_title() { my_platform.set_window_title(window_title()); }
+
+void Game::set_file_name(const std::string& path, bool saved_game) {
+  my_fileName.set_from_path(path, saved_game);
+  update_title();
+}
+
+void Game::repaint() { my_platform.repaint_grid(); }
+
+}  // namespace vantry

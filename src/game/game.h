@@ -1,0 +1,176 @@
+// The game in progress: the one object main creates and hands down. It owns
+// the Board and the game-state fields, the busy manager, the solution counter
+// and the strategy engine, keeps the statistics and the clock, and carries out
+// every command on the puzzle in play with its guards and messages. It reaches
+// the window system only through the Platform; the grid window and the button
+// pane are thin faces over it.
+#pragma once
+
+#include <string>
+
+#include "classlib/platform.h"
+#include "game/file_name.h"
+#include "game/statistics.h"
+#include "game/strategies_used.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
+#include "model/n_solutions.h"
+#include "strategy/hint_host.h"
+#include "strategy/strategy.h"
+
+namespace vantry {
+
+// The window timer that drives the game clock, once a second.
+inline constexpr int kClockTimer = 2;
+inline constexpr int kClockIntervalMs = 1000;
+// The generator's time limit for one creation attempt.
+inline constexpr int kCreateAttemptTimer = 1;
+
+class Game final : public HintHost {
+ public:
+  explicit Game(Platform& platform);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // The one-per-run objects.
+  Platform& platform() { return my_platform; }
+  BusyManager& busy() { return my_busy; }
+  SolutionCounter& counter() { return my_counter; }
+  Strategy& engine() { return my_engine; }
+  const Board& board() const { return my_board; }
+
+  // Runs a command of the game by its identifier; false when the id is not
+  // one of the game's (the grid window handles those itself).
+  bool run_command(int id);
+
+  // ---- State of the game (game.cpp) ----
+  bool entering() const override { return my_entering; }
+  bool auto_solving() const override { return my_autoSolving; }
+  bool puzzle_valid() const override { return my_puzzleValid; }
+  Board& board() override { return my_board; }
+  void set_auto_solving(bool on) { my_autoSolving = on; }
+  void set_puzzle_valid(bool valid) { my_puzzleValid = valid; }
+  int difficulty() const { return my_difficulty; }
+  void set_difficulty(int index);
+  StrategiesUsed& strategies_used() { return my_strategiesUsed; }
+  int last_hint_level() const override { return my_lastHintLevel; }
+  void set_last_hint_level(int level) override { my_lastHintLevel = level; }
+
+  // The guards: true when the command may go on. The activity guard refuses
+  // while a puzzle is entered (with its message), while naked singles are
+  // solved automatically and while a busy phase runs; the puzzle guard
+  // refuses without a puzzle (with its message).
+  bool activity_guard();
+  bool puzzle_guard();
+  // Offers to save a game with unsaved changes; false when the player
+  // cancelled or the save did not happen, and the calling command stops.
+  bool save_prompt();
+  // Clears the game for a new one after the save prompt; false when cancelled.
+  bool new_game_step();
+  // The main window is about to close: false keeps it open.
+  bool query_close();
+
+  // "Vantry", then the file name and the difficulty when there are any.
+  std::string window_title() const;
+  void update_title();
+  const FileName& file_name() const { return my_fileName; }
+  void set_file_name(const std::string& path, bool saved_game);
+
+  // ---- Moves on the grid (moves.cpp) ----
+  // A left click on possibility d of cell (r, c): places the answer (or a
+  // given during entry). A right click: in play, removes possibility d or,
+  // when deleted possibilities are shown, restores a deleted one; during
+  // entry, takes a wrongly entered digit out (Shift: removes a possibility).
+  // Clicks with Control, and Shift-clicks in play, draw chains and colour
+  // cells: the grid window handles those after the puzzle guard.
+  void left_click(int r, int c, int d);
+  void right_click(int r, int c, int d, bool shift, bool show_deleted);
+  // A full grid stops the clock and is congratulated.
+  void solved_check();
+
+  // ---- Undo, redo and checking (undo.cpp) ----
+  void undo();
+  void redo();
+  void undo_until_ok();
+  void start_over();
+  void check_solution();
+  void hint(int level);
+
+  // ---- Puzzle entry (entry.cpp) ----
+  void enter_puzzle();
+  // A key during entry: 1-9 place that digit at the entry cursor, 0 and 10
+  // (Space, Insert, the 0 key, Clear) move the cursor on. False when no
+  // puzzle is being entered, so the key is the grid's highlight command.
+  bool entry_key(int code);
+  void done_entering();
+  void entry_start_over();
+  void entry_cancel();
+  // The buttons of the entry dialog by id (601-603).
+  void entry_button(int id);
+  int entry_row() const { return my_entryRow; }
+  int entry_column() const { return my_entryColumn; }
+
+  // ---- Files and the clipboard (file_commands.cpp) ----
+  void open();
+  // Opens the saved game at path, as Open does after its dialog (the path
+  // named on the command line comes here).
+  void open_file(const std::string& path);
+  bool save();
+  bool save_as();
+  void import_puzzle();
+  void export_puzzle();
+  void copy();
+  void paste();
+
+  // ---- Statistics and the clock (statistics_ops.cpp) ----
+  const Statistics& statistics() const { return my_stats; }
+  void count_hint(int level) override;
+  void count_moves(int delta, bool recompute) override;
+  // All six counters to zero and the clock stopped.
+  void reset_statistics();
+  void start_clock();
+  void stop_clock();
+  // The seconds from zero, and the clock running.
+  void restart_clock();
+  bool clock_running() const { return my_clockRunning; }
+  void repaint() override;
+  void set_next_move_text(const std::string& text) override;
+  const std::string& next_move_text() const { return my_nextMoveText; }
+
+ private:
+  void clock_tick();
+  bool write_game(const std::string& path);
+  bool save_as_unguarded();
+  // The check shared by Import and Paste.
+  void check_loaded_puzzle(BusyToken token);
+  // Counts the solutions of the current State with the solution recorded;
+  // -1 when interrupted or cancelled.
+  int count_and_record(BusyToken token);
+  void take_recorded_solution();
+  void advance_entry_cursor();
+  // A message box with the OK button.
+  void message(const std::string& text, const std::string& caption, MessageIcon icon);
+
+  Platform& my_platform;
+  BusyManager my_busy;
+  SolutionCounter my_counter;
+  Strategy my_engine;
+  Board my_board;
+
+  bool my_puzzleValid = false;
+  bool my_entering = false;
+  bool my_autoSolving = false;
+  int my_difficulty = 0;
+  StrategiesUsed my_strategiesUsed;
+  int my_lastHintLevel = kLittleHint;
+  FileName my_fileName;
+
+  int my_entryRow = 0;
+  int my_entryColumn = 0;
+
+  Statistics my_stats;
+  bool my_clockRunning = false;
+  std::string my_nextMoveText;
+};
+
+}  // namespace vantry

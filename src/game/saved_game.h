@@ -1,0 +1,35 @@
+// The saved-game file (.spz): the history of States from the oldest to the
+// one on display, separated by lines holding -1, then the difficulty and the
+// statistics line. Plain text of whitespace-separated integers, so these are
+// plain functions over streams.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+
+#include "game/statistics.h"
+
+namespace vantry {
+
+class Board;
+
+// Refuse files larger than this before reading them: a game of a few
+// hundred moves takes well under a megabyte, and every State read costs
+// memory, so a huge file would only exhaust it.
+inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
+
+void write_saved_game(std::ostream& out, const Board& board, int difficulty,
+                      const Statistics& stats);
+
+struct SavedGameTrailer {
+  int difficulty = 0;
+  Statistics stats;
+};
+
+// Reads a saved game into board (which should be fresh). Returns false when
+// the history or the difficulty could not be read; board then holds a partly
+// read game that must be discarded. A difficulty outside 0-8 reads as 0; a
+// missing statistics line as zero statistics.
+bool read_saved_game(std::istream& in, Board& board, SavedGameTrailer& trailer);
+
+}  // namespace vantry

@@ -1,0 +1,59 @@
+// The statistics of the game in play and its clock: the counters change with
+// every move, undo and hint, and the button pane is told to show them again.
+#include "classlib/contract.h"
+#include "game/game.h"
+
+namespace vantry {
+
+void Game::count_hint(int level) {
+  switch (level) {
+    case kLittleHint: ++my_stats.little_hints; break;
+    case kMediumHint: ++my_stats.medium_hints; break;
+    case kBigHint: ++my_stats.big_hints; break;
+    default: VANTRY_ASSERT(!"unknown hint level");
+  }
+  my_platform.pane_changed(PaneUpdate::Counters);
+}
+
+void Game::count_moves(int delta, bool recompute) {
+  if (delta > 0) my_stats.moves_made += delta;
+  if (delta < 0) my_stats.moves_undone -= delta;
+  my_platform.pane_changed(recompute ? PaneUpdate::CountersAndLines : PaneUpdate::Counters);
+}
+
+void Game::reset_statistics() {
+  stop_clock();
+  my_stats = Statistics{};
+  my_platform.pane_changed(PaneUpdate::Reset);
+}
+
+void Game::start_clock() {
+  my_platform.start_timer(kClockTimer, kClockIntervalMs, [this] { clock_tick(); });
+  my_clockRunning = true;
+}
+
+void Game::stop_clock() {
+  my_platform.kill_timer(kClockTimer);
+  my_clockRunning = false;
+}
+
+void Game::restart_clock() {
+  my_stats.seconds = 0;
+  my_platform.pane_changed(PaneUpdate::Counters);
+  start_clock();
+}
+
+void Game::clock_tick() {
+  // A minimised or hidden window is not being played.
+  if (!my_platform.main_window_shown()) return;
+  ++my_stats.seconds;
+  my_platform.pane_changed(PaneUpdate::Counters);
+}
+
+void Game::set_next_move_text(const std::string& text) {
+  my_busy.end(kBusyNextMove);
+  my_nextMoveText = text;
+  my_platform.pane_changed(PaneUpdate::NextMoveText);
+}
+
+}  // namespace vantry
