@@ -35,19 +35,19 @@ constexpr std::uint8_t kBandOf[27] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 
 //
 //   cand:  [band 0: digits 1-9][band 1: digits 1-9][band 2: digits 1-9]
 //
-// The search copies a Grid at each guess (236 bytes).
+// The search copies a Grid at each guess (128 bytes).
 struct Grid {
   Word cand[27];    // the cells where the digit may still stand
-  Word seen[27];    // cand as the band step last left it; a difference means work
   Word open[3];     // per band, the cells whose digit is not fixed yet
-  Word dirty;       // bit k: word k may have changed since the band step saw it
+  Word dirty;       // bit k: word k changed since the band step last saw it
   Word stacks_due;  // bit digit: its words changed since the stack step looked
 };
 
 // Fixes digit d in cell i of band b: the cell loses every other digit, and d
 // leaves the cell's row and box in the band and its column in the other bands.
-// Only the words that may have changed are marked dirty: marking all nine
-// words of the band costs more in needless visits than telling them apart.
+// Only the words that changed are marked dirty: marking all nine words of the
+// band, or every word touched, costs more in needless visits (and mispredicted
+// branches) than telling them apart.
 inline void place(Grid& g, Word& dirty, int d, int b, int i) {
   const Word bit = Word{1} << i;
   Word* words = g.cand + 9 * b;
@@ -72,10 +72,13 @@ inline void place(Grid& g, Word& dirty, int d, int b, int i) {
 #endif
   g.cand[9 * b + d] = (g.cand[9 * b + d] & ~kTables.band_peers[i]) | bit;
   const Word column = kTables.column[i % 9];
-  g.cand[9 * kOtherBand[b][0] + d] &= ~column;
-  g.cand[9 * kOtherBand[b][1] + d] &= ~column;
+  Word& w0 = g.cand[9 * kOtherBand[b][0] + d];
+  Word& w1 = g.cand[9 * kOtherBand[b][1] + d];
+  const Word hit0 = (w0 & column) != 0, hit1 = (w1 & column) != 0;
+  w0 &= ~column;
+  w1 &= ~column;
   g.open[b] &= ~bit;
-  dirty |= had << (9 * b) | 1u << (9 * kOtherBand[b][0] + d) | 1u << (9 * kOtherBand[b][1] + d);
+  dirty |= had << (9 * b) | hit0 << (9 * kOtherBand[b][0] + d) | hit1 << (9 * kOtherBand[b][1] + d);
 }
 
 // One band's cells by how many digits they may hold: at least one, two, three.
@@ -109,7 +112,6 @@ bool propagate(Grid& g) {
       const int k = std::countr_zero(dirty);
       dirty &= dirty - 1;
       Word m = g.cand[k];
-      if (m == g.seen[k]) continue;
       const int b = kBandOf[k], d = k - 9 * b;
       const unsigned minirows = kTables.minirows_of_row[m & 0x1FF] | kTables.minirows_of_row[(m >> 9) & 0x1FF] << 3 |
                                 kTables.minirows_of_row[m >> 18] << 6;
@@ -120,7 +122,6 @@ bool propagate(Grid& g) {
                   static_cast<Word>(kTables.lone_in_row[m >> 18]) << 18;
       lone &= g.open[b];
       for (; lone; lone &= lone - 1) place(g, dirty, d, b, std::countr_zero(lone));
-      g.seen[k] = g.cand[k];
       g.stacks_due |= 1u << d;
     }
 
@@ -317,8 +318,7 @@ int fast_count(const CountInput& in, char* solution, SearchPoll* poll) {
       g.cand[9 * b + d] = (g.open[b] & ~taken) | given[d][b];
     }
   }
-  // Every band word differs from its "seen" copy, so the first pass looks at all.
-  for (Word& w : g.seen) w = ~kAllBand;
+  // The first pass of the band step looks at every word.
   g.dirty = kAllBand;
   g.stacks_due = 0x1FF;
 
