@@ -21,7 +21,7 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 find_naked_subset,   3,  1,    2,   5080, "Naked triple"},
   {nullptr,                 nullptr,             0,  1,    1,   5100, "XY-wing"},
   {nullptr,                 find_hidden_subset,  2,  1,    2,   5060, "Hidden pair"},
-  {nullptr,                 nullptr,             2,  1,    2,   5070, "X-wing"},
+  {nullptr,                 find_fish,           2,  1,    2,   5070, "X-wing"},
   {nullptr,                 nullptr,             0,  1,    1,   5049, "Finned X-wing"},
   {nullptr,                 nullptr,             0,  1,    2,   5048, "Sashimi finned X-wing"},
   {nullptr,                 nullptr,             0,  1,    2,   5071, "Turbot fish"},
@@ -36,10 +36,10 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 nullptr,             0,  2,    2,   5115, "Locked cell cycle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    2,   5116, "Locked cell cycle (type 2)"},  // by 21
   {nullptr,                 nullptr,             0,  2,    3,   5120, "XYZ-wing"},
-  {nullptr,                 nullptr,             3,  2,    3,   5130, "Swordfish"},
+  {nullptr,                 find_fish,           3,  2,    3,   5130, "Swordfish"},
   {nullptr,                 find_naked_subset,   4,  2,    4,   5140, "Naked quad"},
   {nullptr,                 find_hidden_subset,  4,  2,    4,   5150, "Hidden quad"},
-  {nullptr,                 nullptr,             4,  2,    4,   5160, "Jellyfish"},
+  {nullptr,                 find_fish,           4,  2,    4,   5160, "Jellyfish"},
   {nullptr,                 nullptr,             0,  2,    3,   5170, "Unique rectangle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    4,   5171, "Unique rectangle (type 2)"},  // by 28
   {nullptr,                 nullptr,             0,  2,    4,   5172, "Unique rectangle (type 3)"},  // by 28

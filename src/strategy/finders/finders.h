@@ -19,4 +19,7 @@ int find_line_box(Strategy& engine, int n, State& s, int argument);
 int find_naked_subset(Strategy& engine, int n, State& s, int argument);
 int find_hidden_subset(Strategy& engine, int n, State& s, int argument);
 
+// fish.cpp: basic fish of the row's size (X-wing 2, Swordfish 3, Jellyfish 4).
+int find_fish(Strategy& engine, int n, State& s, int argument);
+
 }  // namespace vantry
