@@ -19,7 +19,7 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 find_line_box,       0,  1,    1,   5040, "Line/box elimination"},
   {nullptr,                 find_naked_subset,   2,  1,    1,   5050, "Naked pair"},
   {nullptr,                 find_naked_subset,   3,  1,    2,   5080, "Naked triple"},
-  {nullptr,                 nullptr,             0,  1,    1,   5100, "XY-wing"},
+  {nullptr,                 find_xy_wing,        0,  1,    1,   5100, "XY-wing"},
   {nullptr,                 find_hidden_subset,  2,  1,    2,   5060, "Hidden pair"},
   {nullptr,                 find_fish,           2,  1,    2,   5070, "X-wing"},
   {nullptr,                 nullptr,             0,  1,    1,   5049, "Finned X-wing"},
@@ -35,7 +35,7 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 nullptr,             0,  2,    2,   5210, "Pairs chain"},
   {nullptr,                 nullptr,             0,  2,    2,   5115, "Locked cell cycle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    2,   5116, "Locked cell cycle (type 2)"},  // by 21
-  {nullptr,                 nullptr,             0,  2,    3,   5120, "XYZ-wing"},
+  {nullptr,                 find_xyz_wing,       0,  2,    3,   5120, "XYZ-wing"},
   {nullptr,                 find_fish,           3,  2,    3,   5130, "Swordfish"},
   {nullptr,                 find_naked_subset,   4,  2,    4,   5140, "Naked quad"},
   {nullptr,                 find_hidden_subset,  4,  2,    4,   5150, "Hidden quad"},
@@ -49,7 +49,7 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 nullptr,             0,  2,    4,   5300, "Avoidable rectangle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    4,   5310, "Avoidable rectangle (type 2)"},  // by 34
   {nullptr,                 nullptr,             0,  2,    4,   5320, "Avoidable rectangle (type 3)"},  // by 34
-  {nullptr,                 nullptr,             0,  2,    4,   5180, "XY-wing chain"},
+  {nullptr,                 find_xy_wing_chain,  0,  2,    4,   5180, "XY-wing chain"},
   {nullptr,                 nullptr,             0,  2,    4,   5190, "Singles chain"},
   {nullptr,                 nullptr,             0,  2,    4,   5200, "Singles chain contradiction"},  // by 38
   {nullptr,                 nullptr,             0,  2,    4,   5220, "Pairs chain contradiction"},  // by 20

@@ -22,4 +22,9 @@ int find_hidden_subset(Strategy& engine, int n, State& s, int argument);
 // fish.cpp: basic fish of the row's size (X-wing 2, Swordfish 3, Jellyfish 4).
 int find_fish(Strategy& engine, int n, State& s, int argument);
 
+// wings.cpp: XY-wing, XYZ-wing and XY-wing chain.
+int find_xy_wing(Strategy& engine, int n, State& s, int argument);
+int find_xyz_wing(Strategy& engine, int n, State& s, int argument);
+int find_xy_wing_chain(Strategy& engine, int n, State& s, int argument);
+
 }  // namespace vantry
