@@ -27,4 +27,20 @@ int find_xy_wing(Strategy& engine, int n, State& s, int argument);
 int find_xyz_wing(Strategy& engine, int n, State& s, int argument);
 int find_xy_wing_chain(Strategy& engine, int n, State& s, int argument);
 
+// w_wings.cpp: W-wings of types 1-4, one finder each over one shared pair search.
+int find_w_wing_type1(Strategy& engine, int n, State& s, int argument);
+int find_w_wing_type3(Strategy& engine, int n, State& s, int argument);
+int find_w_wing_type2(Strategy& engine, int n, State& s, int argument);
+int find_w_wing_type4(Strategy& engine, int n, State& s, int argument);
+
+// finned_fish.cpp: finned and sashimi finned X-wings.
+int find_finned_x_wing(Strategy& engine, int n, State& s, int argument);
+int find_sashimi_x_wing(Strategy& engine, int n, State& s, int argument);
+
+// turbot_fish.cpp: turbot fish (strong, weak, strong link on one digit).
+int find_turbot_fish(Strategy& engine, int n, State& s, int argument);
+
+// bug.cpp: BUG (one trivalue cell among bivalue cells).
+int find_bug(Strategy& engine, int n, State& s, int argument);
+
 }  // namespace vantry
