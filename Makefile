@@ -1,10 +1,11 @@
 # The two set-up commands of a fresh Debian 12 machine, and a few helpers.
 #   make run    installs what is missing, builds Release and starts Vantry
+#               (ARGS=game.spz opens a saved game)
 #   make test   installs what is missing, builds and runs every test
 #   make bench  builds Release and runs the benchmarks
 BUILD ?= build
-PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-ARGS ?= --help
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation
+ARGS ?=
 
 .PHONY: all deps configure build run test bench clean
 
@@ -30,7 +31,7 @@ build: configure
 	cmake --build $(BUILD)
 
 run: build
-	./$(BUILD)/src/cli/vantry-cli $(ARGS)
+	./$(BUILD)/src/ui/vantry $(ARGS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j 2

@@ -1,0 +1,57 @@
+// The frame's client: the grid window and the button pane side by side (the
+// pane left or right) or the grid alone. Showing or hiding the pane widens or
+// narrows the frame by the pane's width, so the grid keeps its size. It also
+// works out the first client size and stores the geometry at the close.
+#pragma once
+
+#include <QWidget>
+
+class QHBoxLayout;
+
+namespace vantry {
+
+class IniFile;
+class TSWindow;
+
+class LayoutWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // The pane stands in for the button pane until that exists; its fixed width
+  // is the pane's width.
+  LayoutWindow(IniFile& settings, TSWindow* grid, QWidget* pane, QWidget* parent = nullptr);
+
+  // The client size a start without stored geometry opens with: 516 square
+  // on a desktop under 800 pixels either way, else 651, plus the pane's width
+  // when the pane is shown.
+  static QSize defaultClientSize(const QSize& desktop, const std::string& placement, int paneWidth);
+  // The size to open with: the stored W and H, with the default for a missing one.
+  QSize initialClientSize(const QSize& desktop) const;
+
+  // Places the children for the stored placement. The first call only
+  // remembers it; a later one that changes the letter shows or hides the pane
+  // and widens or narrows the top-level window by the pane's width.
+  void arrange();
+  // Stores the placement, the maximised state and, when not maximised, the
+  // frame's position and the tightest size around the grid.
+  void saveGeometry(QWidget* frame);
+
+  QWidget* pane() const { return m_pane; }
+  TSWindow* grid() const { return m_grid; }
+  char placementLetter() const { return m_letter; }
+  bool paneShown() const { return m_paneShown; }
+  QSize sizeHint() const override;
+
+ private:
+  std::string placement() const;
+
+  IniFile& m_settings;
+  TSWindow* m_grid;
+  QWidget* m_pane;
+  QHBoxLayout* m_layout;
+  bool m_arranged = false;
+  char m_letter = 0;
+  bool m_paneShown = false;
+  QSize m_hint;
+};
+
+}  // namespace vantry

@@ -1,0 +1,37 @@
+// Program entry of the desktop program: the settings object first, then the
+// help path and the working folder, then the application and its loop.
+#include <QApplication>
+#include <filesystem>
+#include <string>
+
+#include "classlib/inifile.h"
+#include "classlib/working_folder.h"
+#include "help/help_viewer.h"
+#include "ui/app_icon.h"
+#include "ui/vantry_app.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vantry"));
+  QApplication::setWindowIcon(vantry::vantryIcon());
+
+  // 1. The settings object; its file is read lazily, so the folder chosen
+  //    below is the one it lives in.
+  vantry::PrivateIniFile settings(vantry::kSettingsFileName);
+  // 2. The help beside the program.
+  const std::string program = QCoreApplication::applicationFilePath().toStdString();
+  const QString helpPath = QString::fromStdString(vantry::help_file_path(program));
+  // 3. The working folder; a file argument is made absolute first.
+  const QStringList args = QCoreApplication::arguments();
+  std::string argument = args.size() > 1 ? args.at(1).toStdString() : std::string();
+  vantry::choose_working_folder(std::filesystem::path(program), argument);
+
+  // 4. The application object, with the argument kept for the first drawing.
+  int result = 0;
+  {
+    vantry::VantryApp vantryApp(settings, helpPath, argument);
+    vantryApp.start();
+    result = QApplication::exec();
+  }
+  return result;
+}

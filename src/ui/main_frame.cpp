@@ -1,0 +1,227 @@
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "classlib/inifile.h"
+#include "classlib/settings_keys.h"
+#include "game/commands.h"
+#include "game/game.h"
+#include "game/grid_window.h"
+#include "game/menus.h"
+#include "ui/color_dialog.h"
+#include "ui/layout_window.h"
+#include "ui/qt_canvas.h"
+#include "ui/qt_platform.h"
+#include "ui/ts_window.h"
+
+namespace vantry {
+
+namespace {
+
+// Menu texts keep their shortcut label after '\b'; Qt shows the part after
+// a tab right-aligned.
+QString menuText(std::string_view text) {
+  QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+  s.replace(QLatin1Char('\b'), QLatin1Char('\t'));
+  return s;
+}
+
+// The print commands wait for printing; until then their items stay grey.
+bool isPrintCommand(int id) {
+  return id == kCmdPrintSetup || id == kCmdPrintPuzzle || id == kCmdPrintNoClues ||
+         id == kCmdPrintAnswers || id == kCmdPrintBlankGrid;
+}
+
+}  // namespace
+
+MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
+                     std::string argument, QWidget* parent)
+    : QMainWindow(parent), m_game(game), m_grid(grid), m_platform(platform),
+      m_settings(settings), m_argument(std::move(argument)) {
+  setWindowTitle(QStringLiteral("Vantry"));
+  m_gridWindow = new TSWindow(game, grid);
+  // The button pane's place, kept free until the pane itself arrives.
+  m_pane = new QFrame;
+  m_pane->setObjectName(QStringLiteral("buttonPane"));
+  m_pane->setFixedWidth(kPaneWidth);
+  static_cast<QFrame*>(m_pane)->setFrameShape(QFrame::StyledPanel);
+  m_layout = new LayoutWindow(settings, m_gridWindow, m_pane, this);
+  setCentralWidget(m_layout);
+
+  MainWindowCalls& calls = m_platform.calls();
+  calls.repaintGrid = [this] { m_gridWindow->update(); };
+  calls.setGridBackground = [this](Colorref c) { m_gridWindow->setBackground(toQColor(c)); };
+  calls.setGridCursor = [this](GridCursor c) { m_gridWindow->showChainCursor(c == GridCursor::Chain); };
+  calls.menusChanged = [this] { refreshMenus(); };
+  calls.arrangeLayout = [this] { m_layout->arrange(); };
+  calls.colorDialog = [this] { openColorDialog(); };
+  calls.entryButton = [this](int id) { m_game.run_command(id); };
+  calls.colorOf = [this](int element) { return m_grid.colors().get(element); };
+  calls.clearHighlights = [this] {
+    m_grid.clear_highlight_state();
+    refreshMenus();
+  };
+  calls.paneChanged = [this](PaneUpdate update) {
+    if (update == PaneUpdate::Highlight) refreshMenus();
+  };
+  m_platform.setMainWindow(this);
+
+  connect(m_gridWindow, &TSWindow::firstPainted, this, [this] {
+    m_firstPainted = true;
+    if (m_setUpDone) QTimer::singleShot(0, this, &MainFrame::firstDrawing);
+  });
+  buildMenus();
+}
+
+void MainFrame::start() {
+  // 1. The size: the stored client size, or the default for this desktop.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize desktop = screen ? screen->size() : QSize(1024, 768);
+  m_layout->arrange();
+  const QSize client = m_layout->initialClientSize(desktop);
+  m_layout->setFixedSize(client);  // the window's size follows its client...
+  adjustSize();
+  m_layout->setMinimumSize(0, 0);  // ...and is free again once it is set
+  m_layout->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  // 2. The place when one is stored, and the maximised state.
+  const int x = m_settings.read_integer(kGeometryX);
+  const int y = m_settings.read_integer(kGeometryY);
+  if (x >= 0 && y >= 0) move(x, y);
+  if (m_settings.read_integer(kGeometryMaximized) == 1) showMaximized();
+  else show();
+  // 3. The grid window's set-up, then the menus' remembered choices.
+  m_grid.set_up();
+  m_grid.build_menus();
+  refreshMenus();
+  m_setUpDone = true;
+  if (m_firstPainted) QTimer::singleShot(0, this, &MainFrame::firstDrawing);
+}
+
+void MainFrame::firstDrawing() {
+  if (m_firstDrawingRun) return;
+  m_firstDrawingRun = true;
+  m_grid.first_drawing(m_argument);
+  m_gridWindow->setFocus();
+  refreshMenus();
+  m_startupDone = true;
+  emit startupFinished();
+}
+
+void MainFrame::runCommand(int id) {
+  // The grid's commands first: 11907 and 11908 are also difficulty numbers,
+  // and from a menu they mean the Highlight and Hint items.
+  if (!m_grid.run_command(id)) m_game.run_command(id);
+  refreshMenus();
+}
+
+// ---- Menus ----
+
+QAction* MainFrame::addCommand(QMenu* menu, const QString& text, int id) {
+  auto* action = menu->addAction(text);
+  action->setData(id);
+  connect(action, &QAction::triggered, this, [this, action] {
+    // The id the item carries now: one that nothing handles does nothing.
+    runCommand(action->data().toInt());
+  });
+  m_actions.insert(id, action);
+  if (isPrintCommand(id)) action->setEnabled(false);
+  return action;
+}
+
+void MainFrame::addItems(QMenu* menu, const MenuItem* items, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const MenuItem& item = items[i];
+    if (item.is_separator()) {
+      menu->addSeparator();
+    } else if (item.is_submenu() && item.submenu.front().id == kCmdPracticePlaceholder) {
+      addPracticeItems(menu->addMenu(menuText(item.text)));
+    } else if (item.is_submenu()) {
+      addItems(menu->addMenu(menuText(item.text)), item.submenu.data(), item.submenu.size());
+    } else {
+      addCommand(menu, menuText(item.text), item.id);
+    }
+  }
+}
+
+void MainFrame::addPracticeItems(QMenu* menu) {
+  // The order is read once: a change shows at the next start.
+  const bool byDifficulty = m_settings.read_integer(kPracticeListOrder) == 1;
+  for (const PracticeMenuItem& item : practice_menu(byDifficulty)) {
+    if (item.id == 0) menu->addSeparator();
+    else addCommand(menu, menuText(item.name), item.id);
+  }
+}
+
+void MainFrame::buildMenus() {
+  for (const MenuItem& top : kMenuBar) {
+    QMenu* menu = menuBar()->addMenu(menuText(top.text));
+    addItems(menu, top.submenu.data(), top.submenu.size());
+    connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshMenus);
+  }
+  // The accelerator keys are actions of their own: some send commands that
+  // no menu item carries (Ctrl+N, Shift+P), and the labels in the menus move.
+  for (const Accelerator& a : kAccelerators) {
+    auto* action = new QAction(this);
+    Qt::KeyboardModifiers mods;
+    if (a.control) mods |= Qt::ControlModifier;
+    if (a.shift) mods |= Qt::ShiftModifier;
+    action->setShortcut(QKeySequence(QKeyCombination(mods, Qt::Key(a.key))));
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setData(a.id);
+    const int id = a.id;
+    connect(action, &QAction::triggered, this, [this, id] {
+      if (isPrintCommand(id)) return;
+      runCommand(id);
+    });
+    addAction(action);
+    m_accelerators << action;
+  }
+}
+
+void MainFrame::refreshMenus() {
+  for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+    const int id = it.key();
+    QAction* action = it.value();
+    const std::string text = m_grid.menu_text(id);
+    if (!text.empty()) action->setText(menuText(text));
+    const int carried = m_grid.menu_item_id(id);
+    action->setData(carried);
+    if (!isPrintCommand(id)) action->setEnabled(carried == id);
+    const bool checked = m_grid.menu_checked(id);
+    action->setCheckable(checked);
+    action->setChecked(checked);
+  }
+}
+
+void MainFrame::openColorDialog() {
+  ColorDialog dialog(this, m_grid, m_platform);
+  dialog.exec();
+}
+
+// ---- Closing ----
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+  // During a long computation there is no safe point to stop at: the
+  // computation ends the program the next time it lets events through.
+  if (m_game.busy().is_busy()) {
+    m_platform.requestClose();
+    event->ignore();
+    return;
+  }
+  if (!m_game.query_close()) {
+    event->ignore();
+    return;
+  }
+  m_layout->saveGeometry(this);
+  m_grid.shut_down();
+  event->accept();
+}
+
+}  // namespace vantry

@@ -1,0 +1,80 @@
+// The main window: title, menu bar and accelerator keys built from the
+// engine's menu tables, the layout window as its client, and the start-up
+// and close sequences around them. Every menu item and key sends its command
+// id to the engine, the grid's commands first.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <string>
+
+class QAction;
+class QMenu;
+
+namespace vantry {
+
+class Game;
+class GridWindow;
+class IniFile;
+class LayoutWindow;
+class QtPlatform;
+class TSWindow;
+struct MenuItem;
+
+// The width of the button pane's place beside the grid.
+inline constexpr int kPaneWidth = 180;
+
+class MainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
+            std::string argument, QWidget* parent = nullptr);
+
+  // Shows the frame at its remembered place and size (or maximised), sets
+  // the grid window up, and lets the first drawing continue the start-up.
+  void start();
+
+  // Runs a command by id: the grid window's commands first, then the game's.
+  void runCommand(int id);
+  // Check marks, enabled states and the two moving labels, asked again.
+  void refreshMenus();
+
+  QAction* action(int id) const { return m_actions.value(id, nullptr); }
+  QList<QAction*> accelerators() const { return m_accelerators; }
+  LayoutWindow* layoutWindow() const { return m_layout; }
+  TSWindow* gridWindow() const { return m_gridWindow; }
+  QWidget* panePlaceholder() const { return m_pane; }
+  bool startupDone() const { return m_startupDone; }
+
+ signals:
+  // The first drawing's steps (welcome choices or the named game) are over.
+  void startupFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void addItems(QMenu* menu, const MenuItem* items, std::size_t count);
+  QAction* addCommand(QMenu* menu, const QString& text, int id);
+  void addPracticeItems(QMenu* menu);
+  void openColorDialog();
+  void firstDrawing();
+
+  Game& m_game;
+  GridWindow& m_grid;
+  QtPlatform& m_platform;
+  IniFile& m_settings;
+  std::string m_argument;
+  TSWindow* m_gridWindow;
+  QWidget* m_pane;
+  LayoutWindow* m_layout;
+  QMap<int, QAction*> m_actions;
+  QList<QAction*> m_accelerators;
+  bool m_setUpDone = false;
+  bool m_firstPainted = false;
+  bool m_firstDrawingRun = false;
+  bool m_startupDone = false;
+};
+
+}  // namespace vantry

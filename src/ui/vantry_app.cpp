@@ -1,0 +1,36 @@
+#include "ui/vantry_app.h"
+
+#include "classlib/inifile.h"
+#include "game/game.h"
+#include "game/grid_window.h"
+#include "help/help_browser.h"
+#include "ui/main_frame.h"
+#include "ui/qt_platform.h"
+
+namespace vantry {
+
+VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string argument)
+    : m_settings(settings) {
+  m_help = std::make_unique<HelpBrowser>(helpPath);
+  m_platform = std::make_unique<QtPlatform>(&settings, m_help.get());
+  m_game = std::make_unique<Game>(*m_platform);
+  m_game->set_settings(&settings);
+  m_grid = std::make_unique<GridWindow>(*m_game);
+  m_grid->attach_settings(settings);
+  m_frame = std::make_unique<MainFrame>(*m_game, *m_grid, *m_platform, settings, std::move(argument));
+}
+
+VantryApp::~VantryApp() {
+  // Timers and dialogs go before the game they call into.
+  m_frame.reset();
+  m_platform->setMainWindow(nullptr);
+  m_grid.reset();
+  m_game.reset();
+  m_platform.reset();
+  m_help.reset();
+  m_settings.flush(false);
+}
+
+void VantryApp::start() { m_frame->start(); }
+
+}  // namespace vantry
