@@ -13,10 +13,11 @@ namespace vantry {
 
 class Board;
 
-// Refuse files larger than this before reading them: a game of a few
-// hundred moves takes well under a megabyte, and every State read costs
-// memory, so a huge file would only exhaust it.
-inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
+// Files larger than this are refused before they are read. A State takes
+// about 4 KB of text and 9 KB of memory, so this allows about two thousand
+// moves (a long game has a few hundred) while a forged file of the shortest
+// cell lines still costs no more than some 40 MB.
+inline constexpr std::size_t kMaxSavedGameBytes = 8u << 20;
 
 void write_saved_game(std::ostream& out, const Board& board, int difficulty,
                       const Statistics& stats);
