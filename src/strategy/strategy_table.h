@@ -32,7 +32,7 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 find_w_wing_type2,   0,  1,    3,   5108, "W-wing (type 2)"},
   {nullptr,                 find_w_wing_type4,   0,  1,    4,   5102, "W-wing (type 4)"},
   {nullptr,                 nullptr,             0,  1,    3,   5110, "Rectangle elimination"},
-  {nullptr,                 nullptr,             0,  2,    2,   5210, "Pairs chain"},
+  {nullptr,                 find_pairs_chain,    0,  2,    2,   5210, "Pairs chain"},
   {nullptr,                 nullptr,             0,  2,    2,   5115, "Locked cell cycle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    2,   5116, "Locked cell cycle (type 2)"},  // by 21
   {nullptr,                 find_xyz_wing,       0,  2,    3,   5120, "XYZ-wing"},
@@ -50,7 +50,7 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 nullptr,             0,  2,    4,   5310, "Avoidable rectangle (type 2)"},  // by 34
   {nullptr,                 nullptr,             0,  2,    4,   5320, "Avoidable rectangle (type 3)"},  // by 34
   {nullptr,                 find_xy_wing_chain,  0,  2,    4,   5180, "XY-wing chain"},
-  {nullptr,                 nullptr,             0,  2,    4,   5190, "Singles chain"},
+  {nullptr,                 find_singles_chain,  0,  2,    4,   5190, "Singles chain"},
   {nullptr,                 nullptr,             0,  2,    4,   5200, "Singles chain contradiction"},  // by 38
   {nullptr,                 nullptr,             0,  2,    4,   5220, "Pairs chain contradiction"},  // by 20
   {nullptr,                 nullptr,             0,  2,    3,   5230, "Weak singles chain"},

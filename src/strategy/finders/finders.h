@@ -43,4 +43,8 @@ int find_turbot_fish(Strategy& engine, int n, State& s, int argument);
 // bug.cpp: BUG (one trivalue cell among bivalue cells).
 int find_bug(Strategy& engine, int n, State& s, int argument);
 
+// chains.cpp: singles chain and pairs chain (each reports its contradiction).
+int find_singles_chain(Strategy& engine, int n, State& s, int argument);
+int find_pairs_chain(Strategy& engine, int n, State& s, int argument);
+
 }  // namespace vantry

@@ -221,10 +221,6 @@ int find_xy_wing(Strategy& engine, int n, State& s, int) {
   return 0;
 }
 
-}  // namespace vantry
-
-namespace vantry {
-
 int find_xy_wing_chain(Strategy& engine, int n, State& s, int) {
   const BivalueCells cells(s);
   for (int i = 0; i < cells.n; ++i) {
