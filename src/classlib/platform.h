@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <optional>
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace vantry {
@@ -29,6 +31,15 @@ struct FileDialogRequest {
   bool confirm_overwrite = false; // save: ask before replacing a file
 };
 
+// The two system colours "Use system colors" follows, as 0x00BBGGRR.
+struct SystemColors {
+  std::uint32_t window = 0;       // the window background
+  std::uint32_t window_text = 0;  // text on it
+};
+
+// The mouse pointer over the grid.
+enum class GridCursor { Arrow, Chain };
+
 // What changed in the statistics the button pane shows.
 enum class PaneUpdate {
   Counters,           // counters or time; the next-move and status lines only say
@@ -36,6 +47,8 @@ enum class PaneUpdate {
   CountersAndLines,   // counters, and the next-move and status lines worked out again
   NextMoveText,       // a search finished the next-move line (Game::next_move_text)
   Reset,              // a new game: all counters zero, lines cleared, highlight buttons up
+  Highlight,          // highlighted digits, rule, mode or the buttons' availability
+                      // (GridWindow::highlight and GridWindow::digit_available)
 };
 
 class Platform {
@@ -107,6 +120,59 @@ class Platform {
   virtual void show_entry_dialog() = 0;
   virtual void hide_entry_dialog() = 0;
   virtual void destroy_entry_dialog() = 0;
+
+  // ---- The desktop program: grid window, colours, menus, start-up ----
+
+  // The system's window and window-text colours, asked for whenever
+  // "Use system colors" is turned on or refreshed.
+  virtual SystemColors system_colors() = 0;
+  // The grid window's background (what the window system erases with).
+  virtual void set_grid_background(std::uint32_t color) = 0;
+  virtual void set_grid_cursor(GridCursor cursor) = 0;
+  // Whether Shift is held right now (a menu or pane command reads the
+  // keyboard at the moment it runs).
+  virtual bool shift_held() = 0;
+  // The text the keyboard layout produces for Shift + the main keyboard's
+  // digit key ('1'..'9'); empty, or more than one character, when that key
+  // gives no single character with Shift (a dead key, for example).
+  virtual std::string shifted_digit_key(char digit) = 0;
+
+  // A modal input dialog with a title, a prompt and a one-line field of at
+  // most max_chars characters that starts with text. Returns the field's
+  // text whichever button closed it.
+  virtual std::string input_dialog(const std::string& title, const std::string& prompt,
+                                   const std::string& text, int max_chars) = 0;
+  // The modal "Color this cell" dialog: six colour buttons (ids 101-106,
+  // faces in the colours of elements 21-26), "Clear all" (1), "Cancel" (2)
+  // and "Help" (9, opens help topic 1800 and leaves the dialog open).
+  // Its client origin goes to the screen point (x, y) before it shows.
+  // Returns 101-106, 1 or 2.
+  virtual int coloring_dialog(int x, int y) = 0;
+  // The colour chooser, fully expanded, starting at initial with the sixteen
+  // custom colours (the chooser may change them). Nothing when cancelled.
+  virtual std::optional<std::uint32_t> choose_color(std::uint32_t initial,
+                                                    std::array<std::uint32_t, 16>& custom) = 0;
+  // The modal Welcome dialog; returns the id of the button that closed it:
+  // 11901-11906 create, 11875 enter, 24332 open, 2 Cancel.
+  virtual int welcome_dialog() = 0;
+  // The help viewer at a topic number, or at its contents.
+  virtual void show_help_topic(int context) = 0;
+  virtual void show_help_contents() = 0;
+  // True when the display shows 256 colours or fewer.
+  virtual bool limited_palette() = 0;
+  // Check marks, enabled state or the two moving shortcut labels changed:
+  // the menu layer asks the engine's menu queries again.
+  virtual void menus_changed() = 0;
+  // The button pane's placement setting changed: the layout re-arranges.
+  virtual void arrange_layout() = 0;
+  // Closes the main window as the window's own close button does (the
+  // engine's close query then runs).
+  virtual void close_main_window() = 0;
+  // The colour dialog ("Change colors") over the engine's ColorDialog;
+  // returns when it closed.
+  virtual void color_dialog() = 0;
+  // The modal About box.
+  virtual void about_dialog() = 0;
 };
 
 // Processes waiting events on behalf of a long computation. A close request

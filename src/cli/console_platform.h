@@ -64,6 +64,31 @@ class ConsolePlatform final : public Platform {
   void hide_entry_dialog() override {}
   void destroy_entry_dialog() override {}
 
+  // No window, keyboard or dialogs: plain white and black, no Shift, every
+  // dialog closed without a choice.
+  SystemColors system_colors() override { return {0x00FFFFFF, 0x00000000}; }
+  void set_grid_background(std::uint32_t) override {}
+  void set_grid_cursor(GridCursor) override {}
+  bool shift_held() override { return false; }
+  std::string shifted_digit_key(char) override { return {}; }
+  std::string input_dialog(const std::string&, const std::string&, const std::string& text,
+                           int) override {
+    return text;
+  }
+  int coloring_dialog(int, int) override { return 2; }
+  std::optional<std::uint32_t> choose_color(std::uint32_t, std::array<std::uint32_t, 16>&) override {
+    return std::nullopt;
+  }
+  int welcome_dialog() override { return 2; }
+  void show_help_topic(int) override {}
+  void show_help_contents() override {}
+  bool limited_palette() override { return false; }
+  void menus_changed() override {}
+  void arrange_layout() override {}
+  void close_main_window() override {}
+  void color_dialog() override {}
+  void about_dialog() override {}
+
  private:
   using Clock = std::chrono::steady_clock;
   struct Timer {

@@ -56,6 +56,38 @@ inline constexpr int kEntryDoneEntering = 601;
 inline constexpr int kEntryStartOver = 602;
 inline constexpr int kEntryCancel = 603;
 
+// ---- The grid window's commands: highlighting, naked singles, preferences ----
+// Highlight menu: digits 1-9 are kCmdHighlight1 + d - 1; modes and rules in
+// game/highlight.h.
+inline constexpr int kCmdHighlight1 = 11849;
+inline constexpr int kCmdHighlightClear = 11858;
+inline constexpr int kCmdHighlightNext = 11863;
+inline constexpr int kCmdHighlightPrevious = 11864;
+inline constexpr int kCmdSkipSolved = 11880;
+inline constexpr int kCmdSinglesDelay = 11893;
+// Edit|Preferences.
+inline constexpr int kCmdChangeColors = 11881;
+inline constexpr int kCmdSystemColors = 11885;
+inline constexpr int kCmdPaneLeft = 11882;
+inline constexpr int kCmdPaneRight = 11883;
+inline constexpr int kCmdPaneHide = 11884;
+inline constexpr int kCmdUserAnswers = 11886;
+inline constexpr int kCmdDeletedPossibilities = 11887;
+inline constexpr int kCmdHideAnswers = 11888;
+inline constexpr int kCmdSingles = 11889;
+inline constexpr int kCmdSolveSingles = 11892;
+inline constexpr int kCmdMarkNoPossibilities = 11912;
+inline constexpr int kCmdPrintInColor = 11890;
+inline constexpr int kCmdPrintBig = 11911;
+inline constexpr int kCmdAllowAsymmetric = 11891;
+inline constexpr int kCmdListByDifficulty = 11913;
+inline constexpr int kCmdListAlphabetically = 11914;
+inline constexpr int kCmdLastColorSelected = 11894;
+inline constexpr int kCmdColor1 = 11895;  // ... 11900 Color 6
+// The id "Indicate which cells you solved" carries while "Hide solved cells"
+// is on: nothing handles it, so the menu shows the item greyed.
+inline constexpr int kCmdUserAnswersDisabled = 18886;
+
 struct CommandName {
   int id;
   std::string_view name;

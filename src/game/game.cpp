@@ -13,6 +13,9 @@ Game::Game(Platform& platform)
 }
 
 bool Game::run_command(int id) {
+  // The grid window's commands first: 11907 and 11908 are also difficulty
+  // numbers, and as commands they are the Highlight and Hint menus' items.
+  if (my_grid.run_command(id)) return true;
   switch (id) {
     case kCmdEnterPuzzle: enter_puzzle(); return true;
     case kCmdOpen: open(); return true;
@@ -33,8 +36,24 @@ bool Game::run_command(int id) {
     case kEntryDoneEntering:
     case kEntryStartOver:
     case kEntryCancel: entry_button(id); return true;
-    default: return false;
+    // ---- Creating, rating and practice puzzles ----
+    case kCmdCreateAgain: create_again(); return true;
+    case kCmdPracticeAgain: practise_again(); return true;
+    case kCmdRatePuzzle: rate_puzzle(); return true;
+    case kCmdStrategiesUsed: show_strategies_used(); return true;
+    default: break;
   }
+  // 11907 and 11908 are menu commands of their own, so Superhuman is no
+  // command: Sadistic with Shift asks for it.
+  if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
+    create_new(id);
+    return true;
+  }
+  if (id > kCmdPracticeBase && id <= kCmdPracticeBase + strategy_count()) {
+    practise(id - kCmdPracticeBase);
+    return true;
+  }
+  return false;
 }
 
 void Game::message(const std::string& text, const std::string& caption, MessageIcon icon) {
@@ -77,6 +96,7 @@ bool Game::save_prompt() {
 bool Game::new_game_step() {
   if (!save_prompt()) return false;
   my_board.reset();
+  my_grid.clear_highlight_state();
   my_platform.clear_highlights();
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();

@@ -10,6 +10,8 @@
 
 #include "classlib/platform.h"
 #include "game/file_name.h"
+#include "game/grid_window.h"
+#include "game/generator.h"
 #include "game/statistics.h"
 #include "game/strategies_used.h"
 #include "model/board.h"
@@ -19,6 +21,9 @@
 #include "strategy/strategy.h"
 
 namespace vantry {
+
+class IniFile;
+struct IntegerKey;
 
 // The window timer that drives the game clock, once a second.
 inline constexpr int kClockTimer = 2;
@@ -122,6 +127,41 @@ class Game final : public HintHost {
   void copy();
   void paste();
 
+  // ---- Creating, rating and practice puzzles (creation.cpp) ----
+  // Create new at a difficulty, command 11901-11906. Sadistic with Shift held
+  // as the command starts offers a Superhuman puzzle instead.
+  void create_new(int command_id, bool shift_held = false);
+  // Ctrl+N: create at the difficulty remembered in the settings.
+  void create_again();
+  // Builds candidates until one rates as target (a create command id, or 0
+  // for any rating, as a practice build does), inside busy phase 1; false
+  // when the player cancelled, which leaves an empty game.
+  bool create_puzzle(int target);
+  // The difficulty command id of the puzzle in play (0 when cancelled or a
+  // practice target was reached); show tells the player, as Rate puzzle does.
+  int rate(bool show);
+  void rate_puzzle();
+  void show_strategies_used();
+  // Practise strategy n (a table number), and the one remembered in the settings.
+  void practise(int n);
+  void practise_again();
+  // The practice build for strategy n inside busy phase 2, without guards or
+  // questions; false when cancelled.
+  bool create_practice_puzzle(int n);
+  bool creating() const { return my_creating; }
+  int last_practised() const { return my_lastPractised; }
+  // A seed makes every creation that follows reproducible; without one the
+  // first creation of the run seeds from the clock.
+  void set_random_seed(std::uint32_t seed) { my_random.seed(seed); }
+  // The settings read and written by the commands above (the asymmetric
+  // flag, the remembered difficulty and strategy); without them the defaults.
+  void set_settings(IniFile* settings) { my_settings = settings; }
+  // Gives up a creation after this many attempts as if cancelled (0: never),
+  // for callers nobody can cancel, such as the command line.
+  void set_attempt_limit(int attempts) { my_attemptLimit = attempts; }
+  // The attempts the last creation took.
+  int attempts_made() const { return my_attempts; }
+
   // ---- Statistics and the clock (statistics_ops.cpp) ----
   const Statistics& statistics() const { return my_stats; }
   void count_hint(int level) override;
@@ -137,7 +177,17 @@ class Game final : public HintHost {
   void set_next_move_text(const std::string& text) override;
   const std::string& next_move_text() const { return my_nextMoveText; }
 
+  // ---- The desktop program's grid window, colours and preferences (grid_window.h) ----
+  GridWindow& grid() { return my_grid; }
+  const GridWindow& grid() const { return my_grid; }
+
  private:
+  // One attempt of creation: a random grid with givens removed, the givens
+  // marked; false when the grid could not be filled.
+  bool build_candidate(int target);
+  int read_setting(const IntegerKey& key) const;
+  void write_setting(const IntegerKey& key, int value);
+
   void clock_tick();
   bool write_game(const std::string& path);
   bool save_as_unguarded();
@@ -171,6 +221,18 @@ class Game final : public HintHost {
   Statistics my_stats;
   bool my_clockRunning = false;
   std::string my_nextMoveText;
+
+  // Creation, rating and practice.
+  Random my_random;
+  IniFile* my_settings = nullptr;
+  bool my_creating = false;
+  int my_lastPractised = 0;
+  int my_attemptLimit = 0;
+  int my_attempts = 0;
+
+  // The grid window's engine half, last: it draws and takes input over
+  // everything above.
+  GridWindow my_grid{*this};
 };
 
 }  // namespace vantry

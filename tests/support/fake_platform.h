@@ -5,6 +5,8 @@
 // a click or a timer expiry at that moment.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -195,6 +197,92 @@ class FakePlatform : public Platform {
   void show_entry_dialog() override { entry_dialog_exists = entry_dialog_visible = true; }
   void hide_entry_dialog() override { entry_dialog_visible = false; }
   void destroy_entry_dialog() override { entry_dialog_exists = entry_dialog_visible = false; }
+
+  // The desktop program's calls: system colours and keyboard as set here,
+  // dialogs answered from queues (Cancel-like answers when empty) and
+  // recorded, the rest counted or kept as last set.
+  SystemColors system = {0x00FFFFFF, 0x00000000};
+  int system_color_reads = 0;
+  SystemColors system_colors() override {
+    ++system_color_reads;
+    return system;
+  }
+  std::uint32_t grid_background = 0;
+  void set_grid_background(std::uint32_t color) override { grid_background = color; }
+  GridCursor grid_cursor = GridCursor::Arrow;
+  void set_grid_cursor(GridCursor cursor) override { grid_cursor = cursor; }
+  bool shift = false;
+  bool shift_held() override { return shift; }
+  // Shift + '1'..'9' on a US layout unless a test changes an entry.
+  std::map<char, std::string> shifted_keys = {{'1', "!"}, {'2', "@"}, {'3', "#"},
+                                              {'4', "$"}, {'5', "%"}, {'6', "^"},
+                                              {'7', "&"}, {'8', "*"}, {'9', "("}};
+  std::string shifted_digit_key(char digit) override { return shifted_keys[digit]; }
+
+  struct RecordedInput {
+    std::string title, prompt, text;
+    int max_chars;
+  };
+  std::deque<std::string> input_answers;  // the field's text; unchanged text when empty
+  std::vector<RecordedInput> inputs;
+  std::string input_dialog(const std::string& title, const std::string& prompt,
+                           const std::string& text, int max_chars) override {
+    inputs.push_back({title, prompt, text, max_chars});
+    if (input_answers.empty()) return text;
+    std::string a = input_answers.front();
+    input_answers.pop_front();
+    return a;
+  }
+  struct Point {
+    int x, y;
+  };
+  std::deque<int> coloring_answers;  // 2 (Cancel) when empty
+  std::vector<Point> coloring_dialogs;
+  int coloring_dialog(int x, int y) override {
+    coloring_dialogs.push_back({x, y});
+    if (coloring_answers.empty()) return 2;
+    const int a = coloring_answers.front();
+    coloring_answers.pop_front();
+    return a;
+  }
+  std::deque<std::optional<std::uint32_t>> color_answers;  // cancelled when empty
+  std::vector<std::uint32_t> color_chooser_initials;
+  std::optional<std::uint32_t> choose_color(std::uint32_t initial,
+                                            std::array<std::uint32_t, 16>&) override {
+    color_chooser_initials.push_back(initial);
+    if (color_answers.empty()) return std::nullopt;
+    auto a = color_answers.front();
+    color_answers.pop_front();
+    return a;
+  }
+  std::deque<int> welcome_answers;  // 2 (Cancel) when empty
+  int welcome_dialogs = 0;
+  int welcome_dialog() override {
+    ++welcome_dialogs;
+    if (welcome_answers.empty()) return 2;
+    const int a = welcome_answers.front();
+    welcome_answers.pop_front();
+    return a;
+  }
+  std::vector<int> help_topics;  // 0 stands for the contents
+  void show_help_topic(int context) override { help_topics.push_back(context); }
+  void show_help_contents() override { help_topics.push_back(0); }
+  bool palette_limited = false;
+  bool limited_palette() override { return palette_limited; }
+  int menu_changes = 0;
+  void menus_changed() override { ++menu_changes; }
+  int arranges = 0;
+  void arrange_layout() override { ++arranges; }
+  int close_requests = 0;
+  void close_main_window() override { ++close_requests; }
+  std::function<void()> on_color_dialog;  // stands for the player's actions in it
+  int color_dialogs = 0;
+  void color_dialog() override {
+    ++color_dialogs;
+    if (on_color_dialog) on_color_dialog();
+  }
+  int about_dialogs = 0;
+  void about_dialog() override { ++about_dialogs; }
 };
 
 }  // namespace vantry::testing
