@@ -36,12 +36,14 @@ BusyDialog::BusyDialog(QWidget* mainWindow, const std::string& message,
 QString BusyDialog::message() const { return m_text->text(); }
 
 void BusyDialog::showCentred() {
+  // Shown first, so the window frame is known when the whole window is centred.
+  show();
   if (m_mainWindow) {
     const QRect main = m_mainWindow->frameGeometry();
+    const QRect own = frameGeometry();
     // Halves truncate toward zero, as integer division does.
-    move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
+    move(main.left() + (main.width() - own.width()) / 2, main.top() + (main.height() - own.height()) / 2);
   }
-  show();
   m_cancel->setFocus();
 }
 

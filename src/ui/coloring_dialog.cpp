@@ -38,7 +38,7 @@ class ColorButton : public QAbstractButton {
 };
 
 constexpr int kPitch = 42;  // between the centres of neighbouring colour buttons
-constexpr int kFace = 38;
+constexpr int kFace = 39;  // odd, so a button has a centre pixel
 
 }  // namespace
 

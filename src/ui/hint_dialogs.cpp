@@ -48,8 +48,9 @@ void HintDialogBase::build(const HintTemplate& t, const QString& text) {
   m_text->setGeometry(du.x(kMargin), du.y(kMargin), textWidth, textHeight);
   int y = du.y(kMargin) + textHeight + du.y(kGap);
 
+  QLabel* label = nullptr;
   if (!t.label.empty()) {
-    auto* label = new QLabel(QString::fromUtf8(t.label.data(), qsizetype(t.label.size())), this);
+    label = new QLabel(QString::fromUtf8(t.label.data(), qsizetype(t.label.size())), this);
     label->setGeometry(du.x(kMargin), y, du.x(t.text_width), du.y(kLabelHeight + 2));
     y += du.y(kLabelHeight + 2) + du.y(3);
   }
@@ -80,6 +81,8 @@ void HintDialogBase::build(const HintTemplate& t, const QString& text) {
     m_buttons.insert(id, button);
     x += w + kButtonGap;
   }
+  // The label's mnemonic moves the focus to the button after it.
+  if (label && !m_buttons.isEmpty()) label->setBuddy(m_buttons.value(t.buttons[0].id));
   y += du.y(kButtonHeight) + du.y(kMargin);
   setFixedSize(du.x(width), y);
   if (!m_buttons.isEmpty()) m_buttons.value(t.buttons[0].id)->setFocus();

@@ -1,0 +1,231 @@
+// The main window: menus built from the engine's tables reach their
+// commands, accelerator keys, the pane placement with the frame widening and
+// narrowing, the close with its save prompt and stored geometry, a close
+// during a long computation, and screens of the window and its dialogs.
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <functional>
+
+#include "classlib/settings_keys.h"
+#include "game/commands.h"
+#include "game/game.h"
+#include "game/grid_window.h"
+#include "game/menus.h"
+#include "ui/about_dialog.h"
+#include "ui/enter_dialog.h"
+#include "ui/layout_window.h"
+#include "ui/main_frame.h"
+#include "ui/qt_platform.h"
+#include "ui/ts_window.h"
+#include "ui/welcome_dialog.h"
+#include "ui_test_support.h"
+#include "ui_tests.h"
+
+namespace vantry::uitest {
+
+namespace {
+
+void forEachItem(std::span<const MenuItem> items, const std::function<void(const MenuItem&)>& f) {
+  for (const MenuItem& item : items) {
+    if (item.is_submenu()) forEachItem(item.submenu, f);
+    else if (!item.is_separator()) f(item);
+  }
+}
+
+}  // namespace
+
+void FrameTest::menusMirrorTheTablesAndReachTheirCommands() {
+  App a;
+  a.startup();
+  MainFrame& frame = a.app->frame();
+  // Every item of the tables is an action (the Practice placeholder gives
+  // way to the strategies), with its shortcut label right-aligned.
+  forEachItem(kMenuBar, [&](const MenuItem& item) {
+    if (item.id == kCmdPracticePlaceholder) return;
+    QVERIFY2(frame.action(item.id), qPrintable(QString::number(item.id)));
+  });
+  QVERIFY(!frame.action(kCmdPracticePlaceholder));
+  QVERIFY(frame.action(kCmdPracticeBase + 1) && frame.action(kCmdPracticeBase + 44));
+  QCOMPARE(frame.action(kCmdEnterPuzzle)->text(), QStringLiteral("&Enter puzzle\tCtrl+E"));
+  QCOMPARE(frame.menuBar()->actions().size(), 6);
+  // The remembered difficulty carries the Ctrl+N label.
+  QVERIFY(frame.action(11901)->text().endsWith(QStringLiteral("\tCtrl+N")));
+  QVERIFY(!frame.action(kCmdPrintPuzzle)->isEnabled());
+
+  // Menu items run their commands: highlight rule and digit, toggles.
+  a.pastePuzzle();
+  frame.action(kCmdRuleAll)->trigger();
+  QCOMPARE(a.app->grid().highlight().rule, kCmdRuleAll);
+  QVERIFY(frame.action(kCmdRuleAll)->isChecked());
+  QVERIFY(!frame.action(kCmdRuleAny)->isChecked());
+  frame.action(11857)->trigger();
+  QVERIFY(a.app->grid().highlight().digits[9]);
+  // 11907 is the Highlight menu's Possibilities here, not a Superhuman puzzle.
+  frame.action(kCmdModeCount)->trigger();
+  frame.action(kCmdModePossibilities)->trigger();
+  QCOMPARE(a.app->grid().highlight().mode, kCmdModePossibilities);
+  QVERIFY(a.app->game().puzzle_valid());
+  // "Hide solved cells" greys "Indicate which cells you solved".
+  QVERIFY(frame.action(kCmdUserAnswers)->isEnabled());
+  frame.action(kCmdHideAnswers)->trigger();
+  QVERIFY(frame.action(kCmdHideAnswers)->isChecked());
+  QVERIFY(!frame.action(kCmdUserAnswers)->isEnabled());
+  frame.action(kCmdHideAnswers)->trigger();
+  QVERIFY(frame.action(kCmdUserAnswers)->isEnabled());
+  QVERIFY(frame.action(kCmdUserAnswers)->isChecked());
+  // A game command: Undo of nothing says so in a message box.
+  QString said;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    said = box->text();
+    box->accept();
+  });
+  frame.action(kCmdUndo)->trigger();
+  QCOMPARE(said, QStringLiteral("No moves to undo."));
+  // About shows the build's version.
+  whenModal<AboutDialog>([&](AboutDialog* d) {
+    said = d->findChild<QLabel*>(QStringLiteral("version"))->text();
+    saveShot(d, QStringLiteral("about_dialog"));
+    d->accept();
+  });
+  frame.action(kCmdAbout)->trigger();
+  QCOMPARE(said, QStringLiteral("Version " VANTRY_VERSION));
+}
+
+void FrameTest::accelerators() {
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  frame.activateWindow();
+  TSWindow* w = frame.gridWindow();
+  w->setFocus();
+  QTRY_VERIFY(w->hasFocus());
+  // N steps the highlight, C clears it; the letters are accelerators.
+  QTest::keyClick(w, Qt::Key_N);
+  QVERIFY(a.app->grid().highlight().count == 0 || a.app->grid().highlight().digits[1]);
+  QTest::keyClick(w, Qt::Key_4);
+  QTest::keyClick(w, Qt::Key_N);
+  QVERIFY(a.app->grid().highlight().digits[5]);
+  QTest::keyClick(w, Qt::Key_C);
+  QCOMPARE(a.app->grid().highlight().count, 0);
+  // Shift+T lists the strategies in a message box.
+  QString caption;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    caption = box->windowTitle();
+    box->accept();
+  });
+  QTest::keyClick(w, Qt::Key_T, Qt::ShiftModifier);
+  QTRY_VERIFY(!caption.isEmpty());
+  // Every accelerator of the table is bound.
+  QCOMPARE(frame.accelerators().size(), qsizetype(std::size(kAccelerators)));
+}
+
+void FrameTest::panePlacementWidensAndNarrowsTheFrame() {
+  App a;
+  a.settings.write_string(kButtonsPlacement, "Right");
+  a.startup();
+  MainFrame& frame = a.app->frame();
+  LayoutWindow* layout = frame.layoutWindow();
+  QWidget* pane = frame.panePlaceholder();
+  QTRY_VERIFY(frame.isVisible());
+  QVERIFY(pane->isVisible());
+  QVERIFY(pane->geometry().left() > frame.gridWindow()->geometry().left());
+  const int wide = frame.width();
+  frame.action(kCmdPaneHide)->trigger();
+  QTRY_COMPARE(frame.width(), wide - kPaneWidth);
+  QVERIFY(!pane->isVisible());
+  QVERIFY(frame.action(kCmdPaneHide)->isChecked());
+  frame.action(kCmdPaneLeft)->trigger();
+  QTRY_COMPARE(frame.width(), wide);
+  QTRY_VERIFY(pane->geometry().right() < frame.gridWindow()->geometry().left());
+  QCOMPARE(layout->placementLetter(), 'L');
+  saveShot(&frame, QStringLiteral("main_pane_left"));
+
+  // The first client size on a small and on a large desktop.
+  QCOMPARE(LayoutWindow::defaultClientSize(QSize(800, 600), "Right", kPaneWidth),
+           QSize(516 + kPaneWidth, 516));
+  QCOMPARE(LayoutWindow::defaultClientSize(QSize(1920, 1080), "Hide", kPaneWidth), QSize(651, 651));
+  QCOMPARE(LayoutWindow::defaultClientSize(QSize(1920, 1080), "left", kPaneWidth),
+           QSize(651 + kPaneWidth, 651));
+}
+
+void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  // A move makes the game worth saving.
+  const GridGeometry& g = a.app->grid().geometry();
+  QTest::mouseClick(frame.gridWindow(), Qt::LeftButton, {},
+                    QPoint(g.line[2] + g.unit + g.unit / 2, g.line[0] + g.unit / 2));
+  QVERIFY(a.app->game().board().needs_saving());
+
+  QString asked;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    asked = box->text();
+    box->button(QMessageBox::Cancel)->click();
+  });
+  QVERIFY(!frame.close());
+  QCOMPARE(asked, QStringLiteral("Do you want to save this game?"));
+  QVERIFY(frame.isVisible());
+  a.settings.flush(false);
+  QVERIFY(!a.settings.stored.count("Geometry/W"));  // Cancel wrote nothing
+
+  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  QVERIFY(frame.close());
+  a.settings.flush(false);
+  // The stored size is the tightest square around the grid.
+  QCOMPARE(a.settings.read_integer(kGeometry, kGeometryH, 0), g.preferred_size);
+  QCOMPARE(a.settings.read_integer(kGeometry, kGeometryW, 0), g.preferred_size + kPaneWidth);
+  QCOMPARE(a.settings.read_integer(kGeometryMaximized), 0);
+}
+
+void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
+  App a;
+  a.startup();
+  MainFrame& frame = a.app->frame();
+  a.app->game().busy().start(kBusyRating);
+  QVERIFY(!frame.close());
+  QVERIFY(a.app->platform().close_requested());
+  QVERIFY(frame.isVisible());
+  a.app->game().busy().end(kBusyRating);
+}
+
+void FrameTest::screenshotsOfTheMainWindowAndDialogs() {
+  // The welcome choices on a first plain start.
+  App a;
+  a.settings.write_integer(kTutorial, 1);
+  QString question;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    question = box->windowTitle();
+    saveShot(box, QStringLiteral("getting_started_question"));
+    box->button(QMessageBox::No)->click();
+    whenModal<WelcomeDialog>([](WelcomeDialog* d) {
+      saveShot(d, QStringLiteral("welcome_dialog"));
+      d->button(kCmdEnterPuzzle)->click();
+    });
+  });
+  a.app->start();
+  QTRY_VERIFY_WITH_TIMEOUT(a.app->frame().startupDone(), 10000);
+  QCOMPARE(question, QStringLiteral("Welcome to Vantry"));
+  a.settings.flush(false);
+  QCOMPARE(a.settings.read_integer(kTutorial), 0);
+
+  // The welcome dialog's Enter button started entry: type a few givens.
+  QVERIFY(a.app->game().entering());
+  EnterDialog* enter = a.app->platform().entryDialog();
+  QVERIFY(enter && enter->isVisible());
+  TSWindow* w = a.app->frame().gridWindow();
+  for (Qt::Key k : {Qt::Key_5, Qt::Key_3, Qt::Key_Space, Qt::Key_Space, Qt::Key_7})
+    QTest::keyClick(w, k);
+  QCOMPARE(a.app->game().board().current().cell(0, 4).answer, 7);
+  saveShot(&a.app->frame(), QStringLiteral("main_entry_mode"));
+  saveShot(enter, QStringLiteral("enter_dialog"));
+  enter->button(kEntryCancel)->click();
+  QVERIFY(!a.app->game().entering());
+  QTRY_VERIFY(!a.app->platform().entryDialog());
+}
+
+}  // namespace vantry::uitest

@@ -1,0 +1,45 @@
+// The Qt Test classes: the platform calls' Qt faces and the dialogs; the
+// grid widget's drawing and input; the frame's menus, layout and close.
+#pragma once
+
+#include <QObject>
+
+namespace vantry::uitest {
+
+class PlatformTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void messageBoxesShowTextsIconsButtonsAndMapAnswers_data();
+  void messageBoxesShowTextsIconsButtonsAndMapAnswers();
+  void timersRunByIdAndSurviveTheirOwnKill();
+  void busyDialogCentresAndCancelOnlyTells();
+  void hintDialogsFollowTheirTemplates();
+  void floatDlgRemembersTheNearestCornerAndStaysOnScreen();
+  void fileDialogsConvertFiltersAndOptions();
+  void clipboardRoundTrip();
+  void inputAndColoringDialogs();
+  void helpViewerShowsAMissingPageClearly();
+};
+
+class GridWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void geometryFollowsTheClientSize();
+  void clicksOnSlotsPlaceRemoveAndRestore();
+  void shiftDragBuildsAChainAndCtrlClickColours();
+  void keysHighlightOnAnyLayout();
+  void paintsWhatThePlayerShouldSee();
+};
+
+class FrameTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void menusMirrorTheTablesAndReachTheirCommands();
+  void accelerators();
+  void panePlacementWidensAndNarrowsTheFrame();
+  void closeAsksToSaveAndStoresTheTightGeometry();
+  void closeDuringAComputationEndsAtTheNextPoll();
+  void screenshotsOfTheMainWindowAndDialogs();
+};
+
+}  // namespace vantry::uitest
