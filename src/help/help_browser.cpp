@@ -13,9 +13,18 @@ HelpBrowser::HelpBrowser(const QString& helpPath, QWidget* parent)
   setWindowTitle(QStringLiteral("Vantry Help"));
   const QFileInfo file(helpPath);
   const QDir beside = file.absoluteDir();
-  // The pages of the help "file": a folder named like it, else "help".
-  m_folder = beside.filePath(file.completeBaseName());
-  if (!QFileInfo(m_folder).isDir()) m_folder = beside.filePath(QStringLiteral("help"));
+  // The pages of the help "file": a folder named like it beside the program,
+  // else "help" beside it, else the installed share/vantry/help.
+  const QStringList candidates{beside.filePath(file.completeBaseName()),
+                               beside.filePath(QStringLiteral("help")),
+                               beside.filePath(QStringLiteral("../share/vantry/help"))};
+  m_folder = candidates.first();
+  for (const QString& folder : candidates) {
+    if (QFileInfo(folder).isDir()) {
+      m_folder = QDir::cleanPath(folder);
+      break;
+    }
+  }
   m_browser = new QTextBrowser(this);
   m_browser->setOpenExternalLinks(true);
   m_browser->setSearchPaths({m_folder});

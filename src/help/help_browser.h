@@ -1,7 +1,7 @@
 // The help viewer inside the program: a window with a QTextBrowser that shows
-// the help pages kept beside the program. The folder named by the help path
-// holds one HTML page per topic number ("100.html") and "contents.html";
-// a page that is missing shows a plain note saying what was looked for.
+// the help pages kept beside the program. Their folder holds one HTML page per
+// topic number ("100.html") and "contents.html"; a page that is missing shows
+// a plain note saying what was looked for.
 #pragma once
 
 #include <QString>
@@ -18,7 +18,7 @@ class HelpBrowser final : public QWidget, public HelpViewer {
  public:
   // helpPath is the help file's path (help_file_path); its pages live in the
   // folder of the same name without the extension ("Vantry" beside the
-  // program), or in "help" beside it.
+  // program), in "help" beside it, or in "../share/vantry/help" once installed.
   explicit HelpBrowser(const QString& helpPath, QWidget* parent = nullptr);
 
   void show_topic(int context) override;

@@ -80,6 +80,12 @@ MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile
   buildMenus();
 }
 
+MainFrame::~MainFrame() {
+  // The platform outlives the frame: nothing may call back into it.
+  m_platform.calls() = MainWindowCalls{};
+  m_platform.setMainWindow(nullptr);
+}
+
 void MainFrame::start() {
   // 1. The size: the stored client size, or the default for this desktop.
   const QScreen* screen = QGuiApplication::primaryScreen();

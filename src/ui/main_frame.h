@@ -29,6 +29,7 @@ class MainFrame : public QMainWindow {
  public:
   MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
             std::string argument, QWidget* parent = nullptr);
+  ~MainFrame() override;
 
   // Shows the frame at its remembered place and size (or maximised), sets
   // the grid window up, and lets the first drawing continue the start-up.

@@ -3,6 +3,8 @@
 // narrowing, the close with its save prompt and stored geometry, a close
 // during a long computation, and screens of the window and its dialogs.
 #include <QLabel>
+#include <QColorDialog>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,6 +16,8 @@
 #include "game/grid_window.h"
 #include "game/menus.h"
 #include "ui/about_dialog.h"
+#include "ui/color_dialog.h"
+#include "ui/qt_canvas.h"
 #include "ui/enter_dialog.h"
 #include "ui/layout_window.h"
 #include "ui/main_frame.h"
@@ -191,6 +195,37 @@ void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
   QVERIFY(a.app->platform().close_requested());
   QVERIFY(frame.isVisible());
   a.app->game().busy().end(kBusyRating);
+}
+
+void FrameTest::colorDialogShowsChangesAtOnceAndCancelRestores() {
+  App a;
+  a.startup();
+  GridWindow& grid = a.app->grid();
+  TSWindow* w = a.app->frame().gridWindow();
+  const Colorref original = grid.colors().get(0);
+  const QColor chosen(10, 120, 30);
+  whenModal<ColorDialog>([&](ColorDialog* d) {
+    // The list is alphabetical; "Background" heads it.
+    QCOMPARE(d->list()->item(0)->text(), QStringLiteral("Answer, initial"));
+    QList<QListWidgetItem*> found = d->list()->findItems(QStringLiteral("Background"), Qt::MatchExactly);
+    d->list()->setCurrentItem(found.first());
+    QCOMPARE(d->selectedElement(), 0);
+    QCOMPARE(d->description()->text(), QStringLiteral("The background for cells that are not highlighted."));
+    whenModal<QColorDialog>([&](QColorDialog* c) {
+      c->setCurrentColor(chosen);
+      c->accept();
+    });
+    d->changeColor();
+    // The grid shows the new background before the dialog closes.
+    QCOMPARE(w->palette().color(QPalette::Window), chosen);
+    QCOMPARE(d->swatch()->palette().color(QPalette::Window), chosen);
+    saveShot(d, QStringLiteral("color_dialog"));
+    d->reject();
+  });
+  a.app->frame().action(kCmdChangeColors)->trigger();
+  QCOMPARE(grid.colors().get(0), original);
+  QCOMPARE(w->palette().color(QPalette::Window), toQColor(original));
+  QCOMPARE(grid.color_list_position, 2);  // selected again at the next opening
 }
 
 void FrameTest::screenshotsOfTheMainWindowAndDialogs() {
