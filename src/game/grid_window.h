@@ -98,9 +98,8 @@ class GridWindow {
   // has d possibilities.
   bool digit_available(int d) const { return my_available[d]; }
 
-  // Inputs of drawing set by other parts of the program.
-  void set_creating(bool on) { my_creating = on; }
-  bool creating() const { return my_creating; }
+  // Inputs of drawing set by other parts of the program (whether a puzzle
+  // is being created or entered is the Game's).
   void set_draw_possibilities(bool on) { my_drawPossibilities = on; }
   void set_paused(bool on) { my_paused = on; }
   bool paused() const { return my_paused; }
@@ -186,7 +185,7 @@ class GridWindow {
   // Shift + '1'..'9' as the keyboard gives them; empty when unusable.
   const std::string& shifted_digit(int i) const { return my_shifted[i]; }
 
-  // The ColorDialog's state that outlives one opening.
+  // The colour dialog's state that outlives one opening.
   int color_list_position = 0;
   std::array<std::uint32_t, 16> custom_colors = {};
 
@@ -209,7 +208,6 @@ class GridWindow {
   Highlight my_highlight;
   DisplaySwitches my_switches;
 
-  bool my_creating = false;
   bool my_drawPossibilities = true;
   bool my_paused = false;
   int my_possibilityFont = 0;

@@ -33,7 +33,7 @@ inline constexpr char kFooterText[] = "Printed by Vantry, the Sudoku coach";
 
 Colorref GridWindow::display_color(int element) const {
   if (my_game.entering()) return my_colors.get(kColorDigitsEnter);
-  if (my_creating) return my_colors.get(kColorDigitsCreate);
+  if (my_game.creating()) return my_colors.get(kColorDigitsCreate);
   return my_colors.get(element);
 }
 
@@ -166,7 +166,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
       // The frame: a hint's cell mark, or the naked-single frame.
       int frame = cell.cellMark;
       if (cell.answer == 0 && my_drawPossibilities && n == 1 && my_switches.singles && !entering &&
-          !my_creating) {
+          !my_game.creating()) {
         frame = kColorNakedSingle;
         if ((my_switches.solve_singles || my_solveNow) && my_pending.row < 0) {
           my_pending = {r, c, last_digit};

@@ -1,0 +1,68 @@
+// The colour dialog's logic over the grid window's ColorMgr.
+#include "game/color_editor.h"
+
+#include <algorithm>
+
+#include "classlib/contract.h"
+#include "game/game.h"
+#include "help/help_viewer.h"
+
+namespace vantry {
+
+ColorEditor::ColorEditor(Game& game) : my_game(game), my_copy(game.grid().colors()) {
+  const int remembered = game.grid().color_list_position;
+  my_position = remembered >= 0 && remembered < kColorElements ? remembered : 0;
+}
+
+const std::vector<ColorEditor::Entry>& ColorEditor::entries() {
+  static const std::vector<Entry> sorted = [] {
+    std::vector<Entry> list;
+    for (const ColorElement& e : kColorElementTable) list.push_back({e.name, e.number});
+    std::sort(list.begin(), list.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    return list;
+  }();
+  return sorted;
+}
+
+void ColorEditor::select(int position) {
+  VANTRY_ASSERT(position >= 0 && position < kColorElements);
+  my_position = position;
+}
+
+std::string_view ColorEditor::description() const { return kColorElementTable[element()].description; }
+
+Colorref ColorEditor::swatch() const { return my_game.grid().colors().get(element()); }
+
+void ColorEditor::changed() {
+  // Only the background has a window colour of its own; everything else shows on repaint.
+  if (element() == kColorBackground) my_game.grid().colors_changed();
+  else my_game.repaint();
+}
+
+void ColorEditor::close() { my_game.grid().color_list_position = my_position; }
+
+bool ColorEditor::button(int id) {
+  GridWindow& grid = my_game.grid();
+  switch (id) {
+    case kColorEditorChange: {
+      const auto chosen =
+          my_game.platform().choose_color(grid.colors().stored(element()), grid.custom_colors);
+      if (chosen) grid.colors().set(element(), *chosen);
+      changed();
+      return false;
+    }
+    case kColorEditorDefault:
+      grid.colors().reset(element());
+      changed();
+      return false;
+    case kColorEditorHelp: my_game.platform().show_help_topic(kHelpColorDialog); return false;
+    case kColorEditorOk: close(); return true;
+    case kColorEditorCancel:
+      grid.replace_colors(my_copy);
+      close();
+      return true;
+    default: VANTRY_ASSERT(!"unknown colour dialog button"); return true;
+  }
+}
+
+}  // namespace vantry

@@ -1,0 +1,74 @@
+// Where the main window's parts go, as plain arithmetic the Qt layer calls:
+// the layout window's first size, the button pane's placement and how the
+// frame grows or shrinks when the pane comes and goes, the geometry saved at
+// the end, and the floating dialogs' placement relative to the nearest
+// corner of their owner, kept inside the screen's work area.
+#pragma once
+
+#include <string>
+
+#include "classlib/canvas.h"
+
+namespace vantry {
+
+class IniFile;
+
+// The pane's place as the layout applies it: only "L" and "R" place it.
+enum class PanePlace { Left, Right, Hidden };
+PanePlace pane_place(const std::string& buttons);
+
+// The layout window's size when the settings hold none: a base of 516 on a
+// desktop under 800 pixels either way, else 651; the pane's width is added
+// when the placement starts with L, R, l or r.
+struct Size {
+  int width = 0, height = 0;
+};
+Size default_layout_size(const std::string& buttons, int pane_width, int desktop_width,
+                         int desktop_height);
+// Geometry/W and H read with those defaults.
+Size layout_size(IniFile& settings, int pane_width, int desktop_width, int desktop_height);
+
+// The placement applied last; arrange() answers what a new placement changes.
+class PaneArrangement {
+ public:
+  struct Change {
+    bool relayout = false;    // the children are placed again
+    PanePlace place = PanePlace::Right;
+    bool show_pane = false;   // the pane becomes visible
+    bool hide_pane = false;   // the pane disappears
+    int frame_width_change = 0;  // + or - the pane's width
+  };
+  // The first call only remembers; later calls with the same first letter change nothing.
+  Change arrange(const std::string& buttons, int pane_width);
+  bool pane_shown() const { return my_shown; }
+
+ private:
+  bool my_first = true;
+  char my_letter = 0;
+  bool my_shown = false;
+};
+
+// The main window's remembered geometry. Maximised: only the flag changes.
+// Otherwise the frame's corner and the tightest size around the grid (the
+// layout's size less the grid window's surplus).
+void save_geometry(IniFile& settings, const std::string& buttons, bool maximized, int frame_x,
+                   int frame_y, int layout_width, int layout_height, int surplus_width,
+                   int surplus_height);
+
+// Floating dialogs: where one opens, from its section's Corner, DX and DY
+// (a corner other than 0-3 counts as 0), and pulled back inside the work area.
+Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_area, int corner,
+                       int dx, int dy);
+Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner,
+                       const Rect& dialog, const Rect& work_area);
+// Where one closed: the owner's corner nearest the dialog's centre (the
+// earlier corner on a tie) and the offset of the dialog's top-left from it.
+struct FloatPlacement {
+  int corner = 0, dx = 0, dy = 0;
+};
+FloatPlacement float_dialog_close(const Rect& owner, const Rect& dialog);
+// The same, stored in the section and the settings flushed.
+void float_dialog_close(IniFile& settings, const char* section, const Rect& owner,
+                        const Rect& dialog);
+
+}  // namespace vantry
