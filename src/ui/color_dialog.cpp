@@ -5,34 +5,23 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
-#include <vector>
 
-#include "classlib/contract.h"
-#include "classlib/platform.h"
-#include "game/grid_window.h"
-#include "help/help_viewer.h"
 #include "ui/qt_canvas.h"
 
 namespace vantry {
 
-ColorDialog::ColorDialog(QWidget* owner, GridWindow& grid, Platform& platform)
-    : FloatDlg(owner, &grid.settings(), "ColorDlg"), m_grid(grid), m_platform(platform),
-      m_copy(grid.colors()) {
+namespace {
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+}  // namespace
+
+ColorDialog::ColorDialog(QWidget* owner, Game& game, IniFile* settings)
+    : FloatDlg(owner, settings, "ColorDlg"), m_editor(game) {
   setWindowTitle(QStringLiteral("Change colors"));
   auto* layout = new QGridLayout(this);
 
-  // 1. The elements by display name, each carrying its number.
   m_list = new QListWidget(this);
   m_list->setAccessibleName(QStringLiteral("Color element list"));
-  std::vector<const ColorElement*> sorted;
-  for (const ColorElement& e : kColorElementTable) sorted.push_back(&e);
-  std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const ColorElement* a, const ColorElement* b) { return a->name < b->name; });
-  for (const ColorElement* e : sorted) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(e->name.data(), qsizetype(e->name.size())), m_list);
-    item->setData(Qt::UserRole, e->number);
-  }
+  for (const ColorEditor::Entry& e : ColorEditor::entries()) m_list->addItem(qs(e.name));
   m_list->setMinimumWidth(220);
   layout->addWidget(m_list, 0, 0, 4, 1);
 
@@ -60,63 +49,36 @@ ColorDialog::ColorDialog(QWidget* owner, GridWindow& grid, Platform& platform)
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { m_platform.show_help_topic(kHelpColorDialog); });
+  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { button(kColorEditorHelp); });
   layout->addWidget(buttons, 4, 0, 1, 3);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  // 2. The position of the last opening this run, selected again.
-  int row = m_grid.color_list_position;
-  if (row < 0 || row >= m_list->count()) row = 0;
-  connect(m_list, &QListWidget::currentRowChanged, this, &ColorDialog::showSelected);
-  m_list->setCurrentRow(row);
+  // The position of the last opening this run is selected again.
+  m_list->setCurrentRow(m_editor.position());
+  connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row < 0) return;
+    m_editor.select(row);
+    showSelected();
+  });
   showSelected();
 }
 
-int ColorDialog::selectedElement() const {
-  const QListWidgetItem* item = m_list->currentItem();
-  return item ? item->data(Qt::UserRole).toInt() : -1;
-}
-
 void ColorDialog::showSelected() {
-  const int element = selectedElement();
-  if (element < 0) return;
-  const std::string_view text = kColorElementTable[element].description;
-  m_description->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+  m_description->setText(qs(m_editor.description()));
   QPalette p = m_swatch->palette();
-  p.setColor(QPalette::Window, toQColor(m_grid.colors().get(element)));
+  p.setColor(QPalette::Window, toQColor(m_editor.swatch()));
   m_swatch->setPalette(p);
   m_swatch->update();
 }
 
-void ColorDialog::changed(int element) {
-  (void)element;
+void ColorDialog::button(int id) {
+  m_editor.button(id);
   showSelected();
-  // The grid window's background follows element 0; the grid repaints.
-  m_grid.colors_changed();
-}
-
-void ColorDialog::changeColor() {
-  const int element = selectedElement();
-  if (element < 0) return;
-  const auto chosen = m_platform.choose_color(m_grid.colors().stored(element), m_grid.custom_colors);
-  if (!chosen) return;
-  m_grid.colors().set(element, *chosen);
-  changed(element);
-}
-
-void ColorDialog::defaultColor() {
-  const int element = selectedElement();
-  if (element < 0) return;
-  m_grid.colors().reset(element);
-  changed(element);
 }
 
 void ColorDialog::done(int result) {
-  m_grid.color_list_position = m_list->currentRow();
-  if (result != QDialog::Accepted) {
-    m_grid.replace_colors(m_copy);
-  }
+  // OK keeps the changes; Cancel, Escape and the close box put back the copy.
+  m_editor.button(result == QDialog::Accepted ? kColorEditorOk : kColorEditorCancel);
   FloatDlg::done(result);
 }
 

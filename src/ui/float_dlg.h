@@ -5,26 +5,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
-#include <QRect>
 #include <string>
 
 namespace vantry {
 
 class IniFile;
-
-// Where a dialog of the given size opens: owner corner (0 top-left,
-// 1 top-right, 2 bottom-left, 3 bottom-right, anything else top-left) plus
-// (dx, dy), then moved inside the work area.
-QPoint floatDlgPosition(const QRect& owner, const QSize& dialog, int corner, int dx, int dy,
-                        const QRect& workArea);
-
-struct FloatPlacement {
-  int corner, dx, dy;
-};
-// The owner corner nearest to the dialog's centre (the earlier corner on a
-// tie) and the dialog's offset from it.
-FloatPlacement floatDlgPlacement(const QRect& owner, const QRect& dialog);
 
 class FloatDlg : public QDialog {
   Q_OBJECT

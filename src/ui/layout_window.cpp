@@ -5,13 +5,10 @@
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
 #include "game/grid_window.h"
+#include "game/layout.h"
 #include "ui/ts_window.h"
 
 namespace vantry {
-
-namespace {
-bool paneLetter(char c) { return c == 'L' || c == 'R' || c == 'l' || c == 'r'; }
-}  // namespace
 
 LayoutWindow::LayoutWindow(IniFile& settings, TSWindow* grid, QWidget* pane, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_grid(grid), m_pane(pane) {
@@ -26,68 +23,32 @@ std::string LayoutWindow::placement() const {
   return m_settings.read_string(kButtonsPlacement);
 }
 
-QSize LayoutWindow::defaultClientSize(const QSize& desktop, const std::string& placement,
-                                      int paneWidth) {
-  const int base = desktop.width() < 800 || desktop.height() < 800 ? 516 : 651;
-  const bool pane = !placement.empty() && paneLetter(placement[0]);
-  return QSize(base + (pane ? paneWidth : 0), base);
-}
-
 QSize LayoutWindow::initialClientSize(const QSize& desktop) const {
-  const QSize d = defaultClientSize(desktop, placement(), m_pane->width());
-  return QSize(m_settings.read_integer(kGeometry, kGeometryW, d.width()),
-               m_settings.read_integer(kGeometry, kGeometryH, d.height()));
+  const Size size = layout_size(m_settings, m_pane->width(), desktop.width(), desktop.height());
+  return QSize(size.width, size.height);
 }
-
-QSize LayoutWindow::sizeHint() const { return m_hint.isValid() ? m_hint : QWidget::sizeHint(); }
 
 void LayoutWindow::arrange() {
-  const std::string now = placement();
-  const char letter = now.empty() ? 0 : now[0];
-  // Only the upper-case letters place the pane.
-  const bool show = letter == 'L' || letter == 'R';
-  if (!m_arranged) {
-    m_arranged = true;
-    m_letter = letter;
-    m_paneShown = show;
-  } else {
-    if (letter == m_letter) return;
-    m_letter = letter;
-    QWidget* top = window();
-    const int paneWidth = m_pane->width();
-    if (show && !m_paneShown) {
-      m_paneShown = true;
-      if (top && !top->isMaximized()) top->resize(top->width() + paneWidth, top->height());
-    } else if (!show && m_paneShown) {
-      m_paneShown = false;
-      if (top && !top->isMaximized()) top->resize(top->width() - paneWidth, top->height());
-    }
+  const PaneArrangement::Change change = m_arrangement.arrange(placement(), m_pane->width());
+  if (!change.relayout) return;
+  // The frame grows or shrinks by the pane, so the grid keeps its size.
+  QWidget* top = window();
+  if (change.frame_width_change != 0 && top && top != this && !top->isMaximized()) {
+    top->resize(top->width() + change.frame_width_change, top->height());
   }
   m_layout->removeWidget(m_grid);
   m_layout->removeWidget(m_pane);
-  if (letter == 'L') {
-    m_layout->addWidget(m_pane);
-    m_layout->addWidget(m_grid, 1);
-  } else {
-    m_layout->addWidget(m_grid, 1);
-    if (letter == 'R') m_layout->addWidget(m_pane);
-  }
-  m_pane->setVisible(m_paneShown);
+  if (change.place == PanePlace::Left) m_layout->addWidget(m_pane);
+  m_layout->addWidget(m_grid, 1);
+  if (change.place == PanePlace::Right) m_layout->addWidget(m_pane);
+  m_pane->setVisible(m_arrangement.pane_shown());
 }
 
 void LayoutWindow::saveGeometry(QWidget* frame) {
-  m_settings.write_string(kButtonsPlacement, placement().c_str());
-  if (frame->isMaximized()) {
-    m_settings.write_integer(kGeometryMaximized, 1);
-    return;
-  }
-  m_settings.write_integer(kGeometryMaximized, 0);
-  const QPoint at = frame->frameGeometry().topLeft();
-  m_settings.write_integer(kGeometryX, at.x());
-  m_settings.write_integer(kGeometryY, at.y());
   const GridGeometry& g = m_grid->grid().geometry();
-  m_settings.write_integer(kGeometry, kGeometryW, width() - g.surplus_width);
-  m_settings.write_integer(kGeometry, kGeometryH, height() - g.surplus_height);
+  const QPoint at = frame->frameGeometry().topLeft();
+  save_geometry(m_settings, placement(), frame->isMaximized(), at.x(), at.y(), width(), height(),
+                g.surplus_width, g.surplus_height);
 }
 
 }  // namespace vantry

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+
+#include "game/layout.h"
 
 class QHBoxLayout;
 
@@ -20,11 +23,8 @@ class LayoutWindow : public QWidget {
   // is the pane's width.
   LayoutWindow(IniFile& settings, TSWindow* grid, QWidget* pane, QWidget* parent = nullptr);
 
-  // The client size a start without stored geometry opens with: 516 square
-  // on a desktop under 800 pixels either way, else 651, plus the pane's width
-  // when the pane is shown.
-  static QSize defaultClientSize(const QSize& desktop, const std::string& placement, int paneWidth);
-  // The size to open with: the stored W and H, with the default for a missing one.
+  // The size to open with: the stored W and H, with the default for this
+  // desktop and placement for a missing one.
   QSize initialClientSize(const QSize& desktop) const;
 
   // Places the children for the stored placement. The first call only
@@ -37,9 +37,7 @@ class LayoutWindow : public QWidget {
 
   QWidget* pane() const { return m_pane; }
   TSWindow* grid() const { return m_grid; }
-  char placementLetter() const { return m_letter; }
-  bool paneShown() const { return m_paneShown; }
-  QSize sizeHint() const override;
+  bool paneShown() const { return m_arrangement.pane_shown(); }
 
  private:
   std::string placement() const;
@@ -48,10 +46,7 @@ class LayoutWindow : public QWidget {
   TSWindow* m_grid;
   QWidget* m_pane;
   QHBoxLayout* m_layout;
-  bool m_arranged = false;
-  char m_letter = 0;
-  bool m_paneShown = false;
-  QSize m_hint;
+  PaneArrangement m_arrangement;
 };
 
 }  // namespace vantry

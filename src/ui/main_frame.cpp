@@ -41,12 +41,12 @@ bool isPrintCommand(int id) {
 
 }  // namespace
 
-MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
-                     std::string argument, QWidget* parent)
-    : QMainWindow(parent), m_game(game), m_grid(grid), m_platform(platform),
+MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::string argument,
+                     QWidget* parent)
+    : QMainWindow(parent), m_game(game), m_grid(game.grid()), m_platform(platform),
       m_settings(settings), m_argument(std::move(argument)) {
   setWindowTitle(QStringLiteral("Vantry"));
-  m_gridWindow = new TSWindow(game, grid);
+  m_gridWindow = new TSWindow(game, m_grid);
   // The button pane's place, kept free until the pane itself arrives.
   m_pane = new QFrame;
   m_pane->setObjectName(QStringLiteral("buttonPane"));
@@ -64,10 +64,7 @@ MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile
   calls.colorDialog = [this] { openColorDialog(); };
   calls.entryButton = [this](int id) { m_game.run_command(id); };
   calls.colorOf = [this](int element) { return m_grid.colors().get(element); };
-  calls.clearHighlights = [this] {
-    m_grid.clear_highlight_state();
-    refreshMenus();
-  };
+  calls.clearHighlights = [this] { refreshMenus(); };
   calls.paneChanged = [this](PaneUpdate update) {
     if (update == PaneUpdate::Highlight) refreshMenus();
   };
@@ -121,9 +118,7 @@ void MainFrame::firstDrawing() {
 }
 
 void MainFrame::runCommand(int id) {
-  // The grid's commands first: 11907 and 11908 are also difficulty numbers,
-  // and from a menu they mean the Highlight and Hint items.
-  if (!m_grid.run_command(id)) m_game.run_command(id);
+  m_game.run_command(id);
   refreshMenus();
 }
 
@@ -207,7 +202,7 @@ void MainFrame::refreshMenus() {
 }
 
 void MainFrame::openColorDialog() {
-  ColorDialog dialog(this, m_grid, m_platform);
+  ColorDialog dialog(this, m_game, &m_settings);
   dialog.exec();
 }
 

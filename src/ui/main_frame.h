@@ -27,7 +27,7 @@ inline constexpr int kPaneWidth = 180;
 class MainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
+  MainFrame(Game& game, QtPlatform& platform, IniFile& settings,
             std::string argument, QWidget* parent = nullptr);
   ~MainFrame() override;
 
@@ -35,7 +35,7 @@ class MainFrame : public QMainWindow {
   // the grid window up, and lets the first drawing continue the start-up.
   void start();
 
-  // Runs a command by id: the grid window's commands first, then the game's.
+  // Runs a command by id (the game hands the grid window's to it first).
   void runCommand(int id);
   // Check marks, enabled states and the two moving labels, asked again.
   void refreshMenus();

@@ -35,7 +35,7 @@ void GridWindowTest::geometryFollowsTheClientSize() {
   MemorySettings settings;
   QtPlatform platform(&settings);
   Game game(platform);
-  GridWindow grid(game);
+  GridWindow& grid = game.grid();
   TSWindow window(game, grid);
   window.resize(300, 330);
   window.show();

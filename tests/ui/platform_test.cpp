@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 
 #include "game/memory_settings.h"
@@ -200,24 +201,40 @@ void PlatformTest::hintDialogsFollowTheirTemplates() {
 }
 
 void PlatformTest::floatDlgRemembersTheNearestCornerAndStaysOnScreen() {
-  const QRect owner(100, 100, 400, 300);  // corners (100,100) (500,100) (100,400) (500,400)
-  // A dialog near the bottom-right corner is stored against it...
-  FloatPlacement p = floatDlgPlacement(owner, QRect(450, 380, 100, 40));
-  QCOMPARE(p.corner, 3);
-  QCOMPARE(p.dx, -50);
-  QCOMPARE(p.dy, -20);
-  // ...and reopens at the same offset after the owner moved.
-  const QRect moved = owner.translated(200, 50);
-  const QRect screen(0, 0, 1920, 1080);
-  QCOMPARE(floatDlgPosition(moved, QSize(100, 40), p.corner, p.dx, p.dy, screen), QPoint(650, 430));
-  // Centre equally far from two corners: the earlier corner wins.
-  QCOMPARE(floatDlgPlacement(owner, QRect(250, 50, 100, 100)).corner, 0);
-  // A place off the right or the top of the work area is pulled back inside.
-  const QRect work(0, 0, 800, 600);
-  QCOMPARE(floatDlgPosition(owner, QSize(200, 100), 1, 250, -300, work), QPoint(600, 0));
-  QCOMPARE(floatDlgPosition(owner, QSize(200, 100), 0, -500, 0, work), QPoint(0, 100));
-  // An unknown corner number counts as the top-left.
-  QCOMPARE(floatDlgPosition(owner, QSize(10, 10), 7, 5, 5, screen), QPoint(105, 105));
+  QWidget owner;
+  owner.setGeometry(100, 100, 400, 300);
+  owner.show();
+  MemorySettings settings;
+  const QRect o = owner.frameGeometry();
+  const QPoint bottomRight(o.left() + o.width(), o.top() + o.height());
+  {
+    // Left near the owner's bottom-right corner and closed...
+    FloatDlg d(&owner, &settings, "BigHint");
+    d.resize(100, 40);
+    d.show();
+    d.move(bottomRight + QPoint(-60, -30));
+    d.hide();
+  }
+  settings.flush(false);
+  QCOMPARE(settings.stored["BigHint/Corner"], std::string("3"));
+  // ...it opens at the same offset from that corner after the owner moved.
+  owner.move(150, 130);
+  const QRect moved = owner.frameGeometry();
+  FloatDlg again(&owner, &settings, "BigHint");
+  again.resize(100, 40);
+  again.show();
+  QCOMPARE(again.frameGeometry().topLeft(),
+           QPoint(moved.left() + moved.width(), moved.top() + moved.height()) + QPoint(-60, -30));
+  again.hide();
+  // A place beyond the right of the work area is pulled back inside it.
+  settings.write_integer("Welcome", "Corner", 1);
+  settings.write_integer("Welcome", "DX", 5000);
+  FloatDlg far(&owner, &settings, "Welcome");
+  far.resize(120, 60);
+  far.show();
+  const QRect work = owner.screen()->availableGeometry();
+  QCOMPARE(far.frameGeometry().left() + far.frameGeometry().width(), work.left() + work.width());
+  far.hide();
 }
 
 void PlatformTest::fileDialogsConvertFiltersAndOptions() {
