@@ -111,12 +111,11 @@ MessageAnswer QtPlatform::message_box(const std::string& text, const std::string
 // ---- Cursors and the busy dialog ----
 
 void QtPlatform::set_wait_cursor(bool waiting) {
-  // An override cursor covers the grid, the pane and the frame at once;
-  // restoring pops exactly the one set.
-  if (waiting == m_waiting) return;
-  m_waiting = waiting;
-  if (waiting) QApplication::setOverrideCursor(Qt::WaitCursor);
-  else QApplication::restoreOverrideCursor();
+  // On the main window, which the grid and the pane inherit it from; the
+  // busy dialog, a window of its own, keeps the arrow for its Cancel button.
+  if (!m_mainWindow) return;
+  if (waiting) m_mainWindow->setCursor(Qt::WaitCursor);
+  else m_mainWindow->unsetCursor();
 }
 
 void QtPlatform::create_busy_dialog(const std::string& message, std::function<void()> on_cancel) {
@@ -127,8 +126,6 @@ void QtPlatform::create_busy_dialog(const std::string& message, std::function<vo
 void QtPlatform::show_busy_dialog() {
   if (!m_busy) return;
   m_busy->showCentred();
-  // The dialog's own Cancel shows the arrow, so the player sees it can be pressed.
-  m_busy->setCursor(Qt::ArrowCursor);
 }
 
 void QtPlatform::destroy_busy_dialog() {

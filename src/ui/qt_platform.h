@@ -128,7 +128,6 @@ class QtPlatform final : public QObject, public Platform {
   };
   std::map<int, Timer> m_timers;
   bool m_closeRequested = false;
-  bool m_waiting = false;
 };
 
 }  // namespace vantry

@@ -143,6 +143,12 @@ void PlatformTest::busyDialogCentresAndCancelOnlyTells() {
   QCOMPARE(d.left(), m.left() + (m.width() - d.width()) / 2);
   QCOMPARE(d.top(), m.top() + (m.height() - d.height()) / 2);
   saveShot(dialog, QStringLiteral("busy_dialog"));
+  // The wait cursor is the main window's; the dialog keeps the arrow.
+  platform.set_wait_cursor(true);
+  QCOMPARE(main.cursor().shape(), Qt::WaitCursor);
+  QCOMPARE(dialog->cursor().shape(), Qt::ArrowCursor);
+  platform.set_wait_cursor(false);
+  QCOMPARE(main.cursor().shape(), Qt::ArrowCursor);
   dialog->cancelButton()->click();
   QTest::keyClick(dialog, Qt::Key_Escape);
   QCOMPARE(cancels, 2);
