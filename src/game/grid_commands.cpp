@@ -178,12 +178,12 @@ std::string GridWindow::menu_text(int id) const {
   // The Create and Practice items: a plain name, or the remembered one with its shortcut.
   if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
     std::string text(find_menu_item(id)->text);
-    if (id == my_difficultyId) text += "\bCtrl+N";
+    if (id == chosen_difficulty()) text += "\bCtrl+N";
     return text;
   }
   if (id > kCmdPracticeBase && id <= kCmdPracticeBase + kStrategyRows) {
     std::string text = kStrategyTable[id - kCmdPracticeBase - 1].name;
-    if (id - kCmdPracticeBase == my_strategyNumber) text += "\bShift+P";
+    if (id - kCmdPracticeBase == chosen_strategy()) text += "\bShift+P";
     return text;
   }
   if (const MenuItem* item = find_menu_item(id == kCmdUserAnswersDisabled ? kCmdUserAnswers : id)) {
@@ -192,20 +192,37 @@ std::string GridWindow::menu_text(int id) const {
   return {};
 }
 
+namespace {
+
+// 11907 and 11908 (Superhuman and beyond) have no menu item: Sadistic
+// stands for them; anything else unknown is the first difficulty.
+int menu_difficulty(int create_id) {
+  if (create_id == 11907 || create_id == 11908) return kCmdCreateSadistic;
+  if (create_id < kCmdCreateEasy || create_id > kCmdCreateSadistic) return kCmdCreateEasy;
+  return create_id;
+}
+
+int menu_strategy(int table_number) {
+  return table_number >= 1 && table_number <= kStrategyRows ? table_number : 1;
+}
+
+}  // namespace
+
+int GridWindow::chosen_difficulty() const {
+  return menu_difficulty(my_settings->read_integer(kLastDifficulty));
+}
+
+int GridWindow::chosen_strategy() const {
+  return menu_strategy(my_settings->read_integer(kLastStrategy));
+}
+
 void GridWindow::choose_difficulty(int create_id) {
-  // 11907 and 11908 (Superhuman and beyond) have no menu item: Sadistic
-  // stands for them; anything else unknown is the first difficulty.
-  if (create_id == 11907 || create_id == 11908) create_id = kCmdCreateSadistic;
-  if (create_id < kCmdCreateEasy || create_id > kCmdCreateSadistic) create_id = kCmdCreateEasy;
-  my_difficultyId = create_id;
-  my_settings->write_integer(kLastDifficulty, create_id);
+  my_settings->write_integer(kLastDifficulty, menu_difficulty(create_id));
   my_game.platform().menus_changed();
 }
 
 void GridWindow::choose_strategy(int table_number) {
-  if (table_number < 1 || table_number > kStrategyRows) table_number = 1;
-  my_strategyNumber = table_number;
-  my_settings->write_integer(kLastStrategy, table_number);
+  my_settings->write_integer(kLastStrategy, menu_strategy(table_number));
   my_game.platform().menus_changed();
 }
 

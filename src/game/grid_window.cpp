@@ -9,6 +9,20 @@ namespace vantry {
 
 GridWindow::GridWindow(Game& game) : my_game(game) {}
 
+void GridWindow::pause_game() {
+  if (my_game.busy().is_busy() || !my_game.puzzle_guard() || my_paused) return;
+  my_paused = true;
+  my_game.stop_clock();
+  repaint();
+}
+
+void GridWindow::resume_game() {
+  if (!my_paused) return;
+  my_paused = false;
+  my_game.start_clock();
+  repaint();
+}
+
 void GridWindow::resize(int width, int height) {
   my_geometry = GridGeometry::from_client(width, height);
   repaint();

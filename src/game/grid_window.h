@@ -62,7 +62,8 @@ class GridWindow {
   GridWindow& operator=(const GridWindow&) = delete;
 
   // ---- Settings and colours ----
-  // The settings object of the run (an in-memory one until attached).
+  // The settings object of the run (an in-memory one until attached); the
+  // Game's other commands read and write their settings here too.
   IniFile& settings() { return *my_settings; }
   void attach_settings(IniFile& settings) { my_settings = &settings; }
   ColorMgr& colors() { return my_colors; }
@@ -129,6 +130,10 @@ class GridWindow {
   void set_mode(int mode);
   void next_highlight(bool forward);
   void toggle_skip_solved();
+
+  // ---- Pausing (the button pane's Pause Game and Resume Game) ----
+  void pause_game();
+  void resume_game();
   // Highlighting off without touching cell colouring (a new game).
   void clear_highlight_state();
 
@@ -166,8 +171,9 @@ class GridWindow {
   // or Shift+P label moves to that item.
   void choose_difficulty(int create_id);
   void choose_strategy(int table_number);
-  int chosen_difficulty() const { return my_difficultyId; }
-  int chosen_strategy() const { return my_strategyNumber; }
+  // Both as the settings hold them now (creating a puzzle may change them).
+  int chosen_difficulty() const;
+  int chosen_strategy() const;
   // "Show answers": the solution as nine lines of nine digits.
   std::string answers_text() const;
 
@@ -225,9 +231,6 @@ class GridWindow {
   int my_lastColor = 0;
   int my_defaultColoring = 11895;
   std::string my_shifted[9];
-
-  int my_difficultyId = 11901;
-  int my_strategyNumber = 1;
 };
 
 }  // namespace vantry
