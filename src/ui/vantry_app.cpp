@@ -14,7 +14,6 @@ VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string arg
   m_help = std::make_unique<HelpBrowser>(helpPath);
   m_platform = std::make_unique<QtPlatform>(&settings, m_help.get());
   m_game = std::make_unique<Game>(*m_platform);
-  m_game->set_settings(&settings);
   m_game->grid().attach_settings(settings);
   m_frame = std::make_unique<MainFrame>(*m_game, *m_platform, settings, std::move(argument));
 }

@@ -4,6 +4,9 @@
 // during a long computation, and screens of the window and its dialogs.
 #include <QLabel>
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -189,14 +192,56 @@ void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
 }
 
 void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
-  App a;
-  a.startup();
-  MainFrame& frame = a.app->frame();
-  a.app->game().busy().start(kBusyRating);
-  QVERIFY(!frame.close());
-  QVERIFY(a.app->platform().close_requested());
-  QVERIFY(frame.isVisible());
-  a.app->game().busy().end(kBusyRating);
+  {
+    // The close is only noted: the window stays while the computation runs.
+    App a;
+    a.startup();
+    MainFrame& frame = a.app->frame();
+    a.app->game().busy().start(kBusyRating);
+    QVERIFY(!frame.close());
+    QVERIFY(a.app->platform().close_requested());
+    QVERIFY(frame.isVisible());
+    a.app->game().busy().end(kBusyRating);
+  }
+  // The computation's next poll ends the program at once with code 0.
+  QProcess child;
+  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--close-during-computation")});
+  QVERIFY(child.waitForFinished(30000));
+  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(child.exitCode(), 0);
+}
+
+void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("puzzle.spz"));
+  {
+    App a;
+    a.startup();
+    QCOMPARE(a.app->frame().frameGeometry().topLeft(), QPoint(40, 30));
+    a.pastePuzzle();
+    whenModal<QFileDialog>([&](QFileDialog* f) {
+      f->selectFile(path);
+      static_cast<QDialog*>(f)->accept();
+    });
+    QVERIFY(a.app->game().save_as());
+  }
+  // Named on the command line, the game opens without the welcome choices.
+  App b(path.toStdString());
+  b.settings.write_integer(kGeometryMaximized, 1);
+  bool welcomed = false;
+  QPointer<QTimer> watcher = whenModal<WelcomeDialog>([&](WelcomeDialog* d) {
+    welcomed = true;
+    d->done(2);
+  });
+  b.app->start();
+  QTRY_VERIFY(b.app->frame().startupDone());
+  QVERIFY(b.app->game().puzzle_valid());
+  QVERIFY(b.app->frame().isMaximized());
+  QVERIFY(b.app->frame().windowTitle().contains(QStringLiteral("puzzle")));
+  QTest::qWait(50);
+  QVERIFY(!welcomed);
+  delete watcher.data();
 }
 
 void FrameTest::colorDialogShowsChangesAtOnceAndCancelRestores() {

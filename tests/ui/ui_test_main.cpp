@@ -4,10 +4,16 @@
 #include <QTest>
 #include <cstring>
 
+#include "ui_test_support.h"
 #include "ui_tests.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Run as a child by a test: a close request arrives during a long
+  // computation, whose next poll must end the program with code 0.
+  if (argc > 1 && std::strcmp(argv[1], "--close-during-computation") == 0) {
+    return vantry::uitest::closeDuringComputation();
+  }
   const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
   char** rest = only ? argv + 1 : argv;
   const int restCount = only ? argc - 1 : argc;

@@ -3,7 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "classlib/platform.h"
 #include "game/game.h"
+#include "model/busy_manager.h"
+#include "ui/qt_platform.h"
 #include "ui/main_frame.h"
 #include "ui/welcome_dialog.h"
 
@@ -13,6 +16,16 @@ void App::startup(int welcomeAnswer) {
   whenModal<WelcomeDialog>([welcomeAnswer](WelcomeDialog* d) { d->done(welcomeAnswer); });
   app->start();
   QTRY_VERIFY_WITH_TIMEOUT(app->frame().startupDone(), 10000);
+}
+
+int closeDuringComputation() {
+  App a;
+  a.startup();
+  a.app->game().busy().start(kBusyRating);
+  a.app->frame().close();
+  // The computation lets events through, as the solution counter does.
+  pump_events(a.app->platform());
+  return 3;
 }
 
 void App::pastePuzzle() {

@@ -24,9 +24,10 @@ inline constexpr const char* kSolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 // Runs action on the next modal widget of the given type once it is open.
-// The action must close it (or the test hangs until ctest's timeout).
+// The action must close it (or the test hangs until ctest's timeout). A
+// test that expects no such dialog deletes the returned watcher at its end.
 template <typename T = QWidget>
-void whenModal(std::function<void(T*)> action) {
+QTimer* whenModal(std::function<void(T*)> action) {
   auto* timer = new QTimer;
   timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, [timer, action] {
@@ -38,6 +39,7 @@ void whenModal(std::function<void(T*)> action) {
     }
   });
   timer->start();
+  return timer;
 }
 
 // Saves the widget as it shows now under the build folder's "screens".
@@ -66,5 +68,9 @@ struct App {
   // Pastes kPuzzle as the game in play.
   void pastePuzzle();
 };
+
+// The child side of the close-during-computation test; returns only when
+// the program failed to end (exit code 3).
+int closeDuringComputation();
 
 }  // namespace vantry::uitest

@@ -39,6 +39,7 @@ class FrameTest : public QObject {
   void panePlacementWidensAndNarrowsTheFrame();
   void closeAsksToSaveAndStoresTheTightGeometry();
   void closeDuringAComputationEndsAtTheNextPoll();
+  void startsAtTheStoredPlaceOrWithASavedGame();
   void colorDialogShowsChangesAtOnceAndCancelRestores();
   void screenshotsOfTheMainWindowAndDialogs();
 };
