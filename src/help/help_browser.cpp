@@ -11,6 +11,9 @@ namespace vantry {
 HelpBrowser::HelpBrowser(const QString& helpPath, QWidget* parent)
     : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Vantry Help"));
+  // An open help window does not keep the program running once the main
+  // window has closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
   const QFileInfo file(helpPath);
   const QDir beside = file.absoluteDir();
   // The pages of the help "file": a folder named like it beside the program,
