@@ -31,9 +31,9 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 find_w_wing_type3,   0,  1,    3,   5107, "W-wing (type 3)"},
   {nullptr,                 find_w_wing_type2,   0,  1,    3,   5108, "W-wing (type 2)"},
   {nullptr,                 find_w_wing_type4,   0,  1,    4,   5102, "W-wing (type 4)"},
-  {nullptr,                 nullptr,             0,  1,    3,   5110, "Rectangle elimination"},
+  {nullptr,                 find_rectangle_elimination, 0,  1,    3,   5110, "Rectangle elimination"},
   {nullptr,                 find_pairs_chain,    0,  2,    2,   5210, "Pairs chain"},
-  {nullptr,                 nullptr,             0,  2,    2,   5115, "Locked cell cycle (type 1)"},
+  {nullptr,                 find_locked_cell_cycle, 0,  2,    2,   5115, "Locked cell cycle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    2,   5116, "Locked cell cycle (type 2)"},  // by 21
   {nullptr,                 find_xyz_wing,       0,  2,    3,   5120, "XYZ-wing"},
   {nullptr,                 find_fish,           3,  2,    3,   5130, "Swordfish"},
@@ -46,16 +46,16 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 nullptr,             0,  2,    3,   5173, "Unique rectangle (type 4)"},  // by 28
   {nullptr,                 nullptr,             0,  2,    4,   5174, "Unique rectangle (type 5)"},
   {nullptr,                 nullptr,             0,  2,    3,   5175, "Unique rectangle (type 6)"},  // by 32
-  {nullptr,                 nullptr,             0,  2,    4,   5300, "Avoidable rectangle (type 1)"},
+  {nullptr,                 find_avoidable_rectangle, 0,  2,    4,   5300, "Avoidable rectangle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    4,   5310, "Avoidable rectangle (type 2)"},  // by 34
   {nullptr,                 nullptr,             0,  2,    4,   5320, "Avoidable rectangle (type 3)"},  // by 34
   {nullptr,                 find_xy_wing_chain,  0,  2,    4,   5180, "XY-wing chain"},
   {nullptr,                 find_singles_chain,  0,  2,    4,   5190, "Singles chain"},
   {nullptr,                 nullptr,             0,  2,    4,   5200, "Singles chain contradiction"},  // by 38
   {nullptr,                 nullptr,             0,  2,    4,   5220, "Pairs chain contradiction"},  // by 20
-  {nullptr,                 nullptr,             0,  2,    3,   5230, "Weak singles chain"},
+  {nullptr,                 find_weak_singles_chain, 0,  2,    3,   5230, "Weak singles chain"},
   {nullptr,                 nullptr,             0,  2,    4,   5240, "Weak singles chain contradiction"},  // by 41
-  {composite_chain_allowed, nullptr,             0,  3,    2,   5250, "Composite chain"},
+  {composite_chain_allowed, find_composite_chain, 0,  3,    2,   5250, "Composite chain"},
   {nullptr,                 nullptr,             0,  3,    2,   5250, "Composite chain contradiction"},  // by 43
   {nullptr,                 nullptr,             0,  0,    0,   0,    nullptr},
 };

@@ -47,4 +47,17 @@ int find_bug(Strategy& engine, int n, State& s, int argument);
 int find_singles_chain(Strategy& engine, int n, State& s, int argument);
 int find_pairs_chain(Strategy& engine, int n, State& s, int argument);
 
+// cycles.cpp: rectangle elimination; locked cell cycles (reports types 1 and 2).
+int find_rectangle_elimination(Strategy& engine, int n, State& s, int argument);
+int find_locked_cell_cycle(Strategy& engine, int n, State& s, int argument);
+
+// avoidable_rectangles.cpp: avoidable rectangles (reports types 1-3).
+int find_avoidable_rectangle(Strategy& engine, int n, State& s, int argument);
+
+// weak_chains.cpp: weak singles chain (reports the chain and its contradiction).
+int find_weak_singles_chain(Strategy& engine, int n, State& s, int argument);
+
+// composite_chains.cpp: composite chain (reports the chain and its contradiction).
+int find_composite_chain(Strategy& engine, int n, State& s, int argument);
+
 }  // namespace vantry

@@ -1,0 +1,236 @@
+// Composite chain: assume a bivalue cell S takes one of its digits, e, and
+// follow naked and hidden singles on working copies of the board. A chain
+// cell forced to S's other digit d removes d from the cells that see it and
+// S (the chain move); a cell left with no possibility removes e from S (the
+// contradiction). The search is exhaustive and deep: its working copies live
+// on the heap (StateStack) so that the recursion itself stays small.
+#include "classlib/contract.h"
+#include "model/busy_manager.h"
+#include "model/cellset.h"
+#include "model/coords.h"
+#include "model/state.h"
+#include "strategy/finders/finder_support.h"
+#include "strategy/finders/finders.h"
+#include "strategy/finders/peers.h"
+#include "strategy/finders/state_stack.h"
+#include "strategy/hint_templates.h"
+#include "strategy/move_offer.h"
+#include "strategy/text_builder.h"
+
+namespace vantry {
+
+namespace {
+
+// A chain entry: a cell and the digit it is forced to take, or 0 for a cell
+// that only lost the previous entry's digit (a weak entry). At most 81
+// entries carry a digit, each perhaps after one weak entry.
+struct Entry {
+  int r, c, v;
+};
+inline constexpr int kChainRoom = 2 * 81 + 2;
+
+struct CompositeSearch {
+  Strategy& engine;
+  State& s;
+  int n;
+  int d = 0, e = 0;  // S may lose d; S is assumed e
+  CellSet covered;   // the cells that see S and hold d
+  Entry ch[kChainRoom] = {};
+  StateStack boards;  // boards.at(k): the working board of recursion level k
+
+  CompositeSearch(Strategy& engine_, State& s_, int n_) : engine(engine_), s(s_), n(n_) {}
+  bool cancelled() { return engine.busy().cancel_pressed(); }
+  bool poll() { return engine.busy().cancelled(); }
+};
+
+// Entry t's cell is among entries 0..last that carry a digit.
+bool has_digit_entry(const CompositeSearch& cs, int last, int r, int c) {
+  for (int i = 0; i <= last; ++i) {
+    if (cs.ch[i].v != 0 && cs.ch[i].r == r && cs.ch[i].c == c) return true;
+  }
+  return false;
+}
+
+// Big hint: the chain up to entry last, its digits and the possibilities the
+// assumption crossed out on board b.
+void mark_chain(CompositeSearch& cs, int last, const State& b) {
+  for (int i = 0; i <= last; ++i) {
+    const Entry& entry = cs.ch[i];
+    if (cs.s.chain_length() < 81) cs.s.append(entry.r, entry.c, false);
+    Cell& cell = cs.s.cell(entry.r, entry.c);
+    if (entry.v != 0) {
+      cell.digitMark[entry.v] = kMarkShow;
+    } else if (i > 0) {
+      cell.digitMark[cs.ch[i - 1].v] = 11;
+    }
+  }
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      if (r == cs.ch[0].r && c == cs.ch[0].c) continue;
+      Cell& real = cs.s.cell(r, c);
+      for (int digit = 1; digit <= 9; ++digit) {
+        if (real.is_possible(digit) && real.digitMark[digit] == 0 && !b.cell(r, c).is_possible(digit)) {
+          real.digitMark[digit] = 11;
+        }
+      }
+    }
+  }
+}
+
+// Goal test for entry j on board b: forced to d, it clears d from the cells
+// it sees that also see S. Returns the table number of the move, or 0.
+int goal_test(CompositeSearch& cs, int j, const State& b) {
+  const Entry& x = cs.ch[j];
+  if (x.v != cs.d) return 0;
+  CellSet removals = peers_holding(b, x.r, x.c, cs.d);
+  removals.remove(x.r, x.c);
+  removals.intersect_with(cs.covered);
+  if (removals.empty()) return 0;
+  if (cs.engine.mode() == kApplyMode) {
+    for (int i = 0; i < removals.count(); ++i) delete_possibility(cs.s, removals.row(i), removals.column(i), cs.d);
+    return cs.n;
+  }
+  const Entry& s0 = cs.ch[0];
+  Text t;
+  if (cs.engine.is_big_hint()) {
+    mark_chain(cs, j, b);
+    for (int i = 0; i < removals.count(); ++i) cs.s.cell(removals.row(i), removals.column(i)).digitMark[cs.d] = kMarkRemove;
+    t.add("Either cell ").cell_name(s0.r, s0.c).add(" or cell ").cell_name(x.r, x.c).add(" must be ").number(cs.d);
+    t.add(" because of the way they are locked with the other highlighted cells. ");
+    t.add("(To follow the chain, assume that cell ").cell_name(s0.r, s0.c).add(" is not ").number(cs.d);
+    t.add(" and keep track of the possibilities that are eliminated along the way.)\n\nTherefore, ");
+    t.number(cs.d).add(" cannot be a possibility in cell").add(removals.count() > 1 ? "s " : " ");
+    t.cell_list(removals, "or").add(".");
+  }
+  Text detail;
+  detail.add("the value ").number(cs.d);
+  offer_move(cs.engine, kTemplateLong, t.str(), detail.str(), cs.n);
+  return cs.n;
+}
+
+// Entry last (weak) has no possibility left on board b: S cannot be e.
+int contradiction(CompositeSearch& cs, int last, const State& b) {
+  const int n = cs.n + 1;
+  const Entry& s0 = cs.ch[0];
+  if (cs.engine.mode() == kApplyMode) {
+    delete_possibility(cs.s, s0.r, s0.c, cs.e);
+    return n;
+  }
+  const Entry& z = cs.ch[last];
+  Text t;
+  if (cs.engine.is_big_hint()) {
+    mark_chain(cs, last, b);
+    cs.s.cell(s0.r, s0.c).digitMark[cs.e] = kMarkRemove;
+    t.add("If cell ").cell_name(s0.r, s0.c).add(" is ").number(cs.e).add(", then cell ").cell_name(z.r, z.c);
+    t.add(" has no possible value because of the way it is locked with the other highlighted cells. ");
+    t.add("(To follow the chain, assume that cell ").cell_name(s0.r, s0.c).add(" is ").number(cs.e);
+    t.add(", and keep track of the possibilities that are eliminated along the way.)\n\nTherefore, cell ");
+    t.cell_name(s0.r, s0.c).add(" cannot be ").number(cs.e).add(".");
+  }
+  Text detail;
+  detail.add("beginning with the value ").number(cs.d);
+  offer_move(cs.engine, kTemplateLong, t.str(), detail.str(), n);
+  return n;
+}
+
+int extend(CompositeSearch& cs, int t, const State& b, int level);
+
+int unit_index(UnitKind kind, int r, int c) {
+  return kind == UnitKind::Row ? r : kind == UnitKind::Column ? c : box_of(r, c);
+}
+
+// Hidden-single step: on b2, digit v has one place Y left in unit V.
+int hidden_single_step(CompositeSearch& cs, int t, const State& b2, int level, UnitKind kind, int index, int v) {
+  if (cs.poll()) return 0;
+  int places[9];
+  if (b2.unit(kind, index).places_of_digit(v, places) != 1) return 0;
+  int yr = 0, yc = 0;
+  cell_of(kind, index, places[0], yr, yc);
+  cs.ch[t + 2] = {yr, yc, v};
+  if (has_digit_entry(cs, t + 1, yr, yc)) return 0;
+  if (const int result = goal_test(cs, t + 2, b2)) return result;
+  if (cs.cancelled()) return 0;
+  return extend(cs, t + 2, b2, level);
+}
+
+// Unit step: entry t's digit placed on a copy of b; every other cell of the
+// unit that held it either has one possibility left (a naked single, which
+// extends the chain), none (a contradiction), or more (a weak entry whose
+// units may leave the digit a single place).
+int unit_step(CompositeSearch& cs, int t, const State& b, int level, UnitKind kind) {
+  // Step 1. The copy, with entry t's digit placed.
+  State& b2 = cs.boards.at(level);
+  b2 = b;
+  if (cs.poll()) return 0;
+  const Entry x = cs.ch[t];
+  VANTRY_ASSERT(x.v > 0);
+  b2.set_answer(x.r, x.c, x.v);
+  // Step 2. The unit's other cells that held the digit before.
+  const int index = unit_index(kind, x.r, x.c);
+  for (int pos = 0; pos < 9; ++pos) {
+    int zr = 0, zc = 0;
+    cell_of(kind, index, pos, zr, zc);
+    if ((zr == x.r && zc == x.c) || !b.cell(zr, zc).is_possible(x.v)) continue;
+    if (has_digit_entry(cs, t, zr, zc)) continue;
+    int left[9];
+    const int held = b2.cell(zr, zc).list_possibilities(left);
+    VANTRY_ASSERT(t + 2 < kChainRoom);
+    if (held == 0) {
+      cs.ch[t + 1] = {zr, zc, 0};
+      return contradiction(cs, t + 1, b2);
+    }
+    if (held == 1) {
+      cs.ch[t + 1] = {zr, zc, left[0]};
+      if (const int result = goal_test(cs, t + 1, b2)) return result;
+      if (cs.cancelled()) return 0;
+      if (const int result = extend(cs, t + 1, b2, level + 1)) return result;
+      if (cs.cancelled()) return 0;
+      continue;
+    }
+    cs.ch[t + 1] = {zr, zc, 0};
+    for (const UnitKind around : {UnitKind::Row, UnitKind::Column, UnitKind::Box}) {
+      if (const int result = hidden_single_step(cs, t, b2, level + 1, around, unit_index(around, zr, zc), x.v)) {
+        return result;
+      }
+      if (cs.cancelled()) return 0;
+    }
+  }
+  return 0;
+}
+
+// Extends the chain from entry t on board b: its row, column, then box.
+int extend(CompositeSearch& cs, int t, const State& b, int level) {
+  for (const UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Box}) {
+    if (const int result = unit_step(cs, t, b, level, kind)) return result;
+    if (cs.cancelled()) return 0;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int find_composite_chain(Strategy& engine, int n, State& s, int /*argument*/) {
+  CompositeSearch cs(engine, s, n);
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      int pair[9];
+      if (s.cell(r, c).list_possibilities(pair) != 2) continue;
+      // The lower digit first as the one S may lose.
+      for (int k = 0; k < 2; ++k) {
+        cs.d = pair[k];
+        cs.e = pair[1 - k];
+        // Step 1. The cells that lose d when S is d.
+        cs.covered = peers_holding(s, r, c, cs.d);
+        VANTRY_ASSERT(cs.covered.count() >= 2);
+        cs.covered.remove(r, c);
+        // Step 2. S assumed e; the chain grows from it on the real board.
+        cs.ch[0] = {r, c, cs.e};
+        if (const int result = extend(cs, 0, s, 0)) return result;
+        if (cs.cancelled()) return 0;
+      }
+    }
+  }
+  return 0;
+}
+
+}  // namespace vantry
