@@ -46,7 +46,7 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
     : QMainWindow(parent), m_game(game), m_grid(game.grid()), m_platform(platform),
       m_settings(settings), m_argument(std::move(argument)) {
   setWindowTitle(QStringLiteral("Vantry"));
-  m_gridWindow = new TSWindow(game, m_grid);
+  m_gridWindow = new TSWindow(m_grid);
   // The button pane's place, kept free until the pane itself arrives.
   m_pane = new QFrame;
   m_pane->setObjectName(QStringLiteral("buttonPane"));

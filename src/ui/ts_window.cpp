@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "game/game.h"
 #include "game/grid_window.h"
 #include "ui/qt_canvas.h"
 
@@ -30,8 +29,7 @@ GridMouse gridMouse(const QWidget* w, const QMouseEvent* e) {
 
 }  // namespace
 
-TSWindow::TSWindow(Game& game, GridWindow& grid, QWidget* parent)
-    : QWidget(parent), m_game(game), m_grid(grid) {
+TSWindow::TSWindow(GridWindow& grid, QWidget* parent) : QWidget(parent), m_grid(grid) {
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   setAttribute(Qt::WA_OpaquePaintEvent, false);

@@ -10,14 +10,13 @@ class QCursor;
 
 namespace vantry {
 
-class Game;
 class GridWindow;
 enum class GridKey;
 
 class TSWindow : public QWidget {
   Q_OBJECT
  public:
-  TSWindow(Game& game, GridWindow& grid, QWidget* parent = nullptr);
+  explicit TSWindow(GridWindow& grid, QWidget* parent = nullptr);
 
   GridWindow& grid() { return m_grid; }
   // The grid's preferred size for the layout: the smallest square around it.
@@ -48,7 +47,6 @@ class TSWindow : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
-  Game& m_game;
   GridWindow& m_grid;
   bool m_painted = false;
   bool m_chainCursor = false;

@@ -50,9 +50,12 @@ void FrameTest::menusMirrorTheTablesAndReachTheirCommands() {
   MainFrame& frame = a.app->frame();
   // Every item of the tables is an action (the Practice placeholder gives
   // way to the strategies), with its shortcut label right-aligned.
+  // Each sends the id the engine says it carries now.
   forEachItem(kMenuBar, [&](const MenuItem& item) {
     if (item.id == kCmdPracticePlaceholder) return;
-    QVERIFY2(frame.action(item.id), qPrintable(QString::number(item.id)));
+    QAction* action = frame.action(item.id);
+    QVERIFY2(action, qPrintable(QString::number(item.id)));
+    QCOMPARE(action->data().toInt(), a.app->grid().menu_item_id(item.id));
   });
   QVERIFY(!frame.action(kCmdPracticePlaceholder));
   QVERIFY(frame.action(kCmdPracticeBase + 1) && frame.action(kCmdPracticeBase + 44));
@@ -155,7 +158,7 @@ void FrameTest::panePlacementWidensAndNarrowsTheFrame() {
   QCOMPARE(layout->paneShown(), true);
   MemorySettings fresh;
   fresh.write_string(kButtonsPlacement, "Hide");
-  LayoutWindow bare(fresh, new TSWindow(a.app->game(), a.app->grid()), new QWidget);
+  LayoutWindow bare(fresh, new TSWindow(a.app->grid()), new QWidget);
   QCOMPARE(bare.initialClientSize(QSize(800, 600)), QSize(516, 516));
   QCOMPARE(bare.initialClientSize(QSize(1920, 1080)), QSize(651, 651));
 }

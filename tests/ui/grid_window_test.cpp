@@ -36,7 +36,7 @@ void GridWindowTest::geometryFollowsTheClientSize() {
   QtPlatform platform(&settings);
   Game game(platform);
   GridWindow& grid = game.grid();
-  TSWindow window(game, grid);
+  TSWindow window(grid);
   window.resize(300, 330);
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
