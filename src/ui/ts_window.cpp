@@ -146,8 +146,10 @@ GridKey TSWindow::gridKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 int TSWindow::numberRowDigit(quint32 nativeScanCode) {
-  // X11 key codes 10-18 are the number row's 1-9 on every layout.
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return 0;
+  // Key codes 10-18 (XKB's, under X11 and Wayland alike) are the number
+  // row's 1-9 on every layout.
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland"))) return 0;
   return nativeScanCode >= 10 && nativeScanCode <= 18 ? int(nativeScanCode) - 9 : 0;
 }
 

@@ -184,7 +184,13 @@ void GridWindowTest::paintsWhatThePlayerShouldSee() {
   grid.run_command(11853);
   whenModal<ColoringDialog>([](ColoringDialog* d) { d->button(105)->click(); });
   QTest::mouseClick(w, Qt::LeftButton, Qt::ControlModifier, slot(g, 8, 0, 1));
+  // A chain of the player's from (6,2) down to (8,2): one vertical segment,
+  // moved right of the centres, in the chain colour.
+  QTest::mousePress(w, Qt::LeftButton, Qt::ShiftModifier, slot(g, 6, 2, 5));
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::ShiftModifier, slot(g, 8, 2, 5));
   image = w->grab().toImage();
+  const int chainX = g.line[2] + g.half_cell + g.chain_offset - 4;
+  QCOMPARE(image.pixelColor(chainX, g.line[7] + g.half_cell), toQColor(grid.colors().get(10)));
   saveShot(&frame, QStringLiteral("main_highlight_and_colouring"));
   // Each cell's bottom-right corner shows its background.
   int highlighted = 0;
