@@ -14,6 +14,8 @@ EnterDialog::EnterDialog(QWidget* owner, IniFile* settings, std::function<void(i
   setModal(false);
   setFont(dialogFont());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  // It shows beside the grid without taking the keys from it.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   const DialogUnits du(font());
   setFixedSize(du.x(229), du.y(91));
 

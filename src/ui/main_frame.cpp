@@ -65,6 +65,10 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
   calls.entryButton = [this](int id) { m_game.run_command(id); };
   calls.colorOf = [this](int element) { return m_grid.colors().get(element); };
   calls.clearHighlights = [this] { refreshMenus(); };
+  calls.focusGrid = [this] {
+    activateWindow();
+    m_gridWindow->setFocus();
+  };
   calls.paneChanged = [this](PaneUpdate update) {
     if (update == PaneUpdate::Highlight) refreshMenus();
   };

@@ -270,10 +270,7 @@ void QtPlatform::show_entry_dialog() {
   }
   m_entry->show();
   // The keys go to the grid, where the digits are typed.
-  if (m_mainWindow) {
-    m_mainWindow->activateWindow();
-    m_mainWindow->setFocus();
-  }
+  call(m_calls.focusGrid);
   call(m_calls.repaintGrid);
 }
 

@@ -36,6 +36,7 @@ struct MainWindowCalls {
   std::function<void(Colorref)> setGridBackground;
   std::function<void(GridCursor)> setGridCursor;
   std::function<void(int)> entryButton;   // 601-603 from the entry dialog
+  std::function<void()> focusGrid;        // the keys go to the grid again
   std::function<Colorref(int)> colorOf;   // a colour element, for the colouring buttons
 };
 

@@ -303,6 +303,7 @@ void FrameTest::screenshotsOfTheMainWindowAndDialogs() {
   EnterDialog* enter = a.app->platform().entryDialog();
   QVERIFY(enter && enter->isVisible());
   TSWindow* w = a.app->frame().gridWindow();
+  QTRY_VERIFY(w->hasFocus());
   for (Qt::Key k : {Qt::Key_5, Qt::Key_3, Qt::Key_Space, Qt::Key_Space, Qt::Key_7})
     QTest::keyClick(w, k);
   QCOMPARE(a.app->game().board().current().cell(0, 4).answer, 7);
