@@ -46,6 +46,7 @@ ColoringDialog::ColoringDialog(QWidget* owner, std::function<Colorref(int)> colo
                                std::function<void()> help)
     : QDialog(owner), m_help(std::move(help)) {
   setWindowTitle(QStringLiteral("Color this cell"));
+  setWindowModality(Qt::WindowModal);  // its Help page stays usable
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   for (int i = 0; i < 6; ++i) {
     const QColor color = colorOf ? toQColor(colorOf(21 + i)) : QColor(Qt::white);

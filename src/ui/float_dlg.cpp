@@ -18,6 +18,9 @@ Rect toRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r
 FloatDlg::FloatDlg(QWidget* owner, IniFile* settings, std::string section)
     : QDialog(owner), m_owner(owner), m_settings(settings), m_section(std::move(section)) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  // Modal to the main window only: a help page opened from the dialog stays
+  // usable beside it.
+  setWindowModality(Qt::WindowModal);
 }
 
 void FloatDlg::placeFromSettings() {
