@@ -1,6 +1,6 @@
 // The fast solution counter: each digit's possible places as three 27-bit
 // band words (layout in fast_counter_tables.h), propagation of what the rules
-// force, and a guess on a cell with two candidates when nothing is forced.
+// force, and a guess on a cell with the fewest candidates when nothing is forced.
 // A guess copies the small grid, so backtracking costs nothing.
 #include "model/fast_counter.h"
 
@@ -11,6 +11,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "classlib/contract.h"
 #include "model/fast_counter_tables.h"
 
 namespace vantry {
@@ -305,6 +306,7 @@ int fast_count(const CountInput& in, char* solution, SearchPoll* poll) {
     for (int c = 0; c < 9; ++c, ++i) {
       const Word bit = Word{1} << (r % 3 * 9 + c);
       const int a = in.answer[i];
+      VANTRY_ASSERT(a <= 9);
       if (a == 0) {
         g.open[b] |= bit;
         for (unsigned gone = ~in.candidates[i] & 0x1FFu; gone; gone &= gone - 1) deleted[std::countr_zero(gone)][b] |= bit;
