@@ -40,11 +40,11 @@ inline constexpr StrategyRow kStrategyTable[] = {
   {nullptr,                 find_naked_subset,   4,  2,    4,   5140, "Naked quad"},
   {nullptr,                 find_hidden_subset,  4,  2,    4,   5150, "Hidden quad"},
   {nullptr,                 find_fish,           4,  2,    4,   5160, "Jellyfish"},
-  {nullptr,                 nullptr,             0,  2,    3,   5170, "Unique rectangle (type 1)"},
+  {nullptr,                 find_unique_rectangle, 0,  2,    3,   5170, "Unique rectangle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    4,   5171, "Unique rectangle (type 2)"},  // by 28
   {nullptr,                 nullptr,             0,  2,    4,   5172, "Unique rectangle (type 3)"},  // by 28
   {nullptr,                 nullptr,             0,  2,    3,   5173, "Unique rectangle (type 4)"},  // by 28
-  {nullptr,                 nullptr,             0,  2,    4,   5174, "Unique rectangle (type 5)"},
+  {nullptr,                 find_unique_rectangle_5_6, 0,  2,    4,   5174, "Unique rectangle (type 5)"},
   {nullptr,                 nullptr,             0,  2,    3,   5175, "Unique rectangle (type 6)"},  // by 32
   {nullptr,                 find_avoidable_rectangle, 0,  2,    4,   5300, "Avoidable rectangle (type 1)"},
   {nullptr,                 nullptr,             0,  2,    4,   5310, "Avoidable rectangle (type 2)"},  // by 34

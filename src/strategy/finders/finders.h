@@ -60,4 +60,8 @@ int find_weak_singles_chain(Strategy& engine, int n, State& s, int argument);
 // composite_chains.cpp: composite chain (reports the chain and its contradiction).
 int find_composite_chain(Strategy& engine, int n, State& s, int argument);
 
+// rectangles.cpp: unique rectangles (reports types 1-4, and types 5-6).
+int find_unique_rectangle(Strategy& engine, int n, State& s, int argument);
+int find_unique_rectangle_5_6(Strategy& engine, int n, State& s, int argument);
+
 }  // namespace vantry
