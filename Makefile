@@ -3,11 +3,12 @@
 #               (ARGS=game.spz opens a saved game)
 #   make test   installs what is missing, builds and runs every test
 #   make bench  builds Release and runs the benchmarks
+#   make latency builds Release and times every search of the rating loop on the hardest puzzles
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation
 ARGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench latency clean
 
 all: build
 
@@ -38,6 +39,9 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/count_bench
+
+latency: build
+	./$(BUILD)/bench/latency_bench
 
 clean:
 	rm -rf $(BUILD)

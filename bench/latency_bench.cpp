@@ -1,0 +1,156 @@
+// Hint latency: how long the player waits for a search. For every puzzle of
+// the hardest corpus files the rating loop runs (apply mode from the puzzle as
+// given, one search after every move), and every finder call of every search
+// is timed. Prints, per table row, the median, 99th percentile and maximum of
+// its calls, then the same for whole searches. A slow finder shows up here.
+//
+//   latency_bench [file filter] [puzzles per file]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/console_platform.h"
+#include "model/busy_manager.h"
+#include "model/state.h"
+#include "strategy/strategy.h"
+#include "strategy/strategy_table.h"
+
+namespace {
+
+using namespace vantry;
+using Clock = std::chrono::steady_clock;
+
+const char* const kFiles[] = {"c_magictour_top1465.txt", "d_forum_hardest_1106_375.txt",
+                              "d_forum_hardest_1905_11plus_every20th_2439.txt"};
+
+// Microseconds of each call, and where the slowest one happened.
+struct Timings {
+  std::vector<double> us;
+  double worst = 0;
+  std::string worst_at;
+
+  void add(double t, const std::string& where) {
+    us.push_back(t);
+    if (t > worst) {
+      worst = t;
+      worst_at = where;
+    }
+  }
+  // The value below which a fraction q of the calls lie (nearest rank).
+  double quantile(double q) {
+    if (us.empty()) return 0;
+    const size_t k = std::min(us.size() - 1, static_cast<size_t>(q * static_cast<double>(us.size())));
+    std::nth_element(us.begin(), us.begin() + static_cast<long>(k), us.end());
+    return us[k];
+  }
+};
+
+bool read_puzzle_line(const std::string& line, State& s) {
+  if (line.size() < 81) return false;
+  for (int i = 0; i < 81; ++i) {
+    const char ch = line[i];
+    if (ch >= '1' && ch <= '9') s.set_answer_and_solution(i / 9, i % 9, ch - '0');
+  }
+  s.mark_givens();
+  return true;
+}
+
+// A move that changed nothing would only repeat: the rating loop stops there.
+bool same_grid(const State& a, const State& b) {
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const Cell &x = a.cell(r, c), &y = b.cell(r, c);
+      if (x.answer != y.answer) return false;
+      for (int d = 1; d <= 9; ++d) {
+        if (x.possible[d] != y.possible[d]) return false;
+      }
+    }
+  }
+  return true;
+}
+
+double micros_since(Clock::time_point start) {
+  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string filter = argc > 1 ? argv[1] : "";
+  const int per_file = argc > 2 ? std::atoi(argv[2]) : 0;
+  ConsolePlatform platform;
+  BusyManager busy(platform);
+  Strategy engine(busy);
+  std::vector<Timings> rows(MAX_STRATEGIES);
+  std::vector<long> fired(MAX_STRATEGIES);
+  Timings searches;
+  int puzzles = 0;
+  const auto started = Clock::now();
+
+  for (const char* name : kFiles) {
+    if (std::string(name).find(filter) == std::string::npos) continue;
+    std::ifstream in(std::string(VANTRY_CORPUS_DIR) + "/" + name);
+    if (!in) {
+      std::fprintf(stderr, "cannot read %s\n", name);
+      return 1;
+    }
+    int line_number = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++line_number;
+      if (per_file > 0 && line_number > per_file) break;
+      State s;
+      if (!read_puzzle_line(line, s)) continue;
+      ++puzzles;
+      const std::string where = std::string(name) + ":" + std::to_string(line_number);
+      // The rating loop: one search after every move, each walking the table
+      // as the engine's search does (pre-checks, the cancel poll and the
+      // event pump between finders), with every finder call timed.
+      for (int step = 0; !s.is_solved(); ++step) {
+        engine.set_mode(kApplyMode);
+        const State before = s;
+        const auto search_start = Clock::now();
+        int found = kNoMove;
+        for (int n = 1; n <= strategy_count(); ++n) {
+          const StrategyRow& row = strategy_row(n);
+          if (row.finder == nullptr) continue;
+          if (row.pre_check != nullptr && !row.pre_check(engine, true)) continue;
+          const auto call_start = Clock::now();
+          const int r = row.finder(engine, n, s, row.argument);
+          rows[n].add(micros_since(call_start), where + " step " + std::to_string(step));
+          if (busy.cancelled()) break;
+          if (r != 0) {
+            found = r;
+            break;
+          }
+        }
+        searches.add(micros_since(search_start), where + " step " + std::to_string(step));
+        if (found == kNoMove) break;
+        ++fired[found];
+        if (same_grid(before, s)) break;
+      }
+    }
+  }
+
+  // The table: one line per row with a finder, then the whole searches.
+  std::printf("%d puzzles, %zu searches, %.1f s\n\n", puzzles, searches.us.size(),
+              std::chrono::duration<double>(Clock::now() - started).count());
+  std::printf("%3s  %-34s %9s %7s %10s %10s %10s  %s\n", "row", "strategy", "calls", "fired",
+              "median us", "p99 us", "max us", "slowest at");
+  for (int n = 1; n <= strategy_count(); ++n) {
+    if (strategy_row(n).finder == nullptr) continue;
+    Timings& t = rows[n];
+    std::printf("%3d  %-34s %9zu %7ld %10.1f %10.1f %10.1f  %s\n", n, strategy_row(n).name, t.us.size(),
+                fired[n], t.quantile(0.5), t.quantile(0.99), t.worst, t.worst_at.c_str());
+  }
+  const double p99 = searches.quantile(0.99);
+  std::printf("%3s  %-34s %9zu %7s %10.1f %10.1f %10.1f  %s\n\n", "", "whole search", searches.us.size(),
+              "", searches.quantile(0.5), p99, searches.worst, searches.worst_at.c_str());
+  std::printf("search p99 %.1f ms (goal 50 ms): %s\n", p99 / 1000, p99 <= 50000 ? "met" : "missed");
+  std::printf("slowest search %.1f ms (goal 1000 ms): %s\n", searches.worst / 1000,
+              searches.worst <= 1e6 ? "met" : "missed");
+  return 0;
+}
