@@ -23,6 +23,8 @@
 #include "ui/color_dialog.h"
 #include "ui/qt_canvas.h"
 #include "ui/enter_dialog.h"
+#include "ui/hint_dialogs.h"
+#include "strategy/hint_templates.h"
 #include "ui/layout_window.h"
 #include "ui/main_frame.h"
 #include "ui/qt_platform.h"
@@ -276,6 +278,54 @@ void FrameTest::colorDialogShowsChangesAtOnceAndCancelRestores() {
   QCOMPARE(grid.colors().get(0), original);
   QCOMPARE(w->palette().color(QPalette::Window), toQColor(original));
   QCOMPARE(grid.color_list_position, 2);  // selected again at the next opening
+}
+
+void FrameTest::aWholeGamePlayedByKeysAndClicks() {
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  TSWindow* w = frame.gridWindow();
+  frame.activateWindow();
+  w->setFocus();
+  QTRY_VERIFY(w->hasFocus());
+  // Every Big hint (key B) is carried out; the last one is congratulated.
+  QStringList messages;
+  QTimer answerer;
+  answerer.setInterval(5);
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* hint = qobject_cast<HintDialog*>(modal)) hint->button(kButtonYes)->click();
+    else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      messages << box->text();
+      box->accept();
+    }
+  });
+  answerer.start();
+  auto solved = [&] {
+    const State& now = a.app->game().board().current();
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c)
+        if (now.cell(r, c).answer == 0) return false;
+    return true;
+  };
+  // The first move by a click on its slot (4 in cell 1,3), the rest by hints.
+  const GridGeometry& g = a.app->grid().geometry();
+  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(g.line[2] + g.unit / 2, g.line[0] + g.unit + g.unit / 2));
+  QCOMPARE(a.app->game().board().current().cell(0, 2).answer, 4);
+  for (int i = 0; i < 200 && !solved(); ++i) {
+    // The offscreen platform gives the activation back only when asked.
+    frame.activateWindow();
+    QTRY_VERIFY(frame.isActiveWindow());
+    QTest::keyClick(w, Qt::Key_B);
+  }
+  QTRY_VERIFY(messages.contains(QStringLiteral("Congratulations!  You solved the puzzle!")));
+  answerer.stop();
+  QVERIFY(solved());
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c)
+      QCOMPARE(a.app->game().board().current().cell(r, c).answer, kSolution[r * 9 + c] - '0');
+  saveShot(&frame, QStringLiteral("main_solved"));
 }
 
 void FrameTest::screenshotsOfTheMainWindowAndDialogs() {

@@ -40,6 +40,7 @@ class FrameTest : public QObject {
   void closeAsksToSaveAndStoresTheTightGeometry();
   void closeDuringAComputationEndsAtTheNextPoll();
   void startsAtTheStoredPlaceOrWithASavedGame();
+  void aWholeGamePlayedByKeysAndClicks();
   void colorDialogShowsChangesAtOnceAndCancelRestores();
   void screenshotsOfTheMainWindowAndDialogs();
 };
