@@ -1,12 +1,12 @@
 #include "ui/about_dialog.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "classlib/working_folder.h"
+#include "ui/app_icon.h"
 
 #ifndef VANTRY_VERSION
 #define VANTRY_VERSION "0.0.0"
@@ -34,7 +34,7 @@ AboutDialog::AboutDialog(QWidget* owner, bool shiftHeld) : QDialog(owner) {
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   auto* icon = new QLabel(this);
-  icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+  icon->setPixmap(vantryIcon().pixmap(48, 48));
   top->addWidget(icon, 0, Qt::AlignTop);
   auto* lines = new QVBoxLayout;
   auto* name = new QLabel(QStringLiteral("Vantry"), this);

@@ -15,6 +15,7 @@
 #include "game/game.h"
 #include "game/grid_window.h"
 #include "game/menus.h"
+#include "ui/app_icon.h"
 #include "ui/color_dialog.h"
 #include "ui/layout_window.h"
 #include "ui/qt_canvas.h"
@@ -46,6 +47,7 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
     : QMainWindow(parent), m_game(game), m_grid(game.grid()), m_platform(platform),
       m_settings(settings), m_argument(std::move(argument)) {
   setWindowTitle(QStringLiteral("Vantry"));
+  setWindowIcon(vantryIcon());
   m_gridWindow = new TSWindow(m_grid);
   // The button pane's place, kept free until the pane itself arrives.
   m_pane = new QFrame;
