@@ -3,6 +3,7 @@
 // keypad, and what a drawing shows (rendered to PNG files to look at).
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 
 #include "game/game.h"
@@ -30,6 +31,37 @@ QPoint slot(const GridGeometry& g, int r, int c, int d) {
 const Cell& cellAt(App& a, int r, int c) { return a.app->game().board().current().cell(r, c); }
 
 }  // namespace
+
+void GridWindowTest::canvasMeasuresCharacterHeightsAndDrawsInPixels() {
+  QImage image(60, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  {
+    QtCanvas canvas(painter);
+    // A font asked for at a character height measures that high, so the
+    // grid's font scaling (target height * 100 / measured "8") holds.
+    canvas.set_font_height(100);
+    int width = 0, height = 0;
+    canvas.measure("8", width, height);
+    QVERIFY2(height >= 99 && height <= 101, qPrintable(QString::number(height)));
+    QVERIFY(width > 20 && width < height);
+    // Fills and lines land on exact pixels, after the origin.
+    canvas.set_origin(1, 1);
+    canvas.fill_rect({10, 10, 20, 20}, rgb(255, 0, 0));
+    canvas.line(0, 40, 30, 40, 1, rgb(0, 0, 255), LineCap::Round);
+    // Opaque text fills its cell with the background first.
+    canvas.set_font_height(12);
+    canvas.text_centred(45, 2, "5", rgb(0, 0, 0), true, rgb(0, 255, 0));
+  }
+  painter.end();
+  QCOMPARE(image.pixelColor(11, 11), QColor(255, 0, 0));
+  QCOMPARE(image.pixelColor(20, 20), QColor(255, 0, 0));
+  QCOMPARE(image.pixelColor(21, 21), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(1, 41), QColor(0, 0, 255));
+  QCOMPARE(image.pixelColor(31, 41), QColor(0, 0, 255));  // both end points
+  QCOMPARE(image.pixelColor(32, 41), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(46, 3), QColor(0, 255, 0));
+}
 
 void GridWindowTest::geometryFollowsTheClientSize() {
   MemorySettings settings;

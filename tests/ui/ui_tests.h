@@ -24,6 +24,7 @@ class PlatformTest : public QObject {
 class GridWindowTest : public QObject {
   Q_OBJECT
  private slots:
+  void canvasMeasuresCharacterHeightsAndDrawsInPixels();
   void geometryFollowsTheClientSize();
   void clicksOnSlotsPlaceRemoveAndRestore();
   void shiftDragBuildsAChainAndCtrlClickColours();
