@@ -214,12 +214,23 @@ void MainFrame::openColorDialog() {
 
 // ---- Closing ----
 
+void MainFrame::closeWhenIdle() {
+  if (!m_platform.close_requested()) return;
+  if (m_game.busy().is_busy()) {
+    QTimer::singleShot(50, this, &MainFrame::closeWhenIdle);
+    return;
+  }
+  m_platform.forgetCloseRequest();
+  close();
+}
+
 void MainFrame::closeEvent(QCloseEvent* event) {
   // During a long computation there is no safe point to stop at: the
   // computation ends the program the next time it lets events through.
   if (m_game.busy().is_busy()) {
     m_platform.requestClose();
     event->ignore();
+    QTimer::singleShot(50, this, &MainFrame::closeWhenIdle);
     return;
   }
   if (!m_game.query_close()) {

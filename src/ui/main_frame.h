@@ -61,6 +61,9 @@ class MainFrame : public QMainWindow {
   void addPracticeItems(QMenu* menu);
   void openColorDialog();
   void firstDrawing();
+  // A close asked for during a computation that then ended without polling
+  // again closes the usual way once the computation is over.
+  void closeWhenIdle();
 
   Game& m_game;
   GridWindow& m_grid;

@@ -53,6 +53,8 @@ class QtPlatform final : public QObject, public Platform {
   // A close request that arrives during a long computation: the next time the
   // computation lets events through, the program ends.
   void requestClose() { m_closeRequested = true; }
+  // The computation ended without looking: the request is dealt with normally.
+  void forgetCloseRequest() { m_closeRequested = false; }
 
   // The dialogs and timers as they stand, for the main window and tests.
   BusyDialog* busyDialog() const { return m_busy; }
