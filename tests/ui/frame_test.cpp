@@ -96,6 +96,14 @@ void FrameTest::menusMirrorTheTablesAndReachTheirCommands() {
   });
   frame.action(kCmdUndo)->trigger();
   QCOMPARE(said, QStringLiteral("No moves to undo."));
+  // The Highlight and File menus as the player sees them.
+  for (int i : {0, 4}) {
+    QMenu* menu = frame.menuBar()->actions().at(i)->menu();
+    menu->popup(frame.mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(menu->isVisible());
+    saveShot(menu, i == 0 ? QStringLiteral("menu_file") : QStringLiteral("menu_highlight"));
+    menu->hide();
+  }
   // About shows the build's version.
   whenModal<AboutDialog>([&](AboutDialog* d) {
     said = d->findChild<QLabel*>(QStringLiteral("version"))->text();
