@@ -17,6 +17,7 @@
 #include "ui/busy_dialog.h"
 #include "ui/coloring_dialog.h"
 #include "ui/delay_dialog.h"
+#include "ui/dialog_units.h"
 #include "ui/file_filter.h"
 #include "ui/float_dlg.h"
 #include "ui/hint_dialogs.h"
@@ -176,6 +177,12 @@ void PlatformTest::hintDialogsFollowTheirTemplates() {
   for (int i = 0; i < 3; ++i) {
     whenModal<HintDialog>([&, i](HintDialog* d) {
       heights[i] = d->height();
+      // The text box has the template's size in units of the dialog's font.
+      const DialogUnits du(d->font());
+      const HintTemplate* t = hint_template(templates[i]);
+      const QLabel* text = d->findChild<QLabel*>(QStringLiteral("text"));
+      QCOMPARE(text->size(), QSize(du.x(t->text_width), du.y(t->text_height)));
+      QCOMPARE(du.x(4), du.baseX());
       QCOMPARE(d->windowTitle(), QStringLiteral("X-wing"));
       QCOMPARE(d->text(), QStringLiteral("Look at rows 2 and 7."));
       QVERIFY(d->button(kButtonCancel) && d->button(kButtonExplainStrategy));
