@@ -72,12 +72,9 @@ void GridWindowTest::geometryFollowsTheClientSize() {
   window.resize(300, 330);
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
-  const GridGeometry& g = grid.geometry();
-  QCOMPARE(g.unit, 11);
-  QCOMPARE(g.cell, 33);
-  QCOMPARE(g.extent, 297);
-  QCOMPARE(g.preferred_size, 300);
-  QCOMPARE(g.surplus_height, 30);
+  // The engine sees the client size: a unit of 11 and 30 pixels to spare below.
+  QCOMPARE(grid.geometry().unit, 11);
+  QCOMPARE(grid.geometry().surplus_height, 30);
   QCOMPARE(window.sizeHint(), QSize(300, 300));
   window.resize(651, 600);
   QTRY_COMPARE(grid.geometry().unit, (600 - 3) / 27);
