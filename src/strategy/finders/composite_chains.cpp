@@ -3,7 +3,12 @@
 // cell forced to S's other digit d removes d from the cells that see it and
 // S (the chain move); a cell left with no possibility removes e from S (the
 // contradiction). The search is exhaustive and deep: its working copies live
-// on the heap (StateStack) so that the recursion itself stays small.
+// on the heap (StateStack) so that the recursion itself stays small, and the
+// positions it has already explored without result are remembered.
+#include <array>
+#include <cstdint>
+#include <unordered_set>
+
 #include "classlib/contract.h"
 #include "model/busy_manager.h"
 #include "model/cellset.h"
@@ -29,6 +34,27 @@ struct Entry {
 };
 inline constexpr int kChainRoom = 2 * 81 + 2;
 
+// What extending the chain from an entry depends on: the working board's
+// possibilities and the entry's cell and digit. (The earlier digit entries
+// are answered on the board, so they never hold a digit again.) Different
+// orders of the same forcing steps reach the same board, and the search
+// would explore it again each time: an exhausted key is remembered instead.
+// 81 masks of 9 bits, then the cell and the digit, packed into 12 words.
+using ExploredKey = std::array<std::uint64_t, 12>;
+
+struct ExploredKeyHash {
+  std::size_t operator()(const ExploredKey& key) const {
+    std::uint64_t h = 0x9e3779b97f4a7c15ull;
+    for (const std::uint64_t w : key) h = (h ^ w) * 0xff51afd7ed558ccdull;
+    return static_cast<std::size_t>(h ^ (h >> 32));
+  }
+};
+
+// Measured on the hardest corpus puzzles: without the memory one search
+// took 6.8 s; the positions explored per start stay far below this cap,
+// which only bounds memory (about 20 MB) on boards nobody plays.
+inline constexpr std::size_t kExploredCap = 150000;
+
 struct CompositeSearch {
   Strategy& engine;
   State& s;
@@ -37,6 +63,7 @@ struct CompositeSearch {
   CellSet covered;   // the cells that see S and hold d
   Entry ch[kChainRoom] = {};
   StateStack boards;  // boards.at(k): the working board of recursion level k
+  std::unordered_set<ExploredKey, ExploredKeyHash> explored;  // per start
 
   CompositeSearch(Strategy& engine_, State& s_, int n_) : engine(engine_), s(s_), n(n_) {}
   bool cancelled() { return engine.busy().cancel_pressed(); }
@@ -135,6 +162,20 @@ int contradiction(CompositeSearch& cs, int last, const State& b) {
 
 int extend(CompositeSearch& cs, int t, const State& b, int level);
 
+ExploredKey explored_key(const State& b, const Entry& x) {
+  ExploredKey key{};
+  int bit = 0;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c, bit += 9) {
+      const std::uint64_t mask = possibility_mask(b.cell(r, c));
+      key[bit / 64] |= mask << (bit % 64);
+      if (bit % 64 > 55) key[bit / 64 + 1] |= mask >> (64 - bit % 64);
+    }
+  }
+  key[11] |= static_cast<std::uint64_t>(x.r * 9 + x.c) << 32 | static_cast<std::uint64_t>(x.v) << 40;
+  return key;
+}
+
 int unit_index(UnitKind kind, int r, int c) {
   return kind == UnitKind::Row ? r : kind == UnitKind::Column ? c : box_of(r, c);
 }
@@ -158,15 +199,23 @@ int hidden_single_step(CompositeSearch& cs, int t, const State& b2, int level, U
 // extends the chain), none (a contradiction), or more (a weak entry whose
 // units may leave the digit a single place).
 int unit_step(CompositeSearch& cs, int t, const State& b, int level, UnitKind kind) {
-  // Step 1. The copy, with entry t's digit placed.
+  // Step 1. The copy, with entry t's digit placed; none is needed when no
+  // other cell of the unit holds the digit.
+  const Entry x = cs.ch[t];
+  const int index = unit_index(kind, x.r, x.c);
+  bool any = false;
+  for (int pos = 0; pos < 9 && !any; ++pos) {
+    int zr = 0, zc = 0;
+    cell_of(kind, index, pos, zr, zc);
+    any = (zr != x.r || zc != x.c) && b.cell(zr, zc).is_possible(x.v);
+  }
+  if (!any) return 0;
   State& b2 = cs.boards.at(level);
   b2 = b;
   if (cs.poll()) return 0;
-  const Entry x = cs.ch[t];
   VANTRY_ASSERT(x.v > 0);
   b2.set_answer(x.r, x.c, x.v);
   // Step 2. The unit's other cells that held the digit before.
-  const int index = unit_index(kind, x.r, x.c);
   for (int pos = 0; pos < 9; ++pos) {
     int zr = 0, zc = 0;
     cell_of(kind, index, pos, zr, zc);
@@ -198,12 +247,16 @@ int unit_step(CompositeSearch& cs, int t, const State& b, int level, UnitKind ki
   return 0;
 }
 
-// Extends the chain from entry t on board b: its row, column, then box.
+// Extends the chain from entry t on board b: its row, column, then box. A
+// position already explored in full from the same entry is not explored again.
 int extend(CompositeSearch& cs, int t, const State& b, int level) {
+  const ExploredKey key = explored_key(b, cs.ch[t]);
+  if (cs.explored.contains(key)) return 0;
   for (const UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Box}) {
     if (const int result = unit_step(cs, t, b, level, kind)) return result;
     if (cs.cancelled()) return 0;
   }
+  if (cs.explored.size() < kExploredCap) cs.explored.insert(key);
   return 0;
 }
 
@@ -225,6 +278,7 @@ int find_composite_chain(Strategy& engine, int n, State& s, int /*argument*/) {
         cs.covered.remove(r, c);
         // Step 2. S assumed e; the chain grows from it on the real board.
         cs.ch[0] = {r, c, cs.e};
+        cs.explored.clear();
         if (const int result = extend(cs, 0, s, 0)) return result;
         if (cs.cancelled()) return 0;
       }
