@@ -4,11 +4,12 @@
 #   make test   installs what is missing, builds and runs every test
 #   make bench  builds Release and runs the benchmarks
 #   make latency builds Release and times every search of the rating loop on the hardest puzzles
+#   make create-bench  builds Release and runs the creation and rating benchmark
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation
 ARGS ?=
 
-.PHONY: all deps configure build run test bench latency clean
+.PHONY: all deps configure build run test bench latency create-bench clean
 
 all: build
 
@@ -42,6 +43,9 @@ bench: build
 
 latency: build
 	./$(BUILD)/bench/latency_bench
+
+create-bench: build
+	./$(BUILD)/bench/create_bench
 
 clean:
 	rm -rf $(BUILD)

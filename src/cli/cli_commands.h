@@ -18,4 +18,27 @@ int hint_command_cli(std::istream& in, std::ostream& out, int level);
 // each file that has a solutions file. Status 1 when a move was wrong.
 int soundness_command(const std::string& corpus_dir, int stride, std::ostream& out);
 
+// Per puzzle: the difficulty name as Rate puzzle gives it; with strategies,
+// also the text Strategies used shows, and an empty line.
+int rate_command(std::istream& in, std::ostream& out, bool strategies);
+
+// How create and practice build: count positions from the seed (the clock
+// when none is given), asymmetric removal if asked, and at most max_attempts
+// attempts for one position (0: no limit) before the run gives up.
+struct CreateOptions {
+  int count = 1;
+  bool seed_given = false;
+  unsigned seed = 0;
+  bool asymmetric = false;
+  int max_attempts = 0;
+};
+// count new puzzles of the target (a create command id, 11901-11907), one a
+// line: 81 characters with '.' for empty cells, a space, the difficulty name.
+int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options);
+// count practice positions for strategy n (a table number): the 81 answers
+// (givens and the engine's) and the removed possibilities, r<row>c<column><><digit>
+// each; with spz, each position also as a saved game there.
+int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options,
+                     const std::string& spz);
+
 }  // namespace vantry

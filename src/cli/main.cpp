@@ -2,6 +2,7 @@
 // benchmarks. Puzzles are read one a line, 81 characters, digits for the
 // givens and '.' or '0' for empty cells; blank lines and lines starting with
 // '#' are skipped, and any other line is answered "error: <reason>".
+#include <cctype>
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "cli/cli_commands.h"
+#include "game/difficulty.h"
 #include "strategy/strategy.h"
 
 namespace {
@@ -18,6 +20,11 @@ constexpr std::string_view kUsage =
     "       vantry-cli steps [FILE]\n"
     "       vantry-cli hint --level little|medium|big [FILE]\n"
     "       vantry-cli soundness [--every N] CORPUS_DIR\n"
+    "       vantry-cli rate [--strategies] [FILE]\n"
+    "       vantry-cli create --difficulty LEVEL [--count N] [--seed S] [--asymmetric]\n"
+    "                         [--max-attempts N]\n"
+    "       vantry-cli practice --strategy NUMBER|NAME [--count N] [--seed S] [--spz FILE]\n"
+    "                           [--max-attempts N]\n"
     "  count      for each puzzle (one a line, from FILE or standard input) print the\n"
     "             number of solutions (0, 1, or 2 for more than one) and, for a\n"
     "             puzzle with one solution, the solution\n"
@@ -29,7 +36,17 @@ constexpr std::string_view kUsage =
     "             and the marked moves\n"
     "  soundness  check every move of the strategies against the solutions in\n"
     "             CORPUS_DIR/solutions (every N-th puzzle of each file, default all)\n"
-    "             and print how often each strategy fired\n";
+    "             and print how often each strategy fired\n"
+    "  rate       for each puzzle print its difficulty; --strategies adds the list of\n"
+    "             the strategies used, as Strategies used shows it\n"
+    "  create     print N new puzzles (default 1) of LEVEL (easy, medium, hard, expert,\n"
+    "             devious, sadistic or superhuman), one a line: 81 characters with '.'\n"
+    "             for empty cells, a space and the difficulty the rating gave\n"
+    "  practice   print N practice positions for a strategy (its table number or its\n"
+    "             name): the 81 answers, '.' for empty, then the removed possibilities\n"
+    "             as r<row>c<column><><digit>; --spz also saves each as a game\n"
+    "  --seed makes a run reproducible; --max-attempts (default 10000) gives up a\n"
+    "  position that takes more attempts, with status 1\n";
 
 int usage_error(std::string_view problem) {
   std::cerr << "vantry-cli: " << problem << '\n' << kUsage;
@@ -85,6 +102,93 @@ int soundness(int argc, char** argv) {
   return vantry::soundness_command(argv[next], stride, std::cout);
 }
 
+bool parse_number(std::string_view text, int low, unsigned long long high, unsigned long long& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value >= static_cast<unsigned>(low) &&
+         value <= high;
+}
+
+int rate(int argc, char** argv) {
+  int next = 2;
+  const bool strategies = argc > 2 && std::string_view(argv[2]) == "--strategies";
+  if (strategies) next = 3;
+  return on_input(argc, argv, next, [&](std::istream& in) {
+    return vantry::rate_command(in, std::cout, strategies);
+  });
+}
+
+// The options create and practice share, and the one naming what to build
+// (--difficulty or --strategy) and practice's --spz; anything else is a usage error.
+struct BuildArguments {
+  vantry::CreateOptions options;
+  std::string what;
+  std::string spz;
+  std::string problem;
+};
+
+BuildArguments parse_build(int argc, char** argv, std::string_view what_option, bool practice) {
+  BuildArguments a;
+  a.options.max_attempts = 10000;
+  for (int i = 2; i < argc && a.problem.empty(); ++i) {
+    const std::string_view option = argv[i];
+    const bool has_value = i + 1 < argc;
+    unsigned long long value = 0;
+    if (option == "--asymmetric" && !practice) {
+      a.options.asymmetric = true;
+    } else if (!has_value) {
+      a.problem = "missing value or unknown option '" + std::string(option) + "'";
+    } else if (option == what_option) {
+      a.what = argv[++i];
+    } else if (option == "--spz" && practice) {
+      a.spz = argv[++i];
+    } else if (option == "--count") {
+      if (!parse_number(argv[++i], 1, 1000000, value)) a.problem = "--count needs a positive number";
+      a.options.count = static_cast<int>(value);
+    } else if (option == "--max-attempts") {
+      if (!parse_number(argv[++i], 0, 1000000000, value)) a.problem = "--max-attempts needs a number";
+      a.options.max_attempts = static_cast<int>(value);
+    } else if (option == "--seed") {
+      if (!parse_number(argv[++i], 0, 0xFFFFFFFFull, value)) a.problem = "--seed needs a number below 2^32";
+      a.options.seed = static_cast<unsigned>(value);
+      a.options.seed_given = true;
+    } else {
+      a.problem = "unknown option '" + std::string(option) + "'";
+    }
+  }
+  return a;
+}
+
+std::string lower(std::string_view text) {
+  std::string out(text);
+  for (char& ch : out) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return out;
+}
+
+int create(int argc, char** argv) {
+  const BuildArguments a = parse_build(argc, argv, "--difficulty", false);
+  if (!a.problem.empty()) return usage_error(a.problem);
+  // The difficulties that can be created: Easy (1) to Superhuman (7).
+  int target = 0;
+  for (int index = 1; index <= 7; ++index) {
+    if (lower(vantry::kDifficultyNames[index]) == lower(a.what)) target = 11900 + index;
+  }
+  if (target == 0) return usage_error("create needs --difficulty easy, medium, hard, expert, devious, sadistic or superhuman");
+  return vantry::create_command(std::cout, std::cerr, target, a.options);
+}
+
+int practice(int argc, char** argv) {
+  const BuildArguments a = parse_build(argc, argv, "--strategy", true);
+  if (!a.problem.empty()) return usage_error(a.problem);
+  int n = 0;
+  unsigned long long number = 0;
+  if (parse_number(a.what, 1, vantry::strategy_count(), number)) n = static_cast<int>(number);
+  for (int row = 1; row <= vantry::strategy_count() && n == 0; ++row) {
+    if (lower(vantry::strategy_row(row).name) == lower(a.what)) n = row;
+  }
+  if (n == 0) return usage_error("practice needs --strategy with a table number 1-44 or a strategy's name");
+  return vantry::practice_command(std::cout, std::cerr, n, a.options, a.spz);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,5 +205,8 @@ int main(int argc, char** argv) {
   }
   if (command == "hint") return hint(argc, argv);
   if (command == "soundness") return soundness(argc, argv);
+  if (command == "rate") return rate(argc, argv);
+  if (command == "create") return create(argc, argv);
+  if (command == "practice") return practice(argc, argv);
   return usage_error("unknown command '" + std::string(command) + "'");
 }

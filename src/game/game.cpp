@@ -46,7 +46,7 @@ bool Game::run_command(int id) {
   // 11907 and 11908 are menu commands of their own, so Superhuman is no
   // command: Sadistic with Shift asks for it.
   if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
-    create_new(id);
+    create_new(id, my_platform.shift_held());
     return true;
   }
   if (id > kCmdPracticeBase && id <= kCmdPracticeBase + strategy_count()) {

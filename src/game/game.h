@@ -22,9 +22,6 @@
 
 namespace vantry {
 
-class IniFile;
-struct IntegerKey;
-
 // The window timer that drives the game clock, once a second.
 inline constexpr int kClockTimer = 2;
 inline constexpr int kClockIntervalMs = 1000;
@@ -153,9 +150,6 @@ class Game final : public HintHost {
   // A seed makes every creation that follows reproducible; without one the
   // first creation of the run seeds from the clock.
   void set_random_seed(std::uint32_t seed) { my_random.seed(seed); }
-  // The settings read and written by the commands above (the asymmetric
-  // flag, the remembered difficulty and strategy); without them the defaults.
-  void set_settings(IniFile* settings) { my_settings = settings; }
   // Gives up a creation after this many attempts as if cancelled (0: never),
   // for callers nobody can cancel, such as the command line.
   void set_attempt_limit(int attempts) { my_attemptLimit = attempts; }
@@ -185,8 +179,6 @@ class Game final : public HintHost {
   // One attempt of creation: a random grid with givens removed, the givens
   // marked; false when the grid could not be filled.
   bool build_candidate(int target);
-  int read_setting(const IntegerKey& key) const;
-  void write_setting(const IntegerKey& key, int value);
 
   void clock_tick();
   bool write_game(const std::string& path);
@@ -224,7 +216,6 @@ class Game final : public HintHost {
 
   // Creation, rating and practice.
   Random my_random;
-  IniFile* my_settings = nullptr;
   bool my_creating = false;
   int my_lastPractised = 0;
   int my_attemptLimit = 0;

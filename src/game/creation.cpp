@@ -1,0 +1,231 @@
+// The game's side of new puzzles: Create new with its attempt loop, time
+// limit and cancellation; the rating of the puzzle in play with Rate puzzle
+// and Strategies used; and practice puzzles for one chosen strategy.
+#include <ctime>
+
+#include "classlib/inifile.h"
+#include "classlib/settings_keys.h"
+#include "game/commands.h"
+#include "game/difficulty.h"
+#include "game/game.h"
+#include "game/game_messages.h"
+#include "game/practice.h"
+#include "game/rating.h"
+
+namespace vantry {
+
+namespace {
+
+// One creation attempt may take this long before it is discarded.
+constexpr int kAttemptTimeMs = 5000;
+
+}  // namespace
+
+void Game::create_new(int command_id, bool shift_held) {
+  if (command_id < kCmdCreateEasy || command_id > kCmdCreateSadistic) return;
+  // Step 1. The activity guard; Shift was read as the command started.
+  if (!activity_guard()) return;
+  // Step 2. The new-game step.
+  if (!new_game_step()) return;
+  // Step 3. Superhuman puzzles are offered only behind Shift and a question.
+  int target = command_id;
+  if (command_id == kCmdCreateSadistic && shift_held &&
+      my_platform.message_box("Do you really, really, REALLY want\na \"superhuman\" puzzle?",
+                              kProductName, MessageIcon::Question,
+                              MessageButtons::YesNo) == MessageAnswer::Yes) {
+    target = kCmdCreateSuperhuman;
+  }
+  // Step 4. The menus remember the difficulty for Ctrl+N (Superhuman as Sadistic).
+  if (command_id != my_grid.chosen_difficulty()) my_grid.choose_difficulty(command_id);
+  create_puzzle(target);
+}
+
+void Game::create_again() { create_new(my_grid.chosen_difficulty()); }
+
+bool Game::create_puzzle(int target) {
+  // Step 5. The first creation of a run seeds from the clock, unless a seed
+  // was given.
+  if (!my_random.seeded()) my_random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+
+  // Step 6. The grid shows the creating colours; inside a practice build's
+  // phase this phase is ignored.
+  my_creating = true;
+  my_busy.start(kBusyCreating);
+
+  // Step 7. Attempts until one rates as asked. Each has its own time limit:
+  // timer 1 sets the abort flag, which stops the removals and their counts
+  // and discards the attempt.
+  const int practice = my_engine.practice_strategy();
+  bool cancelled = false;
+  int result = 0;
+  my_attempts = 0;
+  do {
+    repaint();
+    pump_events(my_platform);
+    my_counter.set_abort(false);
+    my_platform.start_timer(kCreateAttemptTimer, kAttemptTimeMs, [this] {
+      my_platform.kill_timer(kCreateAttemptTimer);
+      my_counter.set_abort(true);
+    });
+    result = build_candidate(target) ? rate(false) : 0;
+    my_platform.kill_timer(kCreateAttemptTimer);
+    ++my_attempts;
+    if (practice != 0) {
+      if (my_strategiesUsed.by_strategy[practice] > 0) break;
+      result = 0;
+    }
+    if (my_busy.cancel_pressed()) {
+      cancelled = true;
+      break;
+    }
+    if (my_attemptLimit != 0 && my_attempts >= my_attemptLimit) {
+      cancelled = true;
+      break;
+    }
+  } while (my_counter.abort_requested() || result == 0 || (target != 0 && result != target));
+  // The abort flag belongs to the attempts: counts after creation must run.
+  my_counter.set_abort(false);
+
+  // Step 8.
+  my_creating = false;
+  my_busy.end(kBusyCreating);
+
+  // Step 9. A cancelled creation leaves an empty game.
+  if (cancelled) {
+    my_board.reset();
+    my_puzzleValid = false;
+    my_difficulty = 0;
+    my_strategiesUsed.mark_stale();
+    update_title();
+  } else {
+    my_puzzleValid = true;
+    my_board.set_modified(true);
+    set_file_name("", false);
+  }
+
+  // Step 10.
+  repaint();
+  reset_statistics();
+  restart_clock();
+  return !cancelled;
+}
+
+bool Game::build_candidate(int target) {
+  // Step 1. One empty State, nothing rated.
+  my_board.reset();
+  my_difficulty = 0;
+  my_strategiesUsed.mark_stale();
+  my_engine.set_requested_difficulty(target);
+  const bool symmetric = my_grid.settings().read_integer(kAllowAsymmetric) == 0;
+  State& s = my_board.current();
+
+  // Step 2. A random complete grid.
+  if (!fill_random_grid(s, my_random)) {
+    message("Cannot create puzzle; please try again.", kProductName, MessageIcon::Exclamation);
+    return false;
+  }
+
+  // Steps 3-5. Random removal while the solution stays unique.
+  const Removals removals =
+      remove_givens(s, my_counter, my_random, symmetric, removal_attempts(target, symmetric));
+
+  // Step 6. An Easy attempt that came out Medium gets a given or two back.
+  if (target == kCmdCreateEasy && rate(false) == kRateMedium) {
+    put_back(s, removals, symmetric ? 1 : 2, symmetric);
+    my_difficulty = 0;
+    my_strategiesUsed.mark_stale();
+  }
+
+  // Step 7.
+  s.mark_givens();
+  return true;
+}
+
+int Game::rate(bool show) {
+  int id = 0;
+  // Step 1. A rating still on record needs no search.
+  if (my_difficulty != 0 && my_strategiesUsed.filled(my_difficulty)) {
+    id = my_difficulty + kCmdCreateBase;
+  } else {
+    // Step 2-3. Solve a copy of the puzzle as it stands and map the result.
+    SolvingRun run;
+    id = rate_position(my_engine, my_board.current(), show, my_engine.practice_strategy(),
+                       my_strategiesUsed, run);
+    if (run.practice_reached) return 0;
+    // Step 4. Cancelled: the difficulty stays unknown.
+    if (run.cancelled) {
+      my_difficulty = 0;
+      my_strategiesUsed.mark_stale();
+      if (show) my_busy.end(kBusyRating);
+      return 0;
+    }
+    my_difficulty = difficulty_index(id);
+  }
+  // Step 5.
+  update_title();
+  if (show) {
+    my_busy.end(kBusyRating);
+    message("Difficulty: " + std::string(kDifficultyNames[my_difficulty]), kProductName,
+            MessageIcon::None);
+  }
+  return id;
+}
+
+void Game::rate_puzzle() {
+  if (!activity_guard() || !puzzle_guard()) return;
+  my_busy.start(kBusyRating);
+  rate(true);
+}
+
+void Game::show_strategies_used() {
+  if (!activity_guard() || !puzzle_guard()) return;
+  if (!my_strategiesUsed.filled(my_difficulty)) {
+    // The strategies-used flag lets composite chains run in this rating.
+    my_difficulty = 0;
+    my_engine.set_strategies_used(true);
+    my_busy.start(kBusyTestingStrategies);
+    rate(false);
+    const bool cancelled = my_busy.cancel_pressed();
+    my_busy.end(kBusyTestingStrategies);
+    my_engine.set_strategies_used(false);
+    if (cancelled) {
+      my_difficulty = 0;
+      my_strategiesUsed.mark_stale();
+      update_title();
+      return;
+    }
+  }
+  message(strategies_used_text(my_difficulty, my_strategiesUsed), kProductName,
+          MessageIcon::Information);
+}
+
+void Game::practise(int n) {
+  if (n < 1 || n > strategy_count()) return;
+  // Step 1.
+  if (!activity_guard()) return;
+  // Step 2. A rare strategy may take a long search: ask, unless it was the
+  // one practised last.
+  if (const std::string question = practice_question(n, my_lastPractised); !question.empty() &&
+      my_platform.message_box(question, kProductName, MessageIcon::Question,
+                              MessageButtons::YesNo) != MessageAnswer::Yes) {
+    return;
+  }
+  my_lastPractised = n;
+  if (n != my_grid.chosen_strategy()) my_grid.choose_strategy(n);
+  // Step 3.
+  if (!new_game_step()) return;
+  create_practice_puzzle(n);
+}
+
+void Game::practise_again() { practise(my_grid.chosen_strategy()); }
+
+bool Game::create_practice_puzzle(int n) {
+  my_engine.set_practice_strategy(n);
+  my_busy.start(kBusyCreatingPractice);
+  const bool made = create_puzzle(0);
+  my_busy.end(kBusyCreatingPractice);
+  my_engine.set_practice_strategy(0);
+  return made;
+}
+
+}  // namespace vantry

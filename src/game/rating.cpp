@@ -1,0 +1,113 @@
+#include "game/rating.h"
+
+#include "model/busy_manager.h"
+#include "model/state.h"
+#include "strategy/strategy.h"
+
+namespace vantry {
+
+namespace {
+
+// What is left to solve: each empty cell and each of its possibilities. Every
+// real move lowers it (a placement empties its cell's count, a removal takes
+// one off), so a finder that reports a move but changes nothing shows as no
+// change, and is not asked again for ever.
+int work_left(const State& s) {
+  int total = 0;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const Cell& cell = s.cell(r, c);
+      if (cell.answer == 0) total += 1 + cell.list_possibilities();
+    }
+  }
+  return total;
+}
+
+}  // namespace
+
+int difficulty_index(int command_id) {
+  return command_id >= kRateEasy && command_id <= kRateUnsolvable ? command_id - 11900 : 0;
+}
+
+SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, int practice_target,
+                            StrategiesUsed& used) {
+  used.clear();
+  engine.set_mode(kApplyMode);
+  BusyManager& busy = engine.busy();
+  State copy = s;
+  State before;
+  SolvingRun run;
+  while (!copy.is_solved()) {
+    if (practice_target != 0) before = copy;
+    const int left = work_left(copy);
+    const int n = engine.search(copy, allow_composite);
+    if (busy.is_busy() && busy.cancel_pressed()) {
+      run.cancelled = true;
+      return run;
+    }
+    // A result beyond the table is no move; so is a move that changed nothing.
+    if (n < 1 || n >= MAX_STRATEGIES || work_left(copy) >= left) {
+      run.highest = kNoMove;
+      return run;
+    }
+    ++used.by_strategy[n];
+    ++used.by_level[strategy_row(n).level];
+    if (n > run.highest) run.highest = n;
+    if (n == practice_target) {
+      s = before;
+      run.practice_reached = true;
+      return run;
+    }
+  }
+  return run;
+}
+
+int count_singles(Strategy& engine, const State& s) {
+  State copy = s;
+  engine.reset_singles_count();
+  engine.set_mode(kSinglesCountMode);
+  engine.search(copy, false);
+  return engine.singles_count();
+}
+
+int rating_for(int highest, const StrategiesUsed& used, int singles, const int first_rows[kLevels]) {
+  if (highest < first_rows[1]) return singles < kEasySingles ? kRateMedium : kRateEasy;
+  if (highest < first_rows[2]) return used.by_level[1] > kManyMovesOfLevel ? kRateExpert : kRateHard;
+  if (highest < first_rows[3]) return used.by_level[2] > kManyMovesOfLevel ? kRateSadistic : kRateDevious;
+  if (highest < MAX_STRATEGIES) return kRateSuperhuman;
+  return kRateUnsolvable;
+}
+
+int rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
+                  StrategiesUsed& used, SolvingRun& run) {
+  run = solve_for_rating(engine, s, allow_composite, practice_target, used);
+  if (run.cancelled || run.practice_reached) return 0;
+  const int first_rows[kLevels] = {engine.first_row_of_level(0), engine.first_row_of_level(1),
+                                   engine.first_row_of_level(2), engine.first_row_of_level(3)};
+  // Only a Basic puzzle needs the singles count, which costs one more search.
+  const int singles = run.highest < first_rows[1] ? count_singles(engine, s) : 0;
+  return rating_for(run.highest, used, singles, first_rows);
+}
+
+std::string strategies_used_text(int difficulty, const StrategiesUsed& used) {
+  std::string text = difficulty == difficulty_index(kRateUnsolvable)
+                         ? "Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
+                         : "Strategies used to solve this puzzle:\n";
+  // A heading opens each change of level; the remembered level starts at the
+  // top one, so a Superhuman strategy listed first gets no heading.
+  int level = kLevels - 1;
+  for (int n = 1; n <= strategy_count(); ++n) {
+    if (used.by_strategy[n] == 0) continue;
+    const StrategyRow& row = strategy_row(n);
+    if (row.level != level) {
+      level = row.level;
+      text += '\n';
+      text += kLevelWords[level];
+      text += ":\n";
+    }
+    text += "   " + std::to_string(used.by_strategy[n]) + ' ' + row.name + '\n';
+  }
+  return text;
+}
+
+}  // namespace vantry

@@ -1,0 +1,66 @@
+// Rating a puzzle by solving it with the program's own strategies: the
+// hardest strategy needed, and how often its level was needed, decide the
+// difficulty. The same solving run lists the strategies used and stops short
+// of a chosen strategy to make a practice position.
+#pragma once
+
+#include <string>
+
+#include "game/strategies_used.h"
+
+namespace vantry {
+
+class State;
+class Strategy;
+
+// The difficulty command ids the rating gives; the difficulty index is the
+// id minus 11900.
+inline constexpr int kRateEasy = 11901;
+inline constexpr int kRateMedium = 11902;
+inline constexpr int kRateHard = 11903;
+inline constexpr int kRateExpert = 11904;
+inline constexpr int kRateDevious = 11905;
+inline constexpr int kRateSadistic = 11906;
+inline constexpr int kRateSuperhuman = 11907;
+inline constexpr int kRateUnsolvable = 11908;
+
+// Fewer singles than this at the start makes a Basic puzzle Medium.
+inline constexpr int kEasySingles = 20;
+// More moves than this of the hardest level makes Hard Expert and Devious Sadistic.
+inline constexpr int kManyMovesOfLevel = 2;
+
+// The index 1-8 of a difficulty command id; 0 for any other id.
+int difficulty_index(int command_id);
+
+// How a solving run ended.
+struct SolvingRun {
+  int highest = 0;         // highest table number used; kNoMove when stuck
+  bool cancelled = false;  // the player pressed Cancel
+  bool practice_reached = false;
+};
+
+// Solves a copy of s with the engine in apply mode, counting every strategy
+// and its level into used (cleared first). With a practice target (a table
+// number, 0 = none), the run stops when the engine's next move is that
+// strategy and s becomes the position before that move: the givens, the
+// engine's answers and its removals as deleted possibilities.
+SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, int practice_target,
+                            StrategiesUsed& used);
+
+// The naked and hidden singles available in s, as the engine counts them.
+int count_singles(Strategy& engine, const State& s);
+
+// The difficulty command id of a finished run. first_rows are the engine's
+// first rows of the levels; singles is consulted only for a run that needed
+// Basic strategies alone.
+int rating_for(int highest, const StrategiesUsed& used, int singles, const int first_rows[kLevels]);
+
+// Solves and maps: the command id, or 0 when cancelled or the practice
+// target was reached (run tells which).
+int rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
+                  StrategiesUsed& used, SolvingRun& run);
+
+// What Strategies used shows for a rated puzzle of the difficulty index.
+std::string strategies_used_text(int difficulty, const StrategiesUsed& used);
+
+}  // namespace vantry

@@ -1,0 +1,158 @@
+// Practice puzzles: the position just before the engine first needs the
+// chosen strategy, the question before a rare one, the remembered strategy,
+// cancellation, and vantry-cli practice.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "classlib/settings_keys.h"
+#include "cli/cli_commands.h"
+#include "creation_support.h"
+#include "game/commands.h"
+#include "game/practice.h"
+#include "game/saved_game.h"
+#include "model/board.h"
+
+namespace vantry::testing {
+namespace {
+
+class Practice : public CreationTest {
+ protected:
+  // The engine's next move from the puzzle in play, on a copy.
+  int next_move() {
+    State copy = current();
+    game.engine().set_mode(kApplyMode);
+    return game.engine().search(copy, true);
+  }
+};
+
+TEST_F(Practice, PositionIsJustBeforeTheTargetStrategy) {
+  for (int n : {3, 5, 9}) {
+    SCOPED_TRACE(n);
+    game.board().clear_modified();
+    ASSERT_TRUE(game.run_command(kCmdPracticeBase + n));
+    ASSERT_TRUE(game.puzzle_valid());
+    EXPECT_EQ(next_move(), n);
+    expect_unique_and_consistent();
+    // The engine's answers are the player's, its removals deleted possibilities.
+    int placed = 0, deleted = 0;
+    for (int i = 0; i < 81; ++i) {
+      const Cell& cell = current().cell(i / 9, i % 9);
+      placed += cell.answer != 0 && !cell.given;
+      for (int d = 1; d <= 9; ++d) {
+        if (cell.deleted[d]) {
+          ++deleted;
+          EXPECT_NE(d, cell.solution);
+          EXPECT_FALSE(cell.possible[d]);
+        }
+      }
+    }
+    EXPECT_GT(placed, 0);
+    if (n == 9) {
+      EXPECT_GT(deleted, 0);  // an X-wing comes after eliminations
+    }
+    EXPECT_EQ(game.difficulty(), 0);
+    EXPECT_EQ(platform.title, "Vantry (not rated)");
+    EXPECT_EQ(game.engine().practice_strategy(), 0);
+    EXPECT_EQ(game.engine().requested_difficulty(), 0);
+    EXPECT_EQ(platform.dialog_message, "Creating a practice puzzle...");
+    EXPECT_FALSE(game.busy().is_busy());
+    EXPECT_TRUE(game.clock_running());
+  }
+  EXPECT_EQ(settings.read_integer(kLastStrategy), 9);
+  // Rating the practice position rates it from where it stands.
+  game.rate_puzzle();
+  EXPECT_EQ(platform.messages.back().text.rfind("Difficulty: ", 0), 0u);
+  EXPECT_NE(game.difficulty(), 0);
+}
+
+TEST_F(Practice, RareStrategyAsksUnlessPractisedLast) {
+  constexpr int kHiddenTriple = 14;  // frequency "rare"
+  ASSERT_EQ(strategy_row(kHiddenTriple).frequency, 3);
+  platform.answers = {MessageAnswer::No};
+  game.run_command(kCmdPracticeBase + kHiddenTriple);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Hidden triple is a rare strategy.\nFinding a puzzle that contains one may take a while.\n"
+            "\nWould you still like to do this?");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Question);
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(game.last_practised(), 0);
+  EXPECT_FALSE(game.puzzle_valid());
+
+  // Yes: practised, and remembered, so the next time there is no question.
+  platform.answers = {MessageAnswer::Yes};
+  platform.on_pump[platform.pumps + 1] = {[&] { platform.press_cancel(); }};
+  game.run_command(kCmdPracticeBase + kHiddenTriple);
+  EXPECT_EQ(game.last_practised(), kHiddenTriple);
+  platform.messages.clear();
+  platform.on_pump[platform.pumps + 1] = {[&] { platform.press_cancel(); }};
+  game.practise(kHiddenTriple);
+  EXPECT_TRUE(platform.messages.empty());
+
+  // A common strategy never asks; a very rare one names its frequency.
+  EXPECT_EQ(practice_question(3, 0), "");
+  EXPECT_EQ(practice_question(18, 3).rfind("W-wing (type 4) is a very rare strategy.\n", 0), 0u);
+}
+
+TEST_F(Practice, CancelLeavesAnEmptyGameAndNoTarget) {
+  game.counter().set_poll_interval(std::chrono::microseconds(0));
+  for (int when : {1, 4, 40}) {
+    platform.pumps = 0;
+    platform.on_pump.clear();
+    platform.on_pump[when] = {[&] {
+      if (platform.press_cancel) platform.press_cancel();
+    }};
+    game.practise(9);
+    SCOPED_TRACE(when);
+    EXPECT_FALSE(game.puzzle_valid());
+    EXPECT_EQ(game.engine().practice_strategy(), 0);
+    EXPECT_FALSE(game.busy().is_busy());
+    EXPECT_FALSE(game.creating());
+    for (int i = 0; i < 81; ++i) EXPECT_EQ(current().cell(i / 9, i % 9).answer, 0);
+  }
+}
+
+TEST_F(Practice, PractiseAgainUsesTheRememberedStrategy) {
+  settings.write_integer(kLastStrategy, 4);
+  EXPECT_TRUE(game.run_command(kCmdPracticeAgain));
+  EXPECT_EQ(game.last_practised(), 4);
+  EXPECT_EQ(next_move(), 4);
+  // A value beyond the table means the first strategy.
+  settings.write_integer(kLastStrategy, 999);
+  game.board().clear_modified();
+  game.practise_again();
+  EXPECT_EQ(game.last_practised(), 1);
+  // Out of range ids are not practice commands.
+  EXPECT_FALSE(game.run_command(kCmdPracticeBase));
+  EXPECT_FALSE(game.run_command(kCmdPracticeBase + 45));
+}
+
+TEST(CliPractice, LinesOfAnswersAndRemovalsAndTheSavedGame) {
+  const std::filesystem::path spz = std::filesystem::temp_directory_path() / "vantry_practice_test.spz";
+  CreateOptions options;
+  options.seed_given = true;
+  options.seed = 11;
+  std::ostringstream out, err;
+  ASSERT_EQ(practice_command(out, err, 9, options, spz.string()), 0) << err.str();
+  const std::regex line(R"([1-9.]{81}( r[1-9]c[1-9]<>[1-9])+\n)");
+  EXPECT_TRUE(std::regex_match(out.str(), line)) << out.str();
+
+  std::ifstream file(spz);
+  Board board;
+  SavedGameTrailer trailer;
+  ASSERT_TRUE(read_saved_game(file, board, trailer));
+  std::string answers;
+  for (int i = 0; i < 81; ++i) {
+    const int a = board.current().cell(i / 9, i % 9).answer;
+    answers += a == 0 ? '.' : static_cast<char>('0' + a);
+  }
+  EXPECT_EQ(out.str().substr(0, 81), answers);
+  std::filesystem::remove(spz);
+}
+
+}  // namespace
+}  // namespace vantry::testing

@@ -1,0 +1,201 @@
+// Rating: the thresholds between the difficulties, on the counts alone and
+// on puzzles whose counts sit right at each boundary; the stored rating;
+// Rate puzzle and Strategies used as the player sees them, and their Cancel.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_commands.h"
+#include "creation_support.h"
+#include "game/commands.h"
+
+namespace vantry::testing {
+namespace {
+
+constexpr int kFirstRows[kLevels] = {1, 3, 20, 43};
+
+StrategiesUsed with_levels(int level1, int level2) {
+  StrategiesUsed used;
+  used.by_level[1] = level1;
+  used.by_level[2] = level2;
+  return used;
+}
+
+TEST(RatingFor, ThresholdsBetweenTheDifficulties) {
+  struct Case {
+    int highest, level1, level2, singles, expected;
+  };
+  const Case cases[] = {
+      {2, 0, 0, 20, kRateEasy},       {2, 0, 0, 19, kRateMedium},    {1, 0, 0, 0, kRateMedium},
+      {3, 2, 0, 0, kRateHard},        {19, 3, 0, 0, kRateExpert},    {19, 2, 0, 99, kRateHard},
+      {20, 9, 2, 0, kRateDevious},    {42, 0, 3, 0, kRateSadistic},  {43, 9, 9, 0, kRateSuperhuman},
+      {44, 0, 0, 0, kRateSuperhuman}, {kNoMove, 0, 0, 30, kRateUnsolvable},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rating_for(c.highest, with_levels(c.level1, c.level2), c.singles, kFirstRows), c.expected)
+        << c.highest << ' ' << c.level1 << ' ' << c.level2 << ' ' << c.singles;
+  }
+  EXPECT_EQ(difficulty_index(11908), 8);
+  EXPECT_EQ(difficulty_index(11900), 0);
+  EXPECT_EQ(difficulty_index(11909), 0);
+}
+
+// Corpus puzzles at each boundary, with the counts that put them there.
+TEST_F(CreationTest, PuzzlesRightAtEachBoundary) {
+  struct Case {
+    const char* puzzle;
+    int singles, level1, expected;
+  };
+  const Case cases[] = {
+      {"...6...59.3.7.......6.128.....9...6....823.....3...5.....1.89.6.6..3.12......9.3.", 20, 0, kRateEasy},
+      {"59......4.1..6.8.......81..65.8.4.1...96..483.3.9..6......19.7.......93..6.......", 19, 0, kRateMedium},
+      {"54.9......69......3.........8.3..5......2..46...4.9.184......8.2..59.6...98..1.3.", -1, 2, kRateHard},
+      {".....1.4..7.2......3..4...5.....5.3.59.7..8.1.8.19......9...52.75..3.4...28....7.", -1, 3, kRateExpert},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.puzzle);
+    load(c.puzzle);
+    StrategiesUsed used;
+    SolvingRun run;
+    State copy = current();
+    EXPECT_EQ(rate_position(game.engine(), copy, false, 0, used, run), c.expected);
+    if (c.singles >= 0) {
+      EXPECT_LT(run.highest, 3);
+      EXPECT_EQ(count_singles(game.engine(), current()), c.singles);
+    } else {
+      EXPECT_LT(run.highest, 20);
+      EXPECT_EQ(used.by_level[1], c.level1);
+    }
+    // The same through the game: difficulty, title and record.
+    EXPECT_EQ(game.rate(false), c.expected);
+    EXPECT_EQ(game.difficulty(), c.expected - 11900);
+    EXPECT_TRUE(game.strategies_used().filled(game.difficulty()));
+  }
+}
+
+TEST_F(CreationTest, RatePuzzleShowsTheDifficultyAndUsesAStoredRating) {
+  load("...6...59.3.7.......6.128.....9...6....823.....3...5.....1.89.6.6..3.12......9.3.");
+  EXPECT_TRUE(game.run_command(kCmdRatePuzzle));
+  EXPECT_EQ(platform.dialog_message, "Checking puzzle difficulty...");
+  EXPECT_FALSE(game.busy().is_busy());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Difficulty: Easy");
+  EXPECT_EQ(platform.messages[0].caption, "Vantry");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  EXPECT_EQ(platform.title, "Vantry (Easy)");
+
+  // A rating on record is shown as it stands, without a search.
+  game.set_difficulty(6);
+  const int pumps = platform.pumps;
+  game.rate_puzzle();
+  EXPECT_EQ(platform.messages.back().text, "Difficulty: Sadistic");
+  EXPECT_EQ(platform.pumps, pumps);
+  // A stale record means a new search.
+  game.strategies_used().mark_stale();
+  game.rate_puzzle();
+  EXPECT_EQ(platform.messages.back().text, "Difficulty: Easy");
+  EXPECT_GT(platform.pumps, pumps);
+}
+
+TEST_F(CreationTest, RateRightAfterCreateNeedsNoSearch) {
+  game.run_command(kCmdCreateEasy + 2);
+  const int pumps = platform.pumps;
+  game.rate_puzzle();
+  EXPECT_EQ(platform.messages.back().text, "Difficulty: Hard");
+  EXPECT_EQ(platform.pumps, pumps);
+}
+
+TEST_F(CreationTest, CancelledRatingLeavesTheDifficultyUnknown) {
+  load(".....1.4..7.2......3..4...5.....5.3.59.7..8.1.8.19......9...52.75..3.4...28....7.");
+  platform.on_pump[platform.pumps + 3] = {[&] { platform.press_cancel(); }};
+  game.rate_puzzle();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(game.difficulty(), 0);
+  EXPECT_FALSE(game.busy().is_busy());
+  EXPECT_FALSE(game.strategies_used().filled(game.difficulty()));
+
+  platform.on_pump[platform.pumps + 3] = {[&] { platform.press_cancel(); }};
+  game.show_strategies_used();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(game.difficulty(), 0);
+  EXPECT_FALSE(game.engine().strategies_used());
+  EXPECT_FALSE(game.busy().is_busy());
+}
+
+TEST(StrategiesUsedText, LevelHeadingsAndThreeSpaceLines) {
+  StrategiesUsed used;
+  used.by_strategy[43] = 1;  // listed first only if nothing precedes it: not here
+  used.by_strategy[1] = 30;
+  used.by_strategy[2] = 7;
+  used.by_strategy[5] = 2;
+  used.by_strategy[24] = 1;
+  EXPECT_EQ(strategies_used_text(7, used),
+            "Strategies used to solve this puzzle:\n\nBasic:\n   30 Naked single\n   7 Hidden single\n"
+            "\nIntermediate:\n   2 Naked pair\n\nAdvanced:\n   1 Swordfish\n\nSuperhuman:\n   1 Composite chain\n");
+  // The remembered level starts at Superhuman, so a Superhuman strategy
+  // listed first has no heading.
+  StrategiesUsed only_top;
+  only_top.by_strategy[44] = 2;
+  EXPECT_EQ(strategies_used_text(8, only_top),
+            "Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
+            "   2 Composite chain contradiction\n");
+}
+
+TEST_F(CreationTest, StrategiesUsedForASolvableAndAnUnsolvablePuzzle) {
+  load("7....92...32.8..64.8.23....4789.5.3....8.3....6..4.....9.72..........5.6..3......");
+  EXPECT_TRUE(game.run_command(kCmdStrategiesUsed));
+  EXPECT_EQ(platform.dialog_message, "Testing strategies...");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "Strategies used to solve this puzzle:\n\nBasic:\n   54 Naked single\n");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(game.difficulty(), 2);
+  EXPECT_FALSE(game.engine().strategies_used());
+  // The record now serves Rate puzzle without a search.
+  const int pumps = platform.pumps;
+  game.rate_puzzle();
+  EXPECT_EQ(platform.messages.back().text, "Difficulty: Medium");
+  EXPECT_EQ(platform.pumps, pumps);
+
+  // A puzzle with more than one solution: the strategies get stuck.
+  load("6..8...5....6.........4...32.......8......5...3....642.48.32.1.3.14......2..5...9");
+  game.show_strategies_used();
+  EXPECT_EQ(game.difficulty(), 8);
+  const std::string& text = platform.messages.back().text;
+  EXPECT_EQ(text.rfind("Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
+                       "\nBasic:\n   ", 0), 0u) << text;
+  EXPECT_NE(text.find(" Naked single\n"), std::string::npos);
+  EXPECT_EQ(platform.title, "Vantry (May the Force be with you)");
+}
+
+TEST_F(CreationTest, RatingGuards) {
+  game.rate_puzzle();
+  game.show_strategies_used();
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text.rfind("There is no valid puzzle yet!", 0), 0u);
+}
+
+// A rating works on a copy: the player's answers and removals count, the
+// puzzle in play is not changed.
+TEST_F(CreationTest, RatingLeavesThePuzzleAsItIs) {
+  load("54.9......69......3.........8.3..5......2..46...4.9.184......8.2..59.6...98..1.3.");
+  const State before = current();
+  game.rate(false);
+  for (int i = 0; i < 81; ++i) {
+    EXPECT_EQ(current().cell(i / 9, i % 9).answer, before.cell(i / 9, i % 9).answer);
+    for (int d = 1; d <= 9; ++d) EXPECT_EQ(current().cell(i / 9, i % 9).possible[d], before.cell(i / 9, i % 9).possible[d]);
+  }
+}
+
+TEST(CliRate, NamesAndStrategiesList) {
+  std::istringstream in(
+      "# comment\n7....92...32.8..64.8.23....4789.5.3....8.3....6..4.....9.72..........5.6..3......\nbad\n");
+  std::ostringstream out;
+  EXPECT_EQ(rate_command(in, out, true), 0);
+  EXPECT_EQ(out.str(),
+            "Medium\nStrategies used to solve this puzzle:\n\nBasic:\n   54 Naked single\n\n"
+            "error: expected 81 characters, found 3\n");
+}
+
+}  // namespace
+}  // namespace vantry::testing
