@@ -41,18 +41,21 @@ TEST_F(WWings, Type1LinkFromABoxCellToACellSeeingB) {
 }
 
 TEST_F(WWings, Type1IgnoresLinksThatEndAtBOrMissIt) {
-  State& s = current();
+  engine.set_mode(kApplyMode);
+  State s;
+  far_pair(s);
+  keep_only_at(s, UnitKind::Column, 4, 1, {0, 4});  // r1c5 (in A's row) - B itself
+  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);
+  s = State();
   far_pair(s);
   keep_only_at(s, UnitKind::Row, 1, 1, {1, 6});  // r2c7 does not see B
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);
-  // Same pair sharing a row is no W-wing pair at all.
-  State t;
-  only(t, 0, 0, {1, 2});
-  only(t, 0, 6, {1, 2});
-  keep_only_at(t, UnitKind::Column, 0, 1, {0, 6});
-  keep_only_at(t, UnitKind::Row, 6, 1, {0, 6});
-  EXPECT_EQ(find_w_wing_type1(engine, 13, t, 0), 0);
+  // The same pair sharing a row is no W-wing pair at all.
+  s = State();
+  only(s, 0, 0, {1, 2});
+  only(s, 0, 6, {1, 2});
+  keep_only_at(s, UnitKind::Row, 1, 1, {1, 7});
+  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);
 }
 
 TEST_F(WWings, Type1FindsLinksThroughColumnCellsAboveA) {
