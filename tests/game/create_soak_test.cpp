@@ -11,7 +11,7 @@
 namespace vantry::testing {
 namespace {
 
-constexpr int kPuzzlesEach = 10;
+constexpr int kPuzzlesEach = 40;
 constexpr auto kTimeEach = std::chrono::seconds(90);
 
 class CreateSoak : public CreationTest, public ::testing::WithParamInterface<int> {};

