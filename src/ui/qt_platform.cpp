@@ -300,8 +300,8 @@ void QtPlatform::set_grid_cursor(GridCursor cursor) {
 }
 
 bool QtPlatform::shift_held() {
-  return (QGuiApplication::queryKeyboardModifiers() | QGuiApplication::keyboardModifiers()) &
-         Qt::ShiftModifier;
+  // The keyboard as it is now, asked of the window system where it can tell.
+  return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
 }
 
 std::string QtPlatform::shifted_digit_key(char digit) {

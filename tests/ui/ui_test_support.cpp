@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "model/busy_manager.h"
 #include "ui/qt_platform.h"
+#include "ui/ts_window.h"
 #include "ui/main_frame.h"
 #include "ui/welcome_dialog.h"
 
@@ -16,6 +17,9 @@ void App::startup(int welcomeAnswer) {
   whenModal<WelcomeDialog>([welcomeAnswer](WelcomeDialog* d) { d->done(welcomeAnswer); });
   app->start();
   QTRY_VERIFY_WITH_TIMEOUT(app->frame().startupDone(), 10000);
+  // Without a real keyboard the modifiers are those of the last event sent:
+  // an earlier test's Shift would still count as held.
+  QTest::keyRelease(app->frame().gridWindow(), Qt::Key_Shift);
 }
 
 int closeDuringComputation() {
