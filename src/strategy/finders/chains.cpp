@@ -37,30 +37,6 @@ struct Chain {
 };
 
 // Does any cell outside the chain see both (r1, c1) and (r2, c2) and hold d?
-// A cheap test before the ordered removal set is built.
-bool some_cell_sees_both(const State& s, int r1, int c1, int r2, int c2, int d,
-                         bool (*excluded)(const void*, int, int), const void* context) {
-  auto useful = [&](int r, int c) {
-    return sees(r, c, r2, c2) && s.cell(r, c).is_possible(d) && !excluded(context, r, c);
-  };
-  const int b = box_of(r1, c1);
-  for (int p = 0; p < 9; ++p) {
-    if (useful(row_of(b, p), column_of(b, p))) return true;
-  }
-  for (int i = 0; i < 9; ++i) {
-    if (useful(r1, i) || useful(i, c1)) return true;
-  }
-  return false;
-}
-
-std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
-
-// "cell 1,2" or "cells 1,2 or 3,4".
-Text& removal_cells(Text& text, const CellSet& cells) {
-  text.add("cell");
-  if (cells.count() > 1) text.add("s");
-  return text.add(" ").cell_list(cells, "or");
-}
 
 // ---------------------------------------------------------------------------
 // Singles chain
@@ -189,7 +165,7 @@ int singles_chain_move(SinglesSearch& f) {
   const int r0 = f.row_of_link(0), c0 = f.column_of_link(0);
   const int rn = f.row_of_link(last), cn = f.column_of_link(last);
   // Step 1. The cells outside the chain that see both ends, in c[0]'s peer order.
-  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, in_singles_chain, &f)) return kNothing;
+  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, [&f](int r, int c) { return in_singles_chain(&f, r, c); })) return kNothing;
   CellSet removals = peers_holding(s, r0, c0, v);
   for (int k = 0; k < f.chain.n; ++k) removals.remove(f.row_of_link(k), f.column_of_link(k));
   removals.intersect_with(peers_holding(s, rn, cn, v));
@@ -342,7 +318,7 @@ int pairs_chain_move(PairsSearch& f) {
   const int r0 = f.row_at(0), c0 = f.column_at(0);
   const int rn = f.row_at(last), cn = f.column_at(last);
   // Step 1. The removal cells, in c[0]'s peer order.
-  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, is_pairs_chain_end, &f)) return kNothing;
+  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, [&f](int r, int c) { return is_pairs_chain_end(&f, r, c); })) return kNothing;
   CellSet removals = peers_holding(s, r0, c0, v);
   removals.remove(r0, c0);
   removals.remove(rn, cn);

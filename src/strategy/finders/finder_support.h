@@ -1,12 +1,17 @@
 // Small helpers shared by the finders: the words that name the three kinds of
-// unit in texts, the removal of one possibility, and the test for a hint mode.
+// unit in texts, the detail phrase of one digit, the removal cells named in an
+// explanation, and the removal of one possibility.
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "model/cellset.h"
 
 #include "model/coords.h"
 #include "model/state.h"
 #include "strategy/strategy.h"
+#include "strategy/text_builder.h"
 
 namespace vantry {
 
@@ -20,6 +25,16 @@ constexpr std::string_view unit_word(UnitKind kind) {
     case UnitKind::Column: return "column";
   }
   return "";
+}
+
+// The detail phrase of a move about one digit: "the value 5".
+inline std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
+
+// The removal cells named in an explanation: "cell 1,2" or "cells 1,2 or 3,4".
+inline Text& removal_cells(Text& text, const CellSet& cells) {
+  text.add("cell");
+  if (cells.count() > 1) text.add("s");
+  return text.add(" ").cell_list(cells, "or");
 }
 
 // A strategy's removal: gone, remembered as deleted, unmarked, and the cached

@@ -21,6 +21,22 @@ constexpr bool sees(int r1, int c1, int r2, int c2) {
   return r1 == r2 || c1 == c2 || (r1 / 3 == r2 / 3 && c1 / 3 == c2 / 3);
 }
 
+// Does some cell that sees both (r1, c1) and (r2, c2) still hold d, other
+// than the ones excluded(r, c) names? A cheap test that spares most patterns
+// the ordered removal set. The walk is (r1, c1)'s box, row and column.
+template <typename Excluded>
+bool some_cell_sees_both(const State& s, int r1, int c1, int r2, int c2, int d, Excluded excluded) {
+  auto useful = [&](int r, int c) { return sees(r, c, r2, c2) && s.cell(r, c).is_possible(d) && !excluded(r, c); };
+  const int b = r1 / 3 * 3 + c1 / 3;
+  for (int p = 0; p < 9; ++p) {
+    if (useful(b / 3 * 3 + p / 3, b % 3 * 3 + p % 3)) return true;
+  }
+  for (int i = 0; i < 9; ++i) {
+    if (useful(r1, i) || useful(i, c1)) return true;
+  }
+  return false;
+}
+
 // The digits a cell may still hold as a mask, bit d-1 for digit d (0 when answered).
 unsigned possibility_mask(const Cell& cell);
 

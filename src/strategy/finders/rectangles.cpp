@@ -65,7 +65,6 @@ Text& plural_cells(Text& text, const CellSet& cells) {
 std::string values_phrase(int p, int q) {
   return Text().add("the values ").number(p).add(" and ").number(q).str();
 }
-std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
 
 // Type 1: three corners hold only x and y; the fourth cannot be x or y.
 bool type_1(Rectangle& rect) {

@@ -12,7 +12,6 @@ namespace vantry {
 
 namespace {
 
-std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
 
 }  // namespace
 

@@ -52,38 +52,13 @@ struct Chain {
   }
 };
 
-// Cheap test before the ordered sets are built: does any cell other than the
-// two given ones see both and hold z? Most wings fail here.
-bool some_cell_sees_both(const State& s, int r1, int c1, int r2, int c2, int z) {
-  auto useful = [&](int r, int c) {
-    return !(r == r1 && c == c1) && !(r == r2 && c == c2) && sees(r, c, r2, c2) &&
-           s.cell(r, c).is_possible(z);
-  };
-  const int b = box_of(r1, c1);
-  for (int p = 0; p < 9; ++p) {
-    if (useful(row_of(b, p), column_of(b, p))) return true;
-  }
-  for (int i = 0; i < 9; ++i) {
-    if (useful(r1, i) || useful(i, c1)) return true;
-  }
-  return false;
-}
-
-std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
-
-// The removal cells named in a text: "cell 1,2" or "cells 1,2 or 3,4".
-Text& removal_cells(Text& text, const CellSet& cells) {
-  text.add("cell");
-  if (cells.count() > 1) text.add("s");
-  return text.add(" ").cell_list(cells, "or");
-}
 
 // The XY move: z leaves every cell that sees both wings. False when no such
 // cell holds z.
 bool xy_move(Strategy& engine, int n, State& s, const Chain& chain, const Bivalue& w1,
              const Bivalue& w2, int z) {
   // Step 1. The cells that see both wings and hold z, in the order of W1's peers.
-  if (!some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z)) return false;
+  if (!some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z, [&](int r, int c) { return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c); })) return false;
   CellSet removals = peers_holding(s, w1.r, w1.c, z);
   removals.remove(w1.r, w1.c);
   removals.remove(w2.r, w2.c);
@@ -173,7 +148,7 @@ bool extend_chain(Strategy& engine, int n, State& s, const BivalueCells& cells,
 bool xyz_move(Strategy& engine, int n, State& s, const Bivalue& w1, const Bivalue& pivot_cell,
               const Bivalue& w2, int z) {
   // Step 1. The cells that see all three and hold z, in the order of W1's peers.
-  if (!some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z)) return false;
+  if (!some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z, [&](int r, int c) { return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c); })) return false;
   CellSet removals = peers_holding(s, w1.r, w1.c, z);
   removals.remove(w1.r, w1.c);
   removals.remove(w2.r, w2.c);
