@@ -27,5 +27,6 @@ int main(int argc, char** argv) {
   run(vantry::uitest::PlatformTest());
   run(vantry::uitest::GridWindowTest());
   run(vantry::uitest::FrameTest());
+  run(vantry::uitest::ButtonPaneTest());
   return failures == 0 ? 0 : 1;
 }

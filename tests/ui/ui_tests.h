@@ -46,4 +46,14 @@ class FrameTest : public QObject {
   void screenshotsOfTheMainWindowAndDialogs();
 };
 
+class ButtonPaneTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void buttonsReachTheirCommandsAndCountersFollow();
+  void highlightButtonsFollowTheCountsInBothModes();
+  void statusLineTextsColoursAndTheCheckBoxSetting();
+  void clockStopsWhileMinimised();
+  void screenshotsWithThePaneOnEachSide();
+};
+
 }  // namespace vantry::uitest

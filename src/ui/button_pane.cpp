@@ -1,0 +1,417 @@
+// The button pane's widgets: built from one table of controls, sized in
+// groups from their texts in the pane's font, and refreshed from the engine's
+// ButtonPaneModel whenever the game reports a change.
+#include "ui/button_pane.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "classlib/contract.h"
+#include "classlib/inifile.h"
+#include "classlib/settings_keys.h"
+#include "game/color_mgr.h"
+#include "game/commands.h"
+#include "game/difficulty.h"
+#include "game/game.h"
+#include "game/highlight.h"
+#include "strategy/strategy.h"
+#include "ui/qt_canvas.h"
+
+namespace vantry {
+
+namespace {
+
+constexpr int kGap = 6;
+
+// The radio buttons: control id and the rule or mode command it runs.
+struct RadioControl {
+  const char* text;
+  int id;
+  int command;
+};
+constexpr RadioControl kRules[] = {{"Any", 6022, kCmdRuleAny},
+                                   {"All", 6023, kCmdRuleAll},
+                                   {"Only", 6024, kCmdRuleOnly},
+                                   {"2 or More", 6025, kCmdRule2OrMore}};
+constexpr RadioControl kModes[] = {{"Possibilities", 6026, kCmdModePossibilities},
+                                   {"# of possibilities", 6027, kCmdModeCount}};
+
+constexpr const char* kScoreLabels[] = {"Elapsed time:", "Moves made:",   "Moves undone:",
+                                        "Little hints:", "Medium hints:", "Big hints:"};
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// The halved shade of a colour, for the shadow of a pressed face.
+QColor halved(const QColor& c) { return QColor(c.red() / 2, c.green() / 2, c.blue() / 2); }
+
+}  // namespace
+
+// ---- ODButton2 ----
+
+ODButton2::ODButton2(int digit, QColor face, QColor pressedColor, QWidget* parent)
+    : QAbstractButton(parent), m_digit(digit), m_face(face), m_pressedColor(pressedColor) {
+  setFixedSize(20, 20);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void ODButton2::setPressed(bool on) {
+  if (on == m_pressed) return;
+  m_pressed = on;
+  update();
+}
+
+void ODButton2::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QColor fill = m_pressed ? m_pressedColor : m_face;
+  const QString digit = QString::number(m_digit);
+  p.setPen(Qt::black);
+  if (!isEnabled()) {
+    // Disabled: a plain square; a pressed one keeps its digit on a disc.
+    p.fillRect(rect(), m_face);
+    if (m_pressed) {
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setBrush(m_pressedColor);
+      p.setPen(Qt::NoPen);
+      p.drawEllipse(QRectF(0.5, 0.5, 19, 19));
+      p.setPen(Qt::black);
+      p.drawText(10 - fontMetrics().horizontalAdvance(digit) / 2, 15, digit);
+    }
+    return;
+  }
+  // Raised while the momentary down state agrees with the pressed flag,
+  // sunken (and the digit one pixel down and right) while it does not.
+  const bool raised = isDown() == m_pressed;
+  const QColor light = Qt::white;
+  const QColor shadow = m_pressed ? halved(m_pressedColor) : QColor(128, 128, 128);
+  p.fillRect(rect(), fill);
+  p.setPen(raised ? light : Qt::black);
+  p.drawLine(0, 0, 18, 0);
+  p.drawLine(0, 0, 0, 18);
+  p.setPen(raised ? Qt::black : light);
+  p.drawLine(0, 19, 19, 19);
+  p.drawLine(19, 0, 19, 19);
+  p.setPen(shadow);
+  if (raised) {
+    p.drawLine(1, 18, 18, 18);
+    p.drawLine(18, 1, 18, 18);
+  } else {
+    p.drawLine(1, 1, 18, 1);
+    p.drawLine(1, 1, 1, 18);
+  }
+  const int shift = raised ? 0 : 1;
+  p.setPen(Qt::black);
+  p.drawText(10 + shift - fontMetrics().horizontalAdvance(digit) / 2, 15 + shift, digit);
+}
+
+// ---- ButtonPane ----
+
+ButtonPane::ButtonPane(Game& game, std::function<void(int)> runCommand,
+                       std::function<void()> focusGrid, QWidget* parent)
+    : QWidget(parent), m_game(game), m_model(game), m_runCommand(std::move(runCommand)),
+      m_focusGrid(std::move(focusGrid)) {
+  setObjectName(QStringLiteral("buttonPane"));
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Button);
+  buildControls();
+  sizeControls();
+}
+
+QPushButton* ButtonPane::addButton(const char* label, int id, int command) {
+  auto* button = new QPushButton(QString::fromLatin1(label));
+  button->setFocusPolicy(Qt::NoFocus);
+  m_controls.insert(id, button);
+  connect(button, &QPushButton::clicked, this, [this, command] { clicked(command); });
+  return button;
+}
+
+void ButtonPane::clicked(int command) {
+  // The grid has the keyboard before the command runs, and again after.
+  if (m_focusGrid) m_focusGrid();
+  if (m_runCommand) m_runCommand(command);
+  if (m_focusGrid) m_focusGrid();
+}
+
+void ButtonPane::buildControls() {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(kGap, kGap, kGap, kGap);
+  column->setSpacing(kGap);
+  GridWindow& grid = m_game.grid();
+
+  // 1. "New Puzzles": the Create button runs the remembered difficulty's
+  // command (what Ctrl+N runs), Practice the remembered strategy's.
+  auto* puzzles = new QGroupBox(QStringLiteral("New Puzzles"));
+  auto* pg = new QGridLayout(puzzles);
+  pg->setSpacing(kGap);
+  auto* create = addButton("Create", 6000, 0);
+  auto* practice = addButton("Practice", 6001, 0);
+  disconnect(create, nullptr, this, nullptr);
+  disconnect(practice, nullptr, this, nullptr);
+  connect(create, &QPushButton::clicked, this,
+          [this] { clicked(m_game.grid().chosen_difficulty()); });
+  connect(practice, &QPushButton::clicked, this,
+          [this] { clicked(kCmdPracticeBase + m_game.grid().chosen_strategy()); });
+  m_difficulty = new QComboBox;
+  m_strategy = new QComboBox;
+  m_controls.insert(6037, m_difficulty);
+  m_controls.insert(6038, m_strategy);
+  for (int i = 0; i < 6; ++i) {
+    m_difficulty->addItem(text(std::string(kDifficultyNames[i + 1])), kCmdCreateEasy + i);
+  }
+  std::vector<std::pair<QString, int>> strategies;
+  for (int n = 1; n <= strategy_count(); ++n) strategies.emplace_back(QString::fromUtf8(strategy_row(n).name), n);
+  if (grid.settings().read_integer(kPracticeListOrder) != 1) {
+    std::stable_sort(strategies.begin(), strategies.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+  }
+  for (const auto& [name, n] : strategies) m_strategy->addItem(name, n);
+  connect(m_difficulty, &QComboBox::activated, this, [this](int index) {
+    m_game.grid().choose_difficulty(m_difficulty->itemData(index).toInt());
+    if (m_focusGrid) m_focusGrid();
+  });
+  connect(m_strategy, &QComboBox::activated, this, [this](int index) {
+    m_game.grid().choose_strategy(m_strategy->itemData(index).toInt());
+    if (m_focusGrid) m_focusGrid();
+  });
+  pg->addWidget(create, 0, 0);
+  pg->addWidget(m_difficulty, 0, 1);
+  pg->addWidget(practice, 1, 0);
+  pg->addWidget(m_strategy, 1, 1);
+  pg->addWidget(addButton("Enter Puzzle", 6002, kCmdEnterPuzzle), 2, 0);
+  pg->addWidget(addButton("Save", 6003, kCmdSave), 2, 1);
+  pg->addWidget(addButton("Print", 6004, kCmdPrintPuzzle), 3, 0);
+  pg->addWidget(addButton("Open", 6005, kCmdOpen), 3, 1);
+  pg->addWidget(addButton("Save As", 6006, kCmdSaveAs), 4, 0);
+  column->addWidget(puzzles);
+
+  // 2. "Undo and Hints" with the two optional lines.
+  auto* hints = new QGroupBox(QStringLiteral("Undo and Hints"));
+  hints->setObjectName(QStringLiteral("undoAndHints"));
+  auto* hg = new QGridLayout(hints);
+  hg->setSpacing(kGap);
+  hg->addWidget(addButton("Start Over", 6007, kCmdStartOver), 0, 0);
+  hg->addWidget(addButton("Undo", 6008, kCmdUndo), 1, 0);
+  hg->addWidget(addButton("Undo until OK", 6009, kCmdUndoUntilOk), 1, 1);
+  hg->addWidget(addButton("Redo", 6010, kCmdRedo), 2, 0);
+  hg->addWidget(addButton("Little Hint", 6011, kCmdLittleHint), 2, 1);
+  hg->addWidget(addButton("Medium Hint", 6012, kCmdMediumHint), 3, 0);
+  hg->addWidget(addButton("Big Hint", 6013, kCmdBigHint), 3, 1);
+  m_nextBox = new QCheckBox(QStringLiteral("Next move:"));
+  m_statusBox = new QCheckBox(QStringLiteral("Solution status:"));
+  m_nextLine = new QLabel(QStringLiteral("Weak singles chain contradiction"));
+  m_statusLine = new QLabel(QStringLiteral("Puzzle cannot be solved!"));
+  m_controls.insert(6020, m_nextBox);
+  m_controls.insert(6021, m_statusBox);
+  for (QCheckBox* box : {m_nextBox, m_statusBox}) box->setFocusPolicy(Qt::NoFocus);
+  connect(m_nextBox, &QCheckBox::clicked, this, [this](bool on) {
+    m_model.set_next_move_on(on);
+    showLines();
+    if (m_focusGrid) m_focusGrid();
+  });
+  connect(m_statusBox, &QCheckBox::clicked, this, [this](bool on) {
+    m_model.set_status_on(on);
+    showLines();
+    if (m_focusGrid) m_focusGrid();
+  });
+  hg->addWidget(m_nextBox, 4, 0, 1, 2);
+  hg->addWidget(m_nextLine, 5, 0, 1, 2);
+  hg->addWidget(m_statusBox, 6, 0, 1, 2);
+  hg->addWidget(m_statusLine, 7, 0, 1, 2);
+  hg->addWidget(addButton("Check Solution", 6014, kCmdCheckSolution), 8, 0, 1, 2, Qt::AlignLeft);
+  column->addWidget(hints);
+
+  // 3. "Highlight": the nine digits, Next/Previous/Clear, rule and mode.
+  auto* highlight = new QGroupBox(QStringLiteral("Highlight"));
+  auto* hl = new QVBoxLayout(highlight);
+  hl->setSpacing(kGap);
+  auto* digits = new QHBoxLayout;
+  digits->setSpacing(2);
+  const QColor face = palette().color(QPalette::Button);
+  // Read once: a changed colour shows at the next start.
+  const QColor pressed = toQColor(grid.colors().get(kColorHighlightButtons));
+  for (int d = 1; d <= 9; ++d) {
+    m_digits[d] = new ODButton2(d, face, pressed);
+    m_controls.insert(6027 + d, m_digits[d]);
+    connect(m_digits[d], &ODButton2::clicked, this, [this, d] { clicked(kCmdHighlight1 + d - 1); });
+    digits->addWidget(m_digits[d]);
+  }
+  digits->addStretch();
+  hl->addLayout(digits);
+  auto* steps = new QHBoxLayout;
+  steps->setSpacing(kGap);
+  steps->addWidget(addButton("Next", 6015, kCmdHighlightNext));
+  steps->addWidget(addButton("Previous", 6016, kCmdHighlightPrevious));
+  steps->addWidget(addButton("Clear", 6017, kCmdHighlightClear));
+  steps->addStretch();
+  hl->addLayout(steps);
+  auto* rules = new QGridLayout;
+  rules->setSpacing(kGap);
+  auto addRadio = [this](const RadioControl& r) {
+    auto* radio = new QRadioButton(QString::fromLatin1(r.text));
+    radio->setFocusPolicy(Qt::NoFocus);
+    radio->setAutoExclusive(false);  // the pane checks them from the grid's state
+    m_controls.insert(r.id, radio);
+    connect(radio, &QRadioButton::clicked, this, [this, command = r.command] {
+      clicked(command);
+      showHighlight();
+    });
+    return radio;
+  };
+  for (int i = 0; i < 4; ++i) rules->addWidget(addRadio(kRules[i]), i / 3, i % 3);
+  hl->addLayout(rules);
+  auto* modes = new QVBoxLayout;
+  modes->setSpacing(0);
+  for (const RadioControl& r : kModes) modes->addWidget(addRadio(r));
+  hl->addLayout(modes);
+  column->addWidget(highlight);
+
+  // 4. "Score".
+  auto* score = new QGroupBox(QStringLiteral("Score"));
+  auto* sg = new QGridLayout(score);
+  sg->setHorizontalSpacing(kGap);
+  sg->setVerticalSpacing(0);
+  for (int i = 0; i < 6; ++i) {
+    m_labels[i] = new QLabel(QString::fromLatin1(kScoreLabels[i]));
+    m_values[i] = new QLabel(i == 0 ? QStringLiteral("00:00:00") : QStringLiteral("9999"));
+    m_values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sg->addWidget(m_labels[i], i, 0);
+    sg->addWidget(m_values[i], i, 1);
+  }
+  auto* pause = new QPushButton(QStringLiteral("Pause Game"));
+  auto* resume = new QPushButton(QStringLiteral("Resume Game"));
+  for (auto* b : {pause, resume}) b->setFocusPolicy(Qt::NoFocus);
+  m_controls.insert(6018, pause);
+  m_controls.insert(6019, resume);
+  connect(pause, &QPushButton::clicked, this, [this] {
+    if (m_focusGrid) m_focusGrid();
+    m_game.grid().pause_game();
+  });
+  connect(resume, &QPushButton::clicked, this, [this] {
+    if (m_focusGrid) m_focusGrid();
+    m_game.grid().resume_game();
+  });
+  sg->addWidget(pause, 6, 0);
+  sg->addWidget(resume, 6, 1);
+  column->addWidget(score);
+  column->addStretch();
+  VANTRY_ASSERT(m_controls.size() == 39);  // with 18 labels and 4 groups: 57 controls
+}
+
+void ButtonPane::sizeControls() {
+  const QFontMetrics fm(font());
+  int tallest = 0;
+  // Every control of a group gets the widest text, rounded up to even, plus
+  // the padding; the height is the tallest text measured so far plus its own.
+  auto sizeGroup = [&](std::vector<QWidget*> group, int padW, int padH) {
+    int widest = 0;
+    for (QWidget* w : group) {
+      QString t;
+      if (auto* b = qobject_cast<QAbstractButton*>(w)) t = b->text();
+      if (auto* l = qobject_cast<QLabel*>(w)) t = l->text();
+      widest = std::max(widest, fm.horizontalAdvance(t));
+      tallest = std::max(tallest, fm.height());
+    }
+    widest += widest % 2;
+    for (QWidget* w : group) w->setFixedSize(widest + padW, tallest + padH);
+  };
+  auto ids = [this](std::initializer_list<int> list) {
+    std::vector<QWidget*> v;
+    for (int id : list) v.push_back(control(id));
+    return v;
+  };
+  sizeGroup(ids({6000, 6001}), 8, 8);
+  sizeGroup(ids({6002, 6003, 6004, 6005, 6006, 6007}), 8, 8);
+  sizeGroup(ids({6008, 6009, 6010, 6011, 6012, 6013}), 8, 8);
+  sizeGroup(ids({6014}), 8, 8);
+  sizeGroup(ids({6015, 6016, 6017}), 8, 8);
+  sizeGroup(ids({6018, 6019}), 8, 8);
+  // The paddings make room for the check mark and the radio dot, which
+  // this style may draw wider than the paddings allow.
+  const QStyle* s = style();
+  const int check = std::max(17, s->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                     s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4);
+  const int radio = std::max(20, s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                     s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4);
+  sizeGroup(ids({6020}), check, 2);
+  sizeGroup(ids({6021}), check, 2);
+  sizeGroup(ids({6022, 6023, 6024}), radio, 2);
+  sizeGroup(ids({6025}), radio, 2);
+  sizeGroup(ids({6026, 6027}), radio, 2);
+  sizeGroup({m_nextLine}, 0, 2);
+  sizeGroup({m_statusLine}, 0, 2);
+  sizeGroup({m_labels[0]}, 0, 2);
+  sizeGroup({m_values[0]}, 0, 2);
+  sizeGroup({m_labels + 1, m_labels + 6}, 0, 2);
+  sizeGroup({m_values + 1, m_values + 6}, 0, 2);
+  // The pane is as wide as "Undo and Hints" plus the margins.
+  auto* hints = findChild<QGroupBox*>(QStringLiteral("undoAndHints"));
+  setFixedWidth(hints->sizeHint().width() + 2 * kGap);
+}
+
+void ButtonPane::setUp() {
+  GridWindow& grid = m_game.grid();
+  m_nextBox->setChecked(grid.settings().read_integer(kButtonsNext) != 0);
+  m_statusBox->setChecked(grid.settings().read_integer(kButtonsOKSoFar) != 0);
+  m_model.set_up();
+  const int difficulty = m_difficulty->findData(grid.chosen_difficulty());
+  VANTRY_ASSERT(difficulty >= 0);
+  m_difficulty->setCurrentIndex(difficulty);
+  const int strategy = grid.chosen_strategy();
+  VANTRY_ASSERT(strategy >= 1 && strategy <= strategy_count());
+  m_strategy->setCurrentIndex(m_strategy->findData(strategy));
+  showLines();
+  showScore();
+  showHighlight();
+}
+
+void ButtonPane::refresh(PaneUpdate update) {
+  m_model.pane_changed(update);
+  showLines();
+  showScore();
+  showHighlight();
+}
+
+void ButtonPane::showLines() {
+  m_nextLine->setVisible(m_model.next_move_on());
+  m_nextLine->setText(text(m_model.next_move_line()));
+  m_statusLine->setVisible(m_model.status_on());
+  control(6014)->setVisible(m_model.check_solution_shown());
+  const StatusLine& status = m_model.status_line();
+  m_statusLine->setText(text(status.text));
+  QFont f = font();
+  f.setBold(status.bold);
+  m_statusLine->setFont(f);
+  QPalette p = m_statusLine->palette();
+  p.setColor(QPalette::WindowText, toQColor(status.color));
+  m_statusLine->setPalette(p);
+}
+
+void ButtonPane::showScore() {
+  for (int i = 0; i < 6; ++i) m_values[i]->setText(text(m_model.score_text(ScoreField(i))));
+}
+
+void ButtonPane::showHighlight() {
+  for (int d = 1; d <= 9; ++d) {
+    m_digits[d]->setEnabled(m_model.digit_enabled(d));
+    m_digits[d]->setPressed(m_model.digit_pressed(d));
+  }
+  const Highlight& h = m_game.grid().highlight();
+  for (const RadioControl& r : kRules) {
+    auto* radio = static_cast<QRadioButton*>(control(r.id));
+    radio->setChecked(h.rule == r.command);
+    radio->setEnabled(m_model.rules_enabled());
+  }
+  for (const RadioControl& r : kModes) static_cast<QRadioButton*>(control(r.id))->setChecked(h.mode == r.command);
+}
+
+}  // namespace vantry

@@ -1,0 +1,92 @@
+// The button pane beside the grid: the most used commands as push buttons,
+// the Difficulty and Strategy lists, nine highlight buttons with the rule and
+// mode, the "Next move:" and "Solution status:" lines and the score. What it
+// shows comes from the engine's ButtonPaneModel; every control hands its
+// command to the game and gives the keyboard focus back to the grid.
+#pragma once
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QWidget>
+#include <functional>
+
+#include "classlib/platform.h"
+#include "game/button_pane_model.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace vantry {
+
+class Game;
+
+// A 20 x 20 highlight button drawn by the pane. Besides Qt's momentary down
+// state it keeps its own pressed flag: the digit is highlighted.
+class ODButton2 : public QAbstractButton {
+  Q_OBJECT
+ public:
+  ODButton2(int digit, QColor face, QColor pressedColor, QWidget* parent = nullptr);
+  void setPressed(bool on);
+  bool pressed() const { return m_pressed; }
+  QSize sizeHint() const override { return QSize(20, 20); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  int m_digit;
+  bool m_pressed = false;
+  QColor m_face;
+  QColor m_pressedColor;
+};
+
+class ButtonPane : public QWidget {
+  Q_OBJECT
+ public:
+  // runCommand carries out a menu command id; focusGrid gives the grid the
+  // keyboard focus.
+  ButtonPane(Game& game, std::function<void(int)> runCommand, std::function<void()> focusGrid,
+             QWidget* parent = nullptr);
+
+  // After the grid window's set-up: the check boxes from the settings, the
+  // lists at the remembered choices, the score shown.
+  void setUp();
+  // The game's notification that statistics, lines or highlights changed.
+  void refresh(PaneUpdate update);
+
+  // The control with its id (6000-6038), or null.
+  QWidget* control(int id) const { return m_controls.value(id); }
+  QLabel* scoreValue(ScoreField field) const { return m_values[int(field)]; }
+  QLabel* nextMoveLine() const { return m_nextLine; }
+  QLabel* statusLine() const { return m_statusLine; }
+  ButtonPaneModel& model() { return m_model; }
+
+ private:
+  QPushButton* addButton(const char* text, int id, int command);
+  void buildControls();
+  void sizeControls();
+  void clicked(int command);
+  void showLines();
+  void showScore();
+  void showHighlight();
+
+  Game& m_game;
+  ButtonPaneModel m_model;
+  std::function<void(int)> m_runCommand;
+  std::function<void()> m_focusGrid;
+  QHash<int, QWidget*> m_controls;
+  QLabel* m_values[6] = {};
+  QLabel* m_labels[6] = {};
+  QLabel* m_nextLine = nullptr;
+  QLabel* m_statusLine = nullptr;
+  QCheckBox* m_nextBox = nullptr;
+  QCheckBox* m_statusBox = nullptr;
+  QComboBox* m_difficulty = nullptr;
+  QComboBox* m_strategy = nullptr;
+  ODButton2* m_digits[10] = {};
+};
+
+}  // namespace vantry

@@ -1,0 +1,207 @@
+// The button pane on the offscreen platform, beside the real program's grid:
+// its buttons reach their commands, the score follows the game, the two
+// lines show their texts and colours, the clock stops while minimised, and
+// the pane is rendered beside the grid on both sides.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "classlib/settings_keys.h"
+#include "game/color_mgr.h"
+#include "game/commands.h"
+#include "game/game.h"
+#include "game/grid_window.h"
+#include "game/highlight.h"
+#include "ui/button_pane.h"
+#include "ui/layout_window.h"
+#include "ui/main_frame.h"
+#include "ui/qt_canvas.h"
+#include "ui/qt_platform.h"
+#include "ui/ts_window.h"
+#include "ui_test_support.h"
+#include "ui_tests.h"
+
+namespace vantry::uitest {
+
+namespace {
+
+// A started program with a puzzle and a pane that hears the game's changes.
+struct PaneApp : App {
+  std::unique_ptr<ButtonPane> pane;
+  int focusCalls = 0;
+
+  PaneApp() {
+    startup();
+    pane = std::make_unique<ButtonPane>(
+        app->game(), [this](int id) { app->frame().runCommand(id); }, [this] { ++focusCalls; });
+    auto& calls = app->platform().calls();
+    calls.paneChanged = [this, frameCall = calls.paneChanged](PaneUpdate u) {
+      if (frameCall) frameCall(u);
+      pane->refresh(u);
+    };
+    pane->setUp();
+    pastePuzzle();
+  }
+  Game& game() { return app->game(); }
+  void click(int id) { QTest::mouseClick(pane->control(id), Qt::LeftButton); }
+  QString value(ScoreField f) { return pane->scoreValue(f)->text(); }
+};
+
+}  // namespace
+
+void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
+  PaneApp a;
+  Game& game = a.game();
+  QCOMPARE(a.pane->control(6008)->property("text").toString(), QStringLiteral("Undo"));
+  game.left_click(0, 2, kSolution[2] - '0');
+  QCOMPARE(a.value(ScoreField::MovesMade), QStringLiteral("1"));
+  a.click(6008);  // Undo
+  QCOMPARE(game.board().current().cell(0, 2).answer, 0);
+  QCOMPARE(a.value(ScoreField::MovesUndone), QStringLiteral("1"));
+  QVERIFY(a.focusCalls > 0);
+  a.click(6010);  // Redo
+  QCOMPARE(game.board().current().cell(0, 2).answer, kSolution[2] - '0');
+
+  // Highlight digit 5, then Clear; the mode radio disables the rules.
+  a.click(6032);
+  QVERIFY(game.grid().highlight().digits[5]);
+  QVERIFY(static_cast<ODButton2*>(a.pane->control(6032))->pressed());
+  a.click(6017);
+  QVERIFY(!game.grid().highlight().digits[5]);
+  QVERIFY(!static_cast<ODButton2*>(a.pane->control(6032))->pressed());
+  a.click(6027);
+  QCOMPARE(game.grid().highlight().mode, kCmdModeCount);
+  QVERIFY(!a.pane->control(6022)->isEnabled());
+  QVERIFY(static_cast<QRadioButton*>(a.pane->control(6027))->isChecked());
+  a.click(6026);
+  QVERIFY(a.pane->control(6022)->isEnabled());
+
+  // Pause stops the clock; Resume starts it again.
+  a.click(6018);
+  QVERIFY(game.grid().paused());
+  QVERIFY(!game.clock_running());
+  a.click(6019);
+  QVERIFY(!game.grid().paused());
+  QVERIFY(game.clock_running());
+
+  // Check Solution shows its message; the lists choose what Create and Practice make.
+  QString shown;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    shown = box->text();
+    box->accept();
+  });
+  a.click(6014);
+  QTRY_VERIFY(!shown.isEmpty());
+  QVERIFY(shown.startsWith(QStringLiteral("This puzzle can be solved.")));
+  auto* difficulty = static_cast<QComboBox*>(a.pane->control(6037));
+  QCOMPARE(difficulty->count(), 6);
+  emit difficulty->activated(3);
+  QCOMPARE(game.grid().chosen_difficulty(), kCmdCreateEasy + 3);
+  auto* strategy = static_cast<QComboBox*>(a.pane->control(6038));
+  QVERIFY(strategy->itemText(0) < strategy->itemText(1));  // alphabetical
+  emit strategy->activated(2);
+  QCOMPARE(game.grid().chosen_strategy(), strategy->itemData(2).toInt());
+
+  game.count_hint(kCmdMediumHint);
+  QCOMPARE(a.value(ScoreField::MediumHints), QStringLiteral("1"));
+}
+
+void ButtonPaneTest::highlightButtonsFollowTheCountsInBothModes() {
+  PaneApp a;
+  Game& game = a.game();
+  // Fill every three of the solution: button 3 greys out in mode Possibilities.
+  for (int i = 0; i < 81; ++i) {
+    if (kSolution[i] == '3' && kPuzzle[i] == '0') game.left_click(i / 9, i % 9, 3);
+  }
+  a.app->frame().gridWindow()->grab();  // a drawing passes the counts on
+  QVERIFY(!a.pane->control(6030)->isEnabled());
+  QVERIFY(a.pane->control(6031)->isEnabled());
+  a.click(6027);
+  a.app->frame().gridWindow()->grab();
+  const auto& counts = game.grid().possibility_counts();
+  for (int d = 1; d <= 9; ++d) QCOMPARE(a.pane->control(6027 + d)->isEnabled(), counts[d] > 0);
+}
+
+void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
+  PaneApp a;
+  Game& game = a.game();
+  QLabel* line = a.pane->statusLine();
+  a.click(6021);
+  QVERIFY(!line->isHidden());
+  QVERIFY(a.pane->control(6014)->isHidden());
+  QCOMPARE(line->text(), QStringLiteral("OK"));
+  QVERIFY(line->font().bold());
+  QCOMPARE(line->palette().color(QPalette::WindowText),
+           toQColor(game.grid().colors().get(kColorAnswerGiven)));
+  for (int d = 1; d <= 9; ++d) {
+    if (d != kSolution[2] - '0' && game.board().current().cell(0, 2).is_possible(d)) {
+      game.left_click(0, 2, d);
+      break;
+    }
+  }
+  QCOMPARE(line->text(), QStringLiteral("NO SOLUTION!"));
+  QCOMPARE(line->palette().color(QPalette::WindowText), QColor(240, 0, 0));
+  QVERIFY(game.grid().stop_solving());
+
+  a.click(6020);
+  QVERIFY(!a.pane->nextMoveLine()->isHidden());
+  QVERIFY(!a.pane->nextMoveLine()->text().isEmpty());
+  QVERIFY(!game.busy().is_busy());
+
+  // Unchecked, "Check Solution" stands in; a new pane on the same settings agrees.
+  a.click(6021);
+  QVERIFY(line->isHidden());
+  QVERIFY(!a.pane->control(6014)->isHidden());
+  ButtonPane again(game, {}, {});
+  again.setUp();
+  QVERIFY(!static_cast<QCheckBox*>(again.control(6021))->isChecked());
+  QVERIFY(static_cast<QCheckBox*>(again.control(6020))->isChecked());
+  QVERIFY(!again.control(6014)->isHidden());
+}
+
+void ButtonPaneTest::clockStopsWhileMinimised() {
+  PaneApp a;
+  MainFrame& frame = a.app->frame();
+  QCOMPARE(clock_text(59), std::string("0:59"));
+  QCOMPARE(clock_text(3600), std::string("1:00:00"));
+  QCOMPARE(clock_text(3725), std::string("1:02:05"));
+  a.game().restart_clock();
+  QCOMPARE(a.value(ScoreField::ElapsedTime), QStringLiteral("0:00"));
+  QTRY_COMPARE_WITH_TIMEOUT(a.value(ScoreField::ElapsedTime), QStringLiteral("0:01"), 3000);
+  frame.showMinimized();
+  QTRY_VERIFY(frame.isMinimized());
+  const int seconds = a.game().statistics().seconds;
+  QTest::qWait(2200);  // two ticks pass while minimised
+  QCOMPARE(a.game().statistics().seconds, seconds);
+  frame.showNormal();
+  QTRY_VERIFY_WITH_TIMEOUT(a.game().statistics().seconds > seconds, 3000);
+}
+
+void ButtonPaneTest::screenshotsWithThePaneOnEachSide() {
+  PaneApp a;
+  a.click(6021);
+  a.click(6020);
+  a.click(6033);  // highlight 6
+  for (const char* side : {"Right", "Left"}) {
+    a.settings.write_string(kButtonsPlacement, side);
+    // A second view over the same grid, beside the pane, as the frame lays them out.
+    auto* grid = new TSWindow(a.game().grid());
+    ButtonPane* pane = a.pane.get();  // lent to the window, taken back below
+    LayoutWindow window(a.settings, grid, pane);
+    window.arrange();
+    window.resize(pane->width() + 520, 620);
+    window.show();
+    QTRY_VERIFY(window.isVisible());
+    const QString path = saveShot(&window, QStringLiteral("button_pane_") + side);
+    QVERIFY(QImage(path).width() == window.width());
+    if (std::string(side) == "Right") QVERIFY(pane->geometry().left() > grid->geometry().left());
+    else QVERIFY(pane->geometry().left() < grid->geometry().left());
+    pane->setParent(nullptr);
+  }
+  saveShot(a.pane.get(), QStringLiteral("button_pane_alone"));
+}
+
+}  // namespace vantry::uitest
