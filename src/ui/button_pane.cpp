@@ -143,7 +143,11 @@ void ButtonPane::clicked(int command) {
 }
 
 void ButtonPane::buildControls() {
-  auto* column = new QVBoxLayout(this);
+  // The controls sit on a body at its natural height: the grid decides the
+  // window's height, and a short window clips the pane's foot rather than
+  // squeezing its controls.
+  m_body = new QWidget(this);
+  auto* column = new QVBoxLayout(m_body);
   column->setContentsMargins(kGap, kGap, kGap, kGap);
   column->setSpacing(kGap);
   GridWindow& grid = m_game.grid();
@@ -153,6 +157,7 @@ void ButtonPane::buildControls() {
   auto* puzzles = new QGroupBox(QStringLiteral("New Puzzles"));
   auto* pg = new QGridLayout(puzzles);
   pg->setSpacing(kGap);
+  pg->setContentsMargins(kGap, kGap, kGap, kGap);
   auto* create = addButton("Create", 6000, 0);
   auto* practice = addButton("Practice", 6001, 0);
   disconnect(create, nullptr, this, nullptr);
@@ -199,6 +204,7 @@ void ButtonPane::buildControls() {
   hints->setObjectName(QStringLiteral("undoAndHints"));
   auto* hg = new QGridLayout(hints);
   hg->setSpacing(kGap);
+  hg->setContentsMargins(kGap, kGap, kGap, kGap);
   hg->addWidget(addButton("Start Over", 6007, kCmdStartOver), 0, 0);
   hg->addWidget(addButton("Undo", 6008, kCmdUndo), 1, 0);
   hg->addWidget(addButton("Undo until OK", 6009, kCmdUndoUntilOk), 1, 1);
@@ -234,6 +240,7 @@ void ButtonPane::buildControls() {
   auto* highlight = new QGroupBox(QStringLiteral("Highlight"));
   auto* hl = new QVBoxLayout(highlight);
   hl->setSpacing(kGap);
+  hl->setContentsMargins(kGap, kGap, kGap, kGap);
   auto* digits = new QHBoxLayout;
   digits->setSpacing(2);
   const QColor face = palette().color(QPalette::Button);
@@ -279,6 +286,7 @@ void ButtonPane::buildControls() {
   auto* score = new QGroupBox(QStringLiteral("Score"));
   auto* sg = new QGridLayout(score);
   sg->setHorizontalSpacing(kGap);
+  sg->setContentsMargins(kGap, kGap, kGap, kGap);
   sg->setVerticalSpacing(0);
   for (int i = 0; i < 6; ++i) {
     m_labels[i] = new QLabel(QString::fromLatin1(kScoreLabels[i]));
@@ -303,7 +311,6 @@ void ButtonPane::buildControls() {
   sg->addWidget(pause, 6, 0);
   sg->addWidget(resume, 6, 1);
   column->addWidget(score);
-  column->addStretch();
   VANTRY_ASSERT(m_controls.size() == 39);  // with 18 labels and 4 groups: 57 controls
 }
 
@@ -356,6 +363,7 @@ void ButtonPane::sizeControls() {
   // The pane is as wide as "Undo and Hints" plus the margins.
   auto* hints = findChild<QGroupBox*>(QStringLiteral("undoAndHints"));
   setFixedWidth(hints->sizeHint().width() + 2 * kGap);
+  m_body->setGeometry(0, 0, width(), m_body->sizeHint().height());
 }
 
 void ButtonPane::setUp() {

@@ -77,6 +77,7 @@ class ButtonPane : public QWidget {
   ButtonPaneModel m_model;
   std::function<void(int)> m_runCommand;
   std::function<void()> m_focusGrid;
+  QWidget* m_body = nullptr;
   QHash<int, QWidget*> m_controls;
   QLabel* m_values[6] = {};
   QLabel* m_labels[6] = {};

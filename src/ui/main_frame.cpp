@@ -16,6 +16,7 @@
 #include "game/grid_window.h"
 #include "game/menus.h"
 #include "ui/app_icon.h"
+#include "ui/button_pane.h"
 #include "ui/color_dialog.h"
 #include "ui/layout_window.h"
 #include "ui/qt_canvas.h"
@@ -49,11 +50,13 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
   setWindowTitle(QStringLiteral("Vantry"));
   setWindowIcon(vantryIcon());
   m_gridWindow = new TSWindow(m_grid);
-  // The button pane's place, kept free until the pane itself arrives.
-  m_pane = new QFrame;
-  m_pane->setObjectName(QStringLiteral("buttonPane"));
-  m_pane->setFixedWidth(kPaneWidth);
-  static_cast<QFrame*>(m_pane)->setFrameShape(QFrame::StyledPanel);
+  // The button pane: its commands run as the menus' do, and the grid keeps the keyboard.
+  m_pane = new ButtonPane(
+      game, [this](int id) { runCommand(id); },
+      [this] {
+        activateWindow();
+        m_gridWindow->setFocus();
+      });
   m_layout = new LayoutWindow(settings, m_gridWindow, m_pane, this);
   setCentralWidget(m_layout);
 
@@ -73,6 +76,7 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
   };
   calls.paneChanged = [this](PaneUpdate update) {
     if (update == PaneUpdate::Highlight) refreshMenus();
+    m_pane->refresh(update);
   };
   m_platform.setMainWindow(this);
 
@@ -107,6 +111,7 @@ void MainFrame::start() {
   else show();
   // 3. The grid window's set-up, then the menus' remembered choices.
   m_grid.set_up();
+  m_pane->setUp();
   m_grid.build_menus();
   refreshMenus();
   m_setUpDone = true;

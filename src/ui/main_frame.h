@@ -18,11 +18,9 @@ class GridWindow;
 class IniFile;
 class LayoutWindow;
 class QtPlatform;
+class ButtonPane;
 class TSWindow;
 struct MenuItem;
-
-// The width of the button pane's place beside the grid.
-inline constexpr int kPaneWidth = 180;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -44,7 +42,7 @@ class MainFrame : public QMainWindow {
   QList<QAction*> accelerators() const { return m_accelerators; }
   LayoutWindow* layoutWindow() const { return m_layout; }
   TSWindow* gridWindow() const { return m_gridWindow; }
-  QWidget* panePlaceholder() const { return m_pane; }
+  ButtonPane* buttonPane() const { return m_pane; }
   bool startupDone() const { return m_startupDone; }
 
  signals:
@@ -71,7 +69,7 @@ class MainFrame : public QMainWindow {
   IniFile& m_settings;
   std::string m_argument;
   TSWindow* m_gridWindow;
-  QWidget* m_pane;
+  ButtonPane* m_pane;
   LayoutWindow* m_layout;
   QMap<int, QAction*> m_actions;
   QList<QAction*> m_accelerators;

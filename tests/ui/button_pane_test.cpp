@@ -192,7 +192,7 @@ void ButtonPaneTest::screenshotsWithThePaneOnEachSide() {
     ButtonPane* pane = a.pane.get();  // lent to the window, taken back below
     LayoutWindow window(a.settings, grid, pane);
     window.arrange();
-    window.resize(pane->width() + 520, 620);
+    window.resize(pane->width() + 520, 840);
     window.show();
     QTRY_VERIFY(window.isVisible());
     const QString path = saveShot(&window, QStringLiteral("button_pane_") + side);

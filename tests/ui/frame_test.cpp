@@ -21,6 +21,7 @@
 #include "game/grid_window.h"
 #include "game/menus.h"
 #include "ui/about_dialog.h"
+#include "ui/button_pane.h"
 #include "ui/color_dialog.h"
 #include "ui/qt_canvas.h"
 #include "ui/enter_dialog.h"
@@ -150,7 +151,8 @@ void FrameTest::panePlacementWidensAndNarrowsTheFrame() {
   a.startup();
   MainFrame& frame = a.app->frame();
   LayoutWindow* layout = frame.layoutWindow();
-  QWidget* pane = frame.panePlaceholder();
+  QWidget* pane = frame.buttonPane();
+  const int kPaneWidth = pane->width();
   QTRY_VERIFY(frame.isVisible());
   // No stored size: the default for this desktop, with the pane's width.
   const QSize desktop = QGuiApplication::primaryScreen()->size();
@@ -197,7 +199,8 @@ void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
   a.settings.flush(false);
   // The stored size is the tightest square around the grid.
   QCOMPARE(a.settings.read_integer(kGeometry, kGeometryH, 0), g.preferred_size);
-  QCOMPARE(a.settings.read_integer(kGeometry, kGeometryW, 0), g.preferred_size + kPaneWidth);
+  QCOMPARE(a.settings.read_integer(kGeometry, kGeometryW, 0),
+           g.preferred_size + frame.layoutWindow()->pane()->width());
   QCOMPARE(a.settings.read_integer(kGeometryMaximized), 0);
 }
 
