@@ -6,7 +6,7 @@
 #   make latency builds Release and times every search of the rating loop on the hardest puzzles
 #   make create-bench  builds Release and runs the creation and rating benchmark
 BUILD ?= build
-PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation2
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation2 poppler-utils
 ARGS ?=
 
 .PHONY: all deps configure build run test bench latency create-bench clean

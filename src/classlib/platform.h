@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+#include "classlib/canvas.h"
+
 namespace vantry {
 
 enum class MessageIcon { None, Information, Exclamation, Question, Stop };
@@ -50,6 +52,26 @@ enum class PaneUpdate {
   Highlight,          // highlighted digits, rule, mode or the buttons' availability
                       // (GridWindow::highlight and GridWindow::digit_available)
 };
+
+// ---- Printing ----
+// A printer page in device pixels: the printable area, the paper and the
+// unprintable offsets of the printable area's corner on it, with the
+// printer's pixels per inch.
+struct PrinterPage {
+  int printable_width = 0, printable_height = 0;
+  int dpi_x = 0, dpi_y = 0;
+  int paper_width = 0, paper_height = 0;
+  int offset_x = 0, offset_y = 0;
+};
+
+// How a page is drawn: the logical window that maps onto the whole printable
+// area (same scale on both axes), and the rectangle drawing is clipped to.
+struct PageMapping {
+  Rect window;
+  Rect clip;
+};
+
+enum class PrintResult { Printed, Cancelled, Failed };
 
 class Platform {
  public:
@@ -173,6 +195,20 @@ class Platform {
   virtual void color_dialog() = 0;
   // The modal About box.
   virtual void about_dialog() = 0;
+
+  // ---- Printing ----
+  // The run's printer, made on first use; false when none can be made.
+  virtual bool create_printer() = 0;
+  // The platform's page set-up (printer choice) dialog for that printer.
+  virtual void print_setup_dialog() = 0;
+  // The screen's pixels per inch, across and down.
+  virtual void screen_dpi(int& dpi_x, int& dpi_y) = 0;
+  // Prints a one-page document called title through the print dialog, with
+  // an abort dialog while it prints: layout maps the page, draw draws it in
+  // the mapped logical units.
+  virtual PrintResult print_page(const std::string& title,
+                                 const std::function<PageMapping(const PrinterPage&)>& layout,
+                                 const std::function<void(Canvas&)>& draw) = 0;
 };
 
 // Processes waiting events on behalf of a long computation. A close request

@@ -88,6 +88,14 @@ class ConsolePlatform final : public Platform {
   void close_main_window() override {}
   void color_dialog() override {}
   void about_dialog() override {}
+  // No printer on the command line.
+  bool create_printer() override { return false; }
+  void print_setup_dialog() override {}
+  void screen_dpi(int& dpi_x, int& dpi_y) override { dpi_x = dpi_y = 96; }
+  PrintResult print_page(const std::string&, const std::function<PageMapping(const PrinterPage&)>&,
+                         const std::function<void(Canvas&)>&) override {
+    return PrintResult::Failed;
+  }
 
  private:
   using Clock = std::chrono::steady_clock;

@@ -4,6 +4,7 @@
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/game_messages.h"
+#include "game/printing.h"
 
 namespace vantry {
 
@@ -41,6 +42,12 @@ bool Game::run_command(int id) {
     case kCmdPracticeAgain: practise_again(); return true;
     case kCmdRatePuzzle: rate_puzzle(); return true;
     case kCmdStrategiesUsed: show_strategies_used(); return true;
+    // ---- Printing ----
+    case kCmdPrintSetup: print_setup(*this); return true;
+    case kCmdPrintPuzzle:
+    case kCmdPrintNoClues:
+    case kCmdPrintAnswers:
+    case kCmdPrintBlankGrid: print_command(*this, id); return true;
     default: break;
   }
   // 11907 and 11908 are menu commands of their own, so Superhuman is no

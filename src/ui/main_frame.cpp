@@ -35,12 +35,6 @@ QString menuText(std::string_view text) {
   return s;
 }
 
-// The print commands wait for printing; until then their items stay grey.
-bool isPrintCommand(int id) {
-  return id == kCmdPrintSetup || id == kCmdPrintPuzzle || id == kCmdPrintNoClues ||
-         id == kCmdPrintAnswers || id == kCmdPrintBlankGrid;
-}
-
 }  // namespace
 
 MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::string argument,
@@ -143,7 +137,6 @@ QAction* MainFrame::addCommand(QMenu* menu, const QString& text, int id) {
     runCommand(action->data().toInt());
   });
   m_actions.insert(id, action);
-  if (isPrintCommand(id)) action->setEnabled(false);
   return action;
 }
 
@@ -188,10 +181,7 @@ void MainFrame::buildMenus() {
     action->setShortcutContext(Qt::WindowShortcut);
     action->setData(a.id);
     const int id = a.id;
-    connect(action, &QAction::triggered, this, [this, id] {
-      if (isPrintCommand(id)) return;
-      runCommand(id);
-    });
+    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
     addAction(action);
     m_accelerators << action;
   }
@@ -205,7 +195,7 @@ void MainFrame::refreshMenus() {
     if (!text.empty()) action->setText(menuText(text));
     const int carried = m_grid.menu_item_id(id);
     action->setData(carried);
-    if (!isPrintCommand(id)) action->setEnabled(carried == id);
+    action->setEnabled(carried == id);
     const bool checked = m_grid.menu_checked(id);
     action->setCheckable(checked);
     action->setChecked(checked);

@@ -33,8 +33,8 @@ QFont QtCanvas::gridFont(int height) {
 }
 
 void QtCanvas::set_origin(int x, int y) {
-  m_painter.resetTransform();
-  m_painter.translate(x, y);
+  // The world transform only: a printer page's window and viewport stay.
+  m_painter.setWorldTransform(QTransform::fromTranslate(x, y));
 }
 
 void QtCanvas::fill_rect(const Rect& r, Colorref color) {

@@ -24,6 +24,7 @@ namespace vantry {
 
 class HelpViewer;
 class IniFile;
+class PrintSupport;
 
 // The main window's side of the platform; unset calls do nothing.
 struct MainWindowCalls {
@@ -116,6 +117,16 @@ class QtPlatform final : public QObject, public Platform {
   void color_dialog() override;
   void about_dialog() override;
 
+  // ---- Printing (print_support.cpp) ----
+  bool create_printer() override;
+  void print_setup_dialog() override;
+  void screen_dpi(int& dpi_x, int& dpi_y) override;
+  PrintResult print_page(const std::string& title,
+                         const std::function<PageMapping(const PrinterPage&)>& layout,
+                         const std::function<void(Canvas&)>& draw) override;
+  // The printer and its dialogs, made on first use.
+  PrintSupport& printing();
+
  private:
   std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);
 
@@ -125,6 +136,7 @@ class QtPlatform final : public QObject, public Platform {
   MainWindowCalls m_calls;
   QPointer<BusyDialog> m_busy;
   QPointer<EnterDialog> m_entry;
+  PrintSupport* m_printing = nullptr;  // a child object, made on first use
   struct Timer {
     QTimer* timer;
     std::function<void()> onExpiry;

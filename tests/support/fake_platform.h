@@ -283,6 +283,38 @@ class FakePlatform : public Platform {
   }
   int about_dialogs = 0;
   void about_dialog() override { ++about_dialogs; }
+
+  // Printing: a printer that can be refused, a page of given metrics, the
+  // mapping the engine chose, and the page drawn on a canvas the test gives.
+  bool printer_creatable = true;
+  int printers_created = 0;
+  int print_setups = 0;
+  int screen_dpi_x = 96, screen_dpi_y = 96;
+  PrinterPage printer_page{4800, 6600, 600, 600, 5100, 6600, 150, 0};  // US Letter at 600 dpi
+  PrintResult print_result = PrintResult::Printed;
+  Canvas* print_canvas = nullptr;     // the page is drawn here when set
+  std::function<void()> on_print;     // runs while the page prints
+  std::vector<std::string> print_titles;
+  PageMapping last_mapping;
+  bool create_printer() override {
+    if (!printer_creatable) return false;
+    ++printers_created;
+    return true;
+  }
+  void print_setup_dialog() override { ++print_setups; }
+  void screen_dpi(int& dpi_x, int& dpi_y) override {
+    dpi_x = screen_dpi_x;
+    dpi_y = screen_dpi_y;
+  }
+  PrintResult print_page(const std::string& title,
+                         const std::function<PageMapping(const PrinterPage&)>& layout,
+                         const std::function<void(Canvas&)>& draw) override {
+    print_titles.push_back(title);
+    last_mapping = layout(printer_page);
+    if (on_print) on_print();
+    if (print_canvas) draw(*print_canvas);
+    return print_result;
+  }
 };
 
 }  // namespace vantry::testing
