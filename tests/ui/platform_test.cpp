@@ -256,7 +256,11 @@ void PlatformTest::fileDialogsConvertFiltersAndOptions() {
   QCOMPARE(qtFileFilters("Text|*.txt;*.text|dangling"), (QStringList{"Text (*.txt *.text)"}));
   QVERIFY(qtFileFilters("").isEmpty());
 
-  const QString folder = QDir::tempPath();
+  // A folder of its own: the dialog lists the folder while the test types a
+  // name, and a crowded shared temporary folder makes that slow and racy.
+  QTemporaryDir own;
+  QVERIFY(own.isValid());
+  const QString folder = own.path();
   FileDialogRequest save{"Sudoku Puzzle (*.spz)|*.spz|", "spz", folder.toStdString(), "game",
                          false, true};
   std::unique_ptr<QFileDialog> d(QtPlatform::makeFileDialog(nullptr, save, true));
@@ -271,7 +275,10 @@ void PlatformTest::fileDialogsConvertFiltersAndOptions() {
   // Through the platform: the chosen path comes back, Cancel gives nothing.
   QtPlatform platform(nullptr);
   whenModal<QFileDialog>([&](QFileDialog* f) {
-    f->selectFile(folder + QStringLiteral("/chosen"));
+    // Type the name into the dialog's name field, as a person would.
+    auto* name = f->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(QStringLiteral("chosen"));
     static_cast<QDialog*>(f)->accept();
   });
   const auto chosen = platform.save_file_dialog(save);
