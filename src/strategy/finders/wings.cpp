@@ -52,13 +52,20 @@ struct Chain {
   }
 };
 
+// Cheap test before the ordered sets are built: does a cell other than the
+// two wings see both and hold z? Most wings fail here.
+bool some_other_cell_sees_both(const State& s, const Bivalue& w1, const Bivalue& w2, int z) {
+  return some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z, [&](int r, int c) {
+    return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c);
+  });
+}
 
 // The XY move: z leaves every cell that sees both wings. False when no such
 // cell holds z.
 bool xy_move(Strategy& engine, int n, State& s, const Chain& chain, const Bivalue& w1,
              const Bivalue& w2, int z) {
   // Step 1. The cells that see both wings and hold z, in the order of W1's peers.
-  if (!some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z, [&](int r, int c) { return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c); })) return false;
+  if (!some_other_cell_sees_both(s, w1, w2, z)) return false;
   CellSet removals = peers_holding(s, w1.r, w1.c, z);
   removals.remove(w1.r, w1.c);
   removals.remove(w2.r, w2.c);
@@ -148,7 +155,7 @@ bool extend_chain(Strategy& engine, int n, State& s, const BivalueCells& cells,
 bool xyz_move(Strategy& engine, int n, State& s, const Bivalue& w1, const Bivalue& pivot_cell,
               const Bivalue& w2, int z) {
   // Step 1. The cells that see all three and hold z, in the order of W1's peers.
-  if (!some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z, [&](int r, int c) { return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c); })) return false;
+  if (!some_other_cell_sees_both(s, w1, w2, z)) return false;
   CellSet removals = peers_holding(s, w1.r, w1.c, z);
   removals.remove(w1.r, w1.c);
   removals.remove(w2.r, w2.c);
