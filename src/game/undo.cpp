@@ -89,6 +89,7 @@ void Game::start_over() {
   while (my_board.undo()) {
   }
   my_board.forget_history();
+  my_grid.clear_highlight_state();
   my_platform.clear_highlights();
   repaint();
   reset_statistics();
