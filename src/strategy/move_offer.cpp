@@ -53,11 +53,15 @@ int offer_move(Strategy& engine, int template_id, std::string_view explanation,
     return kButtonCancel;
   }
 
-  // Step 3. No move.
+  // Step 3. No move. The pane says so in its line; a message box there would
+  // interrupt every move made on a puzzle the strategies cannot finish.
   if (n == 0) {
-    if (to_pane) host->set_next_move_text("No hints available");
-    platform.message_box("No hints available", "Vantry", MessageIcon::Information,
-                         MessageButtons::Ok);
+    if (to_pane) {
+      host->set_next_move_text("No hints available");
+    } else {
+      platform.message_box("No hints available", "Vantry", MessageIcon::Information,
+                           MessageButtons::Ok);
+    }
     return kButtonCancel;
   }
 
