@@ -66,8 +66,9 @@ int offer_move(Strategy& engine, int template_id, std::string_view explanation,
   }
 
   // Step 4. The hint is given: count it at the level asked for. The pane's
-  // own look-up after each move is not a hint the player asked for.
-  if (!to_pane) host->count_hint(level);
+  // next-move line counts as a Little hint, since naming the strategy is
+  // exactly what a Little hint tells.
+  host->count_hint(level);
   const StrategyRow& row = strategy_row(n);
 
   // Step 5. Big hint: show the marks and the explanation, and on Yes carry

@@ -150,7 +150,8 @@ TEST_F(HintCommand, PaneModeWritesTheNameInsteadOfADialog) {
   EXPECT_EQ(platform.dialog_message, "Looking for the next move...");
   EXPECT_TRUE(platform.hint_dialogs.empty());
   EXPECT_EQ(host.next_move_texts, (std::vector<std::string>{"Naked single"}));
-  EXPECT_TRUE(host.hints_counted.empty());  // the pane's look-up is not a hint the player took
+  // The line names the strategy, as a Little hint does, and counts as one.
+  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint}));
   EXPECT_EQ(current().cell(0, 3).answer, 0);
 
   // An open grid: nothing found, said in the pane alone.
@@ -158,6 +159,7 @@ TEST_F(HintCommand, PaneModeWritesTheNameInsteadOfADialog) {
   find_next_move(host, engine);
   EXPECT_EQ(host.next_move_texts.back(), "No hints available");
   EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(host.hints_counted.size(), 1u);
 }
 
 // What a look-up could disturb: the cells, their marks and colours, the chain.
