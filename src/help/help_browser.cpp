@@ -226,9 +226,11 @@ void HelpBrowser::showSearchResults(const QString& query) {
                            "another name for the same thing.</p>")
                 .arg(quoted);
   } else {
-    html += QStringLiteral("<p>%1 %2 all of the words <b>%3</b>:</p><ul>")
+    html += QStringLiteral("<p>%1 %2 %3 <b>%4</b>:</p><ul>")
                 .arg(hits.size())
-                .arg(hits.size() == 1 ? QStringLiteral("page contains") : QStringLiteral("pages contain"), quoted);
+                .arg(hits.size() == 1 ? QStringLiteral("page contains") : QStringLiteral("pages contain"),
+                     queryWords(query).size() == 1 ? QStringLiteral("the word") : QStringLiteral("all of the words"),
+                     quoted);
     for (const HelpSearchHit& hit : hits) {
       const QString url = QUrl::fromLocalFile(QDir(m_folder).filePath(hit.file)).toString();
       html += QStringLiteral("<li><a href=\"%1\">%2</a><br>%3</li>")

@@ -78,7 +78,15 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
     // The player's answers in their own colour, as the avoidable rectangles need.
     game.grid().toggle_display(kCmdUserAnswers);
     game.board().current() = s;
-    const BigHintShown shown = big_hint(game, platform);
+    if (p.found_first_as != 0) {
+      const BigHintShown first = big_hint(game, platform);
+      if (first.strategy != p.found_first_as || first.marks != p.marks) {
+        errors.push_back("line " + std::to_string(p.line) + ": the search finds " +
+                         std::to_string(first.strategy) + " -> " + first.marks);
+        continue;
+      }
+    }
+    const BigHintShown shown = pictured_hint(p, game, platform);
     if (shown.strategy != p.strategy || shown.marks != p.marks) {
       errors.push_back("line " + std::to_string(p.line) + ": the Big hint there is " +
                        std::to_string(shown.strategy) + " -> " + shown.marks);

@@ -7,6 +7,7 @@
 #include "cli/console_platform.h"
 #include "cli/move_notation.h"
 #include "game/game.h"
+#include "model/busy_manager.h"
 #include "model/state.h"
 #include "strategy/hint_command.h"
 #include "strategy/strategy.h"
@@ -53,9 +54,15 @@ std::vector<PicturePosition> read_picture_positions(std::istream& in, std::vecto
     p.line = number;
     std::string strategy, word;
     words >> p.picture >> strategy >> p.givens;
-    const auto [end, error] = std::from_chars(strategy.data(), strategy.data() + strategy.size(), p.strategy);
-    if (error != std::errc() || end != strategy.data() + strategy.size() || p.strategy < 1 ||
-        p.strategy > strategy_count() || p.givens.size() != 81) {
+    const char* const last = strategy.data() + strategy.size();
+    std::from_chars_result read = std::from_chars(strategy.data(), last, p.strategy);
+    if (read.ec == std::errc() && read.ptr != last && *read.ptr == '/') {
+      read = std::from_chars(read.ptr + 1, last, p.found_first_as);
+      if (p.found_first_as < 1 || p.found_first_as > strategy_count()) read.ec = std::errc::invalid_argument;
+    }
+    const auto [end, error] = read;
+    if (error != std::errc() || end != last || p.strategy < 1 || p.strategy > strategy_count() ||
+        p.givens.size() != 81) {
       errors.push_back("line " + std::to_string(number) + ": expected a picture name, a table number 1-" +
                        std::to_string(strategy_count()) + " and 81 characters of givens");
       continue;
@@ -117,11 +124,9 @@ std::string picture_line(const std::string& picture, int strategy, const State& 
   return line + " -> " + marks;
 }
 
-BigHintShown big_hint(Game& game, ConsolePlatform& platform) {
-  platform.set_quiet(true);
-  platform.forget_hint_dialog();
-  game.set_puzzle_valid(true);
-  hint_command(game, game.engine(), kBigHint);
+namespace {
+
+BigHintShown shown_by(Game& game, ConsolePlatform& platform) {
   BigHintShown shown;
   const std::string& title = platform.last_hint_dialog().title;
   for (int n = 1; n <= strategy_count() && !title.empty(); ++n) {
@@ -129,6 +134,38 @@ BigHintShown big_hint(Game& game, ConsolePlatform& platform) {
   }
   shown.marks = describe_marks(game.board().current());
   return shown;
+}
+
+}  // namespace
+
+BigHintShown big_hint(Game& game, ConsolePlatform& platform) {
+  platform.set_quiet(true);
+  platform.forget_hint_dialog();
+  game.set_puzzle_valid(true);
+  hint_command(game, game.engine(), kBigHint);
+  return shown_by(game, platform);
+}
+
+BigHintShown big_hint_of(Game& game, ConsolePlatform& platform, int n) {
+  const StrategyRow& row = strategy_row(n);
+  if (row.finder == nullptr) return {};
+  platform.set_quiet(true);
+  platform.forget_hint_dialog();
+  // As the hint command does, with one finder instead of the search.
+  State& s = game.board().current();
+  s.clear_marks(false, true);
+  Strategy& engine = game.engine();
+  game.set_last_hint_level(kBigHint);
+  engine.set_mode(kBigHint);
+  engine.busy().start(kBusyHint);
+  row.finder(engine, n, s, row.argument);
+  engine.busy().end(kBusyHint);
+  return shown_by(game, platform);
+}
+
+BigHintShown pictured_hint(const PicturePosition& position, Game& game, ConsolePlatform& platform) {
+  if (position.found_first_as == 0) return big_hint(game, platform);
+  return big_hint_of(game, platform, position.strategy);
 }
 
 }  // namespace vantry

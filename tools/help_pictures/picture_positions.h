@@ -2,7 +2,11 @@
 //
 //   <picture> <table number> <givens> <moves> -> <marks>
 //
-// picture names the PNG (images/<picture>.png); the givens are 81 characters,
+// picture names the PNG (images/<picture>.png); the table number is the
+// strategy the engine's search finds next there, or N/M for a pattern that the
+// search always finds first as strategy M (an XY-wing chain is also a pairs
+// chain): the picture then shows what strategy N's own finder marks, and the
+// search must give M with the same move. The givens are 81 characters,
 // '1'-'9' for a given and '.' for an empty cell; the moves lead from the
 // givens to the position in vantry-cli's notation (r<row>c<column>=<digit>
 // for an answer the player placed, r<row>c<column><><digit> for a removed
@@ -25,6 +29,7 @@ class State;
 struct PicturePosition {
   std::string picture;
   int strategy = 0;
+  int found_first_as = 0;  // M of N/M, else 0
   std::string givens;
   std::string moves;
   std::string marks;
@@ -54,5 +59,9 @@ struct BigHintShown {
   std::string marks;
 };
 BigHintShown big_hint(Game& game, ConsolePlatform& platform);
+// The same, asking only strategy n's own finder (its row must have one).
+BigHintShown big_hint_of(Game& game, ConsolePlatform& platform, int n);
+// What the position's picture shows: big_hint, or big_hint_of for N/M.
+BigHintShown pictured_hint(const PicturePosition& position, Game& game, ConsolePlatform& platform);
 
 }  // namespace vantry
