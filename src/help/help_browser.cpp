@@ -19,6 +19,8 @@ namespace vantry {
 namespace {
 
 const QString kTitleEnd = QStringLiteral(" - Vantry Help");
+// The help is not made narrower than this to fit beside a window.
+constexpr int kNarrowest = 420;
 
 QString readFile(const QString& path) {
   QFile file(path);
@@ -156,9 +158,19 @@ void HelpBrowser::placeBeside(const QWidget* window) {
   // The window frame around the page adds to the size the window manager shows.
   const int frameWidth = frameGeometry().width() - width();
   const int w = width() + frameWidth;
-  int x = frame.right() + 1;
-  if (x + w - 1 > room.right()) {
-    x = frame.left() - w >= room.left() ? frame.left() - w : room.right() - w + 1;
+  const int right = room.right() - frame.right();  // free pixels on each side
+  const int left = frame.left() - room.left();
+  int x = 0;
+  if (right >= w) {
+    x = frame.right() + 1;
+  } else if (left >= w) {
+    x = frame.left() - w;
+  } else if (qMax(left, right) >= kNarrowest + frameWidth) {
+    // Narrower rather than over the window, on the side with more room.
+    resize(qMax(left, right) - frameWidth, height());
+    x = right >= left ? frame.right() + 1 : room.left();
+  } else {
+    x = room.right() - w + 1;
   }
   const int y = qBound(room.top(), frame.top(), qMax(room.top(), room.bottom() - frameGeometry().height() + 1));
   move(qMax(room.left(), x), y);

@@ -49,9 +49,10 @@ class HelpBrowser final : public QWidget, public HelpViewer {
   // Shows the search results for the query as a page of links.
   void showSearchResults(const QString& query);
 
-  // Before it first shows, the window goes beside the window it helps with
-  // (right of it when the screen has room there, else left of it, else as
-  // far right as the screen allows), at the same height.
+  // Before it first shows, the window goes beside the window it helps with:
+  // right of it when the screen has room there, else left of it, else
+  // narrower on the side with more room, else as far right as the screen
+  // allows; at the same height.
   void placeBeside(const QWidget* window);
 
  private:

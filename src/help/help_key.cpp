@@ -1,7 +1,6 @@
 #include "help/help_key.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -16,10 +15,10 @@ bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier) {
     return QObject::eventFilter(watched, event);
   }
-  QWidget* focus = QApplication::focusWidget();
-  QWidget* window = focus != nullptr ? focus->window() : QApplication::activeWindow();
-  if (window == nullptr && watched->isWidgetType()) window = static_cast<QWidget*>(watched)->window();
-  helpFor(window);
+  // The key reaches the window system's window first and then the widget with
+  // the focus in it; the widget tells whose help it is.
+  if (!watched->isWidgetType()) return false;
+  helpFor(static_cast<QWidget*>(watched)->window());
   return true;
 }
 

@@ -252,6 +252,13 @@ void HelpPagesTest::helpOpensBesideTheMainWindow() {
   main.move(room.right() - main.frameGeometry().width() - 5, main.y());
   help.placeBeside(&main);
   QVERIFY(help.frameGeometry().right() < main.frameGeometry().left());
+  // Room on neither side for its width: narrower, beside it all the same.
+  main.setGeometry(room.left(), room.top(), room.width() - 500, 200);
+  help.resize(600, 200);
+  help.placeBeside(&main);
+  QVERIFY(help.width() < 600);
+  QVERIFY(help.frameGeometry().left() > main.frameGeometry().right());
+  QVERIFY(help.frameGeometry().right() <= room.right());
 }
 
 void HelpPagesTest::f1OpensTheHelpOfTheFocusedWindow() {
