@@ -305,6 +305,10 @@ void HelpPagesTest::screenshotsOfGuidesAndSearch() {
   }
   help.show_contents();
   QVERIFY(help.grab().save(QStringLiteral(VANTRY_UI_SHOTS_DIR "/help_contents.png")));
+  for (const QString& page : {QStringLiteral("strategies"), QStringLiteral("hints")}) {
+    help.showPage(page);
+    QVERIFY(help.grab().save(QStringLiteral(VANTRY_UI_SHOTS_DIR "/help_%1.png").arg(page)));
+  }
   help.searchField()->setText(QStringLiteral("chain"));
   help.showSearchResults(help.searchField()->text());
   QVERIFY(help.grab().save(QStringLiteral(VANTRY_UI_SHOTS_DIR "/help_search.png")));
