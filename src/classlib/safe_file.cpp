@@ -60,20 +60,6 @@ class Descriptor {
   int my_fd;
 };
 
-// A write past the file-size limit (RLIMIT_FSIZE) raises SIGXFSZ, which by
-// default ends the program with the game in it. Ignored, the write fails
-// with EFBIG and is reported like any other failed write. A handler someone
-// installed on purpose is left in place.
-void ignore_file_size_signal() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  struct sigaction current = {};
-  if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
-    ::signal(SIGXFSZ, SIG_IGN);
-  }
-}
-
 // 0 or the error of the write.
 int write_all(int fd, const char* data, std::size_t length, off_t offset) {
   while (length > 0) {
@@ -403,5 +389,16 @@ bool update_file_locked(const std::string& path, std::size_t maxBytes,
 }
 
 bool is_temporary_name(const std::string& name) { return temporary_owner(name) > 0; }
+
+void ignore_file_size_signal() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  // A handler someone installed on purpose is left in place.
+  struct sigaction current = {};
+  if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+    ::signal(SIGXFSZ, SIG_IGN);
+  }
+}
 
 }  // namespace vantry

@@ -46,6 +46,13 @@ bool update_file_locked(const std::string& path, std::size_t maxBytes,
                         const std::function<bool(std::string& contents)>& change,
                         std::string& error);
 
+// A write past the file-size limit (RLIMIT_FSIZE) raises SIGXFSZ, which by
+// default ends the program with the game in it. Ignored, the write fails
+// with EFBIG ("File too large") and is reported like any other failed write.
+// The writers above call this; a program that writes files by other means
+// (printing to a file) calls it at start.
+void ignore_file_size_signal();
+
 // True when the temporary file name is one this module makes.
 bool is_temporary_name(const std::string& name);
 
