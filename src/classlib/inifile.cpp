@@ -189,7 +189,8 @@ void IniFile::flush(bool all) {
 }
 
 void IniFile::write_raw_all(std::span<ProfileWrite> writes) {
-  for (ProfileWrite& write : writes) write.written = write_raw(write.section, write.key, write.value);
+  for (ProfileWrite& write : writes)
+    write.written = write_raw(write.section, write.key, write.value);
 }
 
 PrivateIniFile::PrivateIniFile(const char* name) {

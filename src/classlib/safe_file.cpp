@@ -148,7 +148,8 @@ void clean_stale_temporaries(const std::string& folder) {
     struct stat info;
     if (::fstatat(dirFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
     if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
-    const bool gone = pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    const bool gone =
+        pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
     const bool old = now - info.st_mtime > kStaleSeconds;
     if (gone || old) ::unlinkat(dirFd, name.c_str(), 0);
   }
@@ -360,7 +361,8 @@ bool update_file_locked(const std::string& path, std::size_t maxBytes,
       error = system_text(EBUSY);
       return false;
     }
-    lock.reset(::open(target.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+    lock.reset(
+        ::open(target.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
     if (lock.get() < 0) break;
     struct stat locked, current;
     if (::fstat(lock.get(), &locked) != 0 || !S_ISREG(locked.st_mode)) {

@@ -31,7 +31,9 @@ constexpr const char* kImportTooLargeText = "That file is too large to hold a Su
 // game may run to many megabytes).
 class TextBuffer : public std::streambuf {
  public:
-  explicit TextBuffer(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
+  explicit TextBuffer(std::string& text) {
+    setg(text.data(), text.data(), text.data() + text.size());
+  }
 };
 
 std::string cannot_open_text(const std::string& path) {

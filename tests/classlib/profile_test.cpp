@@ -159,9 +159,8 @@ TEST_F(ProfileTest, ProgramsWritingTheSameFileAtOnceKeepEachOthersKeys) {
   for (int w = 0; w < kWriters; ++w) {
     for (int k = 0; k < kKeys; ++k) {
       const std::string key = "Key" + std::to_string(w) + "_" + std::to_string(k);
-      if (read(file, ("Writer" + std::to_string(w % 2)).c_str(), key.c_str()) != std::to_string(k)) {
-        ++missing;
-      }
+      const std::string section = "Writer" + std::to_string(w % 2);
+      if (read(file, section.c_str(), key.c_str()) != std::to_string(k)) ++missing;
     }
   }
   EXPECT_EQ(missing, 0);

@@ -194,5 +194,23 @@ TEST_F(SafeFileTest, NextWriteClearsOnlyStaleTemporariesOfOurOwn) {
   for (const std::string& name : stale) EXPECT_TRUE(is_temporary_name(name)) << name;
 }
 
+// A save killed at any moment leaves at most its own temporary file, which
+// the next save in the folder clears away.
+TEST_F(SafeFileTest, TemporariesOfKilledSavesDoNotLast) {
+  const pid_t child = fork();
+  if (child == 0) {
+    std::string error;
+    for (;;) write_file_safely(at("big.spz"), std::string(4 << 20, 'g'), error);
+  }
+  ASSERT_GT(child, 0);
+  usleep(300 * 1000);
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  std::string error;
+  ASSERT_TRUE(write_file_safely(at("other.spz"), "x", error)) << error;
+  for (const std::string& name : names())
+    EXPECT_TRUE(name == "big.spz" || name == "other.spz") << name;
+}
+
 }  // namespace
 }  // namespace vantry
