@@ -211,7 +211,7 @@ void MainFrame::openColorDialog() {
 
 void MainFrame::closeWhenIdle() {
   if (!m_platform.close_requested()) return;
-  if (m_game.busy().is_busy()) {
+  if (m_game.busy().is_busy() || m_platform.insideComputation()) {
     QTimer::singleShot(50, this, &MainFrame::closeWhenIdle);
     return;
   }
@@ -220,10 +220,12 @@ void MainFrame::closeWhenIdle() {
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
-  // During a long computation there is no safe point to stop at: the
-  // computation ends the program the next time it lets events through.
-  if (m_game.busy().is_busy()) {
+  // During a long computation the close waits: the request cancels the
+  // computation at its next poll, and once it has unwound the window closes
+  // the usual way (the save question, then the settings written).
+  if (m_game.busy().is_busy() || m_platform.insideComputation()) {
     m_platform.requestClose();
+    if (m_game.busy().is_busy()) m_game.busy().cancel();
     event->ignore();
     QTimer::singleShot(50, this, &MainFrame::closeWhenIdle);
     return;

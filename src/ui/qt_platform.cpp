@@ -188,8 +188,10 @@ int QtPlatform::little_hint_dialog(const std::string& text, const std::string& t
 }
 
 void QtPlatform::process_pending_events() {
+  ++m_pumping;
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  --m_pumping;
 }
 
 // ---- Clipboard and files ----

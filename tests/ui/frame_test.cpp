@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QListWidget>
 #include <QMenuBar>
@@ -204,9 +203,10 @@ void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
   QCOMPARE(a.settings.read_integer(kGeometryMaximized), 0);
 }
 
-void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
+void FrameTest::closeDuringAComputationCancelsItThenClosesTheUsualWay() {
   {
-    // The close is only noted: the window stays while the computation runs.
+    // Had the computation ended without polling again, the window closes
+    // the usual way afterwards, and the request does not linger.
     App a;
     a.startup();
     MainFrame& frame = a.app->frame();
@@ -214,19 +214,40 @@ void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
     QVERIFY(!frame.close());
     QVERIFY(a.app->platform().close_requested());
     QVERIFY(frame.isVisible());
-    // Had the computation ended without polling again, the window closes
-    // the usual way afterwards, and the request does not linger.
     a.app->game().busy().end(kBusyRating);
     QTRY_VERIFY(!frame.isVisible());
     QVERIFY(!a.app->platform().close_requested());
   }
-  // The computation's next poll ends the program at once with code 0.
-  QProcess child;
-  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--close-during-computation")});
-  QVERIFY(child.waitForFinished(30000));
-  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(child.exitCode(), 0);
+  // A changed preference and an unsaved move; the close arrives while the
+  // puzzle is being rated (at the search's first poll).
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  Game& game = a.app->game();
+  game.left_click(0, 2, kSolution[2] - '0');
+  frame.runCommand(kCmdDeletedPossibilities);
+  bool closedWhileBusy = false;
+  QTimer::singleShot(0, &frame, [&] {
+    closedWhileBusy = game.busy().is_busy();
+    frame.close();
+  });
+  QStringList shown;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    shown << box->text();
+    box->button(QMessageBox::No)->click();
+  });
+  frame.runCommand(kCmdRatePuzzle);
+  // The rating was cancelled: no difficulty, the game in play unchanged.
+  QVERIFY(closedWhileBusy);
+  QVERIFY(!game.busy().is_busy());
+  QVERIFY(frame.isVisible());
+  QCOMPARE(game.board().current().cell(0, 2).answer, kSolution[2] - '0');
+  // Then the usual close: the save question, the window gone, the settings written.
+  QTRY_VERIFY(!frame.isVisible());
+  QCOMPARE(shown, QStringList{QStringLiteral("Do you want to save this game?")});
+  QCOMPARE(a.settings.stored["Preferences/DelPoss"], std::string("0"));
+  QVERIFY(a.settings.stored.count("Geometry/W"));
 }
 
 void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {

@@ -39,7 +39,7 @@ class FrameTest : public QObject {
   void accelerators();
   void panePlacementWidensAndNarrowsTheFrame();
   void closeAsksToSaveAndStoresTheTightGeometry();
-  void closeDuringAComputationEndsAtTheNextPoll();
+  void closeDuringAComputationCancelsItThenClosesTheUsualWay();
   void startsAtTheStoredPlaceOrWithASavedGame();
   void aWholeGamePlayedByKeysAndClicks();
   void colorDialogShowsChangesAtOnceAndCancelRestores();
