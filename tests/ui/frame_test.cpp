@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <functional>
+#include <limits>
 
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
@@ -153,10 +154,13 @@ void FrameTest::panePlacementWidensAndNarrowsTheFrame() {
   QWidget* pane = frame.buttonPane();
   const int kPaneWidth = pane->width();
   QTRY_VERIFY(frame.isVisible());
-  // No stored size: the default for this desktop, with the pane's width.
+  // No stored size: the default for this desktop, with the pane's width,
+  // grown (within the screen) to the pane's height if that is more.
   const QSize desktop = QGuiApplication::primaryScreen()->size();
   const int base = desktop.width() < 800 || desktop.height() < 800 ? 516 : 651;
-  QCOMPARE(layout->size(), QSize(base + kPaneWidth, base));
+  const int grow = std::max(0, layout->paneHeight() - base);
+  QCOMPARE(layout->size(), QSize(std::min(base + kPaneWidth + grow, desktop.width()),
+                                 std::max(base, layout->paneHeight())));
   QVERIFY(pane->isVisible());
   QVERIFY(pane->geometry().left() > frame.gridWindow()->geometry().left());
   const int wide = frame.width();
@@ -256,7 +260,12 @@ void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {
   {
     App a;
     a.startup();
-    QCOMPARE(a.app->frame().frameGeometry().topLeft(), QPoint(40, 30));
+    // At the stored place, but pulled back as far as it would leave the
+    // screen (the window is as high as the pane, nearly as high as this one).
+    const QRect f = a.app->frame().frameGeometry();
+    const QRect screen = a.app->frame().screen()->availableGeometry();
+    QCOMPARE(f.left(), std::max(0, std::min(40, screen.left() + screen.width() - f.width())));
+    QCOMPARE(f.top(), std::max(0, std::min(30, screen.top() + screen.height() - f.height())));
     a.pastePuzzle();
     whenModal<QFileDialog>([&](QFileDialog* f) {
       f->selectFile(path);

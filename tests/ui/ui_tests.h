@@ -40,6 +40,7 @@ class FrameTest : public QObject {
   void panePlacementWidensAndNarrowsTheFrame();
   void closeAsksToSaveAndStoresTheTightGeometry();
   void closeDuringAComputationCancelsItThenClosesTheUsualWay();
+  void absurdStoredGeometryIsKeptOnTheScreen();
   void startsAtTheStoredPlaceOrWithASavedGame();
   void aWholeGamePlayedByKeysAndClicks();
   void colorDialogShowsChangesAtOnceAndCancelRestores();
@@ -52,6 +53,9 @@ class ButtonPaneTest : public QObject {
   void buttonsReachTheirCommandsAndCountersFollow();
   void highlightButtonsFollowTheCountsInBothModes();
   void statusLineTextsColoursAndTheCheckBoxSetting();
+  void listsFollowTheRememberedChoicesAtOnce();
+  void everyControlIsInsideTheWindow();
+  void scoreValuesStandAtTheRightEdge();
   void clockStopsWhileMinimised();
   void screenshotsWithThePaneOnEachSide();
 };
