@@ -31,6 +31,7 @@ struct FileDialogRequest {
   std::string proposed_name;      // the name (or path) the dialog starts with
   bool must_exist = false;        // open: the file and its folder must exist
   bool confirm_overwrite = false; // save: ask before replacing a file
+  std::string title;              // empty: the platform's own ("Open", "Save As")
 };
 
 // The two system colours "Use system colors" follows, as 0x00BBGGRR.

@@ -46,7 +46,18 @@ bool PrintSupport::createPrinter() {
 }
 
 void PrintSupport::setupDialog(QWidget* parent) {
-  QPageSetupDialog dialog(m_printer.get(), parent);
+  // Qt's page set-up dialog serves the system's printers only; without one
+  // (the printer writes a PDF file) it would show nothing but a console
+  // warning, so the print dialog chooses the printer, the file and the page.
+  if (m_printer->outputFormat() == QPrinter::NativeFormat) {
+    QPageSetupDialog dialog(m_printer.get(), parent);
+    dialog.exec();
+    return;
+  }
+  QPrintDialog dialog(m_printer.get(), parent);
+  dialog.setWindowTitle(QStringLiteral("Print setup"));
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.exec();
 }
 

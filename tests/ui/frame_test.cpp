@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <limits>
 
@@ -252,6 +254,70 @@ void FrameTest::closeDuringAComputationCancelsItThenClosesTheUsualWay() {
   QCOMPARE(shown, QStringList{QStringLiteral("Do you want to save this game?")});
   QCOMPARE(a.settings.stored["Preferences/DelPoss"], std::string("0"));
   QVERIFY(a.settings.stored.count("Geometry/W"));
+}
+
+namespace {
+QStringList qtWarnings;
+void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  // The offscreen platform's own note on every new window is not ours.
+  if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+  if (type != QtDebugMsg && type != QtInfoMsg) qtWarnings << message;
+}
+}  // namespace
+
+void FrameTest::absurdStoredGeometryIsKeptOnTheScreen() {
+  // Sizes and places no screen can hold, as a damaged settings file has them.
+  App a;
+  constexpr int kMost = std::numeric_limits<int>::max(), kLeast = std::numeric_limits<int>::min();
+  a.settings.write_integer(kGeometryX, kMost - 40);
+  a.settings.write_integer(kGeometryY, kMost);
+  a.settings.write_integer(kGeometry, kGeometryW, kMost);
+  a.settings.write_integer(kGeometry, kGeometryH, 100000);
+  a.settings.write_integer("Welcome", "Corner", 3);
+  a.settings.write_integer("Welcome", "DX", kMost);
+  a.settings.write_integer("Welcome", "DY", kLeast);
+  QRect welcome;
+  whenModal<WelcomeDialog>([&](WelcomeDialog* d) {
+    welcome = d->frameGeometry();
+    d->done(2);
+  });
+  a.app->start();
+  QTRY_VERIFY_WITH_TIMEOUT(a.app->frame().startupDone(), 10000);
+  const QRect screen = a.app->frame().screen()->availableGeometry();
+  const QRect frame = a.app->frame().frameGeometry();
+  QVERIFY(screen.contains(frame.topLeft()));
+  QVERIFY(a.app->frame().layoutWindow()->width() <= screen.width());
+  QVERIFY(screen.contains(welcome));
+}
+
+void FrameTest::exportIsTitledAndPrintSetupIsQuiet() {
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  QString title;
+  whenModal<QFileDialog>([&](QFileDialog* f) {
+    title = f->windowTitle();
+    f->reject();
+  });
+  frame.runCommand(kCmdExport);
+  QCOMPARE(title, QStringLiteral("Export puzzle"));
+
+  // Print setup shows its dialog and says nothing on the console.
+  qtWarnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(keepWarnings);
+  bool shown = false;
+  QPointer<QTimer> watcher = whenModal<QDialog>([&](QDialog* d) {
+    shown = true;
+    saveShot(d, QStringLiteral("print_setup_dialog"));
+    d->reject();
+  });
+  frame.runCommand(kCmdPrintSetup);
+  QTest::qWait(50);
+  qInstallMessageHandler(previous);
+  delete watcher.data();
+  QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join(QLatin1Char('\n'))));
+  QVERIFY(shown);
 }
 
 void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {

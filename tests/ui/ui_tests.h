@@ -11,6 +11,7 @@ class PlatformTest : public QObject {
  private slots:
   void messageBoxesShowTextsIconsButtonsAndMapAnswers_data();
   void messageBoxesShowTextsIconsButtonsAndMapAnswers();
+  void messageBoxesAreWideEnoughForTheirCaption();
   void timersRunByIdAndSurviveTheirOwnKill();
   void busyDialogCentresAndCancelOnlyTells();
   void hintDialogsFollowTheirTemplates();
@@ -41,6 +42,7 @@ class FrameTest : public QObject {
   void closeAsksToSaveAndStoresTheTightGeometry();
   void closeDuringAComputationCancelsItThenClosesTheUsualWay();
   void absurdStoredGeometryIsKeptOnTheScreen();
+  void exportIsTitledAndPrintSetupIsQuiet();
   void startsAtTheStoredPlaceOrWithASavedGame();
   void aWholeGamePlayedByKeysAndClicks();
   void colorDialogShowsChangesAtOnceAndCancelRestores();
