@@ -1,6 +1,7 @@
 #include "ui/print_support.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -58,6 +59,10 @@ void PrintSupport::setupDialog(QWidget* parent) {
   dialog.setWindowTitle(QStringLiteral("Print setup"));
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  // Here it only chooses: its accepting button does not print.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+  }
   dialog.exec();
 }
 
