@@ -1,12 +1,7 @@
 #include "classlib/platform.h"
 
-#include <cstdlib>
-
 namespace vantry {
 
-void pump_events(Platform& platform) {
-  platform.process_pending_events();
-  if (platform.close_requested()) std::exit(0);
-}
+void pump_events(Platform& platform) { platform.process_pending_events(); }
 
 }  // namespace vantry

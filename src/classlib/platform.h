@@ -31,6 +31,7 @@ struct FileDialogRequest {
   std::string proposed_name;      // the name (or path) the dialog starts with
   bool must_exist = false;        // open: the file and its folder must exist
   bool confirm_overwrite = false; // save: ask before replacing a file
+  std::string title;              // empty: the platform's own ("Open", "Save As")
 };
 
 // The two system colours "Use system colors" follows, as 0x00BBGGRR.
@@ -109,7 +110,8 @@ class Platform {
   // Lets the window system deliver waiting events (paints, clicks on Cancel,
   // timer expiries) and returns when the queue is empty.
   virtual void process_pending_events() = 0;
-  // True once the player has asked the application to close.
+  // True once the player has asked the application to close while a
+  // computation ran: the computation stops at its next poll.
   virtual bool close_requested() const = 0;
 
   // ---- The game in progress: clipboard, file dialogs, grid, title, pane ----
@@ -212,8 +214,8 @@ class Platform {
 };
 
 // Processes waiting events on behalf of a long computation. A close request
-// that arrives meanwhile ends the program at once with exit code 0: there is
-// no safe point to unwind to from inside a search.
+// that arrives meanwhile cancels the running computation (close_requested()
+// then answers true); the window closes the usual way once it has ended.
 void pump_events(Platform& platform);
 
 }  // namespace vantry

@@ -265,6 +265,7 @@ void Game::check_loaded_puzzle(BusyToken token) {
 void Game::export_puzzle() {
   if (!activity_guard() || !puzzle_guard()) return;
   FileDialogRequest request;
+  request.title = "Export puzzle";
   request.filter = kTextFilter;
   request.default_extension = "txt";
   request.initial_directory = my_fileName.directory;

@@ -1,6 +1,7 @@
 // The main window's layout arithmetic and the floating dialogs' placement.
 #include "game/layout.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "classlib/inifile.h"
@@ -25,10 +26,32 @@ Size default_layout_size(const std::string& buttons, int pane_width, int desktop
 }
 
 Size layout_size(IniFile& settings, int pane_width, int desktop_width, int desktop_height) {
-  const Size d = default_layout_size(settings.read_string(kButtonsPlacement), pane_width,
-                                     desktop_width, desktop_height);
-  return {settings.read_integer(kGeometry, kGeometryW, d.width),
-          settings.read_integer(kGeometry, kGeometryH, d.height)};
+  const std::string buttons = settings.read_string(kButtonsPlacement);
+  const Size d = default_layout_size(buttons, pane_width, desktop_width, desktop_height);
+  const int smallest_width =
+      kSmallestGridWindow + (pane_place(buttons) == PanePlace::Hidden ? 0 : pane_width);
+  auto keep = [](int value, int smallest, int largest) {
+    return std::max(smallest, std::min(value, std::max(smallest, largest)));
+  };
+  return {keep(settings.read_integer(kGeometry, kGeometryW, d.width), smallest_width, desktop_width),
+          keep(settings.read_integer(kGeometry, kGeometryH, d.height), kSmallestGridWindow,
+               desktop_height)};
+}
+
+Size fit_pane(Size client, int pane_height, int max_width) {
+  if (client.height >= pane_height) return client;
+  const int grow = pane_height - client.height;
+  client.width = std::max(client.width, std::min(client.width + grow, max_width));
+  client.height = pane_height;
+  return client;
+}
+
+Point keep_on_desktop(std::int64_t x, std::int64_t y, int width, int height, const Rect& desktop) {
+  x = std::min<std::int64_t>(x, std::int64_t(desktop.right) - width);
+  y = std::min<std::int64_t>(y, std::int64_t(desktop.bottom) - height);
+  x = std::max<std::int64_t>(x, desktop.left);
+  y = std::max<std::int64_t>(y, desktop.top);
+  return {int(x), int(y)};
 }
 
 PaneArrangement::Change PaneArrangement::arrange(const std::string& buttons, int pane_width) {
@@ -77,10 +100,6 @@ void save_geometry(IniFile& settings, const std::string& buttons, bool maximized
 
 namespace {
 
-struct Point {
-  int x, y;
-};
-
 Point corner_point(const Rect& r, int corner) {
   switch (corner) {
     case 1: return {r.right, r.top};
@@ -96,20 +115,12 @@ Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_a
                        int dx, int dy) {
   const Point ref = corner_point(owner, corner >= 0 && corner <= 3 ? corner : 0);
   const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
-  Rect r{ref.x + dx, ref.y + dy, ref.x + dx + width, ref.y + dy + height};
   // Pulled back inside the work area: right and bottom first, so a dialog
-  // larger than the work area ends up with its top-left corner visible.
-  auto move = [&](int mx, int my) {
-    r.left += mx;
-    r.right += mx;
-    r.top += my;
-    r.bottom += my;
-  };
-  if (r.right > work_area.right) move(work_area.right - r.right, 0);
-  if (r.left < work_area.left) move(work_area.left - r.left, 0);
-  if (r.bottom > work_area.bottom) move(0, work_area.bottom - r.bottom);
-  if (r.top < work_area.top) move(0, work_area.top - r.top);
-  return r;
+  // larger than the work area ends up with its top-left corner visible. The
+  // sum is wide: an offset from the settings file may be any int.
+  const Point at = keep_on_desktop(std::int64_t(ref.x) + dx, std::int64_t(ref.y) + dy, width,
+                                   height, work_area);
+  return {at.x, at.y, at.x + width, at.y + height};
 }
 
 Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner,

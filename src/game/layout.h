@@ -5,6 +5,7 @@
 // corner of their owner, kept inside the screen's work area.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "classlib/canvas.h"
@@ -25,8 +26,25 @@ struct Size {
 };
 Size default_layout_size(const std::string& buttons, int pane_width, int desktop_width,
                          int desktop_height);
-// Geometry/W and H read with those defaults.
+// Geometry/W and H read with those defaults, kept to the desktop as a window
+// manager keeps a window: no larger than the desktop, no smaller than a grid
+// one can still use (beside the pane's width when the pane is shown).
 Size layout_size(IniFile& settings, int pane_width, int desktop_width, int desktop_height);
+inline constexpr int kSmallestGridWindow = 120;
+
+// The client size that shows the whole pane: a client lower than the pane
+// grows to the pane's height, and widens by as much so the grid grows with it
+// (no wider than max_width).
+Size fit_pane(Size client, int pane_height, int max_width);
+
+// Where a window of the given size goes so that it lies on the desktop:
+// moved left and up until its far edges are inside, then right and down
+// until its near edges are (a window larger than the desktop keeps its
+// top-left corner on it). Any int is a valid input.
+struct Point {
+  int x = 0, y = 0;
+};
+Point keep_on_desktop(std::int64_t x, std::int64_t y, int width, int height, const Rect& desktop);
 
 // The placement applied last; arrange() answers what a new placement changes.
 class PaneArrangement {
@@ -56,7 +74,8 @@ void save_geometry(IniFile& settings, const std::string& buttons, bool maximized
                    int surplus_height);
 
 // Floating dialogs: where one opens, from its section's Corner, DX and DY
-// (a corner other than 0-3 counts as 0), and pulled back inside the work area.
+// (a corner other than 0-3 counts as 0), and pulled back inside the work area
+// (an offset of any size included).
 Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_area, int corner,
                        int dx, int dy);
 Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner,

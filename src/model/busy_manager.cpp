@@ -53,6 +53,9 @@ void BusyManager::end(BusyToken token) {
 
 bool BusyManager::cancelled() {
   pump_events(my_platform);
+  // A close asked for meanwhile cancels the phase as its Cancel button would:
+  // the computation unwinds, then the window closes with its usual questions.
+  if (my_owner != kBusyIdle && my_platform.close_requested()) my_cancelled = true;
   return my_cancelled;
 }
 

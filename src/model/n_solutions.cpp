@@ -11,7 +11,9 @@ namespace vantry {
 namespace {
 
 // Lets the window system in every few milliseconds and says whether the count
-// must stop: Cancel in the running busy phase, or the abort flag.
+// must stop: Cancel in the running busy phase, the abort flag, or a close
+// asked for meanwhile (the phase is then cancelled too, so its caller gives up
+// as after Cancel, and the window closes once the caller has returned).
 class CountPoll final : public SearchPoll {
  public:
   CountPoll(BusyManager& busy, const bool& abort, std::chrono::microseconds interval)
@@ -22,6 +24,10 @@ class CountPoll final : public SearchPoll {
     if (now - my_last >= my_interval) {
       pump_events(my_busy.platform());
       my_last = Clock::now();
+      if (my_busy.platform().close_requested()) {
+        my_busy.cancel();
+        return true;
+      }
     }
     return (my_busy.is_busy() && my_busy.cancel_pressed()) || my_abort;
   }

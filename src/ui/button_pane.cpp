@@ -206,6 +206,9 @@ void ButtonPane::buildControls() {
   hg->setSpacing(kGap);
   hg->setContentsMargins(kGap, kGap, kGap, kGap);
   hg->addWidget(addButton("Start Over", 6007, kCmdStartOver), 0, 0);
+  // "Check Solution" shares the first row: it only shows while the status
+  // line is off, and the pane stays as low as it can.
+  hg->addWidget(addButton("Check Solution", 6014, kCmdCheckSolution), 0, 1);
   hg->addWidget(addButton("Undo", 6008, kCmdUndo), 1, 0);
   hg->addWidget(addButton("Undo until OK", 6009, kCmdUndoUntilOk), 1, 1);
   hg->addWidget(addButton("Redo", 6010, kCmdRedo), 2, 0);
@@ -233,7 +236,6 @@ void ButtonPane::buildControls() {
   hg->addWidget(m_nextLine, 5, 0, 1, 2);
   hg->addWidget(m_statusBox, 6, 0, 1, 2);
   hg->addWidget(m_statusLine, 7, 0, 1, 2);
-  hg->addWidget(addButton("Check Solution", 6014, kCmdCheckSolution), 8, 0, 1, 2, Qt::AlignLeft);
   column->addWidget(hints);
 
   // 3. "Highlight": the nine digits, Next/Previous/Clear, rule and mode.
@@ -293,7 +295,9 @@ void ButtonPane::buildControls() {
     m_values[i] = new QLabel(i == 0 ? QStringLiteral("00:00:00") : QStringLiteral("9999"));
     m_values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sg->addWidget(m_labels[i], i, 0);
-    sg->addWidget(m_values[i], i, 1);
+    // The value's own width is that of its widest text: it stands at the
+    // column's right edge, where the numbers line up.
+    sg->addWidget(m_values[i], i, 1, Qt::AlignRight);
   }
   auto* pause = new QPushButton(QStringLiteral("Pause Game"));
   auto* resume = new QPushButton(QStringLiteral("Resume Game"));
@@ -363,6 +367,8 @@ void ButtonPane::sizeControls() {
   // The pane is as wide as "Undo and Hints" plus the margins.
   auto* hints = findChild<QGroupBox*>(QStringLiteral("undoAndHints"));
   setFixedWidth(hints->sizeHint().width() + 2 * kGap);
+  // Measured while every control is shown (the optional lines included),
+  // so the body never has to grow when a line is turned on.
   m_body->setGeometry(0, 0, width(), m_body->sizeHint().height());
 }
 
@@ -371,16 +377,23 @@ void ButtonPane::setUp() {
   m_nextBox->setChecked(grid.settings().read_integer(kButtonsNext) != 0);
   m_statusBox->setChecked(grid.settings().read_integer(kButtonsOKSoFar) != 0);
   m_model.set_up();
+  showChoices();
+  showLines();
+  showScore();
+  showHighlight();
+}
+
+void ButtonPane::showChoices() {
+  const GridWindow& grid = m_game.grid();
   const int difficulty = m_difficulty->findData(grid.chosen_difficulty());
   VANTRY_ASSERT(difficulty >= 0);
   m_difficulty->setCurrentIndex(difficulty);
   const int strategy = grid.chosen_strategy();
   VANTRY_ASSERT(strategy >= 1 && strategy <= strategy_count());
   m_strategy->setCurrentIndex(m_strategy->findData(strategy));
-  showLines();
-  showScore();
-  showHighlight();
 }
+
+int ButtonPane::requiredHeight() const { return m_body->height(); }
 
 void ButtonPane::refresh(PaneUpdate update) {
   m_model.pane_changed(update);
@@ -399,8 +412,11 @@ void ButtonPane::showLines() {
   QFont f = font();
   f.setBold(status.bold);
   m_statusLine->setFont(f);
+  // The label draws with its foreground role, which on the pane's button-face
+  // background is the button text's, not the window text's: both are set.
   QPalette p = m_statusLine->palette();
   p.setColor(QPalette::WindowText, toQColor(status.color));
+  p.setColor(QPalette::ButtonText, toQColor(status.color));
   m_statusLine->setPalette(p);
 }
 

@@ -56,6 +56,12 @@ class ButtonPane : public QWidget {
   void setUp();
   // The game's notification that statistics, lines or highlights changed.
   void refresh(PaneUpdate update);
+  // The Difficulty and Strategy lists show the remembered choices, which a
+  // menu command may just have changed.
+  void showChoices();
+  // The height that shows every control: the window's client is made at
+  // least this high.
+  int requiredHeight() const;
 
   // The control with its id (6000-6038), or null.
   QWidget* control(int id) const { return m_controls.value(id); }

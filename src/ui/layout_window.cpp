@@ -1,11 +1,13 @@
 #include "ui/layout_window.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
 #include "game/grid_window.h"
 #include "game/layout.h"
+#include "ui/button_pane.h"
 #include "ui/ts_window.h"
 
 namespace vantry {
@@ -23,9 +25,18 @@ std::string LayoutWindow::placement() const {
   return m_settings.read_string(kButtonsPlacement);
 }
 
-QSize LayoutWindow::initialClientSize(const QSize& desktop) const {
-  const Size size = layout_size(m_settings, m_pane->width(), desktop.width(), desktop.height());
+QSize LayoutWindow::initialClientSize(const QSize& desktop, const QSize& largest) const {
+  Size size = layout_size(m_settings, m_pane->width(), desktop.width(), desktop.height());
+  size.width = std::min(size.width, std::max(largest.width(), kSmallestGridWindow + m_pane->width()));
+  size.height = std::min(size.height, std::max(largest.height(), kSmallestGridWindow));
+  size = fit_pane(size, paneHeight(), std::max(size.width, largest.width()));
   return QSize(size.width, size.height);
+}
+
+int LayoutWindow::paneHeight() const {
+  if (!m_arrangement.pane_shown()) return 0;
+  if (auto* pane = qobject_cast<ButtonPane*>(m_pane)) return pane->requiredHeight();
+  return m_pane->sizeHint().height();
 }
 
 void LayoutWindow::arrange() {
@@ -42,6 +53,8 @@ void LayoutWindow::arrange() {
   m_layout->addWidget(m_grid, 1);
   if (change.place == PanePlace::Right) m_layout->addWidget(m_pane);
   m_pane->setVisible(m_arrangement.pane_shown());
+  // The window cannot be made so low that the pane's foot is cut off.
+  setMinimumHeight(paneHeight());
 }
 
 void LayoutWindow::saveGeometry(QWidget* frame) {

@@ -24,8 +24,12 @@ class LayoutWindow : public QWidget {
   LayoutWindow(IniFile& settings, TSWindow* grid, QWidget* pane, QWidget* parent = nullptr);
 
   // The size to open with: the stored W and H, with the default for this
-  // desktop and placement for a missing one.
-  QSize initialClientSize(const QSize& desktop) const;
+  // desktop and placement for a missing one, no larger than largest (the
+  // room the screen leaves for a client), and high enough to show the whole
+  // button pane when it is shown.
+  QSize initialClientSize(const QSize& desktop, const QSize& largest) const;
+  // The height that shows the whole pane, or 0 while it is hidden.
+  int paneHeight() const;
 
   // Places the children for the stored placement. The first call only
   // remembers it; a later one that changes the letter shows or hides the pane

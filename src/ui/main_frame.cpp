@@ -14,6 +14,7 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "game/grid_window.h"
+#include "game/layout.h"
 #include "game/menus.h"
 #include "ui/app_icon.h"
 #include "ui/button_pane.h"
@@ -88,19 +89,29 @@ MainFrame::~MainFrame() {
 }
 
 void MainFrame::start() {
-  // 1. The size: the stored client size, or the default for this desktop.
+  // 1. The size: the stored client size, or the default for this desktop,
+  //    kept to the room the screen leaves beside the menu bar, and high
+  //    enough for the whole button pane.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize desktop = screen ? screen->size() : QSize(1024, 768);
+  const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), desktop);
   m_layout->arrange();
-  const QSize client = m_layout->initialClientSize(desktop);
+  const QSize room(available.width(), available.height() - menuBar()->sizeHint().height());
+  const QSize client = m_layout->initialClientSize(desktop, room);
   m_layout->setFixedSize(client);  // the window's size follows its client...
   adjustSize();
-  m_layout->setMinimumSize(0, 0);  // ...and is free again once it is set
+  m_layout->setMinimumSize(0, m_layout->paneHeight());  // ...and is free again once it is set
   m_layout->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  // 2. The place when one is stored, and the maximised state.
+  // 2. The place when one is stored, kept on the screens, and the maximised state.
   const int x = m_settings.read_integer(kGeometryX);
   const int y = m_settings.read_integer(kGeometryY);
-  if (x >= 0 && y >= 0) move(x, y);
+  if (x >= 0 && y >= 0) {
+    const QRect desk = screen ? screen->availableVirtualGeometry() : available;
+    const Point at = keep_on_desktop(x, y, width(), height(),
+                                     {desk.left(), desk.top(), desk.left() + desk.width(),
+                                      desk.top() + desk.height()});
+    move(at.x, at.y);
+  }
   if (m_settings.read_integer(kGeometryMaximized) == 1) showMaximized();
   else show();
   // 3. The grid window's set-up, then the menus' remembered choices.
@@ -188,6 +199,8 @@ void MainFrame::buildMenus() {
 }
 
 void MainFrame::refreshMenus() {
+  // The pane's two lists follow the remembered choices as the menus' labels do.
+  m_pane->showChoices();
   for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
     const int id = it.key();
     QAction* action = it.value();
@@ -211,7 +224,7 @@ void MainFrame::openColorDialog() {
 
 void MainFrame::closeWhenIdle() {
   if (!m_platform.close_requested()) return;
-  if (m_game.busy().is_busy()) {
+  if (m_game.busy().is_busy() || m_platform.insideComputation()) {
     QTimer::singleShot(50, this, &MainFrame::closeWhenIdle);
     return;
   }
@@ -220,10 +233,12 @@ void MainFrame::closeWhenIdle() {
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
-  // During a long computation there is no safe point to stop at: the
-  // computation ends the program the next time it lets events through.
-  if (m_game.busy().is_busy()) {
+  // During a long computation the close waits: the request cancels the
+  // computation at its next poll, and once it has unwound the window closes
+  // the usual way (the save question, then the settings written).
+  if (m_game.busy().is_busy() || m_platform.insideComputation()) {
     m_platform.requestClose();
+    if (m_game.busy().is_busy()) m_game.busy().cancel();
     event->ignore();
     QTimer::singleShot(50, this, &MainFrame::closeWhenIdle);
     return;

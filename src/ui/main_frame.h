@@ -59,8 +59,8 @@ class MainFrame : public QMainWindow {
   void addPracticeItems(QMenu* menu);
   void openColorDialog();
   void firstDrawing();
-  // A close asked for during a computation that then ended without polling
-  // again closes the usual way once the computation is over.
+  // A close asked for during a computation closes the usual way once the
+  // computation (cancelled by the request) is over.
   void closeWhenIdle();
 
   Game& m_game;

@@ -1,6 +1,7 @@
 #include "ui/print_support.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -46,7 +47,22 @@ bool PrintSupport::createPrinter() {
 }
 
 void PrintSupport::setupDialog(QWidget* parent) {
-  QPageSetupDialog dialog(m_printer.get(), parent);
+  // Qt's page set-up dialog serves the system's printers only; without one
+  // (the printer writes a PDF file) it would show nothing but a console
+  // warning, so the print dialog chooses the printer, the file and the page.
+  if (m_printer->outputFormat() == QPrinter::NativeFormat) {
+    QPageSetupDialog dialog(m_printer.get(), parent);
+    dialog.exec();
+    return;
+  }
+  QPrintDialog dialog(m_printer.get(), parent);
+  dialog.setWindowTitle(QStringLiteral("Print setup"));
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  // Here it only chooses: its accepting button does not print.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+  }
   dialog.exec();
 }
 

@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QSpacerItem>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPalette>
@@ -34,6 +36,17 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 template <typename F>
 void call(const F& f) {
   if (f) f();
+}
+
+// The room a title bar needs for the caption: its text in a title font that
+// may be larger and bolder than the box's, plus the window manager's icon and
+// buttons beside it.
+constexpr int kTitleBarExtras = 150;
+
+int captionWidth(const QWidget* box, const QString& caption) {
+  QFont title = box->font();
+  title.setBold(true);
+  return QFontMetrics(title).horizontalAdvance(caption) * 5 / 4 + kTitleBarExtras;
 }
 
 }  // namespace
@@ -86,6 +99,13 @@ QMessageBox* QtPlatform::makeMessageBox(QWidget* parent, const std::string& text
   box->setDefaultButton(buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
                             ? QMessageBox::Yes
                             : QMessageBox::Ok);
+  // The window manager writes the caption in the title bar beside its icon
+  // and buttons: a box narrower than that shows a cut caption ("V...").
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+    grid->addItem(new QSpacerItem(captionWidth(box, qs(caption)), 0, QSizePolicy::Fixed,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   return box;
 }
 
@@ -188,8 +208,10 @@ int QtPlatform::little_hint_dialog(const std::string& text, const std::string& t
 }
 
 void QtPlatform::process_pending_events() {
+  ++m_pumping;
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  --m_pumping;
 }
 
 // ---- Clipboard and files ----
@@ -213,7 +235,8 @@ bool QtPlatform::set_clipboard_text(const std::string& text) {
 QFileDialog* QtPlatform::makeFileDialog(QWidget* parent, const FileDialogRequest& request,
                                         bool save) {
   auto* dialog = new QFileDialog(parent);
-  dialog->setWindowTitle(save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+  if (!request.title.empty()) dialog->setWindowTitle(qs(request.title));
+  else dialog->setWindowTitle(save ? QStringLiteral("Save As") : QStringLiteral("Open"));
   dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog->setFileMode(save ? QFileDialog::AnyFile
                            : (request.must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));

@@ -51,11 +51,14 @@ class QtPlatform final : public QObject, public Platform {
   QWidget* mainWindow() const { return m_mainWindow; }
   void setHelpViewer(HelpViewer* help) { m_help = help; }
   MainWindowCalls& calls() { return m_calls; }
-  // A close request that arrives during a long computation: the next time the
-  // computation lets events through, the program ends.
+  // A close request that arrives during a long computation: the computation
+  // stops at its next poll, as after Cancel.
   void requestClose() { m_closeRequested = true; }
-  // The computation ended without looking: the request is dealt with normally.
+  // The computation is over: the request is dealt with the usual way.
   void forgetCloseRequest() { m_closeRequested = false; }
+  // True while a computation lets waiting events through: the program is
+  // inside that computation, not at a point where the window may close.
+  bool insideComputation() const { return m_pumping > 0; }
 
   // The dialogs and timers as they stand, for the main window and tests.
   BusyDialog* busyDialog() const { return m_busy; }
@@ -143,6 +146,7 @@ class QtPlatform final : public QObject, public Platform {
   };
   std::map<int, Timer> m_timers;
   bool m_closeRequested = false;
+  int m_pumping = 0;  // nested process_pending_events calls
 };
 
 }  // namespace vantry

@@ -4,7 +4,10 @@
 // floating-dialog arithmetic.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "classlib/inifile.h"
+#include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/layout.h"
 #include "game_fixture.h"
@@ -140,6 +143,83 @@ TEST(LayoutTest, GeometryAndFloatingDialogs) {
   EXPECT_EQ(pulled.top, 0);
   // A tie goes to the earlier corner.
   EXPECT_EQ(float_dialog_close({0, 0, 100, 100}, {40, 40, 60, 60}).corner, 0);
+}
+
+// Settings files with sizes and places no screen can hold: everything read
+// from them is kept to the desktop, whatever int the file holds.
+TEST(LayoutTest, AbsurdGeometryFromTheSettingsFileStaysOnTheDesktop) {
+  const Rect desktop{0, 0, 1024, 768};
+  const Rect work{0, 0, 1024, 740};
+  const Rect owner{100, 50, 900, 700};
+  const Rect dialog{0, 0, 300, 200};
+  const int pane = 220;
+  int files = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(VANTRY_TEST_DATA_DIR "/absurd_geometry")) {
+    SCOPED_TRACE(entry.path().filename().string());
+    ++files;
+    PrivateIniFile settings(entry.path().c_str());
+    const Size size = layout_size(settings, pane, desktop.right, desktop.bottom);
+    EXPECT_GE(size.width, kSmallestGridWindow);
+    EXPECT_LE(size.width, desktop.right);
+    EXPECT_GE(size.height, kSmallestGridWindow);
+    EXPECT_LE(size.height, desktop.bottom);
+    if (pane_place(settings.read_string(kButtonsPlacement)) != PanePlace::Hidden) {
+      EXPECT_GE(size.width, pane + kSmallestGridWindow);
+    }
+    const Point at = keep_on_desktop(settings.read_integer(kGeometryX),
+                                     settings.read_integer(kGeometryY), size.width, size.height,
+                                     desktop);
+    EXPECT_GE(at.x, 0);
+    EXPECT_LE(at.x + size.width, desktop.right);
+    EXPECT_GE(at.y, 0);
+    EXPECT_LE(at.y + size.height, desktop.bottom);
+    for (const char* section : {"Welcome", "EnterDlg", "LittleMediumHint", "BigHint", "ColorDlg"}) {
+      const Rect r = float_dialog_open(settings, section, owner, dialog, work);
+      EXPECT_EQ(r.right - r.left, 300) << section;
+      EXPECT_EQ(r.bottom - r.top, 200) << section;
+      EXPECT_TRUE(r.left >= 0 && r.right <= work.right && r.top >= 0 && r.bottom <= work.bottom)
+          << section << ": " << r.left << "," << r.top;
+    }
+  }
+  EXPECT_EQ(files, 4);
+}
+
+TEST(LayoutTest, AFramedDialogReopensTenTimesWhereItWasLeft) {
+  // A window manager frames the client: 24 pixels of title bar, 4 of border.
+  // The dialog is placed by its client inside the frame's remembered place,
+  // and its frame is what the close stores; near every corner of the owner,
+  // and pulled inside the work area, the place must not creep.
+  const Rect owner{200, 150, 1000, 800}, work{0, 0, 1280, 1000};
+  const int left = 4, top = 24, right = 4, bottom = 4;
+  for (const Rect start : {Rect{230, 160, 530, 360}, Rect{900, 700, 1200, 900},
+                           Rect{-50, -40, 250, 160}, Rect{1100, 900, 1400, 1100}}) {
+    MemorySettings settings;
+    float_dialog_close(settings, kBigHintDialog, owner, start);
+    Rect first{};
+    for (int i = 0; i < 10; ++i) {
+      const Rect frame = float_dialog_open(settings, kBigHintDialog, owner, start, work);
+      const Rect client{frame.left + left, frame.top + top, frame.right - right, frame.bottom - bottom};
+      const Rect framed{client.left - left, client.top - top, client.right + right, client.bottom + bottom};
+      if (i == 0) first = framed;
+      EXPECT_EQ(framed.left, first.left);
+      EXPECT_EQ(framed.top, first.top);
+      float_dialog_close(settings, kBigHintDialog, owner, framed);
+    }
+  }
+}
+
+TEST(LayoutTest, TheClientGrowsToShowTheWholePane) {
+  // Lower than the pane: as high as the pane, and wider by as much so the
+  // grid grows too, but no wider than the desktop.
+  EXPECT_EQ(fit_pane({871, 651}, 766, 1920).height, 766);
+  EXPECT_EQ(fit_pane({871, 651}, 766, 1920).width, 986);
+  EXPECT_EQ(fit_pane({871, 651}, 766, 900).width, 900);
+  EXPECT_EQ(fit_pane({871, 800}, 766, 1920).width, 871);  // high enough already
+  // A window larger than the desktop keeps its top-left corner on it.
+  const Point big = keep_on_desktop(500, -40, 2000, 300, {0, 0, 1024, 768});
+  EXPECT_EQ(big.x, 0);
+  EXPECT_EQ(big.y, 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // deletions, the recorded solution, clashing answers, and interruption.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "model/busy_manager.h"
@@ -117,6 +118,26 @@ TEST_F(Counting, TheAbortFlagInterruptsWithoutABusyPhase) {
   EXPECT_EQ(s.solutionCount, -1);
   counter.set_abort(false);
   EXPECT_EQ(counter.n_solutions(s), 2);
+}
+
+using CountingDeathTest = Counting;
+
+TEST_F(CountingDeathTest, ACloseRequestInterruptsWithOrWithoutAPhase) {
+  // Run in a child whose exit code 3 says every count came back as it should.
+  EXPECT_EXIT(
+      {
+        counter.set_poll_interval(std::chrono::microseconds(0));
+        State s = puzzle(testing::read_lines(testing::corpus_path("f_slow_multi_4.txt")).at(0));
+        platform.on_pump[1].push_back([&] { platform.close_was_requested = true; });
+        bool ok = counter.n_solutions(s) == -1;
+        busy.start(kBusyCheckingSolution);
+        ok = ok && counter.n_solutions(s) == -1 && busy.cancel_pressed();
+        busy.end(kBusyCheckingSolution);
+        platform.close_was_requested = false;  // the close was refused
+        ok = ok && counter.n_solutions(s) == 2;
+        std::exit(ok ? 3 : 4);
+      },
+      ::testing::ExitedWithCode(3), "");
 }
 
 TEST_F(Counting, CancelOutsideAPhaseIsIgnored) {

@@ -8,13 +8,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <cstdlib>
+#include <map>
 
 #include "classlib/settings_keys.h"
 #include "game/color_mgr.h"
 #include "game/commands.h"
 #include "game/game.h"
 #include "game/grid_window.h"
+#include "game/grid_geometry.h"
 #include "game/highlight.h"
+#include "strategy/strategy.h"
 #include "ui/button_pane.h"
 #include "ui/layout_window.h"
 #include "ui/main_frame.h"
@@ -49,6 +54,23 @@ struct PaneApp : App {
   void click(int id) { QTest::mouseClick(pane->control(id), Qt::LeftButton); }
   QString value(ScoreField f) { return pane->scoreValue(f)->text(); }
 };
+
+// The pixels of a rendered text that are inked in red (240, 0, 0) and in
+// black or grey, the blended edges of the glyphs included.
+struct Inks {
+  int red = 0, dark = 0;
+};
+Inks inks(const QImage& image) {
+  Inks n;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() >= 200 && c.green() < 60 && c.blue() < 60) ++n.red;
+      if (c.red() < 150 && std::abs(c.red() - c.green()) < 30 && std::abs(c.red() - c.blue()) < 30) ++n.dark;
+    }
+  }
+  return n;
+}
 
 }  // namespace
 
@@ -145,6 +167,11 @@ void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
   QCOMPARE(line->text(), QStringLiteral("NO SOLUTION!"));
   QCOMPARE(line->palette().color(QPalette::WindowText), QColor(240, 0, 0));
   QVERIFY(game.grid().stop_solving());
+  // What the player sees: the text's pixels are red, none of them black.
+  const Inks seen = inks(line->grab().toImage());
+  saveShot(line, QStringLiteral("status_no_solution"));
+  QVERIFY(seen.red > 20);
+  QCOMPARE(seen.dark, 0);
 
   a.click(6020);
   QVERIFY(!a.pane->nextMoveLine()->isHidden());
@@ -160,6 +187,88 @@ void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
   QVERIFY(!static_cast<QCheckBox*>(again.control(6021))->isChecked());
   QVERIFY(static_cast<QCheckBox*>(again.control(6020))->isChecked());
   QVERIFY(!again.control(6014)->isHidden());
+}
+
+void ButtonPaneTest::listsFollowTheRememberedChoicesAtOnce() {
+  App a;
+  a.startup();
+  MainFrame& frame = a.app->frame();
+  Game& game = a.app->game();
+  ButtonPane* pane = frame.buttonPane();
+  auto* difficulty = static_cast<QComboBox*>(pane->control(6037));
+  auto* strategy = static_cast<QComboBox*>(pane->control(6038));
+  QCOMPARE(difficulty->currentText(), QStringLiteral("Easy"));
+  // The menu commands are cancelled as soon as they start computing: the
+  // choice they remember is what counts.
+  QTimer canceller;
+  canceller.setInterval(1);
+  connect(&canceller, &QTimer::timeout, [&] {
+    if (game.busy().is_busy()) game.busy().cancel();
+  });
+  canceller.start();
+  frame.runCommand(kCmdCreateBase + 3);  // File > Create new > Hard
+  QCOMPARE(difficulty->currentText(), QStringLiteral("Hard"));
+  const int n = strategy_count() - 1;
+  QVERIFY(n != game.grid().chosen_strategy());
+  frame.runCommand(kCmdPracticeBase + n);  // File > Practice > the last but one
+  QCOMPARE(strategy->currentText(), QString::fromUtf8(strategy_row(n).name));
+  QCOMPARE(strategy->currentData().toInt(), n);
+  // The pane's Create makes what the list shows.
+  int ran = 0;
+  ButtonPane own(game, [&](int id) { ran = id; }, {});
+  own.setUp();
+  QTest::mouseClick(own.control(6000), Qt::LeftButton);
+  QCOMPARE(ran, kCmdCreateBase + 3);
+}
+
+void ButtonPaneTest::everyControlIsInsideTheWindow() {
+  // Run by ctest once per scale factor (QT_SCALE_FACTOR): a first start with
+  // no stored size, then a restart on the geometry the first run stored.
+  const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+  std::map<std::string, std::string> stored;
+  for (int run = 1; run <= 2; ++run) {
+    App a;
+    for (const auto& [key, value] : stored) a.settings.stored[key] = value;
+    a.startup();
+    MainFrame& frame = a.app->frame();
+    QWidget* client = frame.layoutWindow();
+    ButtonPane* pane = frame.buttonPane();
+    QVERIFY(pane->isVisible());
+    int checked = 0;
+    for (QWidget* w : pane->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(pane)) continue;
+      const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
+      QVERIFY2(client->rect().contains(r),
+               qPrintable(QStringLiteral("run %1: %2 \"%3\" at %4,%5 %6x%7 outside %8x%9")
+                              .arg(run)
+                              .arg(QString::fromLatin1(w->metaObject()->className()),
+                                   w->property("text").toString())
+                              .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                              .arg(client->width()).arg(client->height())));
+      ++checked;
+    }
+    QVERIFY(checked >= 57 - 18);  // the controls, their labels and groups
+    // The grid grew with the window: it fills the grid window's width.
+    const GridGeometry& g = a.app->grid().geometry();
+    QVERIFY(g.surplus_width < 12);
+    saveShot(&frame, QStringLiteral("pane_fits_scale_%1_run_%2").arg(scale).arg(run));
+    QVERIFY(frame.close());
+    a.settings.flush(false);
+    stored = a.settings.stored;
+  }
+}
+
+void ButtonPaneTest::scoreValuesStandAtTheRightEdge() {
+  App a;
+  a.startup();
+  ButtonPane* pane = a.app->frame().buttonPane();
+  auto* resume = pane->control(6019);
+  const int right = resume->mapTo(pane, QPoint(resume->width(), 0)).x();
+  for (int f = 0; f < 6; ++f) {
+    QLabel* value = pane->scoreValue(ScoreField(f));
+    QCOMPARE(value->mapTo(pane, QPoint(value->width(), 0)).x(), right);
+    QVERIFY(value->alignment() & Qt::AlignRight);
+  }
 }
 
 void ButtonPaneTest::clockStopsWhileMinimised() {

@@ -7,13 +7,15 @@
 #include <QScreen>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
+#include <QTimer>
 #include <functional>
+#include <limits>
 
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
@@ -154,10 +156,13 @@ void FrameTest::panePlacementWidensAndNarrowsTheFrame() {
   QWidget* pane = frame.buttonPane();
   const int kPaneWidth = pane->width();
   QTRY_VERIFY(frame.isVisible());
-  // No stored size: the default for this desktop, with the pane's width.
+  // No stored size: the default for this desktop, with the pane's width,
+  // grown (within the screen) to the pane's height if that is more.
   const QSize desktop = QGuiApplication::primaryScreen()->size();
   const int base = desktop.width() < 800 || desktop.height() < 800 ? 516 : 651;
-  QCOMPARE(layout->size(), QSize(base + kPaneWidth, base));
+  const int grow = std::max(0, layout->paneHeight() - base);
+  QCOMPARE(layout->size(), QSize(std::min(base + kPaneWidth + grow, desktop.width()),
+                                 std::max(base, layout->paneHeight())));
   QVERIFY(pane->isVisible());
   QVERIFY(pane->geometry().left() > frame.gridWindow()->geometry().left());
   const int wide = frame.width();
@@ -204,9 +209,10 @@ void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
   QCOMPARE(a.settings.read_integer(kGeometryMaximized), 0);
 }
 
-void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
+void FrameTest::closeDuringAComputationCancelsItThenClosesTheUsualWay() {
   {
-    // The close is only noted: the window stays while the computation runs.
+    // Had the computation ended without polling again, the window closes
+    // the usual way afterwards, and the request does not linger.
     App a;
     a.startup();
     MainFrame& frame = a.app->frame();
@@ -214,19 +220,106 @@ void FrameTest::closeDuringAComputationEndsAtTheNextPoll() {
     QVERIFY(!frame.close());
     QVERIFY(a.app->platform().close_requested());
     QVERIFY(frame.isVisible());
-    // Had the computation ended without polling again, the window closes
-    // the usual way afterwards, and the request does not linger.
     a.app->game().busy().end(kBusyRating);
     QTRY_VERIFY(!frame.isVisible());
     QVERIFY(!a.app->platform().close_requested());
   }
-  // The computation's next poll ends the program at once with code 0.
-  QProcess child;
-  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--close-during-computation")});
-  QVERIFY(child.waitForFinished(30000));
-  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(child.exitCode(), 0);
+  // A changed preference and an unsaved move; the close arrives while the
+  // puzzle is being rated (at the search's first poll).
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  Game& game = a.app->game();
+  game.left_click(0, 2, kSolution[2] - '0');
+  frame.runCommand(kCmdDeletedPossibilities);
+  bool closedWhileBusy = false;
+  QTimer::singleShot(0, &frame, [&] {
+    closedWhileBusy = game.busy().is_busy();
+    frame.close();
+  });
+  QStringList shown;
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    shown << box->text();
+    box->button(QMessageBox::No)->click();
+  });
+  frame.runCommand(kCmdRatePuzzle);
+  // The rating was cancelled: no difficulty, the game in play unchanged.
+  QVERIFY(closedWhileBusy);
+  QVERIFY(!game.busy().is_busy());
+  QVERIFY(frame.isVisible());
+  QCOMPARE(game.board().current().cell(0, 2).answer, kSolution[2] - '0');
+  // Then the usual close: the save question, the window gone, the settings written.
+  QTRY_VERIFY(!frame.isVisible());
+  QCOMPARE(shown, QStringList{QStringLiteral("Do you want to save this game?")});
+  QCOMPARE(a.settings.stored["Preferences/DelPoss"], std::string("0"));
+  QVERIFY(a.settings.stored.count("Geometry/W"));
+}
+
+namespace {
+QStringList qtWarnings;
+void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  // The offscreen platform's own note on every new window is not ours.
+  if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+  if (type != QtDebugMsg && type != QtInfoMsg) qtWarnings << message;
+}
+}  // namespace
+
+void FrameTest::absurdStoredGeometryIsKeptOnTheScreen() {
+  // Sizes and places no screen can hold, as a damaged settings file has them.
+  App a;
+  constexpr int kMost = std::numeric_limits<int>::max(), kLeast = std::numeric_limits<int>::min();
+  a.settings.write_integer(kGeometryX, kMost - 40);
+  a.settings.write_integer(kGeometryY, kMost);
+  a.settings.write_integer(kGeometry, kGeometryW, kMost);
+  a.settings.write_integer(kGeometry, kGeometryH, 100000);
+  a.settings.write_integer("Welcome", "Corner", 3);
+  a.settings.write_integer("Welcome", "DX", kMost);
+  a.settings.write_integer("Welcome", "DY", kLeast);
+  QRect welcome;
+  whenModal<WelcomeDialog>([&](WelcomeDialog* d) {
+    welcome = d->frameGeometry();
+    d->done(2);
+  });
+  a.app->start();
+  QTRY_VERIFY_WITH_TIMEOUT(a.app->frame().startupDone(), 10000);
+  const QRect screen = a.app->frame().screen()->availableGeometry();
+  const QRect frame = a.app->frame().frameGeometry();
+  QVERIFY(screen.contains(frame.topLeft()));
+  QVERIFY(a.app->frame().layoutWindow()->width() <= screen.width());
+  QVERIFY(screen.contains(welcome));
+}
+
+void FrameTest::exportIsTitledAndPrintSetupIsQuiet() {
+  App a;
+  a.startup();
+  a.pastePuzzle();
+  MainFrame& frame = a.app->frame();
+  QString title;
+  whenModal<QFileDialog>([&](QFileDialog* f) {
+    title = f->windowTitle();
+    f->reject();
+  });
+  frame.runCommand(kCmdExport);
+  QCOMPARE(title, QStringLiteral("Export puzzle"));
+
+  // Print setup shows its dialog and says nothing on the console.
+  qtWarnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(keepWarnings);
+  bool shown = false;
+  QPointer<QTimer> watcher = whenModal<QDialog>([&](QDialog* d) {
+    // Setting up prints nothing: no button offers to.
+    for (QPushButton* b : d->findChildren<QPushButton*>()) QVERIFY(b->text() != QStringLiteral("&Print"));
+    shown = true;
+    saveShot(d, QStringLiteral("print_setup_dialog"));
+    d->reject();
+  });
+  frame.runCommand(kCmdPrintSetup);
+  QTest::qWait(50);
+  qInstallMessageHandler(previous);
+  delete watcher.data();
+  QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join(QLatin1Char('\n'))));
+  QVERIFY(shown);
 }
 
 void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {
@@ -235,7 +328,12 @@ void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {
   {
     App a;
     a.startup();
-    QCOMPARE(a.app->frame().frameGeometry().topLeft(), QPoint(40, 30));
+    // At the stored place, but pulled back as far as it would leave the
+    // screen (the window is as high as the pane, nearly as high as this one).
+    const QRect f = a.app->frame().frameGeometry();
+    const QRect screen = a.app->frame().screen()->availableGeometry();
+    QCOMPARE(f.left(), std::max(0, std::min(40, screen.left() + screen.width() - f.width())));
+    QCOMPARE(f.top(), std::max(0, std::min(30, screen.top() + screen.height() - f.height())));
     a.pastePuzzle();
     whenModal<QFileDialog>([&](QFileDialog* f) {
       f->selectFile(path);

@@ -100,6 +100,25 @@ void PlatformTest::messageBoxesShowTextsIconsButtonsAndMapAnswers() {
   QCOMPARE(seenButtons, qtButtons);
 }
 
+void PlatformTest::messageBoxesAreWideEnoughForTheirCaption() {
+  // A short message under a caption: the title bar must hold the caption in a
+  // bold title font beside the window manager's icon and three buttons.
+  QtPlatform platform(nullptr);
+  for (const char* caption : {"Vantry", "Solution status:", "Welcome to Vantry"}) {
+    int width = 0, needed = 0;
+    whenModal<QMessageBox>([&](QMessageBox* box) {
+      QFont title = box->font();
+      title.setBold(true);
+      needed = QFontMetrics(title).horizontalAdvance(QString::fromLatin1(caption)) + 4 * 24;
+      width = box->width();
+      saveShot(box, QStringLiteral("message_box_caption_%1").arg(QString::fromLatin1(caption).length()));
+      box->button(QMessageBox::Ok)->click();
+    });
+    platform.message_box("Difficulty: Hard", caption, MessageIcon::None, MessageButtons::Ok);
+    QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1: %2 < %3").arg(caption).arg(width).arg(needed)));
+  }
+}
+
 void PlatformTest::timersRunByIdAndSurviveTheirOwnKill() {
   QtPlatform platform(nullptr);
   int clock = 0, once = 0;
@@ -248,6 +267,25 @@ void PlatformTest::floatDlgRemembersTheNearestCornerAndStaysOnScreen() {
   const QRect work = owner.screen()->availableGeometry();
   QCOMPARE(far.frameGeometry().left() + far.frameGeometry().width(), work.left() + work.width());
   far.hide();
+
+  // Opened and closed ten times without being moved, it stays where it was
+  // left: the frame the window manager draws round it does not creep in.
+  // (Run on a display with a window manager for the real frame.)
+  settings.write_integer("EnterDlg", "Corner", 0);
+  settings.write_integer("EnterDlg", "DX", 37);
+  settings.write_integer("EnterDlg", "DY", 41);
+  for (int i = 0; i < 10; ++i) {
+    FloatDlg d(&owner, &settings, "EnterDlg");
+    d.resize(140, 70);
+    d.show();
+    // Under a window manager the frame comes a moment after the window shows.
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QTest::qWait(50);
+    d.hide();
+    QCOMPARE(settings.read_integer("EnterDlg", "Corner", -1), 0);
+    QCOMPARE(settings.read_integer("EnterDlg", "DX", 0), 37);
+    QCOMPARE(settings.read_integer("EnterDlg", "DY", 0), 41);
+  }
 }
 
 void PlatformTest::fileDialogsConvertFiltersAndOptions() {
@@ -262,15 +300,17 @@ void PlatformTest::fileDialogsConvertFiltersAndOptions() {
   QVERIFY(own.isValid());
   const QString folder = own.path();
   FileDialogRequest save{"Sudoku Puzzle (*.spz)|*.spz|", "spz", folder.toStdString(), "game",
-                         false, true};
+                         false, true, "Save the game"};
   std::unique_ptr<QFileDialog> d(QtPlatform::makeFileDialog(nullptr, save, true));
   QCOMPARE(d->acceptMode(), QFileDialog::AcceptSave);
+  QCOMPARE(d->windowTitle(), QStringLiteral("Save the game"));
   QCOMPARE(d->defaultSuffix(), QStringLiteral("spz"));
   QVERIFY(!d->testOption(QFileDialog::DontConfirmOverwrite));
   QCOMPARE(QDir(d->directory()).canonicalPath(), QDir(folder).canonicalPath());
-  FileDialogRequest open{"All Files (*.*)|*.*|", "", "", "", true, false};
+  FileDialogRequest open{"All Files (*.*)|*.*|", "", "", "", true, false, ""};
   d.reset(QtPlatform::makeFileDialog(nullptr, open, false));
   QCOMPARE(d->fileMode(), QFileDialog::ExistingFile);
+  QCOMPARE(d->windowTitle(), QStringLiteral("Open"));
 
   // Through the platform: the chosen path comes back, Cancel gives nothing.
   QtPlatform platform(nullptr);

@@ -125,6 +125,9 @@ void PrintTest::fourCommandsPrintOnePageEach() {
   QVERIFY2(QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-v")}) == 0,
            "pdftoppm is missing (poppler-utils, make deps)");
   App a;
+  // The grid alone fills the window: printed at the size a 651-pixel grid
+  // has on screen, large enough for the measures below.
+  a.settings.write_string(kButtonsPlacement, "Hide");
   a.startup();
   a.pastePuzzle();
   Game& game = a.app->game();

@@ -2,18 +2,27 @@
 // argument runs that class alone (the rest go to Qt Test).
 #include <QApplication>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "ui_test_support.h"
 #include "ui_tests.h"
 
+namespace {
+bool testsOver = false;
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // Run as a child by a test: a close request arrives during a long
-  // computation, whose next poll must end the program with code 0.
-  if (argc > 1 && std::strcmp(argv[1], "--close-during-computation") == 0) {
-    return vantry::uitest::closeDuringComputation();
-  }
+  // The program under test must never end the process behind the tests' back:
+  // an exit() before the tests are over fails the run.
+  std::atexit([] {
+    if (!testsOver) {
+      std::fputs("FAIL: the program ended the process during a test\n", stderr);
+      std::_Exit(1);
+    }
+  });
   const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
   char** rest = only ? argv + 1 : argv;
   const int restCount = only ? argc - 1 : argc;
@@ -28,5 +37,6 @@ int main(int argc, char** argv) {
   run(vantry::uitest::GridWindowTest());
   run(vantry::uitest::FrameTest());
   run(vantry::uitest::ButtonPaneTest());
+  testsOver = true;
   return failures == 0 ? 0 : 1;
 }

@@ -22,16 +22,6 @@ void App::startup(int welcomeAnswer) {
   QTest::keyRelease(app->frame().gridWindow(), Qt::Key_Shift);
 }
 
-int closeDuringComputation() {
-  App a;
-  a.startup();
-  a.app->game().busy().start(kBusyRating);
-  a.app->frame().close();
-  // The computation lets events through, as the solution counter does.
-  pump_events(a.app->platform());
-  return 3;
-}
-
 void App::pastePuzzle() {
   QGuiApplication::clipboard()->setText(QString::fromLatin1(kPuzzle));
   app->game().paste();

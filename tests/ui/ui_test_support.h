@@ -69,8 +69,5 @@ struct App {
   void pastePuzzle();
 };
 
-// The child side of the close-during-computation test; returns only when
-// the program failed to end (exit code 3).
-int closeDuringComputation();
 
 }  // namespace vantry::uitest

@@ -11,6 +11,7 @@ class PlatformTest : public QObject {
  private slots:
   void messageBoxesShowTextsIconsButtonsAndMapAnswers_data();
   void messageBoxesShowTextsIconsButtonsAndMapAnswers();
+  void messageBoxesAreWideEnoughForTheirCaption();
   void timersRunByIdAndSurviveTheirOwnKill();
   void busyDialogCentresAndCancelOnlyTells();
   void hintDialogsFollowTheirTemplates();
@@ -39,7 +40,9 @@ class FrameTest : public QObject {
   void accelerators();
   void panePlacementWidensAndNarrowsTheFrame();
   void closeAsksToSaveAndStoresTheTightGeometry();
-  void closeDuringAComputationEndsAtTheNextPoll();
+  void closeDuringAComputationCancelsItThenClosesTheUsualWay();
+  void absurdStoredGeometryIsKeptOnTheScreen();
+  void exportIsTitledAndPrintSetupIsQuiet();
   void startsAtTheStoredPlaceOrWithASavedGame();
   void aWholeGamePlayedByKeysAndClicks();
   void colorDialogShowsChangesAtOnceAndCancelRestores();
@@ -52,6 +55,9 @@ class ButtonPaneTest : public QObject {
   void buttonsReachTheirCommandsAndCountersFollow();
   void highlightButtonsFollowTheCountsInBothModes();
   void statusLineTextsColoursAndTheCheckBoxSetting();
+  void listsFollowTheRememberedChoicesAtOnce();
+  void everyControlIsInsideTheWindow();
+  void scoreValuesStandAtTheRightEdge();
   void clockStopsWhileMinimised();
   void screenshotsWithThePaneOnEachSide();
 };
