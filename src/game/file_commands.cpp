@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "game/game_messages.h"
 #include "game/puzzle_text.h"
+#include "game/recent_games.h"
 #include "game/saved_game.h"
 
 namespace vantry {
@@ -74,6 +75,7 @@ void Game::open_file(const std::string& path) {
   my_strategiesUsed.mark_stale();
   my_puzzleValid = true;
   set_file_name(path, true);
+  remember_recent_game(my_grid.settings(), path);
   my_stats = trailer.stats;
   my_platform.pane_changed(PaneUpdate::CountersAndLines);
   // The clock goes on from the saved seconds, unless the game is over.
@@ -117,6 +119,7 @@ bool Game::write_game(const std::string& path) {
   }
   my_board.clear_modified();
   my_fileName.is_saved_game = true;
+  remember_recent_game(my_grid.settings(), path);
   return true;
 }
 
