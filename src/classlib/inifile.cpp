@@ -172,12 +172,25 @@ void IniFile::write_string(const char* section, const char* key, const char* val
 
 void IniFile::flush(bool all) {
   if (my_noWrite) return;
+  std::vector<ProfileWrite> writes;
+  std::vector<IniItem*> items;
   for (IniGroup* current = my_first; current != NULL; current = current->my_next) {
     for (IniItem* item = current->my_first; item != NULL; item = item->my_next) {
       if (item->my_value == NULL || !(item->my_dirty || (all && item->my_loaded))) continue;
-      if (write_raw(current->my_name, item->my_name, item->my_value)) item->my_dirty = false;
+      writes.push_back({current->my_name, item->my_name, item->my_value});
+      items.push_back(item);
     }
   }
+  if (writes.empty()) return;
+  write_raw_all(writes);
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    if (writes[i].written) items[i]->my_dirty = false;
+  }
+}
+
+void IniFile::write_raw_all(std::span<ProfileWrite> writes) {
+  for (ProfileWrite& write : writes)
+    write.written = write_raw(write.section, write.key, write.value);
 }
 
 PrivateIniFile::PrivateIniFile(const char* name) {
@@ -192,6 +205,10 @@ PrivateIniFile::~PrivateIniFile() {
 
 bool PrivateIniFile::write_raw(const char* section, const char* key, const char* value) {
   return write_profile_string(section, key, value, my_name);
+}
+
+void PrivateIniFile::write_raw_all(std::span<ProfileWrite> writes) {
+  write_profile_strings(writes, my_name);
 }
 
 int PrivateIniFile::read_raw(const char* section, const char* key, const char* default_value,

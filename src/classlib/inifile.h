@@ -4,8 +4,10 @@
 // is flushed. Absent keys are remembered too, so the file is asked once.
 #pragma once
 
+#include <span>
 #include <string>
 
+#include "classlib/profile.h"
 #include "classlib/settings_keys.h"
 
 namespace vantry {
@@ -87,9 +89,9 @@ class IniFile {
     write_string(key.section, key.key, value);
   }
 
-  // Writes every dirty key (every loaded key when all is set) to the file and
-  // marks it clean. A key whose write fails stays dirty for the next flush.
-  // Nothing is written while writing is disabled.
+  // Writes every dirty key (every loaded key when all is set) to the file,
+  // all in one write, and marks it clean. A key whose write fails stays dirty
+  // for the next flush. Nothing is written while writing is disabled.
   void flush(bool all);
   void set_no_write(bool noWrite) { my_noWrite = noWrite; }
   bool no_write() const { return my_noWrite; }
@@ -101,6 +103,10 @@ class IniFile {
   virtual bool write_raw(const char* section, const char* key, const char* value) = 0;
   virtual int read_raw(const char* section, const char* key, const char* default_value,
                        char* buffer, int size) = 0;
+  // Several keys at once, setting written for each one that reached the
+  // file. The file underneath may take them in one go; by default they go
+  // one by one through write_raw.
+  virtual void write_raw_all(std::span<ProfileWrite> writes);
   // A subclass that should flush at the end flushes in its own destructor,
   // while its write_raw still exists.
 
@@ -127,6 +133,9 @@ class PrivateIniFile : public IniFile {
   bool write_raw(const char* section, const char* key, const char* value) override;
   int read_raw(const char* section, const char* key, const char* default_value, char* buffer,
                int size) override;
+  // One rewrite of the file for the whole flush, merged under a lock with
+  // what other programs wrote to it meanwhile.
+  void write_raw_all(std::span<ProfileWrite> writes) override;
 
  private:
   char* my_name;

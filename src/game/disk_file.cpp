@@ -1,14 +1,15 @@
 #include "game/disk_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <system_error>
 
-namespace vantry {
+#include "classlib/safe_file.h"
 
-namespace fs = std::filesystem;
+namespace vantry {
 
 namespace {
 
@@ -16,107 +17,119 @@ std::string system_text(int error_number) {
   return std::generic_category().message(error_number);
 }
 
+bool is_white_space(char ch) {
+  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+// Opens the regular file at path for reading; -1 with the reason in error
+// otherwise. Only a regular file is opened at all: a named pipe would wait
+// for a writer forever, and a device may never end.
+int open_regular(const std::string& path, struct stat& info, std::string& error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    error = system_text(errno);
+    return -1;
+  }
+  if (::fstat(fd, &info) != 0) {
+    error = system_text(errno);
+  } else if (S_ISDIR(info.st_mode)) {
+    error = system_text(EISDIR);
+  } else if (!S_ISREG(info.st_mode)) {
+    error = "Not a regular file";
+  } else {
+    return fd;
+  }
+  ::close(fd);
+  return -1;
+}
+
+// Reads from fd until the end of the file, or until the text holds more than
+// maxBytes (false with nothing kept), or a read fails (false with error).
+bool read_to_end(int fd, std::size_t maxBytes, std::string& contents, bool& tooLarge,
+                 std::string& error) {
+  char chunk[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error = system_text(errno);
+      return false;
+    }
+    if (got == 0) return true;
+    if (static_cast<std::size_t>(got) > maxBytes - contents.size()) {
+      tooLarge = true;  // it grew while it was read
+      return false;
+    }
+    contents.append(chunk, static_cast<std::size_t>(got));
+  }
+}
+
 }  // namespace
 
 DiskRead read_disk_file(const std::string& path, std::size_t maxBytes, std::string& contents,
                         std::string& error) {
   contents.clear();
-  // Step 1. Only a regular file is opened: opening a named pipe would wait
-  // for a writer forever, and a device may never end.
-  std::error_code code;
-  const fs::file_status status = fs::status(path, code);
-  if (status.type() == fs::file_type::not_found) {
-    error = system_text(ENOENT);
-    return DiskRead::Failed;
+  struct stat info;
+  const int fd = open_regular(path, info, error);
+  if (fd < 0) return DiskRead::Failed;
+  // The size decides before anything is read: a file too large to be ours
+  // costs nothing.
+  bool tooLarge = static_cast<unsigned long long>(info.st_size) > maxBytes;
+  bool ok = false;
+  if (!tooLarge) {
+    contents.reserve(static_cast<std::size_t>(info.st_size));
+    ok = read_to_end(fd, maxBytes, contents, tooLarge, error);
   }
-  if (code) {
-    error = code.message();
-    return DiskRead::Failed;
-  }
-  if (fs::is_directory(status)) {
-    error = system_text(EISDIR);
-    return DiskRead::Failed;
-  }
-  if (!fs::is_regular_file(status)) {
-    error = "Not a regular file";
-    return DiskRead::Failed;
-  }
+  ::close(fd);
+  if (ok) return DiskRead::Ok;
+  contents.clear();
+  return tooLarge ? DiskRead::TooLarge : DiskRead::Failed;
+}
 
-  // Step 2. Open and read at most one byte more than the limit, which tells
-  // a file at the limit from a longer one (it may grow while it is read).
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = system_text(errno != 0 ? errno : EACCES);
-    return DiskRead::Failed;
+DiskRead read_non_blank(const std::string& path, std::size_t wanted, std::size_t scanLimit,
+                        std::string& kept, std::string& error) {
+  kept.clear();
+  struct stat info;
+  const int fd = open_regular(path, info, error);
+  if (fd < 0) return DiskRead::Failed;
+  std::size_t scanned = 0;
+  char chunk[65536];
+  DiskRead result = DiskRead::Ok;
+  while (kept.size() < wanted) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error = system_text(errno);
+      result = DiskRead::Failed;
+      break;
+    }
+    if (got == 0) break;
+    for (ssize_t i = 0; i < got && kept.size() < wanted; ++i) {
+      if (!is_white_space(chunk[i])) kept += chunk[i];
+    }
+    scanned += static_cast<std::size_t>(got);
+    if (kept.size() < wanted && scanned >= scanLimit) {
+      result = DiskRead::TooLarge;
+      break;
+    }
   }
-  contents.resize(maxBytes + 1);
-  in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-  if (in.bad()) {
-    error = system_text(errno != 0 ? errno : EIO);
-    contents.clear();
-    return DiskRead::Failed;
-  }
-  contents.resize(static_cast<std::size_t>(in.gcount()));
-  if (contents.size() > maxBytes) {
-    contents.resize(maxBytes);
-    return DiskRead::TooLarge;
-  }
-  return DiskRead::Ok;
+  ::close(fd);
+  return result;
 }
 
 bool replace_disk_file(const std::string& path, const std::string& contents, std::string& error) {
-  // Step 1. The file that is really replaced: a symbolic link keeps pointing
-  // at its target, which receives the new contents.
-  std::error_code code;
-  fs::path target = path;
-  if (fs::is_symlink(fs::symlink_status(target, code))) {
-    const fs::path resolved = fs::weakly_canonical(target, code);
-    if (!code) target = resolved;
-  }
-  if (fs::is_directory(fs::status(target, code))) {
-    error = system_text(EISDIR);
-    return false;
-  }
+  return write_file_safely(path, contents, error);
+}
 
-  // Step 2. A temporary name in the same folder, so the rename below stays on
-  // one file system and is atomic.
-  std::random_device entropy;
-  std::mt19937_64 random(entropy());
-  std::string temporary_name = ".";
-  temporary_name += target.filename().string();
-  temporary_name += '.';
-  temporary_name += std::to_string(random() % 1000000000);
-  temporary_name += ".tmp";
-  const fs::path temporary = target.parent_path() / temporary_name;
+bool file_exists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+}
 
-  // Step 3. Write and close; a full disk shows up at the write or the close.
-  errno = 0;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    error = system_text(errno != 0 ? errno : EACCES);
-    return false;
-  }
-  out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-  out.close();
-  if (!out) {
-    error = system_text(errno != 0 ? errno : EIO);
-    fs::remove(temporary, code);
-    return false;
-  }
-
-  // Step 4. The new file takes the old one's permissions, then its place.
-  const fs::file_status old_status = fs::status(target, code);
-  if (!code && fs::exists(old_status)) {
-    fs::permissions(temporary, old_status.permissions(), code);
-  }
-  fs::rename(temporary, target, code);
-  if (code) {
-    error = code.message();
-    fs::remove(temporary, code);
-    return false;
-  }
-  return true;
+bool same_file(const std::string& a, const std::string& b) {
+  struct stat first, second;
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 }  // namespace vantry

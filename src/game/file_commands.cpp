@@ -2,7 +2,10 @@
 // saved-game file, Import and Export of a puzzle as text, Copy and Paste
 // through the clipboard, and the check that an imported or pasted puzzle
 // has exactly one solution.
+#include <cerrno>
 #include <sstream>
+#include <streambuf>
+#include <system_error>
 
 #include "classlib/platform.h"
 #include "game/disk_file.h"
@@ -19,9 +22,20 @@ namespace {
 constexpr const char* kSavedGameFilter = "Sudoku Puzzle (*.spz)|*.spz|All Files (*.*)|*.*|";
 constexpr const char* kTextFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
 
-// An import reads 81 characters; a file whose first megabyte holds fewer is
-// no puzzle, however long it goes on.
-constexpr std::size_t kImportReadLimit = 1u << 20;
+// An import reads 81 characters that are not white space, however much
+// white space comes between them; a file that holds this much before the
+// puzzle ends is not one.
+constexpr std::size_t kImportScanLimit = std::size_t{256} << 20;
+constexpr const char* kImportTooLargeText = "That file is too large to hold a Sudoku puzzle.";
+
+// Reads a text in memory as a stream, without a second copy of it (a saved
+// game may run to many megabytes).
+class TextBuffer : public std::streambuf {
+ public:
+  explicit TextBuffer(std::string& text) {
+    setg(text.data(), text.data(), text.data() + text.size());
+  }
+};
 
 std::string cannot_open_text(const std::string& path) {
   return path +
@@ -63,7 +77,8 @@ void Game::open_file(const std::string& path) {
   // game only when the whole file read well, so nothing is ever half-loaded.
   Board loaded;
   SavedGameTrailer trailer;
-  std::istringstream in(contents);
+  TextBuffer text(contents);
+  std::istream in(&text);
   if (!read_saved_game(in, loaded, trailer)) {
     message(cannot_open_text(path), "Error", MessageIcon::Stop);
     return;
@@ -86,9 +101,12 @@ void Game::open_file(const std::string& path) {
 bool Game::save() {
   if (!activity_guard() || !puzzle_guard()) return false;
   // Only a saved game of our own is written without asking; a name taken
-  // from an imported or exported text file is proposed in the dialog.
+  // from an imported or exported text file is proposed in the dialog, and so
+  // is one the extension rule made when the player will not replace the file
+  // of that name.
   if (my_fileName.path.empty() || !my_fileName.is_saved_game) return save_as_unguarded();
-  return write_game(my_fileName.path);
+  if (!may_replace(my_fileName)) return save_as_unguarded();
+  return save_to(my_fileName);
 }
 
 bool Game::save_as() {
@@ -103,23 +121,48 @@ bool Game::save_as_unguarded() {
   request.initial_directory = my_fileName.directory;
   request.proposed_name = my_fileName.path;
   request.confirm_overwrite = true;
-  const auto path = my_platform.save_file_dialog(request);
-  if (!path) return false;
-  set_file_name(*path, false);
-  return write_game(my_fileName.path);
+  // The dialog asks before replacing the file chosen in it; the extension
+  // rule may then name another one, which is asked about here. No shows the
+  // dialog again.
+  for (;;) {
+    const auto path = my_platform.save_file_dialog(request);
+    if (!path) return false;
+    FileName target = my_fileName;
+    target.set_from_path(*path, false);
+    if (may_replace(target)) return save_to(target);
+    request.proposed_name = target.path;
+  }
 }
 
-bool Game::write_game(const std::string& path) {
+bool Game::may_replace(const FileName& target) {
+  if (!target.renamed() || !file_exists(target.path) || same_file(target.path, target.source))
+    return true;
+  return my_platform.message_box(target.path + " already exists.\nDo you want to replace it?",
+                                 kProductName, MessageIcon::Exclamation,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+bool Game::save_to(FileName target) {
   std::ostringstream out;
   write_saved_game(out, my_board, my_difficulty, my_stats);
+  const std::string text = std::move(out).str();
+  // Never write what Open would refuse.
   std::string error;
-  if (!replace_disk_file(path, out.str(), error)) {
-    message(path + ": " + error, "Error", MessageIcon::None);
+  if (text.size() > kMaxSavedGameBytes) {
+    error = std::generic_category().message(EFBIG);
+  } else {
+    replace_disk_file(target.path, text, error);
+  }
+  if (!error.empty()) {
+    // The game keeps its old name: the title never shows a file not written.
+    message(target.path + ": " + error, "Error", MessageIcon::None);
     return false;
   }
   my_board.clear_modified();
-  my_fileName.is_saved_game = true;
-  remember_recent_game(my_grid.settings(), path);
+  target.mark_written();
+  my_fileName = target;
+  update_title();
+  remember_recent_game(my_grid.settings(), target.path);
   return true;
 }
 
@@ -133,16 +176,22 @@ void Game::import_puzzle() {
   const auto path = my_platform.open_file_dialog(request);
   if (!path) return;
 
-  // Step 1.
-  std::string contents, error;
-  if (read_disk_file(*path, kImportReadLimit, contents, error) == DiskRead::Failed) {
-    message("Cannot open import file", "Error", MessageIcon::None);
-    return;
+  // Step 1. The characters of the grid, read before the game in play is
+  // given up so that a refusal keeps it.
+  std::string cells, error;
+  switch (read_non_blank(*path, 81, kImportScanLimit, cells, error)) {
+    case DiskRead::Ok: break;
+    case DiskRead::Failed:
+      message("Cannot open import file", "Error", MessageIcon::None);
+      return;
+    case DiskRead::TooLarge:
+      message(kImportTooLargeText, kProductName, MessageIcon::None);
+      return;
   }
   // Step 2.
   if (!new_game_step()) return;
   // Steps 3-4.
-  std::istringstream in(contents);
+  std::istringstream in(cells);
   if (!parse_import(in, my_board.current())) {
     message("Either that file doesn't contain a Sudoku puzzle,\nor the puzzle is not in a format "
             "that can be imported.",

@@ -4,6 +4,7 @@ namespace vantry {
 
 void FileName::set_from_path(const std::string& new_path, bool saved_game) {
   path = new_path;
+  source = new_path;
   is_saved_game = saved_game && !new_path.empty();
   if (path.empty()) {
     name.clear();  // the folder is remembered for the next dialog

@@ -181,8 +181,13 @@ class Game final : public HintHost {
   bool build_candidate(int target);
 
   void clock_tick();
-  bool write_game(const std::string& path);
+  // Writes the game as target's file, which then becomes the game's file
+  // name; false (the name unchanged) when the write failed.
+  bool save_to(FileName target);
   bool save_as_unguarded();
+  // A name the extension rule made that belongs to another existing file
+  // may be replaced only when the player says so.
+  bool may_replace(const FileName& target);
   // The check shared by Import and Paste.
   void check_loaded_puzzle(BusyToken token);
   // Counts the solutions of the current State with the solution recorded;

@@ -25,6 +25,7 @@ int chain_position(const State& s, int r, int c) {
 }  // namespace
 
 void GridWindow::left_down(const GridMouse& m) {
+  if (my_paused) return;  // the grid is hidden behind the resume text: no moves
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
   if (!hit.valid()) return;
   const bool entering = my_game.entering();
@@ -107,6 +108,7 @@ void GridWindow::chain_drag_end(int r0, int c0, int r1, int c1) {
 }
 
 void GridWindow::right_down(const GridMouse& m) {
+  if (my_paused) return;
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
   if (!hit.valid()) return;
   if (my_game.entering()) {
@@ -165,6 +167,7 @@ void GridWindow::open_coloring_dialog(const GridMouse& m, int r, int c) {
 }
 
 void GridWindow::char_typed(const std::string& text) {
+  if (my_paused) return;  // keys on the hidden grid change nothing either
   if (text.empty()) return;
   for (int i = 0; i < 9; ++i) {
     const bool digit = text.size() == 1 && text[0] == '1' + i;
@@ -176,6 +179,7 @@ void GridWindow::char_typed(const std::string& text) {
 }
 
 void GridWindow::key_down(GridKey key) {
+  if (my_paused) return;
   // The keypad with NumLock off adds or removes one digit.
   int code = -1;
   switch (key) {
@@ -243,6 +247,8 @@ void GridWindow::solve_singles_now() {
     if (answer != MessageAnswer::Yes) return;
     toggle_display(kCmdSingles);
   }
+  // The singles are placed on the grid for the player to see.
+  resume_game();
   my_solveNow = true;
   my_stopSolving = false;
   my_game.board().drop_redo();

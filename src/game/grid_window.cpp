@@ -19,7 +19,8 @@ void GridWindow::pause_game() {
 void GridWindow::resume_game() {
   if (!my_paused) return;
   my_paused = false;
-  my_game.start_clock();
+  // A finished puzzle's clock stays where it stopped.
+  if (!my_game.board().current().is_solved()) my_game.start_clock();
   repaint();
 }
 

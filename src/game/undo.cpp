@@ -1,6 +1,7 @@
 // Moving along the history (Undo, Redo, Undo until OK, Start over) and asking
 // whether the puzzle can still be solved (Check solution), plus the hints,
-// which the strategy engine carries out against this game.
+// which the strategy engine carries out against this game. Each of them shows
+// or changes the puzzle, so a paused game goes on once the guards let it.
 #include <string>
 
 #include "game/game.h"
@@ -21,6 +22,7 @@ constexpr int kNoDialogDelayMs = 99999999;
 void Game::undo() {
   if (my_busy.is_busy() || my_autoSolving) return;
   if (!my_entering && !puzzle_guard()) return;
+  my_grid.resume_game();
   const bool left_solved = my_board.current().is_solved();
   if (!my_board.undo()) {
     message("No moves to undo.", kProductName, MessageIcon::Exclamation);
@@ -34,6 +36,7 @@ void Game::undo() {
 
 void Game::redo() {
   if (my_busy.is_busy() || my_autoSolving) return;
+  my_grid.resume_game();
   if (!my_board.redo()) {
     message("No moves to redo.", kProductName, MessageIcon::Exclamation);
     return;
@@ -45,6 +48,7 @@ void Game::redo() {
 
 void Game::undo_until_ok() {
   if (!activity_guard() || !puzzle_guard()) return;
+  my_grid.resume_game();
   my_busy.start(kBusyCheckingSolution, busy_phase(kBusyCheckingSolution).message,
                 kNoDialogDelayMs);
 
@@ -86,9 +90,11 @@ void Game::undo_until_ok() {
 
 void Game::start_over() {
   if (my_busy.is_busy() || my_autoSolving) return;
+  my_grid.resume_game();
   while (my_board.undo()) {
   }
   my_board.forget_history();
+  my_grid.clear_highlight_state();
   my_platform.clear_highlights();
   repaint();
   reset_statistics();
@@ -97,6 +103,7 @@ void Game::start_over() {
 
 void Game::check_solution() {
   if (!activity_guard() || !puzzle_guard()) return;
+  my_grid.resume_game();
   my_busy.start(kBusyCheckingSolution);
   const int n = my_counter.n_solutions(my_board.current());
   const bool cancelled = my_busy.cancel_pressed();
@@ -109,6 +116,10 @@ void Game::check_solution() {
   message(text, "Solution status:", MessageIcon::Information);
 }
 
-void Game::hint(int level) { hint_command(*this, my_engine, level); }
+void Game::hint(int level) {
+  // The guards of the hint command: a hint it refuses leaves the game paused.
+  if (!my_entering && !my_autoSolving && !my_busy.is_busy() && my_puzzleValid) my_grid.resume_game();
+  hint_command(*this, my_engine, level);
+}
 
 }  // namespace vantry

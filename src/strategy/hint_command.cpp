@@ -62,7 +62,11 @@ void find_next_move(HintHost& host, Strategy& engine) {
   host.set_last_hint_level(kLittleHint);
   engine.set_mode(kLittleHint | kPaneFlag);
   engine.busy().start(kBusyNextMove);
-  engine.search(host.board().current(), true);
+  // The look-up runs after every move while the player may be following a
+  // hint or drawing a chain: it searches a copy, so no finder can touch the
+  // marks or the chain on display.
+  State scratch = host.board().current();
+  engine.search(scratch, true);
   // The pane ends the phase when it shows the text; this covers a host that
   // does not.
   engine.busy().end(kBusyNextMove);

@@ -53,17 +53,22 @@ int offer_move(Strategy& engine, int template_id, std::string_view explanation,
     return kButtonCancel;
   }
 
-  // Step 3. No move.
+  // Step 3. No move. The pane says so in its line; a message box there would
+  // interrupt every move made on a puzzle the strategies cannot finish.
   if (n == 0) {
-    if (to_pane) host->set_next_move_text("No hints available");
-    platform.message_box("No hints available", "Vantry", MessageIcon::Information,
-                         MessageButtons::Ok);
+    if (to_pane) {
+      host->set_next_move_text("No hints available");
+    } else {
+      platform.message_box("No hints available", "Vantry", MessageIcon::Information,
+                           MessageButtons::Ok);
+    }
     return kButtonCancel;
   }
 
   // Step 4. The hint is given: count it at the level asked for. The pane's
-  // own look-up after each move is not a hint the player asked for.
-  if (!to_pane) host->count_hint(level);
+  // next-move line counts as a Little hint, since naming the strategy is
+  // exactly what a Little hint tells.
+  host->count_hint(level);
   const StrategyRow& row = strategy_row(n);
 
   // Step 5. Big hint: show the marks and the explanation, and on Yes carry

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "game/commands.h"
+#include "help/help_key.h"
 #include "ui/dialog_units.h"
 
 namespace vantry {
@@ -11,6 +12,7 @@ namespace vantry {
 EnterDialog::EnterDialog(QWidget* owner, IniFile* settings, std::function<void(int)> onButton)
     : FloatDlg(owner, settings, "EnterDlg") {
   setWindowTitle(QStringLiteral("  Enter a puzzle from a book or newspaper"));
+  setProperty(kHelpPageProperty, QStringLiteral("entering"));  // F1
   setModal(false);
   setFont(dialogFont());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

@@ -1,9 +1,12 @@
 #include "ui/vantry_app.h"
 
+#include <QApplication>
+
 #include "classlib/inifile.h"
 #include "game/game.h"
 #include "game/grid_window.h"
 #include "help/help_browser.h"
+#include "help/help_key.h"
 #include "ui/main_frame.h"
 #include "ui/qt_platform.h"
 
@@ -12,6 +15,8 @@ namespace vantry {
 VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string argument)
     : m_settings(settings) {
   m_help = std::make_unique<HelpBrowser>(helpPath);
+  // F1 anywhere opens the help of what has the focus; the filter goes with the help.
+  qApp->installEventFilter(new HelpKey(*m_help, m_help.get()));
   m_platform = std::make_unique<QtPlatform>(&settings, m_help.get());
   m_game = std::make_unique<Game>(*m_platform);
   m_game->grid().attach_settings(settings);

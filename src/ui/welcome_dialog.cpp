@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "game/commands.h"
+#include "help/help_key.h"
+#include "help/help_viewer.h"
 
 namespace vantry {
 
@@ -22,6 +24,7 @@ constexpr Choice kDifficulties[] = {{11901, "Easy"},   {11902, "Medium"},  {1190
 WelcomeDialog::WelcomeDialog(QWidget* owner, IniFile* settings)
     : FloatDlg(owner, settings, "Welcome") {
   setWindowTitle(QStringLiteral("  Welcome to Vantry!"));
+  setProperty(kHelpPageProperty, kHelpGettingStarted);  // F1
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("How would you like to begin?"), this));
 

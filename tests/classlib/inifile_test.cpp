@@ -3,9 +3,12 @@
 #include "classlib/inifile.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,7 +28,7 @@ class IniFileTest : public ::testing::Test {
   const std::string file = folder.file("Vantry.ini");
 };
 
-// The real file underneath, with a count of the writes that reached it.
+// The real file underneath, with a record of the keys that reached it.
 class CountingIniFile : public PrivateIniFile {
  public:
   using PrivateIniFile::PrivateIniFile;
@@ -33,12 +36,34 @@ class CountingIniFile : public PrivateIniFile {
   bool failWrites = false;
 
  protected:
-  bool write_raw(const char* section, const char* key, const char* value) override {
-    if (failWrites) return false;
-    writes.push_back(std::string(section) + "/" + key + "=" + value);
-    return PrivateIniFile::write_raw(section, key, value);
+  void write_raw_all(std::span<ProfileWrite> keys) override {
+    if (failWrites) return;
+    for (const ProfileWrite& key : keys)
+      writes.push_back(std::string(key.section) + "/" + key.key + "=" + key.value);
+    PrivateIniFile::write_raw_all(keys);
   }
 };
+
+// How many times the file named name was rewritten in folder while work ran:
+// each rewrite makes a new file of another name and renames it over.
+int rewrites(const std::filesystem::path& folder, const std::string& name,
+             const std::function<void()>& work) {
+  const int watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  EXPECT_GE(watcher, 0);
+  inotify_add_watch(watcher, folder.c_str(), IN_CREATE);
+  work();
+  int count = 0;
+  alignas(inotify_event) char events[65536];
+  for (ssize_t got; (got = read(watcher, events, sizeof events)) > 0;) {
+    for (char* p = events; p < events + got;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(p);
+      if (event->len > 0 && name != event->name) ++count;
+      p += sizeof(inotify_event) + event->len;
+    }
+  }
+  close(watcher);
+  return count;
+}
 
 TEST_F(IniFileTest, IntegersTakeTheLeadingDecimalNumberElseTheDefault) {
   write_text(file,
@@ -47,7 +72,7 @@ TEST_F(IniFileTest, IntegersTakeTheLeadingDecimalNumberElseTheDefault) {
   PrivateIniFile ini(file.c_str());
   const std::pair<const char*, int> cases[] = {
       {"a", 12},      {"b", -7},      {"c", 42}, {"d", 42},      {"e", 42},
-      {"f", 42},      {"g", 42},      {"h", 0},  {"i", INT_MAX}, {"j", INT_MIN},
+      {"f", 42},      {"g", 5},      {"h", 0},  {"i", INT_MAX}, {"j", INT_MIN},
       {"k", INT_MAX}, {"l", INT_MIN}, {"m", 7},  {"absent", 42}};
   for (const auto& [key, expected] : cases)
     EXPECT_EQ(ini.read_integer("n", key, 42), expected) << key;
@@ -98,6 +123,21 @@ TEST_F(IniFileTest, FlushWritesEachChangedKeyOnce) {
   EXPECT_EQ(read_text(file).find("Singles"), std::string::npos);
 }
 
+// The end of a first run sets every colour, the window's geometry and more:
+// they reach the file in one rewrite, not one each.
+TEST_F(IniFileTest, AFlushRewritesTheFileOnce) {
+  PrivateIniFile ini(file.c_str());
+  ini.write_integer(kHighlightSkip, 1);
+  for (int element = 0; element < kColorElements; ++element)
+    ini.write_integer(color_key(element), 1000 + element);
+  for (const char* key : {"X", "Y", "W", "H", "Maximized"}) ini.write_integer("Geometry", key, 7);
+  EXPECT_EQ(rewrites(folder.path(), "Vantry.ini", [&] { ini.flush(false); }), 1);
+  EXPECT_EQ(rewrites(folder.path(), "Vantry.ini", [&] { ini.flush(false); }), 0);
+  PrivateIniFile reread(file.c_str());
+  EXPECT_EQ(reread.read_integer(color_key(26)), 1026);
+  EXPECT_EQ(reread.read_integer("Geometry", "Maximized", 0), 7);
+}
+
 TEST_F(IniFileTest, NoWriteFlagAndFailedWritesKeepKeysDirty) {
   {
     CountingIniFile ini(file.c_str());
@@ -141,7 +181,7 @@ TEST_F(IniFileTest, EmptyFileGivesEveryDefaultAndStaysEmpty) {
 
 TEST(IniFileDeathTest, FileNeedsAName) {
   EXPECT_DEATH(PrivateIniFile ini(nullptr),
-               "Assertion failed: name != NULL, file src/classlib/inifile.cpp");
+               "Assertion failed: name != NULL, file .*src/classlib/inifile.cpp");
 }
 
 }  // namespace

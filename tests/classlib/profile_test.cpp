@@ -7,9 +7,14 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "classlib/inifile.h"
 
 #include "temp_folder.h"
 
@@ -42,7 +47,7 @@ TEST_F(ProfileTest, ReadingIgnoresCaseInNamesAndKeepsValuesVerbatim) {
              "Buttons=Left=odd;kept\n"
              "[Other]\n"
              "DelPoss=7");
-  EXPECT_EQ(read(file, "Preferences", "USERANS"), " 0 ");
+  EXPECT_EQ(read(file, "Preferences", "USERANS"), "0");
   EXPECT_EQ(read(file, "PREFERENCES", "buttons"), "Left=odd;kept");
   EXPECT_EQ(read(file, "Other", "DelPoss"), "7");  // last line without a newline
   EXPECT_EQ(read(file, "Preferences", "DelPoss"), "<absent>");
@@ -74,6 +79,92 @@ TEST_F(ProfileTest, WritingChangesOnlyTheKeyItWrites) {
   ASSERT_TRUE(write_profile_string("Geometry", "X", "7\n[Evil]\nY=1", file.c_str()));
   EXPECT_EQ(read(file, "Geometry", "X"), "7");
   EXPECT_EQ(read(file, "Evil", "Y"), "<absent>");
+}
+
+TEST_F(ProfileTest, ValuesReadAsAPersonWritesThem) {
+  write_text(file,
+             "[P]\nspaced = 0 \ntabbed=\t1\t\nquoted=\"Left\"\nspacedQuotes =  \" a b \" \n"
+             "one=\"\nhalf=\"open\ninner=a \"b\" c\ntwice=\"\"x\"\"\nempty=\"\"\nnothing=\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"spaced", "0"},       {"tabbed", "1"},       {"quoted", "Left"},
+      {"spacedQuotes", " a b "}, {"one", "\""},       {"half", "\"open"},
+      {"inner", "a \"b\" c"},  {"twice", "\"x\""},   {"empty", ""},
+      {"nothing", ""},
+  };
+  for (const auto& [key, value] : cases) EXPECT_EQ(read(file, "P", key), value) << key;
+  PrivateIniFile ini(file.c_str());
+  EXPECT_EQ(ini.read_integer("P", "spaced", 1), 0);
+  EXPECT_EQ(ini.read_string(kButtonsPlacement), "Right");
+
+  // Whatever the program writes reads back the same.
+  for (const char* value : {" lead", "trail\t", "\"q\"", "\"", "plain"}) {
+    ASSERT_TRUE(write_profile_string("W", "Key", value, file.c_str()));
+    EXPECT_EQ(read(file, "W", "Key"), value);
+  }
+}
+
+TEST_F(ProfileTest, ALastLineEndedByALoneCarriageReturnIsEndedBeforeNewKeys) {
+  for (const char* before : {"[A]\r\nX=5\r", "[A]\nX=5\r", "[A]\nX=5"}) {
+    write_text(file, before);
+    ASSERT_TRUE(write_profile_string("A", "Y", "6", file.c_str()));
+    ASSERT_TRUE(write_profile_string("B", "Z", "7", file.c_str()));
+    EXPECT_EQ(read(file, "A", "X"), "5") << before;
+    EXPECT_EQ(read(file, "A", "Y"), "6") << before;
+    EXPECT_EQ(read(file, "B", "Z"), "7") << before;
+  }
+  EXPECT_EQ(read_text(file), "[A]\nX=5\nY=6\n\n[B]\nZ=7\n");
+}
+
+TEST_F(ProfileTest, OurOwnWritesNeverTakeTheFilePastTheLimit) {
+  const std::string head = "[Preferences]\nUserAns=0\n";
+  const std::string filler = "; " + std::string(kLargestProfile - head.size() - 13, 'z') + "\n";
+  write_text(file, head + filler);
+  ASSERT_EQ(std::filesystem::file_size(file), kLargestProfile - 10);
+  EXPECT_FALSE(write_profile_string("Preferences", "Buttons", "Right", file.c_str()));
+  ProfileWrite writes[] = {{"Preferences", "Buttons", "Right"}, {"Preferences", "DelPoss", "0"}};
+  EXPECT_FALSE(write_profile_strings(writes, file.c_str()));
+  EXPECT_FALSE(writes[0].written);
+  EXPECT_TRUE(writes[1].written);  // the key that fits is still written
+  EXPECT_EQ(std::filesystem::file_size(file), kLargestProfile);
+  EXPECT_EQ(read(file, "Preferences", "UserAns"), "0");
+  EXPECT_EQ(read(file, "Preferences", "DelPoss"), "0");
+  EXPECT_EQ(read(file, "Preferences", "Buttons"), "<absent>");
+}
+
+// Several programs flushing the same settings file over and over, each its
+// own keys: every key of every one of them is in the file at the end.
+TEST_F(ProfileTest, ProgramsWritingTheSameFileAtOnceKeepEachOthersKeys) {
+  constexpr int kWriters = 4, kKeys = 60;
+  std::vector<pid_t> children;
+  for (int w = 0; w < kWriters; ++w) {
+    const pid_t child = fork();
+    if (child == 0) {
+      PrivateIniFile ini(file.c_str());
+      for (int k = 0; k < kKeys; ++k) {
+        ini.write_integer(("Writer" + std::to_string(w % 2)).c_str(),
+                          ("Key" + std::to_string(w) + "_" + std::to_string(k)).c_str(), k);
+        ini.flush(false);
+      }
+      _exit(0);
+    }
+    ASSERT_GT(child, 0);
+    children.push_back(child);
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  int missing = 0;
+  for (int w = 0; w < kWriters; ++w) {
+    for (int k = 0; k < kKeys; ++k) {
+      const std::string key = "Key" + std::to_string(w) + "_" + std::to_string(k);
+      const std::string section = "Writer" + std::to_string(w % 2);
+      if (read(file, section.c_str(), key.c_str()) != std::to_string(k)) ++missing;
+    }
+  }
+  EXPECT_EQ(missing, 0);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 // Runs in a child that may write no more than 100 bytes to any file, so

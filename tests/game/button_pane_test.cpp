@@ -95,7 +95,9 @@ TEST_F(ButtonPaneTest, NextMoveLineNamesAStrategyAndEndsItsBusyPhase) {
   EXPECT_EQ(pane.next_move_line(), game.next_move_text());
   EXPECT_FALSE(game.busy().is_busy());
   deliver();
-  EXPECT_EQ(game.statistics().little_hints, 0);  // the pane's look-up is no hint
+  // The line names the strategy, which is what a Little hint tells: it counts as one.
+  EXPECT_EQ(game.statistics().little_hints, 1);
+  EXPECT_EQ(pane.score_text(ScoreField::LittleHints), "1");
   EXPECT_EQ(pane.next_move_line(), game.next_move_text());
   // Hints don't touch the line; turning it off empties it and stores the setting.
   pane.set_next_move_on(false);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "game/file_name.h"
 #include "game/puzzle_text.h"
@@ -88,6 +89,19 @@ TEST(StatisticsLine, RoundTripOlderFilesAndClockText) {
   EXPECT_EQ(read_statistics(missing), Statistics{});
   EXPECT_EQ(read_statistics(negative), Statistics{});
   EXPECT_EQ(read_statistics(partial), (Statistics{7, 0, 4, 0, 0, 0}));
+  // A forged line cannot set a counter where counting on would overflow.
+  constexpr std::int32_t M = kMaxStatistic;
+  const std::pair<const char*, Statistics> forged[] = {
+      {"2147483647 2147483647 2147483647 2147483647 2147483647 2147483647",
+       Statistics{M, M, M, M, M, M}},
+      {"99999999999999999999999 5 -99999999999 1000000000 +4 999999999",
+       Statistics{M, 5, 0, M, 4, M}},
+      {"-99999999999999 5 5 5 5 5", Statistics{}},
+  };
+  for (const auto& [text, expected] : forged) {
+    std::istringstream in(text);
+    EXPECT_EQ(read_statistics(in), expected) << text;
+  }
   EXPECT_EQ(clock_text(59), "0:59");
   EXPECT_EQ(clock_text(3599), "59:59");
   EXPECT_EQ(clock_text(3600), "1:00:00");
@@ -121,6 +135,29 @@ TEST(SavedGame, KeepsTheHistoryUpToTheCurrentState) {
   for (int i = 2; i >= 0; --i, read.undo(), board.undo()) {
     EXPECT_EQ(text_of(read.current()), text_of(board.current())) << "state " << i;
   }
+}
+
+// Every possibility removed or restored is a move, so a long game runs to
+// thousands of them: a history of 20,000 is written within the limit that
+// Open applies, and reads back whole.
+TEST(SavedGame, AHistoryOfTwentyThousandMovesFitsTheReadLimit) {
+  Board board;
+  board.current() = imported(kPuzzle);
+  board.current().mark_givens();
+  for (int move = 0; move < 20000; ++move) {
+    board.push();
+    Cell& cell = board.current().cell(0, 2);
+    cell.possible[1 + move % 9] = !cell.possible[1 + move % 9];
+  }
+  std::stringstream file;
+  write_saved_game(file, board, 2, Statistics{20000, 0, 0, 0, 0, 1});
+  EXPECT_LE(file.str().size(), kMaxSavedGameBytes);
+  Board read;
+  SavedGameTrailer trailer;
+  ASSERT_TRUE(read_saved_game(file, read, trailer));
+  EXPECT_EQ(read.size(), 20001);
+  EXPECT_EQ(text_of(read.current()), text_of(board.current()));
+  EXPECT_EQ(trailer.stats.moves_made, 20000);
 }
 
 TEST(SavedGame, OlderFormsAndOddTrailers) {

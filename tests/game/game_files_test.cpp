@@ -3,6 +3,8 @@
 // failure ends in its message with the game in a sound state.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "game/saved_game.h"
@@ -71,7 +73,8 @@ TEST_F(GameFiles, OpenFailuresKeepOrEmptyTheGame) {
   paste_puzzle();
   game.open_file(at("missing.spz"));
   expect_message(at("missing.spz") + ": No such file or directory", "Error", MessageIcon::None);
-  write_text(at("huge.spz"), std::string(kMaxSavedGameBytes + 1, '0'));
+  write_text(at("huge.spz"), "");
+  fs::resize_file(at("huge.spz"), kMaxSavedGameBytes + 1);  // sparse: nothing to write
   game.open_file(at("huge.spz"));
   expect_message(at("huge.spz") + kCannotOpenTail, "Error", MessageIcon::Stop);
   EXPECT_TRUE(game.puzzle_valid());  // all refused before the new game
@@ -107,6 +110,16 @@ TEST_F(GameFiles, ImportChecksThePuzzleAndProposesASavedGameBesideIt) {
   platform.file_answers = {at("none.txt")};
   game.import_puzzle();
   expect_message("Cannot open import file", "Error", MessageIcon::None);
+
+  // Blank space before and inside the grid is skipped however long it runs.
+  const std::string blank_lines(3 << 20, '\n');
+  write_text(at("spaced.txt"), blank_lines + std::string(kPuzzle).substr(0, 40) + blank_lines +
+                                   std::string(kPuzzle).substr(40));
+  platform.file_answers = {at("spaced.txt")};
+  game.import_puzzle();
+  EXPECT_TRUE(game.puzzle_valid());
+  EXPECT_EQ(current().cell(8, 8).solution, 9);
+  platform.answers = {MessageAnswer::No};
 
   write_text(at("a.txt"), kPuzzle);
   platform.file_answers = {at("a.txt")};
@@ -173,11 +186,79 @@ TEST_F(GameFiles, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   platform.file_answers = {at("dir.spz")};
   EXPECT_FALSE(game.save_as());
   expect_message(at("dir.spz") + ": Is a directory", "Error", MessageIcon::None);
+  EXPECT_EQ(platform.title, "Vantry link.spz (not rated)");  // the name of the last file written
   platform.file_answers = {at("gone/x.spz")};
   EXPECT_FALSE(game.save_as());
   expect_message(at("gone/x.spz") + ": No such file or directory", "Error", MessageIcon::None);
   EXPECT_TRUE(game.board().needs_saving());
   EXPECT_EQ(files_in_folder(), 3);
+
+  // A write-protected game and a named pipe are refused, not replaced.
+  write_text(at("locked.spz"), "a game kept safe");
+  fs::permissions(at("locked.spz"), fs::perms::owner_read);
+  ASSERT_EQ(mkfifo(at("pipe.spz").c_str(), 0600), 0);
+  platform.file_answers = {at("locked.spz"), at("pipe.spz")};
+  EXPECT_FALSE(game.save_as());
+  expect_message(at("locked.spz") + ": Permission denied", "Error", MessageIcon::None);
+  EXPECT_FALSE(game.save_as());
+  expect_message(at("pipe.spz") + ": Not a regular file", "Error", MessageIcon::None);
+  EXPECT_EQ(read_text(at("locked.spz")), "a game kept safe");
+  EXPECT_TRUE(fs::is_fifo(at("pipe.spz")));
+  EXPECT_EQ(platform.title, "Vantry link.spz (not rated)");
+}
+
+// The extension rule turns a.txt and mygame into a.spz and mygame.spz. A
+// file of that name that this game never came from or wrote is replaced
+// only when the player says so; No leads to the Save As dialog.
+TEST_F(GameFiles, TheExtensionRuleNeverReplacesAnotherFileUnasked) {
+  paste_puzzle();
+  platform.file_answers = {at("a.txt")};
+  ASSERT_TRUE(game.save_as());  // written as a.spz
+  fs::rename(at("a.spz"), at("a.txt"));
+  write_text(at("a.spz"), "someone else's");
+  const std::string question = at("a.spz") + " already exists.\nDo you want to replace it?";
+
+  game.open_file(at("a.txt"));
+  ASSERT_TRUE(game.puzzle_valid());
+  game.left_click(0, 2, 4);
+  platform.answers = {MessageAnswer::No};  // and then the dialog is cancelled
+  EXPECT_FALSE(game.save());
+  expect_message(question, "Vantry", MessageIcon::Exclamation);
+  EXPECT_EQ(platform.messages.back().buttons, MessageButtons::YesNo);
+  EXPECT_EQ(platform.file_dialogs.back().request.proposed_name, at("a.spz"));
+  EXPECT_EQ(read_text(at("a.spz")), "someone else's");
+
+  platform.messages.clear();
+  platform.answers = {MessageAnswer::Yes};
+  EXPECT_TRUE(game.save());
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(read_text(at("a.spz")), "someone else's");
+  game.left_click(0, 3, 6);
+  EXPECT_TRUE(game.save());  // written by this game now: no question
+  EXPECT_EQ(platform.messages.size(), 1u);
+
+  // Save As x.txt where x.spz exists: asked; No shows the dialog again.
+  write_text(at("x.spz"), "another one");
+  game.left_click(0, 5, 8);
+  platform.messages.clear();
+  platform.answers = {MessageAnswer::No};
+  platform.file_answers = {at("x.txt"), at("y.spz")};
+  ASSERT_TRUE(game.save_as());
+  expect_message(at("x.spz") + " already exists.\nDo you want to replace it?", "Vantry",
+                 MessageIcon::Exclamation);
+  EXPECT_EQ(platform.file_dialogs.back().request.proposed_name, at("x.spz"));
+  EXPECT_EQ(read_text(at("x.spz")), "another one");
+  EXPECT_EQ(platform.title, "Vantry y.spz (not rated)");
+
+  // A file of no extension opens as mygame and saves as mygame.spz when
+  // nothing is there.
+  fs::copy_file(at("y.spz"), at("mygame"));
+  game.open_file(at("mygame"));
+  game.left_click(0, 6, 1);
+  platform.messages.clear();
+  EXPECT_TRUE(game.save());
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(fs::exists(at("mygame.spz")));
 }
 
 }  // namespace

@@ -227,5 +227,54 @@ TEST_F(GridInput, DelayDialogParsesAndRefuses) {
   EXPECT_EQ(grid.settings().read_integer(kSolveSinglesTiming), 500);
 }
 
+TEST_F(GridInput, PausedGridTakesNoInputAndShowingThePuzzleResumes) {
+  paste_puzzle();
+  grid.pause_game();
+  ASSERT_TRUE(grid.paused());
+  grid.left_down(at(0, 2, 4));
+  grid.right_down(at(0, 3, 2));
+  drag(0, 2, 1, 1);
+  grid.char_typed("5");
+  grid.key_down(GridKey::Home);
+  EXPECT_EQ(current().cell(0, 2).answer, 0);
+  EXPECT_TRUE(current().cell(0, 3).possible[2]);
+  EXPECT_EQ(current().chain_length(), 0);
+  EXPECT_FALSE(grid.highlight().digits[5] || grid.highlight().digits[7]);
+  EXPECT_EQ(game.board().size(), 1);
+  EXPECT_EQ(game.statistics().moves_made, 0);
+  EXPECT_TRUE(grid.paused());
+  EXPECT_FALSE(game.clock_running());
+
+  // A hint shows the puzzle: the game goes on before its dialog opens.
+  bool paused_under_dialog = true;
+  platform.on_hint_dialog = [&] { paused_under_dialog = grid.paused(); };
+  platform.hint_answers = {7, 7, 7};
+  for (int id : {kCmdLittleHint, kCmdMediumHint, kCmdBigHint}) {
+    grid.pause_game();
+    paused_under_dialog = true;
+    game.run_command(id);
+    EXPECT_FALSE(paused_under_dialog) << id;
+    EXPECT_FALSE(grid.paused()) << id;
+  }
+  platform.on_hint_dialog = nullptr;
+  // So does every other command that shows or changes the puzzle.
+  grid.left_down(at(0, 2, 4));
+  platform.answers = {MessageAnswer::Yes};  // highlight the singles to solve them
+  for (int id : {kCmdCheckSolution, kCmdUndo, kCmdRedo, kCmdUndoUntilOk, kCmdStartOver,
+                 kCmdSolveSinglesNow}) {
+    grid.pause_game();
+    ASSERT_TRUE(grid.paused()) << id;
+    game.run_command(id);
+    EXPECT_FALSE(grid.paused()) << id;
+    EXPECT_TRUE(game.clock_running()) << id;
+  }
+  // A new puzzle starts unpaused, with its clock running.
+  grid.pause_game();
+  platform.answers = {MessageAnswer::No};  // no need to save the old one
+  paste_puzzle();
+  EXPECT_FALSE(grid.paused());
+  EXPECT_TRUE(game.clock_running());
+}
+
 }  // namespace
 }  // namespace vantry::testing

@@ -2,6 +2,7 @@
 // passing over finished digits, rules and modes with their menu checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "game/commands.h"
@@ -128,6 +129,20 @@ TEST_F(Highlighting, RulesAndModesWithTheirChecks) {
   platform.shift = false;
   grid.run_command(kCmdHighlightClear);
   EXPECT_TRUE(highlighted().empty());
+}
+
+TEST_F(Highlighting, StartOverTurnsHighlightingOffAsANewGameDoes) {
+  grid.highlight_digit(4, false);
+  grid.highlight_digit(7, true);
+  game.left_click(0, 2, 4);
+  const int pane_highlights = static_cast<int>(
+      std::count(platform.pane_updates.begin(), platform.pane_updates.end(), PaneUpdate::Highlight));
+  game.start_over();
+  EXPECT_TRUE(highlighted().empty());
+  for (int d = 1; d <= 9; ++d) EXPECT_FALSE(grid.menu_checked(kCmdHighlight1 + d - 1)) << d;
+  // The pane's buttons are released with the grid's state.
+  EXPECT_GT(std::count(platform.pane_updates.begin(), platform.pane_updates.end(), PaneUpdate::Highlight),
+            pane_highlights);
 }
 
 }  // namespace

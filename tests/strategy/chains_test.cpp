@@ -72,12 +72,19 @@ TEST_F(Chains, SinglesChainContradictionThroughABoxLink) {
   EXPECT_EQ(s.cell(4, 4).digitMark[5], kMarkAnswer);
 
   engine.set_mode(kApplyMode);
+  const State before = copy;
   EXPECT_EQ(find_singles_chain(engine, 38, copy, 0), 39);
   EXPECT_EQ(copy.cell(8, 0).answer, 5);
   EXPECT_EQ(copy.cell(4, 4).answer, 5);
   EXPECT_FALSE(copy.cell(4, 0).possible[5]);
   EXPECT_FALSE(copy.cell(8, 4).possible[5]);
-  EXPECT_TRUE(copy.cell(4, 3).deleted[5]);  // removed after the placements
+  EXPECT_FALSE(copy.cell(4, 3).possible[5]);
+  // The two placements take 5 from the other cells, which is no deletion:
+  // nothing is left crossed out beside a placed 5.
+  EXPECT_EQ(real_changes(before, copy), 2);
+  for (const auto& [r, c] : {std::pair{4, 0}, std::pair{8, 4}, std::pair{4, 3}}) {
+    EXPECT_FALSE(copy.cell(r, c).deleted[5]) << r << c;
+  }
 }
 
 TEST_F(Chains, TwoCellSinglesChainContradiction) {

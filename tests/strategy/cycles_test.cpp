@@ -122,5 +122,19 @@ TEST_F(Cycles, LongCyclesWaitForTheSecondPass) {
   for (const auto& cell : ring) EXPECT_EQ(s.cell(cell[0], cell[1]).digitMark[9], kMarkRemove);
 }
 
+TEST_F(Cycles, BoxLinkAlongARowThatHoldsTheDigitMoreOften) {
+  // Box 1 holds 1 only at 1,1 and 1,2; row 1 holds it a third time at 1,6, so
+  // the box gives the only link on 1. Row 1 links the same two cells on 2.
+  State& s = current();
+  keep_only_at(s, UnitKind::Box, 0, 1, {0, 1});
+  keep_only_at(s, UnitKind::Row, 0, 1, {0, 1, 5});
+  keep_only_at(s, UnitKind::Row, 0, 2, {0, 1});
+  only(s, 0, 0, {1, 2});
+  only(s, 0, 1, {1, 2, 3});
+  ASSERT_EQ(hint_with(find_locked_cell_cycle, 21, 0, kBigHint), 21);
+  EXPECT_EQ(last_dialog().text.substr(0, 45), "Cells 1,1 and 1,2 are all locked together in ");
+  EXPECT_EQ(s.cell(0, 1).digitMark[3], kMarkRemove);
+}
+
 }  // namespace
 }  // namespace vantry::testing

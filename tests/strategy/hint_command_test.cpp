@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "strategy/move_offer.h"
 #include "strategy_fixture.h"
 
@@ -148,14 +150,63 @@ TEST_F(HintCommand, PaneModeWritesTheNameInsteadOfADialog) {
   EXPECT_EQ(platform.dialog_message, "Looking for the next move...");
   EXPECT_TRUE(platform.hint_dialogs.empty());
   EXPECT_EQ(host.next_move_texts, (std::vector<std::string>{"Naked single"}));
-  EXPECT_TRUE(host.hints_counted.empty());  // the pane's look-up is not a hint the player took
+  // The line names the strategy, as a Little hint does, and counts as one.
+  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint}));
   EXPECT_EQ(current().cell(0, 3).answer, 0);
 
-  // An open grid: nothing found, said in the pane and in a message box.
+  // An open grid: nothing found, said in the pane alone.
   current() = State();
   find_next_move(host, engine);
   EXPECT_EQ(host.next_move_texts.back(), "No hints available");
-  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(host.hints_counted.size(), 1u);
+}
+
+// What a look-up could disturb: the cells, their marks and colours, the chain.
+std::string cells_of(const State& s) {
+  std::ostringstream out;
+  s.write(out);
+  return out.str();
+}
+std::string marks_of(const State& s) {
+  std::ostringstream out;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const Cell& cell = s.cell(r, c);
+      if (cell.cellMark != 0 || cell.color != 0) out << r << c << ':' << cell.cellMark << '/' << cell.color << ' ';
+      for (int d = 1; d <= 9; ++d) {
+        if (cell.digitMark[d] != 0) out << r << c << d << ':' << cell.digitMark[d] << ' ';
+      }
+    }
+  }
+  return out.str();
+}
+std::string chain_of(const State& s) {
+  std::ostringstream out;
+  out << (s.chain_is_user() ? "player's" : "hint's");
+  for (int i = 0; i < s.chain_length(); ++i) out << ' ' << s.chain_row(i) << s.chain_column(i);
+  return out.str();
+}
+
+TEST_F(HintCommand, PaneLookUpLeavesBoardMarksAndThePlayersChainAlone) {
+  // The next move is a finned X-wing, whose finder clears marks for the
+  // smaller hints; the player is in the middle of drawing a chain.
+  State& s = current();
+  keep_only_at(s, UnitKind::Column, 0, 5, {1, 7});
+  keep_only_at(s, UnitKind::Column, 4, 5, {1, 6, 7});
+  s.append(2, 2, true);
+  s.append(2, 6, true);
+  s.cell(4, 4).digitMark[3] = 11;
+  s.cell(4, 4).cellMark = 10;
+  s.cell(5, 5).color = 22;
+  const State before = s;
+  find_next_move(host, engine);
+  EXPECT_EQ(host.next_move_texts, (std::vector<std::string>{"Finned X-wing"}));
+  EXPECT_EQ(cells_of(current()), cells_of(before));
+  EXPECT_EQ(marks_of(current()), marks_of(before));
+  EXPECT_EQ(chain_of(current()), chain_of(before));
+  EXPECT_EQ(host.game.size(), 1);
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace

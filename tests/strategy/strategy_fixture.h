@@ -107,4 +107,43 @@ inline void keep_only_at(State& s, UnitKind kind, int index, int d, std::initial
   }
 }
 
+// What a move really did to the grid: the answers it placed and the
+// possibilities it deleted. A deleted flag on a digit the cell did not hold
+// before fails the test: a placement had taken that digit already, and the
+// flag would show it as a deletion the player can undo beside the answer.
+inline int real_changes(const State& before, const State& after) {
+  int n = 0;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const Cell& was = before.cell(r, c);
+      const Cell& is = after.cell(r, c);
+      if (was.answer == 0 && is.answer != 0) ++n;
+      for (int d = 1; d <= 9; ++d) {
+        if (!is.deleted[d] || was.deleted[d]) continue;
+        if (was.is_possible(d)) {
+          ++n;
+        } else {
+          ADD_FAILURE() << "deleted flag on " << d << " at r" << r + 1 << "c" << c + 1
+                        << ", which the cell did not hold";
+        }
+      }
+    }
+  }
+  return n;
+}
+
+// Runs the whole search in apply mode from s, move by move, until the next
+// move would be the one of table number n; false when it never comes.
+inline bool advance_to(Strategy& engine, State& s, int n) {
+  engine.set_mode(kApplyMode);
+  for (int step = 0; step < 400; ++step) {
+    State next = s;
+    const int found = engine.search(next, true);
+    if (found == n) return true;
+    if (found == kNoMove) return false;
+    s = next;
+  }
+  return false;
+}
+
 }  // namespace vantry::testing

@@ -123,7 +123,9 @@ bool find_rectangle_in_cross(const State& s, int d, int b, int i, int j, int in_
 
 // A cell's strong-link partners on one digit: the partner column in its row,
 // the partner row in its column, the partner cell (as r * 9 + c) in its box;
-// -1 for none. The box partner is left out when a line partner is the same cell.
+// -1 for none. The box partner is left out when it repeats a line link: the
+// same cell as the row or column partner. A box partner on the cell's row or
+// column whose line holds the digit more often is a link of its own.
 struct Partners {
   int row_partner = -1;
   int column_partner = -1;
@@ -157,7 +159,7 @@ void build_links(CycleSearch& cs) {
         if (cs.s.box(b).places_of_digit(d, places) != 2) continue;
         const int other = places[0] == position_in_box(r, c) ? places[1] : places[0];
         const int pr = row_of(b, other), pc = column_of(b, other);
-        if (pr == r || pc == c) continue;  // the same cell as a line partner
+        if ((pr == r && p.row_partner == pc) || (pc == c && p.column_partner == pr)) continue;
         p.box_partner = pr * 9 + pc;
       }
     }

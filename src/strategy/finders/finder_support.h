@@ -38,8 +38,11 @@ inline Text& removal_cells(Text& text, const CellSet& cells) {
 }
 
 // A strategy's removal: gone, remembered as deleted, unmarked, and the cached
-// solution count forgotten since the grid changed.
+// solution count forgotten since the grid changed. A digit the cell no longer
+// holds stays as it is: a placement took it, and a deleted flag would show it
+// as a removal of the player's, to be restored beside the answer.
 inline void delete_possibility(State& s, int r, int c, int d) {
+  if (!s.cell(r, c).is_possible(d)) return;
   s.row(r).delete_possibility(c, d);
   s.solutionCount = -1;
 }

@@ -51,8 +51,14 @@ bool in_two_boxes(const Corner& a, const Corner& b, const Corner& c) {
 void delete_all(State& s, const CellSet& cells, int d) {
   for (int i = 0; i < cells.count(); ++i) delete_possibility(s, cells.row(i), cells.column(i), d);
 }
+// Only where the cell holds d: a type 3 removal cell may hold just one of its
+// two digits, and a mark on the other would remove (and count) a digit that
+// is not there.
 void mark_all(State& s, const CellSet& cells, int d, int mark) {
-  for (int i = 0; i < cells.count(); ++i) s.cell(cells.row(i), cells.column(i)).digitMark[d] = mark;
+  for (int i = 0; i < cells.count(); ++i) {
+    Cell& cell = s.cell(cells.row(i), cells.column(i));
+    if (cell.is_possible(d)) cell.digitMark[d] = mark;
+  }
 }
 
 Text& cell(Text& text, const Corner& k) { return text.cell_name(k.r, k.c); }
