@@ -1,10 +1,12 @@
 #include "ui/single_instance.h"
 
+#include <QApplication>
 #include <QLocalSocket>
 #include <QTimer>
 #include <unistd.h>
 
 #include "game/game.h"
+#include "model/busy_manager.h"
 #include "ui/main_frame.h"
 #include "ui/vantry_app.h"
 
@@ -81,6 +83,12 @@ void InstanceServer::deliver(const QString& path) {
 
 void openHandedGame(VantryApp& app, const QString& path) {
   MainFrame& frame = app.frame();
+  // Not while one of the program's dialogs waits for the player or a long
+  // computation runs: the game opens once they are over.
+  if (QApplication::activeModalWidget() != nullptr || app.game().busy().is_busy()) {
+    QTimer::singleShot(250, &frame, [&app, path] { openHandedGame(app, path); });
+    return;
+  }
   if (frame.isMinimized()) frame.showNormal();
   frame.raise();
   frame.activateWindow();

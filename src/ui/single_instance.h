@@ -44,7 +44,8 @@ class InstanceServer : public QObject {
 };
 
 // Opens a handed-over game in the running program: the window to the front,
-// then the game opened as Open does (with the save question first).
+// then the game opened as Open does (with the save question first). While a
+// dialog of the program is open or a long computation runs, it waits.
 void openHandedGame(VantryApp& app, const QString& path);
 
 }  // namespace vantry

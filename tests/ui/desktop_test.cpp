@@ -102,6 +102,23 @@ class DesktopTest : public QObject {
     QVERIFY(!running.app->game().board().modified());
   }
 
+  void aGameHandedOverWaitsWhileADialogIsOpen() {
+    App running;
+    running.startup();
+    const QString game = writeSavedGame(QStringLiteral("waiting.spz"));
+    auto title = [&] { return running.app->frame().windowTitle(); };
+    bool openedUnderTheDialog = true;
+    whenModal<QMessageBox>([&](QMessageBox* box) {
+      openHandedGame(*running.app, game);
+      QTest::qWait(600);
+      openedUnderTheDialog = title().contains(QStringLiteral("waiting.spz"));
+      box->accept();
+    });
+    QMessageBox::information(&running.app->frame(), QStringLiteral("Vantry"), QStringLiteral("A dialog"));
+    QVERIFY(!openedUnderTheDialog);
+    QTRY_VERIFY_WITH_TIMEOUT(title().contains(QStringLiteral("waiting.spz")), 5000);
+  }
+
   void aSocketLeftBehindIsTakenOver() {
     // A socket file nobody listens at, as a program that was killed leaves it.
     const QString name = m_dir.filePath(QStringLiteral("stale-socket"));
