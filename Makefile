@@ -5,11 +5,15 @@
 #   make bench  builds Release and runs the benchmarks
 #   make latency builds Release and times every search of the rating loop on the hardest puzzles
 #   make create-bench  builds Release and runs the creation and rating benchmark
+#   make package builds Release and the Debian package build/vantry_<version>_<arch>.deb
+#               (install it with: sudo apt install ./build/vantry_*.deb)
+#   make cli-rate builds Release and measures vantry-cli count as a whole process
 BUILD ?= build
-PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation2 poppler-utils
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation2 poppler-utils \
+            dpkg-dev file desktop-file-utils appstream lintian
 ARGS ?=
 
-.PHONY: all deps configure build run test bench latency create-bench clean
+.PHONY: all deps configure build run test bench latency create-bench package cli-rate clean
 
 all: build
 
@@ -46,6 +50,15 @@ latency: build
 
 create-bench: build
 	./$(BUILD)/bench/create_bench
+
+# The .deb: programs, help pages, desktop entry, saved-game type, icons,
+# metainfo and man pages; the dependencies computed from the shared libraries.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls -1 $(BUILD)/vantry_*.deb
+
+cli-rate: build
+	bench/cli_rate.sh $(BUILD)/src/cli/vantry-cli
 
 clean:
 	rm -rf $(BUILD)

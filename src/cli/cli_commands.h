@@ -1,16 +1,22 @@
-// The commands of vantry-cli. Each reads puzzles from in (see puzzle_input.h),
-// writes its answers to out and returns the exit status.
+// The commands of vantry-cli. Each reads puzzles from in (see puzzle_reader.h),
+// writes its answers to out in the order of the input and returns the exit
+// status: 1 when a line was bad (its answer is "error: line N: <reason>").
+// The options say how many threads share the work (one by default).
 #pragma once
 
 #include <iosfwd>
 #include <string>
 
+#include "cli/job_runner.h"
+
 namespace vantry {
 
 // Per puzzle: 0, 2, or 1 and the 81-digit solution.
-int count_command(std::istream& in, std::ostream& out);
+int count_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
+// The answer of count to one puzzle's 81 cells ('1'-'9' or '.'), appended to out.
+void count_puzzle(const char* cells, std::string& out);
 // Per puzzle: the engine's moves in apply mode, then solved or stuck.
-int steps_command(std::istream& in, std::ostream& out);
+int steps_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
 // Per puzzle: what the hint command of level (kLittleHint, kMediumHint or
 // kBigHint) would show on the puzzle as given.
 int hint_command_cli(std::istream& in, std::ostream& out, int level);
@@ -20,10 +26,11 @@ int soundness_command(const std::string& corpus_dir, int stride, std::ostream& o
 
 // Per puzzle: the difficulty name as Rate puzzle gives it; with strategies,
 // also the text Strategies used shows, and an empty line.
-int rate_command(std::istream& in, std::ostream& out, bool strategies);
+int rate_command(std::istream& in, std::ostream& out, bool strategies, const RunOptions& options = {});
 
 // How create and practice build: count positions from the seed (the clock
-// when none is given), asymmetric removal if asked, and at most max_attempts
+// when none is given; each position has its own seed made from it and its
+// number, so the output does not depend on the number of threads), asymmetric removal if asked, and at most max_attempts
 // attempts for one position (0: no limit) before the run gives up.
 struct CreateOptions {
   int count = 1;
@@ -34,11 +41,12 @@ struct CreateOptions {
 };
 // count new puzzles of the target (a create command id, 11901-11907), one a
 // line: 81 characters with '.' for empty cells, a space, the difficulty name.
-int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options);
+int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options,
+                   const RunOptions& run = {});
 // count practice positions for strategy n (a table number): the 81 answers
 // (givens and the engine's) and the removed possibilities, r<row>c<column><><digit>
 // each; with spz, each position also as a saved game there.
 int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options,
-                     const std::string& spz);
+                     const std::string& spz, const RunOptions& run = {});
 
 }  // namespace vantry

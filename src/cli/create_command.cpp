@@ -1,6 +1,8 @@
 // vantry-cli create and practice: new puzzles and practice positions made by
 // the game object itself, as the Create new and Practice commands make them,
 // with a seed for reproducible runs.
+#include <chrono>
+#include <cstdint>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -19,19 +21,33 @@ namespace vantry {
 
 namespace {
 
-// The game object on a silent console, seeded when a seed was given.
+// The game object on a silent console, seeded for one position.
 struct CliGame {
   ConsolePlatform platform;
   Game game{platform};
 
-  explicit CliGame(const CreateOptions& options) {
+  CliGame(const CreateOptions& options, std::uint32_t seed) {
     platform.set_quiet(true);
     // The game's own settings live in memory: nothing reaches a file.
     game.grid().settings().write_integer(kAllowAsymmetric, options.asymmetric ? 1 : 0);
-    if (options.seed_given) game.set_random_seed(options.seed);
+    game.set_random_seed(seed);
     game.set_attempt_limit(options.max_attempts);
   }
 };
+
+// Position i's own seed, from the run's seed and i alone, so that a position
+// is the same whichever thread builds it and whatever was built before it.
+std::uint32_t position_seed(std::uint32_t run_seed, int i) {
+  std::uint64_t z = (static_cast<std::uint64_t>(run_seed) << 32) + static_cast<std::uint64_t>(i) + 1;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;  // splitmix64's finaliser
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return static_cast<std::uint32_t>(z ^ (z >> 31));
+}
+
+std::uint32_t run_seed(const CreateOptions& options) {
+  if (options.seed_given) return options.seed;
+  return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
 
 // The removed possibilities of a position, r<row>c<column><><digit> each.
 std::string removals_text(const State& s) {
@@ -61,42 +77,55 @@ std::string spz_path(const std::string& path, int i, int count) {
 
 }  // namespace
 
-int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options) {
-  CliGame cli(options);
-  for (int i = 0; i < options.count; ++i) {
-    if (!cli.game.create_puzzle(target)) {
-      err << "vantry-cli: no " << kDifficultyNames[target - 11900] << " puzzle after "
-          << cli.game.attempts_made() << " attempts\n";
-      return 1;
-    }
-    out << grid_text(cli.game.board().current()) << ' ' << kDifficultyNames[cli.game.difficulty()]
-        << '\n';
-  }
-  return 0;
+int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options,
+                   const RunOptions& run) {
+  const std::uint32_t seed = run_seed(options);
+  return run_positions(
+      options.count, out, err,
+      [&] {
+        return [&](int i, std::string& text, std::string& error) {
+          CliGame cli(options, position_seed(seed, i));
+          if (!cli.game.create_puzzle(target)) {
+            error = "vantry-cli: no " + std::string(kDifficultyNames[target - 11900]) + " puzzle after " +
+                    std::to_string(cli.game.attempts_made()) + " attempts\n";
+            return false;
+          }
+          text = grid_text(cli.game.board().current()) + ' ' +
+                 std::string(kDifficultyNames[cli.game.difficulty()]) + '\n';
+          return true;
+        };
+      },
+      run);
 }
 
 int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options,
-                     const std::string& spz) {
-  CliGame cli(options);
-  for (int i = 0; i < options.count; ++i) {
-    if (!cli.game.create_practice_puzzle(n)) {
-      err << "vantry-cli: no practice position for " << strategy_row(n).name << " after "
-          << cli.game.attempts_made() << " attempts\n";
-      return 1;
-    }
-    const State& s = cli.game.board().current();
-    out << grid_text(s) << removals_text(s) << '\n';
-    if (spz.empty()) continue;
-    std::ostringstream text;
-    write_saved_game(text, cli.game.board(), cli.game.difficulty(), cli.game.statistics());
-    std::string error;
-    const std::string path = spz_path(spz, i + 1, options.count);
-    if (!replace_disk_file(path, text.str(), error)) {
-      err << "vantry-cli: " << path << ": " << error << '\n';
-      return 1;
-    }
-  }
-  return 0;
+                     const std::string& spz, const RunOptions& run) {
+  const std::uint32_t seed = run_seed(options);
+  return run_positions(
+      options.count, out, err,
+      [&] {
+        return [&](int i, std::string& text, std::string& error) {
+          CliGame cli(options, position_seed(seed, i));
+          if (!cli.game.create_practice_puzzle(n)) {
+            error = "vantry-cli: no practice position for " + std::string(strategy_row(n).name) + " after " +
+                    std::to_string(cli.game.attempts_made()) + " attempts\n";
+            return false;
+          }
+          const State& s = cli.game.board().current();
+          text = grid_text(s) + removals_text(s) + '\n';
+          if (spz.empty()) return true;
+          std::ostringstream saved;
+          write_saved_game(saved, cli.game.board(), cli.game.difficulty(), cli.game.statistics());
+          std::string reason;
+          const std::string path = spz_path(spz, i + 1, options.count);
+          if (!replace_disk_file(path, saved.str(), reason)) {
+            error = "vantry-cli: " + path + ": " + reason + '\n';
+            return false;
+          }
+          return true;
+        };
+      },
+      run);
 }
 
 }  // namespace vantry

@@ -44,7 +44,7 @@ int hint_command_cli(std::istream& in, std::ostream& out, int level) {
   platform.set_quiet(true);
   BusyManager busy(platform);
   Strategy engine(busy);
-  for_each_puzzle(in, out, [&](State& puzzle) {
+  return for_each_puzzle(in, out, [&](State& puzzle) {
     ConsoleHintHost host;
     host.board().current() = puzzle;
     engine.set_owner_window(&host);
@@ -65,7 +65,6 @@ int hint_command_cli(std::istream& in, std::ostream& out, int level) {
     out << '\n';
     engine.set_owner_window(nullptr);
   });
-  return 0;
 }
 
 }  // namespace vantry

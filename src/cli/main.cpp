@@ -1,30 +1,38 @@
 // vantry-cli: the engine from the command line, for scripts, soaks and
 // benchmarks. Puzzles are read one a line, 81 characters, digits for the
-// givens and '.' or '0' for empty cells; blank lines and lines starting with
-// '#' are skipped, and any other line is answered "error: <reason>".
+// givens and '.', '0', '-', '_' or '*' for empty cells, or as a grid of nine
+// lines (puzzle_reader.h); blank lines and lines starting with '#' are
+// skipped, and any other line is answered "error: line N: <reason>", the run
+// going on and ending with status 1.
 #include <cctype>
 #include <charconv>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_commands.h"
+#include "cli/progress_line.h"
 #include "game/difficulty.h"
 #include "strategy/strategy.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: vantry-cli count [FILE]\n"
-    "       vantry-cli steps [FILE]\n"
+    "usage: vantry-cli [--jobs N] count [FILE]\n"
+    "       vantry-cli [--jobs N] steps [FILE]\n"
     "       vantry-cli hint --level little|medium|big [FILE]\n"
     "       vantry-cli soundness [--every N] CORPUS_DIR\n"
-    "       vantry-cli rate [--strategies] [FILE]\n"
-    "       vantry-cli create --difficulty LEVEL [--count N] [--seed S] [--asymmetric]\n"
-    "                         [--max-attempts N]\n"
-    "       vantry-cli practice --strategy NUMBER|NAME [--count N] [--seed S] [--spz FILE]\n"
-    "                           [--max-attempts N]\n"
+    "       vantry-cli [--jobs N] rate [--strategies] [FILE]\n"
+    "       vantry-cli [--jobs N] create --difficulty LEVEL [--count N] [--seed S]\n"
+    "                         [--asymmetric] [--max-attempts N]\n"
+    "       vantry-cli [--jobs N] practice --strategy NUMBER|NAME [--count N] [--seed S]\n"
+    "                         [--spz FILE] [--max-attempts N]\n"
+    "       vantry-cli --version\n"
+    "  puzzles are read one a line (81 characters: 1-9 for a given, and . 0 - _ or *\n"
+    "  for an empty cell) or as a grid of nine lines; a bad line is answered\n"
+    "  \"error: line N: <reason>\", the run goes on and ends with status 1\n"
     "  count      for each puzzle (one a line, from FILE or standard input) print the\n"
     "             number of solutions (0, 1, or 2 for more than one) and, for a\n"
     "             puzzle with one solution, the solution\n"
@@ -46,7 +54,12 @@ constexpr std::string_view kUsage =
     "             name): the 81 answers, '.' for empty, then the removed possibilities\n"
     "             as r<row>c<column><><digit>; --spz also saves each as a game\n"
     "  --seed makes a run reproducible; --max-attempts (default 10000) gives up a\n"
-    "  position that takes more attempts, with status 1\n";
+    "  position that takes more attempts, with status 1\n"
+    "  --jobs N (default: every core) shares the work among N threads; the output\n"
+    "  is in the order of the input and the same as with one\n";
+
+// How the puzzle commands share their work, from --jobs, and their progress line.
+vantry::RunOptions g_run;
 
 int usage_error(std::string_view problem) {
   std::cerr << "vantry-cli: " << problem << '\n' << kUsage;
@@ -113,7 +126,9 @@ int rate(int argc, char** argv) {
   const bool strategies = argc > 2 && std::string_view(argv[2]) == "--strategies";
   if (strategies) next = 3;
   return on_input(argc, argv, next, [&](std::istream& in) {
-    return vantry::rate_command(in, std::cout, strategies);
+    vantry::ProgressLine progress("puzzles", 0, vantry::ProgressLine::stderr_is_terminal());
+    g_run.progress = &progress;
+    return vantry::rate_command(in, std::cout, strategies, g_run);
   });
 }
 
@@ -173,7 +188,9 @@ int create(int argc, char** argv) {
     if (lower(vantry::kDifficultyNames[index]) == lower(a.what)) target = 11900 + index;
   }
   if (target == 0) return usage_error("create needs --difficulty easy, medium, hard, expert, devious, sadistic or superhuman");
-  return vantry::create_command(std::cout, std::cerr, target, a.options);
+  vantry::ProgressLine progress("puzzles", a.options.count, vantry::ProgressLine::stderr_is_terminal());
+  g_run.progress = &progress;
+  return vantry::create_command(std::cout, std::cerr, target, a.options, g_run);
 }
 
 int practice(int argc, char** argv) {
@@ -186,23 +203,71 @@ int practice(int argc, char** argv) {
     if (lower(vantry::strategy_row(row).name) == lower(a.what)) n = row;
   }
   if (n == 0) return usage_error("practice needs --strategy with a table number 1-44 or a strategy's name");
-  return vantry::practice_command(std::cout, std::cerr, n, a.options, a.spz);
+  vantry::ProgressLine progress("positions", a.options.count, vantry::ProgressLine::stderr_is_terminal());
+  g_run.progress = &progress;
+  return vantry::practice_command(std::cout, std::cerr, n, a.options, a.spz, g_run);
+}
+
+// Takes --jobs N (or --jobs=N, -j N) out of the arguments, wherever it stands.
+// Returns false with problem set when its value is no number of threads.
+bool take_jobs(std::vector<char*>& args, std::string& problem) {
+  g_run.jobs = vantry::default_jobs();
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    std::string_view value;
+    std::size_t used = 0;
+    if ((arg == "--jobs" || arg == "-j") && i + 1 < args.size()) {
+      value = args[i + 1];
+      used = 2;
+    } else if (arg.starts_with("--jobs=")) {
+      value = arg.substr(7);
+      used = 1;
+    } else {
+      continue;
+    }
+    unsigned long long jobs = 0;
+    if (!parse_number(value, 1, 1024, jobs)) {
+      problem = "--jobs needs a number of threads, 1-1024";
+      return false;
+    }
+    g_run.jobs = static_cast<int>(jobs);
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i + used));
+    --i;
+  }
+  return true;
+}
+
+int puzzle_command(int argc, char** argv, int (*command)(std::istream&, std::ostream&, const vantry::RunOptions&)) {
+  return on_input(argc, argv, 2, [&](std::istream& in) {
+    vantry::ProgressLine progress("puzzles", 0, vantry::ProgressLine::stderr_is_terminal());
+    g_run.progress = &progress;
+    return command(in, std::cout, g_run);
+  });
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int raw_argc, char** raw_argv) {
+  // The standard streams are used alone, never mixed with C's stdio, so they
+  // need not stay in step with it: big files read and write much faster.
+  std::ios::sync_with_stdio(false);
+  std::vector<char*> args(raw_argv, raw_argv + raw_argc);
+  std::string problem;
+  if (!take_jobs(args, problem)) return usage_error(problem);
+  const int argc = static_cast<int>(args.size());
+  char** argv = args.data();
+
   if (argc < 2 || std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h") {
     std::cout << kUsage;
     return argc < 2 ? 2 : 0;
   }
   const std::string_view command = argv[1];
-  if (command == "count") {
-    return on_input(argc, argv, 2, [](std::istream& in) { return vantry::count_command(in, std::cout); });
+  if (command == "--version") {
+    std::cout << "vantry-cli " << VANTRY_VERSION << '\n';
+    return 0;
   }
-  if (command == "steps") {
-    return on_input(argc, argv, 2, [](std::istream& in) { return vantry::steps_command(in, std::cout); });
-  }
+  if (command == "count") return puzzle_command(argc, argv, vantry::count_command);
+  if (command == "steps") return puzzle_command(argc, argv, vantry::steps_command);
   if (command == "hint") return hint(argc, argv);
   if (command == "soundness") return soundness(argc, argv);
   if (command == "rate") return rate(argc, argv);

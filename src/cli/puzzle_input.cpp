@@ -2,37 +2,43 @@
 
 #include <istream>
 #include <ostream>
+#include <vector>
 
+#include "cli/puzzle_reader.h"
 #include "model/state.h"
 
 namespace vantry {
 
-std::string read_puzzle(std::string_view line, State& s) {
-  if (line.size() != 81) return "expected 81 characters, found " + std::to_string(line.size());
+void set_puzzle(const char* cells, State& s) {
   for (int i = 0; i < 81; ++i) {
-    const char ch = line[i];
-    if (ch >= '1' && ch <= '9') {
-      s.set_answer_and_solution(i / 9, i % 9, ch - '0');
-    } else if (ch != '0' && ch != '.') {
-      return "unexpected character '" + std::string(1, ch) + "' at column " + std::to_string(i + 1);
-    }
+    if (cells[i] != '.') s.set_answer_and_solution(i / 9, i % 9, cells[i] - '0');
   }
   s.mark_givens();
-  return {};
 }
 
-void for_each_puzzle(std::istream& in, std::ostream& out,
-                     const std::function<void(State&)>& on_puzzle) {
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line.front() == '#') continue;
-    State s;
-    if (const std::string reason = read_puzzle(line, s); !reason.empty()) {
-      out << "error: " << reason << '\n';
-      continue;
+std::string read_puzzle(std::string_view line, State& s) {
+  char cells[81];
+  std::string reason = parse_puzzle_line(line, cells);
+  if (reason.empty()) set_puzzle(cells, s);
+  return reason;
+}
+
+int for_each_puzzle(std::istream& in, std::ostream& out, const std::function<void(State&)>& on_puzzle) {
+  PuzzleReader reader(in);
+  std::vector<PuzzleRecord> batch;
+  while (reader.read(batch, 64)) {
+    for (const PuzzleRecord& r : batch) {
+      if (!r.error.empty()) {
+        out << "error: line " << r.line << ": " << r.error << '\n';
+        continue;
+      }
+      State s;
+      set_puzzle(r.cells, s);
+      on_puzzle(s);
     }
-    on_puzzle(s);
+    batch.clear();
   }
+  return reader.bad_lines() > 0 ? 1 : 0;
 }
 
 }  // namespace vantry

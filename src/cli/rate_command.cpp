@@ -1,6 +1,7 @@
 // vantry-cli rate: the difficulty of each puzzle as Rate puzzle gives it, and
 // with --strategies the list Strategies used shows.
-#include <ostream>
+#include <memory>
+#include <string>
 
 #include "cli/cli_commands.h"
 #include "cli/console_platform.h"
@@ -13,21 +14,45 @@
 
 namespace vantry {
 
-int rate_command(std::istream& in, std::ostream& out, bool strategies) {
+namespace {
+
+// One thread's engine on its own silent console.
+struct RateWorker {
   ConsolePlatform platform;
-  BusyManager busy(platform);
-  Strategy engine(busy);
-  // Both commands may use composite chains: Rate puzzle allows them, and
-  // Strategies used rates with its flag set.
-  engine.set_strategies_used(strategies);
-  for_each_puzzle(in, out, [&](State& s) {
+  BusyManager busy{platform};
+  Strategy engine{busy};
+  bool strategies;
+
+  explicit RateWorker(bool with_strategies) : strategies(with_strategies) {
+    // Both commands may use composite chains: Rate puzzle allows them, and
+    // Strategies used rates with its flag set.
+    engine.set_strategies_used(strategies);
+  }
+
+  void run(const PuzzleRecord& r, std::string& out) {
+    State s;
+    set_puzzle(r.cells, s);
     StrategiesUsed used;
-    SolvingRun run;
-    const int difficulty = difficulty_index(rate_position(engine, s, true, 0, used, run));
-    out << kDifficultyNames[difficulty] << '\n';
-    if (strategies) out << strategies_used_text(difficulty, used) << '\n';
-  });
-  return 0;
+    SolvingRun solving;
+    const int difficulty = difficulty_index(rate_position(engine, s, true, 0, used, solving));
+    out += kDifficultyNames[difficulty];
+    out += '\n';
+    if (strategies) out += strategies_used_text(difficulty, used) + '\n';
+  }
+};
+
+}  // namespace
+
+int rate_command(std::istream& in, std::ostream& out, bool strategies, const RunOptions& options) {
+  RunOptions run = options;
+  run.chunk = 1;
+  return run_puzzles(
+      in, out,
+      [strategies] {
+        auto worker = std::make_shared<RateWorker>(strategies);
+        return [worker](const PuzzleRecord& r, std::string& text) { worker->run(r, text); };
+      },
+      run);
 }
 
 }  // namespace vantry

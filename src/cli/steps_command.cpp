@@ -1,6 +1,7 @@
 // vantry-cli steps: the moves the engine makes in apply mode, one line each,
 // as found by comparing the State before and after every move.
-#include <ostream>
+#include <memory>
+#include <string>
 
 #include "cli/apply_loop.h"
 #include "cli/cli_commands.h"
@@ -13,18 +14,37 @@
 
 namespace vantry {
 
-int steps_command(std::istream& in, std::ostream& out) {
+namespace {
+
+// One thread's engine on its own silent console.
+struct StepsWorker {
   ConsolePlatform platform;
-  BusyManager busy(platform);
-  Strategy engine(busy);
-  for_each_puzzle(in, out, [&](State& s) {
+  BusyManager busy{platform};
+  Strategy engine{busy};
+
+  void run(const PuzzleRecord& r, std::string& out) {
+    State s;
+    set_puzzle(r.cells, s);
     apply_moves(engine, s, [&](int n, const State& before, const State& after) {
-      out << n << ' ' << strategy_row(n).name << ": " << describe_changes(before, after) << '\n';
+      out += std::to_string(n) + ' ' + strategy_row(n).name + ": " + describe_changes(before, after) + '\n';
       return true;
     });
-    out << (s.is_solved() ? "solved " : "stuck ") << grid_text(s) << "\n\n";
-  });
-  return 0;
+    out += (s.is_solved() ? "solved " : "stuck ") + grid_text(s) + "\n\n";
+  }
+};
+
+}  // namespace
+
+int steps_command(std::istream& in, std::ostream& out, const RunOptions& options) {
+  RunOptions run = options;
+  run.chunk = 4;
+  return run_puzzles(
+      in, out,
+      [] {
+        auto worker = std::make_shared<StepsWorker>();
+        return [worker](const PuzzleRecord& r, std::string& text) { worker->run(r, text); };
+      },
+      run);
 }
 
 }  // namespace vantry

@@ -5,6 +5,7 @@
 #include "game/difficulty.h"
 #include "game/game_messages.h"
 #include "game/printing.h"
+#include "game/recent_games.h"
 
 namespace vantry {
 
@@ -58,6 +59,10 @@ bool Game::run_command(int id) {
   }
   if (id > kCmdPracticeBase && id <= kCmdPracticeBase + strategy_count()) {
     practise(id - kCmdPracticeBase);
+    return true;
+  }
+  if (is_recent_game_command(id)) {
+    open_recent_game(*this, id);
     return true;
   }
   return false;

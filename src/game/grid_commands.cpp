@@ -11,6 +11,7 @@
 #include "game/game_messages.h"
 #include "game/grid_window.h"
 #include "game/menus.h"
+#include "game/recent_games.h"
 #include "strategy/strategy_table.h"
 
 namespace vantry {
@@ -170,6 +171,7 @@ bool GridWindow::menu_checked(int id) const {
 }
 
 int GridWindow::menu_item_id(int id) const {
+  if (is_recent_game_command(id)) return recent_game_menu_id(*my_settings, id);
   if (id == kCmdUserAnswers && my_switches.hide_answers) return kCmdUserAnswersDisabled;
   return id;
 }
@@ -186,6 +188,7 @@ std::string GridWindow::menu_text(int id) const {
     if (id - kCmdPracticeBase == chosen_strategy()) text += "\bShift+P";
     return text;
   }
+  if (is_recent_game_command(id)) return recent_game_menu_text(*my_settings, id);
   if (const MenuItem* item = find_menu_item(id == kCmdUserAnswersDisabled ? kCmdUserAnswers : id)) {
     return std::string(item->text);
   }

@@ -10,6 +10,7 @@
 
 #include "game/commands.h"
 #include "game/highlight.h"
+#include "game/recent_games.h"
 
 namespace vantry {
 
@@ -37,6 +38,13 @@ inline constexpr MenuItem kCreateNew[] = {
     {"&Expert", 11904}, {"&Devious", 11905}, {"&Sadistic", 11906},
 };
 inline constexpr MenuItem kPractice[] = {{"Dummy entry", kCmdPracticePlaceholder}};
+// The texts are the grid window's (recent_games.h): the games' names.
+inline constexpr MenuItem kRecentGames[] = {
+    {"Recent game 1", kCmdRecentGame1},     {"Recent game 2", kCmdRecentGame1 + 1},
+    {"Recent game 3", kCmdRecentGame1 + 2}, {"Recent game 4", kCmdRecentGame1 + 3},
+    {"Recent game 5", kCmdRecentGame1 + 4}, {"Recent game 6", kCmdRecentGame1 + 5},
+    {"Recent game 7", kCmdRecentGame1 + 6}, {"Recent game 8", kCmdRecentGame1 + 7},
+};
 inline constexpr MenuItem kFile[] = {
     {"&Enter puzzle\bCtrl+E", kCmdEnterPuzzle},
     {"Create &new", 0, kCreateNew},
@@ -44,6 +52,7 @@ inline constexpr MenuItem kFile[] = {
     {"&Open...\bCtrl+O", kCmdOpen},
     {"&Save\bCtrl+S", kCmdSave},
     {"Save &as...\bCtrl+A", kCmdSaveAs},
+    {"&Recent games", 0, kRecentGames},
     kSeparator,
     {"Practice", 0, kPractice},
     kSeparator,

@@ -8,6 +8,8 @@
 #include "classlib/working_folder.h"
 #include "help/help_viewer.h"
 #include "ui/app_icon.h"
+#include "ui/main_frame.h"
+#include "ui/single_instance.h"
 #include "ui/vantry_app.h"
 
 int main(int argc, char** argv) {
@@ -25,11 +27,20 @@ int main(int argc, char** argv) {
   const QStringList args = QCoreApplication::arguments();
   std::string argument = args.size() > 1 ? args.at(1).toStdString() : std::string();
   vantry::choose_working_folder(std::filesystem::path(program), argument);
+  //    A saved game opened while Vantry runs goes to the running program.
+  if (argument.find(".spz") != std::string::npos &&
+      vantry::handToRunningInstance(vantry::instanceName(), QString::fromStdString(argument))) {
+    return 0;
+  }
 
   // 4. The application object, with the argument kept for the first drawing.
   int result = 0;
   {
     vantry::VantryApp vantryApp(settings, helpPath, argument);
+    vantry::InstanceServer instances(vantry::instanceName(),
+                                     [&](const QString& path) { vantry::openHandedGame(vantryApp, path); });
+    QObject::connect(&vantryApp.frame(), &vantry::MainFrame::startupFinished, &instances,
+                     &vantry::InstanceServer::ready);
     vantryApp.start();
     result = QApplication::exec();
   }

@@ -206,6 +206,7 @@ void MainFrame::refreshMenus() {
     QAction* action = it.value();
     const std::string text = m_grid.menu_text(id);
     if (!text.empty()) action->setText(menuText(text));
+    action->setVisible(!text.empty());  // an unused place of Recent games
     const int carried = m_grid.menu_item_id(id);
     action->setData(carried);
     action->setEnabled(carried == id);

@@ -19,15 +19,16 @@ namespace {
 constexpr std::string_view kPuzzle =
     ".43.1.......38..4..9...2.1....921..583...4..2..........27....3.....5...9..4.....8";
 
-std::string run(int (*command)(std::istream&, std::ostream&), const std::string& input) {
+std::string run(int (*command)(std::istream&, std::ostream&, const RunOptions&), const std::string& input,
+                int status = 0) {
   std::istringstream in(input);
   std::ostringstream out;
-  EXPECT_EQ(command(in, out), 0);
+  EXPECT_EQ(command(in, out, {}), status);
   return out.str();
 }
 
 TEST(CliSteps, EveryMoveIsOneLineAndTheRunEndsSolved) {
-  const std::string out = run(steps_command, "# a comment\n\n" + std::string(kPuzzle) + "\nnot a puzzle\n");
+  const std::string out = run(steps_command, "# a comment\n\n" + std::string(kPuzzle) + "\nnot a puzzle\n", 1);
   std::istringstream lines(out);
   const std::regex move(R"(([1-9]|[1-3][0-9]|4[0-4]) [^:]+: r[1-9]c[1-9](=|<>)[1-9]( r[1-9]c[1-9](=|<>)[1-9])*)");
   std::string line;
@@ -38,7 +39,7 @@ TEST(CliSteps, EveryMoveIsOneLineAndTheRunEndsSolved) {
   std::getline(lines, line);
   EXPECT_EQ(line, "");
   std::getline(lines, line);
-  EXPECT_EQ(line, "error: expected 81 characters, found 12");
+  EXPECT_EQ(line, "error: line 4: expected 81 characters, found 12");
 }
 
 TEST(CliSteps, PlacementsComeBeforeRemovalsAndStuckShowsDots) {

@@ -189,10 +189,10 @@ TEST(CliRate, NamesAndStrategiesList) {
   std::istringstream in(
       "# comment\n7....92...32.8..64.8.23....4789.5.3....8.3....6..4.....9.72..........5.6..3......\nbad\n");
   std::ostringstream out;
-  EXPECT_EQ(rate_command(in, out, true), 0);
+  EXPECT_EQ(rate_command(in, out, true), 1);  // a bad line
   EXPECT_EQ(out.str(),
             "Medium\nStrategies used to solve this puzzle:\n\nBasic:\n   54 Naked single\n\n"
-            "error: expected 81 characters, found 3\n");
+            "error: line 3: expected 81 characters, found 3\n");
 }
 
 }  // namespace
