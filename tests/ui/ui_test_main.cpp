@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
   run(vantry::uitest::GridWindowTest());
   run(vantry::uitest::FrameTest());
   run(vantry::uitest::ButtonPaneTest());
+  run(vantry::uitest::KeyboardPlayTest());
   return failures == 0 ? 0 : 1;
 }
