@@ -53,6 +53,10 @@ inline constexpr IntegerKey kDefaultColoring{kPreferences, "DefaultColoring", 11
 inline constexpr IntegerKey kHideNumberError{kPreferences, "HideNumberError", 0};
 // 1 = offer the getting-started instructions at the next start.
 inline constexpr IntegerKey kTutorial{kPreferences, "Tutorial", 1};
+// "Keyboard play": a play cursor, digits place answers, Alt+digit highlights.
+inline constexpr IntegerKey kKeyboardPlay{kPreferences, "KeyboardPlay", 0};
+// "Not by color alone": highlights and hint marks also differ by line style.
+inline constexpr IntegerKey kNotByColorAlone{kPreferences, "NotByColorAlone", 0};
 
 // Button pane placement, written as "Left", "Right" or "Hide": a value
 // beginning with "L" places the pane left, one beginning with "R" right, any
@@ -91,7 +95,7 @@ inline constexpr int kSmallDesktopBelow = 800;
 inline constexpr IntegerKey kIntegerKeys[] = {
     kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles, kSolveSingles,
     kSolveSinglesTiming, kPrintInColor, kPrintBig, kAllowAsymmetric, kPracticeListOrder,
-    kSystemColors, kDefaultColoring, kHideNumberError, kTutorial,
+    kSystemColors, kDefaultColoring, kHideNumberError, kTutorial, kKeyboardPlay, kNotByColorAlone,
     kHighlightSkip, kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
     kGeometryX, kGeometryY, kGeometryMaximized,
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "classlib/contract.h"
+#include "game/color_schemes.h"
 #include "game/game.h"
 #include "help/help_viewer.h"
 
@@ -38,6 +39,13 @@ void ColorEditor::changed() {
   if (element() == kColorBackground) my_game.grid().colors_changed();
   else my_game.repaint();
 }
+
+void ColorEditor::apply_scheme(int scheme) {
+  vantry::apply_scheme(my_game.grid().colors(), scheme);
+  my_game.grid().colors_changed();
+}
+
+int ColorEditor::scheme() const { return matching_scheme(my_game.grid().colors()); }
 
 void ColorEditor::close() { my_game.grid().color_list_position = my_position; }
 

@@ -41,6 +41,13 @@ class ColorEditor {
   std::string_view description() const;
   Colorref swatch() const;
 
+  // The scheme list: choosing Classic, Dark or High contrast (an index of
+  // color_schemes) sets all 27 colours at once and repaints; Cancel puts
+  // back the colours of the opening as for single changes.
+  void apply_scheme(int scheme);
+  // The scheme the colours match now, or -1 for colours of the player's own.
+  int scheme() const;
+
   // The buttons. Change and Default repaint the grid at once; OK and Cancel
   // close (Cancel restores the copy); Help opens its topic and stays. Any
   // other id is a contract violation. Returns true when the dialog closes.

@@ -4,6 +4,7 @@
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "classlib/platform.h"
+#include "game/color_schemes.h"
 
 namespace vantry {
 
@@ -62,6 +63,9 @@ Colorref ColorMgr::get(int element) const {
   if (my_systemColors) {
     if (element == kColorBackground) return my_windowColor;
     if (element == kColorAnswerGiven || element == kColorPossible) return my_windowTextColor;
+    // On a dark desktop the other elements come from the Dark scheme, whose
+    // colours are made to be read on a dark ground.
+    if (is_dark(my_windowColor)) return color_schemes()[kSchemeDark].colors[element];
   }
   return my_colors[element];
 }

@@ -84,6 +84,9 @@ inline constexpr int kCmdListByDifficulty = 11913;
 inline constexpr int kCmdListAlphabetically = 11914;
 inline constexpr int kCmdLastColorSelected = 11894;
 inline constexpr int kCmdColor1 = 11895;  // ... 11900 Color 6
+// Edit|Preferences|Accessibility.
+inline constexpr int kCmdKeyboardPlay = 11916;
+inline constexpr int kCmdNotByColorAlone = 11917;
 // The id "Indicate which cells you solved" carries while "Hide solved cells"
 // is on: nothing handles it, so the menu shows the item greyed.
 inline constexpr int kCmdUserAnswersDisabled = 18886;

@@ -35,6 +35,8 @@ const IntegerKey* display_key(int id) {
     case kCmdMarkNoPossibilities: return &kMarkNoPossibilities;
     case kCmdSingles: return &kSingles;
     case kCmdSolveSingles: return &kSolveSingles;
+    case kCmdKeyboardPlay: return &kKeyboardPlay;
+    case kCmdNotByColorAlone: return &kNotByColorAlone;
     default: return nullptr;
   }
 }
@@ -131,6 +133,8 @@ void GridWindow::toggle_display(int id) {
                 : id == kCmdHideAnswers          ? &s.hide_answers
                 : id == kCmdMarkNoPossibilities  ? &s.mark_no_possibilities
                 : id == kCmdSingles              ? &s.singles
+                : id == kCmdKeyboardPlay         ? &s.keyboard_play
+                : id == kCmdNotByColorAlone      ? &s.not_by_color_alone
                                                  : &s.solve_singles;
   set_switch(*value, *key, !*value);
   // Solving singles needs their frames: the two switches pull each other.
@@ -157,6 +161,8 @@ bool GridWindow::menu_checked(int id) const {
     case kCmdMarkNoPossibilities: return my_switches.mark_no_possibilities;
     case kCmdSingles: return my_switches.singles;
     case kCmdSolveSingles: return my_switches.solve_singles;
+    case kCmdKeyboardPlay: return my_switches.keyboard_play;
+    case kCmdNotByColorAlone: return my_switches.not_by_color_alone;
     case kCmdSystemColors: return my_colors.system_colors();
     case kCmdPaneLeft:
     case kCmdPaneRight:

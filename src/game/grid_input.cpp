@@ -28,6 +28,7 @@ void GridWindow::left_down(const GridMouse& m) {
   if (my_paused) return;  // the grid is hidden behind the resume text: no moves
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
   if (!hit.valid()) return;
+  my_cursor = {hit.row, hit.column};  // a click also moves the play cursor
   const bool entering = my_game.entering();
   // Step 1.
   if (!entering && !my_game.puzzle_guard()) return;
@@ -111,6 +112,7 @@ void GridWindow::right_down(const GridMouse& m) {
   if (my_paused) return;
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
   if (!hit.valid()) return;
+  my_cursor = {hit.row, hit.column};
   if (my_game.entering()) {
     my_game.right_click(hit.row, hit.column, hit.digit, m.shift, my_switches.deleted_possibilities);
     return;

@@ -39,6 +39,12 @@ void GridWindow::colors_changed() {
   repaint();
 }
 
+void GridWindow::system_palette_changed() {
+  if (!my_colors.system_colors()) return;
+  my_colors.refresh_system_colors(my_game.platform());
+  colors_changed();
+}
+
 void GridWindow::repaint() { my_game.platform().repaint_grid(); }
 
 void GridWindow::pane_highlight() { my_game.platform().pane_changed(PaneUpdate::Highlight); }

@@ -16,6 +16,7 @@
 #include "game/grid_geometry.h"
 #include "game/highlight.h"
 #include "game/memory_settings.h"
+#include "game/play_cursor.h"
 
 namespace vantry {
 
@@ -53,6 +54,8 @@ struct DisplaySwitches {
   bool mark_no_possibilities = false; // MarkNoPossibilities: an X through an empty cell
   bool singles = false;               // Singles: frame cells with one possibility
   bool solve_singles = false;         // SolveSingles: and place them one per delay
+  bool keyboard_play = false;         // KeyboardPlay: the play cursor and digits that place
+  bool not_by_color_alone = false;    // NotByColorAlone: line styles beside colours
 };
 
 class GridWindow {
@@ -72,6 +75,9 @@ class GridWindow {
   void replace_colors(const ColorMgr& colors);
   // The grid window's background follows element 0 and the grid repaints.
   void colors_changed();
+  // The desktop's palette changed (a dark or light theme chosen while the
+  // program runs): with "Use system colors" on, the colours follow it.
+  void system_palette_changed();
 
   // ---- Geometry (grid_window.cpp) ----
   // The client area changed size; the grid is worked out again and repainted.
@@ -121,6 +127,23 @@ class GridWindow {
   void key_up(GridKey key);
   bool chain_cursor() const { return my_chainCursor; }
   bool dragging() const { return my_dragRow >= 0; }
+
+  // ---- Keyboard play (keyboard_play.cpp) ----
+  // The play cursor: moved by the arrow keys and by clicks, drawn while
+  // keyboard play is on.
+  const PlayCursor& play_cursor() const { return my_cursor; }
+  // A cursor key with keyboard play on; false when the key is not taken
+  // (keyboard play off, or a puzzle being entered) and means what it always did.
+  bool play_key(PlayKey key);
+  // A number-row digit 1-9 with keyboard play on: plain places it in the
+  // cursor cell, with Control removes or restores it, with Alt highlights.
+  // False when not taken.
+  bool play_digit(int d, bool control, bool alt);
+  // What the cell shows, for assistive technology ("row 3, column 5: 7, given").
+  std::string cell_text(int r, int c) const;
+  // The last move's words for assistive technology ("7 placed in row 3,
+  // column 5"); emptied by the call.
+  std::string take_announcement();
 
   // ---- Highlighting (highlight.cpp) ----
   const Highlight& highlight() const { return my_highlight; }
@@ -228,6 +251,8 @@ class GridWindow {
 
   int my_dragRow = -1, my_dragColumn = -1;
   bool my_chainCursor = false;
+  PlayCursor my_cursor;
+  std::string my_announcement;
   int my_lastColor = 0;
   int my_defaultColoring = 11895;
   std::string my_shifted[9];

@@ -90,9 +90,12 @@ inline constexpr MenuItem kPrinter[] = {
 inline constexpr MenuItem kStrategyList[] = {
     {"List alphabetically", kCmdListAlphabetically}, {"List by difficulty", kCmdListByDifficulty}};
 inline constexpr MenuItem kPuzzle[] = {{"Allow asymmetric puzzles", kCmdAllowAsymmetric}};
+inline constexpr MenuItem kAccessibility[] = {
+    {"Keyboard play", kCmdKeyboardPlay}, {"Not by color alone", kCmdNotByColorAlone}};
 inline constexpr MenuItem kPreferences[] = {
     {"Buttons", 0, kButtonsMenu}, {"Colors", 0, kColorsMenu}, {"Cells", 0, kCells},
     {"Printer", 0, kPrinter},     {"Strategy list", 0, kStrategyList}, {"Puzzle", 0, kPuzzle},
+    {"Accessibility", 0, kAccessibility},
 };
 inline constexpr MenuItem kEdit[] = {
     {"&Copy\bCtrl+C", kCmdCopy},

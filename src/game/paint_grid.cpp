@@ -2,8 +2,11 @@
 // and hint marks, frames, the chain, the grid lines and, on a printed page,
 // the header and footer. The same pass counts digits for the button pane and
 // picks the naked single that the singles timer will place next.
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
+#include "game/color_schemes.h"
 #include "game/difficulty.h"
 #include "game/game.h"
 #include "game/grid_window.h"
@@ -28,6 +31,82 @@ class ColorModeScope {
 };
 
 inline constexpr char kFooterText[] = "Printed by Vantry, the Sudoku coach";
+
+// ---- Line styles for "Not by color alone" ----
+// Horizontal and vertical strokes only: the frames and underlines of a cell.
+enum class Stroke { Solid, Dashed, Dotted, LongDashed };
+
+void styled_line(Canvas& canvas, int x1, int y1, int x2, int y2, int width, Colorref color,
+                 Stroke stroke) {
+  if (stroke == Stroke::Solid) {
+    canvas.line(x1, y1, x2, y2, width, color);
+    return;
+  }
+  const int on = stroke == Stroke::Dotted ? 2 : stroke == Stroke::Dashed ? 4 : 8;
+  const int off = stroke == Stroke::Dotted ? 2 : 3;
+  const int length = std::abs(x2 - x1) + std::abs(y2 - y1);
+  const int dx = x2 > x1 ? 1 : x2 < x1 ? -1 : 0, dy = y2 > y1 ? 1 : y2 < y1 ? -1 : 0;
+  for (int at = 0; at <= length; at += on + off) {
+    const int end = std::min(at + on - 1, length);
+    canvas.line(x1 + dx * at, y1 + dy * at, x1 + dx * end, y1 + dy * end, width, color, LineCap::Flat);
+  }
+}
+
+// A rectangle's four sides, right and bottom inclusive.
+void styled_box(Canvas& canvas, int L, int T, int R, int B, int width, Colorref color, Stroke stroke) {
+  styled_line(canvas, L, T, R, T, width, color, stroke);
+  styled_line(canvas, R, T, R, B, width, color, stroke);
+  styled_line(canvas, R, B, L, B, width, color, stroke);
+  styled_line(canvas, L, B, L, T, width, color, stroke);
+}
+
+// The frame style of a hint's cell mark, or of the naked-single frame, so
+// that a player who cannot tell the colours apart still tells the frames:
+// cells of interest solid, the answer's cell doubled, chain cells dashed,
+// crossed-out and highlighted cells dotted, naked singles in long dashes.
+Stroke frame_stroke(int element) {
+  switch (element) {
+    case kColorHintChains: return Stroke::Dashed;
+    case kColorHintXOut:
+    case kColorHintHighlight: return Stroke::Dotted;
+    case kColorNakedSingle: return Stroke::LongDashed;
+    default: return Stroke::Solid;
+  }
+}
+
+// The inner frame a highlighted cell gets beside its fill: dotted for the
+// plain highlight, dashed for "2 or more", solid for "all", doubled for
+// "only". It runs just inside the grid lines, clear of the digits; a hint's
+// frame, drawn later in the same place, covers it.
+void highlight_pattern(Canvas& canvas, int L, int T, int R, int B, int b, Colorref color) {
+  const int i = 2;
+  switch (b) {
+    case kColorHighlightBgNormal: styled_box(canvas, L + i, T + i, R - i, B - i, 1, color, Stroke::Dotted); break;
+    case kColorHighlightBg2OrMore: styled_box(canvas, L + i, T + i, R - i, B - i, 1, color, Stroke::Dashed); break;
+    case kColorHighlightBgAll: styled_box(canvas, L + i, T + i, R - i, B - i, 1, color, Stroke::Solid); break;
+    case kColorHighlightBgOnly:
+      styled_box(canvas, L + i, T + i, R - i, B - i, 1, color, Stroke::Solid);
+      styled_box(canvas, L + i + 2, T + i + 2, R - i - 2, B - i - 2, 1, color, Stroke::Solid);
+      break;
+    default: break;
+  }
+}
+
+// A hint's mark on one possibility, in its slot (left, top, side u): the
+// possibility to remove is struck through, the answer boxed, a chain's or
+// highlighted possibility underlined (the crossed-out one has its X already).
+void digit_mark_pattern(Canvas& canvas, int left, int top, int u, int mark, Colorref color) {
+  const int x = left + u / 2;
+  switch (mark) {
+    case kColorHintRemove: canvas.line(left + 2, top + u - 3, left + u - 3, top + 2, 1, color); break;
+    case kColorHintSet: styled_box(canvas, left + 1, top + 1, left + u - 2, top + u - 2, 1, color, Stroke::Solid); break;
+    case kColorHintChains:
+      styled_line(canvas, x - u / 3, top + u - 2, x + u / 3, top + u - 2, 1, color, Stroke::Dotted);
+      break;
+    case kColorHintHighlight: canvas.line(x - u / 3, top + u - 2, x + u / 3, top + u - 2, 1, color); break;
+    default: break;
+  }
+}
 
 }  // namespace
 
@@ -110,6 +189,9 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
         if (b != 0) {
           text_background = my_colors.get(b);
           canvas.fill_rect({p[c], p[r], p[c + 1], p[r + 1]}, text_background);
+          if (my_switches.not_by_color_alone) {
+            highlight_pattern(canvas, p[c], p[r], p[c + 1], p[r + 1], b, display_color(kColorPossible));
+          }
         }
         // 8.2 The nine slots.
         canvas.set_font_height(possibility_font);
@@ -135,6 +217,10 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
           }
           canvas.text_centred(x, y, std::string(1, static_cast<char>('0' + d)),
                               display_color(color), true, text_background);
+          if (my_switches.not_by_color_alone && cell.possible[d] && cell.digitMark[d] != 0) {
+            digit_mark_pattern(canvas, p[c] + (slot % 3) * u, p[r] + (slot / 3) * u, u,
+                               cell.digitMark[d], my_colors.get(cell.digitMark[d]));
+          }
           if (color == kColorHintXOut || color == kColorPossibleUserDeleted) {
             const Colorref x_color = my_colors.get(color);
             const int top = y - 2;
@@ -175,10 +261,14 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
       if (frame != 0) {
         const Colorref f = my_colors.get(frame);
         const int L = p[c], T = p[r], R = p[c + 1], B = p[r + 1];
-        canvas.line(L + 1, T + 2, R - 1, T + 2, 3, f);
-        canvas.line(R - 2, T + 1, R - 2, B - 1, 3, f);
-        canvas.line(R - 1, B - 2, L + 1, B - 2, 3, f);
-        canvas.line(L + 2, B - 1, L + 2, T + 1, 3, f);
+        const Stroke stroke = my_switches.not_by_color_alone ? frame_stroke(frame) : Stroke::Solid;
+        styled_line(canvas, L + 1, T + 2, R - 1, T + 2, 3, f, stroke);
+        styled_line(canvas, R - 2, T + 1, R - 2, B - 1, 3, f, stroke);
+        styled_line(canvas, R - 1, B - 2, L + 1, B - 2, 3, f, stroke);
+        styled_line(canvas, L + 2, B - 1, L + 2, T + 1, 3, f, stroke);
+        if (my_switches.not_by_color_alone && frame == kColorHintSet) {
+          styled_box(canvas, L + 5, T + 5, R - 5, B - 5, 1, f, Stroke::Solid);
+        }
       }
     }
   }
@@ -224,6 +314,24 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
     const int width = i % 3 == 0 ? 3 : 1;
     canvas.line(p[i], 0, p[i], g.extent, width, line_color);
     canvas.line(0, p[i], g.extent, p[i], width, line_color);
+  }
+
+  // The play cursor: thick corner brackets of its own colour over the cell's
+  // corners, where neither digits nor the frames of hints are drawn.
+  if (my_switches.keyboard_play && !printing && !entering) {
+    const Colorref k = play_cursor_color(background);
+    const int L = p[my_cursor.column], T = p[my_cursor.row];
+    const int R = p[my_cursor.column + 1], B = p[my_cursor.row + 1];
+    const int arm = std::max(C / 3, 3);
+    const int w = 4, h = w / 2;
+    canvas.line(L + h, T + h, L + arm, T + h, w, k, LineCap::Flat);
+    canvas.line(L + h, T + h, L + h, T + arm, w, k, LineCap::Flat);
+    canvas.line(R - h, T + h, R - arm, T + h, w, k, LineCap::Flat);
+    canvas.line(R - h, T + h, R - h, T + arm, w, k, LineCap::Flat);
+    canvas.line(L + h, B - h, L + arm, B - h, w, k, LineCap::Flat);
+    canvas.line(L + h, B - h, L + h, B - arm, w, k, LineCap::Flat);
+    canvas.line(R - h, B - h, R - arm, B - h, w, k, LineCap::Flat);
+    canvas.line(R - h, B - h, R - h, B - arm, w, k, LineCap::Flat);
   }
 
   if (!printing) {

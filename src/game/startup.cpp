@@ -97,6 +97,9 @@ void GridWindow::build_menus() {
                              &my_switches.singles, &my_switches.solve_singles};
     if (my_settings->read_integer(*keys[i]) != 0 && !*already[i]) toggle_display(toggles[i]);
   }
+  // The accessibility switches take effect without a toggle's repaint.
+  my_switches.keyboard_play = my_settings->read_integer(kKeyboardPlay) != 0;
+  my_switches.not_by_color_alone = my_settings->read_integer(kNotByColorAlone) != 0;
   // Step 8. The delay; a value the dialog would refuse means the default.
   const int delay = my_settings->read_integer(kSolveSinglesTiming);
   my_singlesDelay = delay >= 0 && delay <= 2000 ? delay : kSolveSinglesTiming.default_value;

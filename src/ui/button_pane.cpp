@@ -26,6 +26,7 @@
 #include "game/game.h"
 #include "game/highlight.h"
 #include "strategy/strategy.h"
+#include "ui/pane_focus.h"
 #include "ui/qt_canvas.h"
 
 namespace vantry {
@@ -112,6 +113,10 @@ void ODButton2::paintEvent(QPaintEvent*) {
   const int shift = raised ? 0 : 1;
   p.setPen(Qt::black);
   p.drawText(10 + shift - fontMetrics().horizontalAdvance(digit) / 2, 15 + shift, digit);
+  if (hasFocus()) {
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(3, 3, 13, 13);
+  }
 }
 
 // ---- ButtonPane ----
@@ -125,6 +130,7 @@ ButtonPane::ButtonPane(Game& game, std::function<void(int)> runCommand,
   setBackgroundRole(QPalette::Button);
   buildControls();
   sizeControls();
+  m_focusGrid = openPaneToKeyboard(*this, std::move(m_focusGrid));
 }
 
 QPushButton* ButtonPane::addButton(const char* label, int id, int command) {

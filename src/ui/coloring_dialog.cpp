@@ -53,6 +53,7 @@ ColoringDialog::ColoringDialog(QWidget* owner, std::function<Colorref(int)> colo
     auto* b = new ColorButton(color, this);
     b->setObjectName(QStringLiteral("color%1").arg(i + 1));
     b->setToolTip(QStringLiteral("Coloring #%1").arg(i + 1));
+    b->setAccessibleName(b->toolTip());
     b->setFocusPolicy(Qt::StrongFocus);
     b->setGeometry(24 + kPitch * i - kFace / 2, 24 - kFace / 2, kFace, kFace);
     b->setProperty("buttonId", 101 + i);

@@ -1,5 +1,7 @@
 #include "ui/ts_window.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 #include <QPixmap>
 
 #include "game/grid_window.h"
+#include "ui/grid_accessible.h"
 #include "ui/qt_canvas.h"
 
 namespace vantry {
@@ -30,6 +33,11 @@ GridMouse gridMouse(const QWidget* w, const QMouseEvent* e) {
 }  // namespace
 
 TSWindow::TSWindow(GridWindow& grid, QWidget* parent) : QWidget(parent), m_grid(grid) {
+  // Before anything asks for this widget's accessible interface.
+  GridAccessible::install();
+  setAccessibleName(QStringLiteral("Sudoku grid"));
+  // The desktop's theme may change while the program runs.
+  qApp->installEventFilter(this);
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -108,6 +116,7 @@ void TSWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) m_grid.left_down(gridMouse(this, event));
   else if (event->button() == Qt::RightButton) m_grid.right_down(gridMouse(this, event));
   else QWidget::mousePressEvent(event);
+  tellAssistiveTechnology();
 }
 
 void TSWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -153,7 +162,36 @@ int TSWindow::numberRowDigit(quint32 nativeScanCode) {
   return nativeScanCode >= 10 && nativeScanCode <= 18 ? int(nativeScanCode) - 9 : 0;
 }
 
+bool TSWindow::playKeyPress(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const bool control = mods & Qt::ControlModifier;
+  // The keypad's arrows (NumLock off) keep their digit meaning; only the
+  // real cursor keys move the play cursor.
+  const bool keypad = mods & Qt::KeypadModifier;
+  switch (event->key()) {
+    case Qt::Key_Up: return !keypad && m_grid.play_key(PlayKey::Up);
+    case Qt::Key_Down: return !keypad && m_grid.play_key(PlayKey::Down);
+    case Qt::Key_Left: return !keypad && m_grid.play_key(PlayKey::Left);
+    case Qt::Key_Right: return !keypad && m_grid.play_key(PlayKey::Right);
+    case Qt::Key_Home: return !keypad && m_grid.play_key(control ? PlayKey::FirstCell : PlayKey::RowStart);
+    case Qt::Key_End: return !keypad && m_grid.play_key(control ? PlayKey::LastCell : PlayKey::RowEnd);
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: return m_grid.play_key(PlayKey::Delete);
+    default: break;
+  }
+  // A digit (the number row, or the keypad with NumLock on); Shift+digit
+  // keeps adding highlights as before.
+  if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9 && !(mods & Qt::ShiftModifier)) {
+    return m_grid.play_digit(event->key() - Qt::Key_0, control, mods & Qt::AltModifier);
+  }
+  return false;
+}
+
 void TSWindow::keyPressEvent(QKeyEvent* event) {
+  if (m_grid.switches().keyboard_play && playKeyPress(event)) {
+    tellAssistiveTechnology();
+    return;
+  }
   const GridKey key = gridKey(event->key(), event->modifiers());
   if (key != GridKey::Other) m_grid.key_down(key);
   if (key == GridKey::Zero || key == GridKey::Space || key == GridKey::Insert) return;
@@ -174,6 +212,40 @@ void TSWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (key == GridKey::Other) QWidget::keyPressEvent(event);
+}
+
+void TSWindow::tellAssistiveTechnology() {
+  const PlayCursor& cursor = m_grid.play_cursor();
+  const int index = GridAccessible::cellIndex(cursor.row, cursor.column);
+  const std::string announcement = m_grid.take_announcement();
+  if (!announcement.empty()) {
+    m_announcement = QString::fromStdString(announcement);
+    QAccessibleEvent cellChanged(this, QAccessible::NameChanged);
+    cellChanged.setChild(index);
+    QAccessible::updateAccessibility(&cellChanged);
+    QAccessibleEvent said(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&said);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+  }
+  if (index != m_accessibleCursor && hasFocus()) {
+    m_accessibleCursor = index;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(index);
+    QAccessible::updateAccessibility(&focus);
+  }
+}
+
+void TSWindow::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  m_accessibleCursor = -1;  // the cell is announced again on the way back in
+  tellAssistiveTechnology();
+  update();
+}
+
+bool TSWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) m_grid.system_palette_changed();
+  return QWidget::eventFilter(watched, event);
 }
 
 void TSWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -33,6 +33,11 @@ class TSWindow : public QWidget {
   // key's position so Shift works on every layout; 0 for other keys.
   static int numberRowDigit(quint32 nativeScanCode);
 
+  // The last move's sentence for assistive technology ("4 placed in row 1, column 3").
+  QString lastAnnouncement() const { return m_announcement; }
+  // The cell (row * 9 + column) assistive technology was last told has the focus.
+  int accessibleFocusCell() const { return m_accessibleCursor; }
+
  signals:
   // The first drawing is done (the start-up continues from there).
   void firstPainted();
@@ -45,9 +50,20 @@ class TSWindow : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // With keyboard play on: the cursor keys, Delete and the digits; false
+  // when the key is not one of them.
+  bool playKeyPress(QKeyEvent* event);
+  // After every key or click: assistive technology hears of a moved cursor
+  // and of the move just made.
+  void tellAssistiveTechnology();
+
   GridWindow& m_grid;
+  int m_accessibleCursor = -1;
+  QString m_announcement;
   bool m_painted = false;
   bool m_chainCursor = false;
 };

@@ -49,14 +49,15 @@ class Colors : public GameTest {
 };
 
 TEST_F(Colors, SystemColorsFollowThePlatform) {
-  platform.system = {rgb(10, 20, 30), rgb(200, 0, 0)};
+  // A light desktop; on a dark one the other elements take the Dark scheme's colours.
+  platform.system = {rgb(250, 240, 230), rgb(200, 0, 0)};
   grid.run_command(kCmdSystemColors);
   const ColorMgr& colors = grid.colors();
-  EXPECT_EQ(colors.get(kColorBackground), rgb(10, 20, 30));
+  EXPECT_EQ(colors.get(kColorBackground), rgb(250, 240, 230));
   EXPECT_EQ(colors.get(kColorAnswerGiven), rgb(200, 0, 0));
   EXPECT_EQ(colors.get(kColorPossible), rgb(200, 0, 0));
   EXPECT_EQ(colors.get(kColorAnswerUser), rgb(106, 51, 51));
-  EXPECT_EQ(platform.grid_background, rgb(10, 20, 30));
+  EXPECT_EQ(platform.grid_background, rgb(250, 240, 230));
   EXPECT_TRUE(grid.menu_checked(kCmdSystemColors));
   EXPECT_EQ(grid.settings().read_integer(kSystemColors), 1);
   grid.run_command(kCmdSystemColors);

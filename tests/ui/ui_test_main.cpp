@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   run(vantry::uitest::GridWindowTest());
   run(vantry::uitest::FrameTest());
   run(vantry::uitest::ButtonPaneTest());
+  run(vantry::uitest::KeyboardPlayTest());
   testsOver = true;
   return failures == 0 ? 0 : 1;
 }

@@ -62,4 +62,16 @@ class ButtonPaneTest : public QObject {
   void screenshotsWithThePaneOnEachSide();
 };
 
+// Keyboard play, colour schemes, focus and accessibility.
+class KeyboardPlayTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void anEasyPuzzleCreatedAndSolvedFromTheKeyboardAlone();
+  void keysDoWhatTheyDidWhileKeyboardPlayIsOff();
+  void tabReachesThePaneAndOnlyMouseClicksGiveTheGridBack();
+  void schemesAndLineStylesRendered();
+  void systemColorsFollowTheDesktopPaletteWhileRunning();
+  void gridCellsAndControlsSpeakThroughQtAccessibility();
+};
+
 }  // namespace vantry::uitest
