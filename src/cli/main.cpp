@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "classlib/safe_file.h"
 #include "cli/cli_commands.h"
 #include "cli/progress_line.h"
 #include "game/difficulty.h"
@@ -251,6 +252,8 @@ int main(int raw_argc, char** raw_argv) {
   // The standard streams are used alone, never mixed with C's stdio, so they
   // need not stay in step with it: big files read and write much faster.
   std::ios::sync_with_stdio(false);
+  // A write past the file-size limit is reported as a failed write.
+  vantry::ignore_file_size_signal();
   std::vector<char*> args(raw_argv, raw_argv + raw_argc);
   std::string problem;
   if (!take_jobs(args, problem)) return usage_error(problem);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "classlib/inifile.h"
+#include "classlib/safe_file.h"
 #include "classlib/working_folder.h"
 #include "help/help_viewer.h"
 #include "ui/app_icon.h"
@@ -13,6 +14,9 @@
 #include "ui/vantry_app.h"
 
 int main(int argc, char** argv) {
+  // A write past the file-size limit fails with an error we report (and the
+  // game stays in play) instead of ending the program.
+  vantry::ignore_file_size_signal();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vantry"));
   QApplication::setWindowIcon(vantry::vantryIcon());
