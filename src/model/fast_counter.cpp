@@ -348,7 +348,11 @@ void Counter::record(const Grid& g) {
 bool Counter::search(Grid& g) {
   for (;;) {
     // Step 1: propagate; a contradiction ends this branch, a full grid is a solution.
-    if (!(my_guesses < kMinirowsAfter ? propagate<false>(g) : propagate<true>(g))) return false;
+    // The first propagation, before any guess, applies the minirow rule too:
+    // it costs a fraction of a microsecond once, and catches at once the
+    // puzzles whose givens already force four digits into a minirow.
+    const bool with_minirows = my_guesses == 0 || my_guesses >= kMinirowsAfter;
+    if (!(with_minirows ? propagate<true>(g) : propagate<false>(g))) return false;
     if ((g.open[0] | g.open[1] | g.open[2]) == 0) {
       record(g);
       return ++my_count >= 2;
