@@ -8,12 +8,28 @@
 #   make package builds Release and the Debian package build/vantry_<version>_<arch>.deb
 #               (install it with: sudo apt install ./build/vantry_*.deb)
 #   make cli-rate builds Release and measures vantry-cli count as a whole process
+#   make fuzz   runs every fuzzer for FUZZ_SECONDS (default 300) each (needs clang)
+#
+# make test also builds the engine suites, vantry-cli and the fuzzers in a
+# second tree ($(ASAN_BUILD)) with AddressSanitizer and UndefinedBehaviorSanitizer,
+# runs them there (the soundness sample included) and runs each fuzzer for
+# TEST_FUZZ_SECONDS (CTest label "fuzz"); without clang, gcc builds that tree
+# and the fuzzers are left out.
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation2 poppler-utils \
-            dpkg-dev file desktop-file-utils appstream lintian
+            dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-14-dev
 ARGS ?=
+ASAN_BUILD ?= build-asan
+FUZZ_SECONDS ?= 300
+TEST_FUZZ_SECONDS ?= 20
+FUZZ_HARNESSES := saved_game puzzle_text settings cli_line counter
+SAN_CXX = $(shell command -v clang++ >/dev/null 2>&1 && echo clang++ || echo g++)
+SAN_FUZZ = $(if $(filter clang++,$(SAN_CXX)),ON,OFF)
+SAN_TARGETS = vantry_model_tests vantry_classlib_tests vantry_strategy_tests vantry_game_tests vantry-cli \
+              $(foreach h,$(FUZZ_HARNESSES),fuzz_$(h)_replay $(if $(filter ON,$(SAN_FUZZ)),fuzz_$(h)))
+SAN_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: all deps configure build run test bench latency create-bench package cli-rate clean
+.PHONY: all deps configure build run test sanitize-build fuzz bench latency create-bench package cli-rate clean
 
 all: build
 
@@ -39,8 +55,21 @@ build: configure
 run: build
 	./$(BUILD)/src/ui/vantry $(ARGS)
 
-test: build
+test: build sanitize-build
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j 2
+	$(SAN_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure --no-tests=error -j 2 -LE 'slow|package' -E '^(ui_|help_pages|desktop_integration)|_NOT_BUILT$$'
+
+# Only what runs under the sanitizers is built there: no desktop program, no benchmarks.
+sanitize-build: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -g1" \
+	  -DCMAKE_CXX_COMPILER=$(SAN_CXX) -DVANTRY_SANITIZE=ON -DVANTRY_FUZZ=$(SAN_FUZZ) -DVANTRY_BUILD_BENCH=OFF \
+	  -DVANTRY_FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
+	cmake --build $(ASAN_BUILD) --target $(SAN_TARGETS)
+
+fuzz: TEST_FUZZ_SECONDS = $(FUZZ_SECONDS)
+fuzz: sanitize-build
+	@test "$(SAN_FUZZ)" = ON || { echo "make fuzz needs clang++"; exit 1; }
+	$(SAN_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j 2 -L fuzz
 
 bench: build
 	./$(BUILD)/bench/count_bench
@@ -61,4 +90,4 @@ cli-rate: build
 	bench/cli_rate.sh $(BUILD)/src/cli/vantry-cli
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -10,15 +10,6 @@
 
 namespace vantry {
 
-namespace {
-
-// A busy phase whose dialog never appears: the count in Undo until OK runs
-// without one, but the phase still keeps every other command (and the
-// grid's clicks) out while the count lets window events through.
-constexpr int kNoDialogDelayMs = 99999999;
-
-}  // namespace
-
 void Game::undo() {
   if (my_busy.is_busy() || my_autoSolving) return;
   if (!my_entering && !puzzle_guard()) return;
@@ -49,13 +40,16 @@ void Game::redo() {
 void Game::undo_until_ok() {
   if (!activity_guard() || !puzzle_guard()) return;
   my_grid.resume_game();
-  my_busy.start(kBusyCheckingSolution, busy_phase(kBusyCheckingSolution).message,
-                kNoDialogDelayMs);
+  // The counts run in a busy phase whose dialog offers Cancel, as Check
+  // solution's does: a long history of hard positions can take a while.
+  my_busy.start(kBusyCheckingSolution);
 
   // Step 1. The position as it stands.
   int n = my_counter.n_solutions(my_board.current());
   if (n < 0) {
+    const bool cancelled = my_busy.cancel_pressed();
     my_busy.end(kBusyCheckingSolution);
+    if (cancelled) return;
     message("unexpected abort in n_solutions from undo_until_ok\nPlease save this puzzle and "
             "contact Tavimo Labs.  Thanks!",
             "", MessageIcon::None);
@@ -79,7 +73,20 @@ void Game::undo_until_ok() {
     }
     ++k;
     n = my_counter.n_solutions(my_board.current());
+    if (n < 0) break;  // cancelled or interrupted: reported below, the steps taken back
   } while (n != 1);
+  if (n < 0) {
+    const bool cancelled = my_busy.cancel_pressed();
+    while (k-- > 0) my_board.redo();
+    my_busy.end(kBusyCheckingSolution);
+    repaint();
+    if (!cancelled) {
+      message("unexpected abort in n_solutions from undo_until_ok\nPlease save this puzzle and "
+              "contact Tavimo Labs.  Thanks!",
+              "", MessageIcon::None);
+    }
+    return;
+  }
   my_busy.end(kBusyCheckingSolution);
 
   // Step 4. Report and count the steps.

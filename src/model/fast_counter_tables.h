@@ -29,6 +29,8 @@ struct Tables {
   std::uint16_t lone_in_row[512];     // 9 bits of one row -> the bit itself when it is alone, else 0
   std::uint32_t rows_spread[8];       // 3 row bits -> the cells of those rows
   std::uint32_t boxes_spread[8];      // 3 box bits -> the cells of those boxes
+  std::uint16_t lone_minirows[512];   // minirow set -> the minirows alone in their row
+  std::uint16_t minirow_peers[9];     // a minirow -> the other minirows of its row and its box
 };
 
 constexpr Tables make_tables() {
@@ -37,6 +39,10 @@ constexpr Tables make_tables() {
     t.minirows_of_row[x] = static_cast<std::uint8_t>(((x & 7u) ? 1u : 0u) | ((x & 070u) ? 2u : 0u) | ((x & 0700u) ? 4u : 0u));
     t.column_spread[x] = x | x << 9 | x << 18;
     t.lone_in_row[x] = static_cast<std::uint16_t>((x & (x - 1)) == 0 ? x : 0);
+    for (int row = 0; row < 3; ++row) {
+      const unsigned three = (x >> (3 * row)) & 7u;
+      if (three != 0 && (three & (three - 1)) == 0) t.lone_minirows[x] = static_cast<std::uint16_t>(t.lone_minirows[x] | three << (3 * row));
+    }
   }
   constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
   for (unsigned set = 0; set < 512; ++set) {
@@ -64,6 +70,10 @@ constexpr Tables make_tables() {
       t.rows_spread[x] |= 0x1FFu << (9 * k);
       t.boxes_spread[x] |= (7u | 7u << 9 | 7u << 18) << (3 * k);
     }
+  }
+  for (int m = 0; m < 9; ++m) {
+    const unsigned row = 7u << (m / 3 * 3), box = 0111u << (m % 3);
+    t.minirow_peers[m] = static_cast<std::uint16_t>((row | box) & ~(1u << m));
   }
   for (int c = 0; c < 9; ++c) t.column[c] = 1u << c | 1u << (c + 9) | 1u << (c + 18);
   return t;

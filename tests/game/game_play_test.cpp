@@ -108,7 +108,7 @@ TEST_F(GamePlay, UndoUntilOkHasThreeOutcomes) {
   expect_message("3 moves undone.", "Vantry", MessageIcon::Information);
   EXPECT_EQ(game.statistics().moves_undone, 3);
   EXPECT_EQ(game.board().current_index(), 0);
-  EXPECT_EQ(platform.dialogs_shown, 0);  // the count shows no busy dialog
+  EXPECT_EQ(platform.dialogs_shown, 0);  // a quick count never shows its busy dialog
   EXPECT_FALSE(game.busy().is_busy());
 
   // A history that starts from a puzzle with many solutions.
@@ -126,6 +126,37 @@ TEST_F(GamePlay, UndoUntilOkHasThreeOutcomes) {
                  "Vantry", MessageIcon::Exclamation);
   EXPECT_EQ(game.board().current_index(), 0);
   EXPECT_EQ(game.statistics().moves_undone, 0);
+}
+
+TEST_F(GamePlay, UndoUntilOkCanBeCancelledAndThenChangesNothing) {
+  // An empty grid under a clash: the count on the empty grid has to search,
+  // and Cancel is pressed at its first look at the events.
+  Board board;
+  board.push();
+  board.current().set_answer(0, 0, 1);
+  board.push();
+  board.current().set_answer(0, 1, 1);
+  std::ostringstream out;
+  write_saved_game(out, board, 0, {});
+  write_text(folder.file("open.spz"), out.str());
+  platform.answers = {MessageAnswer::No};
+  game.open_file(folder.file("open.spz"));
+  platform.messages.clear();
+  game.counter().set_poll_interval(std::chrono::microseconds{0});
+  int delay_ms = -1;
+  platform.on_every_pump = [&] {
+    if (platform.timer_running(4)) delay_ms = platform.timers[4].interval_ms;
+    platform.fire_timer(4);
+    if (platform.press_cancel) platform.press_cancel();
+  };
+  game.undo_until_ok();
+  EXPECT_EQ(delay_ms, 500);
+  EXPECT_EQ(platform.dialog_message, "Checking for a solution...");
+  EXPECT_EQ(platform.dialogs_shown, 1);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(game.board().current_index(), 2);
+  EXPECT_EQ(game.statistics().moves_undone, 0);
+  EXPECT_FALSE(game.busy().is_busy());
 }
 
 TEST_F(GamePlay, CheckSolutionSaysWhetherThePuzzleCanStillBeSolved) {

@@ -84,7 +84,8 @@ TEST(StateUnits, PointIntoTheirOwnStateAfterCopies) {
   EXPECT_EQ(&c.unit(UnitKind::Column, 7).cell(1), &c.cell(1, 7));
   EXPECT_EQ(&c.unit(UnitKind::Row, 1).cell(7), &c.cell(1, 7));
   EXPECT_EQ(b.column(7).places_of_digit(6), 0);
-  c = c;  // self-assignment changes nothing
+  const State& same = c;  // through a reference, which is how self-assignment happens
+  c = same;               // and it changes nothing
   EXPECT_EQ(c.cell(1, 7).answer, 6);
 }
 
