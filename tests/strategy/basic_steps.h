@@ -14,10 +14,10 @@ inline void apply_basic_steps(Strategy& engine, State& s) {
   const int mode = engine.mode();
   engine.set_mode(kApplyMode);
   for (bool moved = true; moved;) {
-    moved = find_naked_single(engine, 1, s, 0) || find_hidden_single(engine, 2, s, 0) ||
-            find_box_line(engine, 3, s, 0) || find_line_box(engine, 4, s, 0) ||
-            find_naked_subset(engine, 5, s, 2) || find_hidden_subset(engine, 8, s, 2) ||
-            find_naked_subset(engine, 6, s, 3) || find_hidden_subset(engine, 14, s, 3);
+    moved = apply_with(engine.busy(), find_naked_single, 1, s, 0) || apply_with(engine.busy(), find_hidden_single, 2, s, 0) ||
+            apply_with(engine.busy(), find_box_line, 3, s, 0) || apply_with(engine.busy(), find_line_box, 4, s, 0) ||
+            apply_with(engine.busy(), find_naked_subset, 5, s, 2) || apply_with(engine.busy(), find_hidden_subset, 8, s, 2) ||
+            apply_with(engine.busy(), find_naked_subset, 6, s, 3) || apply_with(engine.busy(), find_hidden_subset, 14, s, 3);
   }
   engine.set_mode(mode);
 }

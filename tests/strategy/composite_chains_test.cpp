@@ -38,7 +38,7 @@ TEST_F(CompositeChains, ChainMoveRemovesFromCellsSeeingBothEnds) {
   EXPECT_EQ(last_dialog().text, "Look for composite chain with the value 9");
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_composite_chain(engine, 43, s, 0), 43);
+  EXPECT_EQ(apply_with(engine.busy(), find_composite_chain, 43, s, 0), 43);
   EXPECT_FALSE(s.cell(8, 5).possible[9]);
   EXPECT_FALSE(s.cell(2, 3).possible[9]);
 }
@@ -59,7 +59,7 @@ TEST_F(CompositeChains, ContradictionRemovesTheAssumedDigit) {
   EXPECT_EQ(last_dialog().text, "Look for composite chain contradiction with beginning with the value 8");
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_composite_chain(engine, 43, s, 0), 44);
+  EXPECT_EQ(apply_with(engine.busy(), find_composite_chain, 43, s, 0), 44);
   EXPECT_FALSE(s.cell(0, 0).possible[6]);
   EXPECT_TRUE(s.cell(0, 0).possible[8]);
 }
@@ -79,10 +79,8 @@ void* run_finder(void* arg) {
   auto* run = static_cast<SmallStackRun*>(arg);
   FakePlatform platform;
   BusyManager busy(platform);
-  Strategy engine(busy);
-  engine.set_mode(kApplyMode);
   run->after = *run->position;
-  run->result = run->finder(engine, run->n, run->after, 0);
+  run->result = apply_with(busy, run->finder, run->n, run->after, 0);
   return nullptr;
 }
 
@@ -103,8 +101,7 @@ TEST_F(CompositeChains, DeepSearchesFitASmallStackAndFindTheSameMoves) {
       SmallStackRun run{&position, finder, n, 0, State()};
       run_on_small_stack(run);
       State expected = position;
-      engine.set_mode(kApplyMode);
-      EXPECT_EQ(run.result, finder(engine, n, expected, 0)) << puzzle;
+      EXPECT_EQ(run.result, apply_with(busy, finder, n, expected, 0)) << puzzle;
       for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
           EXPECT_EQ(possibility_mask(run.after.cell(r, c)), possibility_mask(expected.cell(r, c)));

@@ -17,7 +17,7 @@ TEST_F(Singles, NakedSingleSearchIsRowMajor) {
   EXPECT_EQ(current().cell(1, 0).digitMark[4], 0);
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_naked_single(engine, 1, current(), 0), 1);
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_single, 1, current(), 0), 1);
   EXPECT_EQ(current().cell(0, 5).answer, 7);
   EXPECT_EQ(current().cell(1, 0).answer, 0);  // one move per call
 }
@@ -39,9 +39,9 @@ TEST_F(Singles, HiddenSingleInAColumnComesAfterRows) {
   EXPECT_EQ(hint_with(find_hidden_single, 2, 0, kBigHint), 2);
   EXPECT_EQ(last_dialog().text, "The value 8 is only possible in one cell of row 9.");
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_hidden_single(engine, 2, current(), 0), 2);
+  EXPECT_EQ(apply_with(engine.busy(), find_hidden_single, 2, current(), 0), 2);
   EXPECT_EQ(current().cell(8, 4).answer, 8);
-  EXPECT_EQ(find_hidden_single(engine, 2, current(), 0), 2);
+  EXPECT_EQ(apply_with(engine.busy(), find_hidden_single, 2, current(), 0), 2);
   EXPECT_EQ(current().cell(6, 0).answer, 2);
 }
 
@@ -60,7 +60,7 @@ TEST_F(Singles, BoxLineRowCaseTextMarksAndRemovals) {
   EXPECT_EQ(current().cell(3, 3).cellMark, 0);
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_box_line(engine, 3, current(), 0), 3);
+  EXPECT_EQ(apply_with(engine.busy(), find_box_line, 3, current(), 0), 3);
   for (int c : {0, 1, 2, 6, 7, 8}) EXPECT_TRUE(current().cell(4, c).deleted[3]);
   EXPECT_TRUE(current().cell(4, 4).possible[3]);
 }
@@ -93,12 +93,12 @@ TEST_F(Singles, LineBoxInAColumn) {
   EXPECT_EQ(current().cell(1, 3).digitMark[7], 0);
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_line_box(engine, 4, current(), 0), 4);
+  EXPECT_EQ(apply_with(engine.busy(), find_line_box, 4, current(), 0), 4);
   for (int r = 0; r < 3; ++r) {
     for (int c = 4; c < 6; ++c) EXPECT_FALSE(current().cell(r, c).possible[7]);
   }
   EXPECT_TRUE(current().cell(2, 3).possible[7]);
-  EXPECT_EQ(find_line_box(engine, 4, current(), 0), 0);  // used up
+  EXPECT_EQ(apply_with(engine.busy(), find_line_box, 4, current(), 0), 0);  // used up
 }
 
 TEST_F(Singles, LineBoxSearchesRowsBeforeColumns) {

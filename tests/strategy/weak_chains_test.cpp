@@ -32,7 +32,7 @@ TEST_F(WeakChains, ChainMoveTextMarksAndRemoval) {
   EXPECT_EQ(last_dialog().text, "Look for an Weak singles chain with the value 3");
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_weak_singles_chain(engine, 41, s, 0), 41);
+  EXPECT_EQ(apply_with(engine.busy(), find_weak_singles_chain, 41, s, 0), 41);
   EXPECT_FALSE(s.cell(5, 1).possible[3]);
   EXPECT_TRUE(s.cell(5, 1).deleted[3]);
 }
@@ -53,7 +53,7 @@ TEST_F(WeakChains, ContradictionPlacesTheStartDigit) {
   EXPECT_EQ(s.chain_length(), 8);
 
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_weak_singles_chain(engine, 41, s, 0), 42);
+  EXPECT_EQ(apply_with(engine.busy(), find_weak_singles_chain, 41, s, 0), 42);
   EXPECT_EQ(s.cell(0, 8).answer, 9);
 }
 
@@ -62,7 +62,7 @@ TEST_F(WeakChains, CancelEndsTheSearchWithNoMove) {
   busy.cancel();
   engine.set_mode(kApplyMode);
   const State before = current();
-  EXPECT_EQ(find_weak_singles_chain(engine, 41, current(), 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_weak_singles_chain, 41, current(), 0), 0);
   EXPECT_EQ(current().cell(5, 1).possible[3], before.cell(5, 1).possible[3]);
 }
 

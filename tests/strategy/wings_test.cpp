@@ -56,7 +56,7 @@ TEST_F(Wings, XYZWingTriesTheHighestDigitFirstAndNamesOneCell) {
 
   engine.set_mode(kApplyMode);
   State copy = s;
-  EXPECT_EQ(find_xyz_wing(engine, 23, copy, 0), 23);
+  EXPECT_EQ(apply_with(engine.busy(), find_xyz_wing, 23, copy, 0), 23);
   EXPECT_FALSE(copy.cell(4, 3).possible[8]);
   EXPECT_TRUE(copy.cell(4, 3).possible[6]);
 }
@@ -71,8 +71,8 @@ TEST_F(Wings, ChainsOfTwoCellsAndRepeatedCellsAreNeverEvaluated) {
   only(s, 1, 1, {2, 3});  // sees the first again: an XY-wing, but no chain
   engine.set_mode(kApplyMode);
   State copy = s;
-  EXPECT_EQ(find_xy_wing_chain(engine, 37, copy, 0), 0);
-  EXPECT_EQ(find_xy_wing(engine, 7, copy, 0), 7);
+  EXPECT_EQ(apply_with(engine.busy(), find_xy_wing_chain, 37, copy, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_xy_wing, 7, copy, 0), 7);
 
   only(s, 6, 6, {1, 2});  // the third chain cell, below the second
   only(s, 3, 6, {2, 3});

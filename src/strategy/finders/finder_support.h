@@ -1,6 +1,6 @@
 // Small helpers shared by the finders: the words that name the three kinds of
-// unit in texts, the detail phrase of one digit, the removal cells named in an
-// explanation, and the removal of one possibility.
+// unit in texts, the detail phrase of one digit and the removal cells named in
+// an explanation.
 #pragma once
 
 #include <string>
@@ -10,7 +10,6 @@
 
 #include "model/coords.h"
 #include "model/state.h"
-#include "strategy/strategy.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -35,16 +34,6 @@ inline Text& removal_cells(Text& text, const CellSet& cells) {
   text.add("cell");
   if (cells.count() > 1) text.add("s");
   return text.add(" ").cell_list(cells, "or");
-}
-
-// A strategy's removal: gone, remembered as deleted, unmarked, and the cached
-// solution count forgotten since the grid changed. A digit the cell no longer
-// holds stays as it is: a placement took it, and a deleted flag would show it
-// as a removal of the player's, to be restored beside the answer.
-inline void delete_possibility(State& s, int r, int c, int d) {
-  if (!s.cell(r, c).is_possible(d)) return;
-  s.row(r).delete_possibility(c, d);
-  s.solutionCount = -1;
 }
 
 }  // namespace vantry
