@@ -43,6 +43,9 @@ class State {
   // it is: a placement took it, and a deleted flag would show it as a removal
   // to be restored beside the answer.
   void delete_possibility(int r, int c, int d);
+  // Gives a deleted possibility back to an empty cell (the player's undoing of
+  // a deletion shown crossed out).
+  void restore_possibility(int r, int c, int d);
   void set_solution(int r, int c, int d) { cells[r][c].solution = d; }
   void mark_givens();
   void reset_all_cells();
