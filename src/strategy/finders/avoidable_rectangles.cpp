@@ -16,10 +16,6 @@ namespace vantry {
 
 namespace {
 
-struct Place {
-  int r, c;
-};
-
 // A pair of solved cells and their lines: C runs along A's line, D along B's.
 struct Rectangle {
   Move& move;
@@ -54,9 +50,7 @@ void mark_corners(const Rectangle& q, Place c, Place d) {
 }
 
 int describe(const Rectangle& q, const Text& explanation, int n) {
-  Text detail;
-  detail.add("the values ").number(q.va).add(" and ").number(q.vb);
-  q.move.describe(n, kTemplateLong, explanation.str(), detail.str());
+  q.move.describe(n, kTemplateLong, explanation.str(), values_phrase(q.va, q.vb));
   return n;
 }
 

@@ -14,6 +14,11 @@
 
 namespace vantry {
 
+// A cell of the grid by row and column, 0-8.
+struct Place {
+  int r, c;
+};
+
 // Passes over the units run boxes, then rows, then columns.
 inline constexpr UnitKind kUnitPasses[] = {UnitKind::Box, UnitKind::Row, UnitKind::Column};
 
@@ -28,6 +33,10 @@ constexpr std::string_view unit_word(UnitKind kind) {
 
 // The detail phrase of a move about one digit: "the value 5".
 inline std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
+// The detail phrase of a move about a pair: "the values 2 and 7".
+inline std::string values_phrase(int p, int q) {
+  return Text().add("the values ").number(p).add(" and ").number(q).str();
+}
 
 // The removal cells named in an explanation: "cell 1,2" or "cells 1,2 or 3,4".
 inline Text& removal_cells(Text& text, const CellSet& cells) {

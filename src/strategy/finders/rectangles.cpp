@@ -65,10 +65,6 @@ Text& plural_cells(Text& text, const CellSet& cells) {
   return text;
 }
 
-std::string values_phrase(int p, int q) {
-  return Text().add("the values ").number(p).add(" and ").number(q).str();
-}
-
 // Type 1: three corners hold only x and y; the fourth cannot be x or y.
 bool type_1(Rectangle& rect) {
   const bool c_pair = count_of(rect.held(rect.c)) == 2, d_pair = count_of(rect.held(rect.d)) == 2;

@@ -16,10 +16,6 @@ namespace vantry {
 
 namespace {
 
-struct Place {
-  int r, c;
-};
-
 // The strong links of one digit: per unit kind (row, column, box) and index,
 // whether exactly two unsolved cells hold d, and their positions ascending.
 struct Links {

@@ -15,10 +15,6 @@ namespace vantry {
 
 namespace {
 
-struct Place {
-  int r, c;
-};
-
 bool holds(const State& s, Place p, int d) { return s.cell(p.r, p.c).is_possible(d); }
 bool same_cell(Place a, Place b) { return a.r == b.r && a.c == b.c; }
 bool sees(Place a, Place b) { return vantry::sees(a.r, a.c, b.r, b.c); }

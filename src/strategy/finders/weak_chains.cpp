@@ -19,10 +19,6 @@ namespace vantry {
 
 namespace {
 
-struct Place {
-  int r, c;
-};
-
 bool same(Place a, Place b) { return a.r == b.r && a.c == b.c; }
 
 // One forced cell of a chain step: the weak cell whose unit forced it.
