@@ -2,6 +2,15 @@
 // corners of a rectangle spanning two boxes. Were the other two corners C and
 // D to take B's and A's answers, the four answers could swap diagonals and the
 // puzzle would have two solutions; each type draws its move from that.
+//
+//   A (solved a) ---- B (solved b)
+//        |                 |
+//   C (b, or {b,x}) -- D (a, or {a,x})
+//
+// The search: 1. each A solved by the player, in row-major order, with B
+// after it in its row, then below it in its column; 2. each line across for C
+// and D, within two boxes; 3. type 1 (also with A and B exchanged), then
+// types 2 and 3.
 #include "model/cellset.h"
 #include "model/coords.h"
 #include "model/state.h"

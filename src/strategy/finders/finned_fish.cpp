@@ -2,6 +2,14 @@
 // extra candidates (fins) in one box. Either a fin is d, or the X-wing holds;
 // both rule out d in the cells of the fin box on the corner's cover line. In
 // the sashimi form the corner beside the fins is missing altogether.
+//
+//   base line:    . d . . . . . d .        d in two places only
+//   second line:  . d . . . . f d f        the corners, and fins f in one box
+//   removals:     x in the fin box's other lines, on the fin corner's cover
+//
+// The search, per digit and orientation: 1. list each line's candidates;
+// 2. a base line with two, a second line in another band holding the corners;
+// 3. the fins; 4. the removal cells, and the move when there are any.
 #include "model/cellset.h"
 #include "model/coords.h"
 #include "model/state.h"

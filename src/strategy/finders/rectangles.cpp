@@ -2,6 +2,16 @@
 // over two rows, two columns and two boxes must not end up holding only the
 // same two digits: the digits could then be swapped and the puzzle would have
 // two solutions. Each type draws another conclusion from that.
+//
+//   A {x,y} ---- B {x,y}      the floor: two bivalue cells in one line
+//      |            |
+//   C {x,y,..} - D {x,y,..}   the roof: what C and D hold besides x and y
+//                             decides the type
+//
+// The search: 1. each bivalue A in row-major order, with B after it in its
+// row, then below it in its column; 2. every roof line whose C and D hold both
+// digits; 3. types 1 to 4 in order. Types 5 and 6 take a bivalue diagonal
+// A, D instead.
 #include "model/cellset.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"

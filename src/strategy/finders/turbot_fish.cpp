@@ -1,6 +1,14 @@
 // Turbot fish: three links on one digit d, strong Y-X, weak X-E, strong E-O.
 // Either Y holds d, or X does and so E does not and O does: one of the two
 // ends is d, and d leaves every cell that sees both ends.
+//
+//   Y ==== X          ====  strong link (the unit's only two places of d)
+//          |          |     weak link (X and E share a unit)
+//          E ==== O   one of Y and O is d
+//
+// The search, per digit: 1. gather the strong links; 2. rows, then columns,
+// then boxes: each link's ends take turns as X; 3. a weak link from X to the
+// end E of another strong link; 4. the cells that see Y and O and hold d.
 #include <utility>
 
 #include "model/cellset.h"

@@ -2,6 +2,14 @@
 // Each type finds its own reason why one of them must take the second digit
 // of the pair (the removed digit); that digit then leaves every cell that sees
 // both. The four types share the pair search and the move ending.
+//
+//   type 1:   A {x,y} . . . P(x) ==== Q(x) . . . B {x,y}
+//             A sees P, B sees Q, and P-Q is a strong link on x: one of A
+//             and B is y, so y leaves every cell that sees both.
+//
+// The search: 1. A in row-major order, B after it with the same pair and in
+// no common unit; 2. the type's own test (a link, a box, a line); 3. the
+// covered cells that still hold the removed digit.
 #include "model/coords.h"
 #include "model/state.h"
 #include "strategy/finders/finder_support.h"

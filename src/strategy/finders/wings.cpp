@@ -1,6 +1,17 @@
 // XY-wing, XYZ-wing and XY-wing chain: two bivalue wings that share a digit z
 // are tied to a pivot (or to a chain of same-pair cells) so that one of them
 // must be z; z then goes from every cell that sees both wings.
+//
+//   XY-wing:   pivot {x,y} --- W1 {x,z}      Either W1 or W2 is z, whatever
+//                 |                           the pivot takes, so z leaves
+//              W2 {y,z} ...... T: z removed   every cell T that sees both.
+//
+// The search, for each pivot (or same-pair chain of odd length):
+//   1. W1: a bivalue cell that sees the chain's first cell and shares one of
+//      its digits; its other digit is z.
+//   2. W2: a bivalue cell that sees the chain's last cell and holds z with
+//      the pair digit W1 lacks.
+//   3. The cells that see both wings and hold z; none, and the wings go on.
 #include "model/cellset.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
