@@ -29,7 +29,6 @@ TEST_F(AvoidableRectangles, Type1AndGivenCornersTakeNoPart) {
   EXPECT_EQ(s.cell(1, 4).digitMark[1], kMarkRemove);
   hint_with(find_avoidable_rectangle, 34, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for avoidable rectangle (type 1) with the values 1 and 2");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 34);
   EXPECT_FALSE(s.cell(1, 4).possible[1]);
 
@@ -67,7 +66,6 @@ TEST_F(AvoidableRectangles, Type2ListsItsRemovalCellsWithAComma) {
             "two cells must be 7, which can therefore be deleted as a possibility from cells 2,7, and "
             "2,9.");
   EXPECT_EQ(s.cell(1, 6).digitMark[7], kMarkRemove);
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 35);
   EXPECT_FALSE(s.cell(1, 8).possible[7]);
 }
@@ -80,7 +78,6 @@ TEST_F(AvoidableRectangles, Type3NeedsABivaluePartner) {
   keep_only_at(s, UnitKind::Row, 1, 7, {0, 6, 8});
   keep_only_at(s, UnitKind::Row, 1, 8, {4, 6, 8});
   only(s, 1, 6, {7, 8, 9});  // three digits: no partner
-  engine.set_mode(kApplyMode);
   State copy = s;
   EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, copy, 0), 0);
 
@@ -94,7 +91,6 @@ TEST_F(AvoidableRectangles, Type3NeedsABivaluePartner) {
   EXPECT_EQ(s.cell(1, 6).cellMark, kMarkShow);
   EXPECT_EQ(s.cell(1, 8).digitMark[7], kMarkRemove);
   EXPECT_EQ(s.cell(1, 8).digitMark[8], kMarkRemove);
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 36);
   EXPECT_FALSE(s.cell(1, 8).possible[7]);
   EXPECT_FALSE(s.cell(1, 8).possible[8]);
@@ -104,7 +100,6 @@ TEST_F(AvoidableRectangles, FourBoxesAreSkipped) {
   State& s = current();
   solved_pair(s);
   s.set_answer(4, 0, 2);  // C in another band: the rectangle spans four boxes
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 0);
 }
 

@@ -35,13 +35,11 @@ TEST_F(Bug, TheDigitTheRowHoldsAnOddNumberOfTimes) {
   EXPECT_EQ(s.cell(0, 0).digitMark[5], kMarkAnswer);
   hint_with(find_bug, 15, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for a BUG with the value 5");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 15);
   EXPECT_EQ(s.cell(0, 0).answer, 5);
 }
 
 TEST_F(Bug, AnyOtherShapeIsNoMove) {
-  engine.set_mode(kApplyMode);
   State s;
   open_cells(s, {{0, {2, 5, 8}}, {3, {2, 5}}, {6, {5, 8}}, {40, {1, 2, 3, 4}}});
   EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // a cell with four

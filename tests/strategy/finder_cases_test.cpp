@@ -182,14 +182,12 @@ TEST_F(FinderCases, EveryFinderDescribesTheRecordedMove) {
 TEST_F(FinderCases, DISABLED_Generate) {
   const char* path = std::getenv("VANTRY_WRITE_FINDER_CASES");
   ASSERT_NE(path, nullptr);
-  Strategy engine(busy);
   std::map<int, std::string> first;
   for (const std::string& name : corpus_files()) {
     if (name.starts_with("e_") || name.starts_with("f_")) continue;
     for (const std::string& line : read_lines(corpus_path(name))) {
       State s;
       if (!read_puzzle(line, s).empty()) continue;
-      engine.set_mode(kApplyMode);
       for (int step = 0; step < 200 && !s.is_solved(); ++step) {
         int n = 1;
         Move move;

@@ -48,7 +48,6 @@ TEST_F(FinnedFish, TwoFinsGiveThePluralAndRowsNeedOtherBands) {
   State t;
   keep_only_at(t, UnitKind::Column, 0, 5, {1, 7});
   keep_only_at(t, UnitKind::Column, 2, 5, {1, 6, 7});
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_finned_x_wing, 10, t, 0), 0);
   // Corners and fins over all three bands are no pattern either.
   keep_only_at(t, UnitKind::Column, 4, 5, {1, 4, 7});
@@ -70,7 +69,6 @@ TEST_F(FinnedFish, SashimiRowFormWithOneFinShowsMoreInTheBigHintOnly) {
 
   hint_with(find_sashimi_x_wing, 11, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for sashimi finned X-wing with the value 5");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_sashimi_x_wing, 11, s, 0), 11);
   EXPECT_FALSE(s.cell(3, 7).possible[5]);
   EXPECT_FALSE(s.cell(5, 7).possible[5]);

@@ -16,7 +16,6 @@ TEST_F(Singles, NakedSingleSearchIsRowMajor) {
   EXPECT_EQ(current().cell(0, 5).digitMark[7], kMarkAnswer);
   EXPECT_EQ(current().cell(1, 0).digitMark[4], 0);
 
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_naked_single, 1, current(), 0), 1);
   EXPECT_EQ(current().cell(0, 5).answer, 7);
   EXPECT_EQ(current().cell(1, 0).answer, 0);  // one move per call
@@ -38,7 +37,6 @@ TEST_F(Singles, HiddenSingleInAColumnComesAfterRows) {
   keep_only_at(current(), UnitKind::Row, 8, 8, {4});     // r9c5 in row 9
   EXPECT_EQ(hint_with(find_hidden_single, 2, 0, kBigHint), 2);
   EXPECT_EQ(last_dialog().text, "The value 8 is only possible in one cell of row 9.");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_hidden_single, 2, current(), 0), 2);
   EXPECT_EQ(current().cell(8, 4).answer, 8);
   EXPECT_EQ(apply_with(engine.busy(), find_hidden_single, 2, current(), 0), 2);

@@ -43,7 +43,6 @@ TEST_F(Subsets, NakedTripleFromThreePairsSkipsTheFourDigitCell) {
   EXPECT_EQ(last_dialog().text,
             "In row 5, there are only 3 cells whose possibilities include 1, 2 and 3.\n\nThese "
             "possibilities can be removed from all other cells of the row.");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 6, s, 3), 6);
   int left[9];
   EXPECT_EQ(s.cell(4, 1).list_possibilities(left), 1);
@@ -58,7 +57,6 @@ TEST_F(Subsets, CellsWithOnePossibilityAreNeverCandidates) {
   only(current(), 0, 0, {5});
   only(current(), 0, 1, {6});
   only(current(), 0, 2, {5, 6});
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 5, current(), 2), 0);
 }
 
@@ -66,7 +64,6 @@ TEST_F(Subsets, PairInABoxIsReportedForTheBoxWithItsRemovalsOnly) {
   State& s = current();
   only(s, 0, 0, {5, 6});
   only(s, 0, 1, {5, 6});
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 5, s, 2), 5);
   EXPECT_FALSE(s.cell(1, 0).possible[5]);
   EXPECT_FALSE(s.cell(2, 2).possible[6]);
@@ -90,7 +87,6 @@ TEST_F(Subsets, HiddenPairLosesItsOtherPossibilities) {
   EXPECT_EQ(s.cell(2, 6).digitMark[4], 0);
   EXPECT_EQ(s.cell(2, 6).cellMark, kMarkRemove);
 
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_hidden_subset, 8, s, 2), 8);
   EXPECT_EQ(s.cell(2, 1).list_possibilities(), 2);
   EXPECT_EQ(s.cell(2, 6).list_possibilities(), 2);

@@ -25,7 +25,6 @@ TEST_F(TurbotFish, RowLinkThenBoxLinkInXsStack) {
 
   hint_with(find_turbot_fish, 12, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for turbot fish with the value 3");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_turbot_fish, 12, s, 0), 12);
   EXPECT_FALSE(s.cell(4, 5).possible[3]);
 }
@@ -46,7 +45,6 @@ TEST_F(TurbotFish, UnitsWithThreeCandidatesTakeNoPart) {
   State& s = current();
   keep_only_at(s, UnitKind::Row, 0, 3, {0, 5, 8});
   keep_only_at(s, UnitKind::Box, 3, 3, {0, 5});
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_turbot_fish, 12, s, 0), 0);
 }
 

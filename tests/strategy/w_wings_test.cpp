@@ -32,7 +32,6 @@ TEST_F(WWings, Type1LinkFromABoxCellToACellSeeingB) {
 
   hint_with(find_w_wing_type1, 13, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for an W-wing (type 1) with the value 2");
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type1, 13, s, 0), 13);
   EXPECT_FALSE(s.cell(4, 0).possible[2]);
   EXPECT_FALSE(s.cell(0, 4).possible[2]);
@@ -41,7 +40,6 @@ TEST_F(WWings, Type1LinkFromABoxCellToACellSeeingB) {
 }
 
 TEST_F(WWings, Type1IgnoresLinksThatEndAtBOrMissIt) {
-  engine.set_mode(kApplyMode);
   State s;
   far_pair(s);
   keep_only_at(s, UnitKind::Column, 4, 1, {0, 4});  // r1c5 (in A's row) - B itself
@@ -89,7 +87,6 @@ TEST_F(WWings, Type3NeedsTheLinkDigitInBothRowsOfTheThirdBox) {
   EXPECT_EQ(s.cell(1, 8).digitMark[1], kMarkShow);
 
   drop(s, UnitKind::Box, 2, 1, {3, 4, 5});  // now only in row 1
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type3, 16, s, 0), 0);
 }
 
@@ -116,7 +113,6 @@ TEST_F(WWings, Type2ColumnCheckAndItsFailures) {
 
   // A 1 in A's own column inside the box fails the check.
   s.cell(1, 0).possible[1] = true;
-  engine.set_mode(kApplyMode);
   EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type2, 17, s, 0), 0);
 }
 
