@@ -16,6 +16,7 @@
 #include "cli/console_platform.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
+#include "strategy/move.h"
 #include "strategy/strategy.h"
 #include "strategy/strategy_table.h"
 
@@ -119,7 +120,9 @@ int main(int argc, char** argv) {
           if (row.finder == nullptr) continue;
           if (row.pre_check != nullptr && !row.pre_check(engine, true)) continue;
           const auto call_start = Clock::now();
-          const int r = row.finder(engine, n, s, row.argument);
+          Move move;
+          const int r = row.finder(busy, n, s, row.argument, move);
+          if (r != 0) move.apply_to(s);
           rows[n].add(micros_since(call_start), where + " step " + std::to_string(step));
           if (busy.cancelled()) break;
           if (r != 0) {

@@ -33,7 +33,7 @@ bool Game::entry_key(int code) {
   // Typed digits are taken as they come: the check at Done Entering decides.
   if (code >= 1 && code <= 9) s.set_answer_and_solution(my_entryRow, my_entryColumn, code);
   advance_entry_cursor();
-  if (my_entryRow <= 8) s.cell(my_entryRow, my_entryColumn).cellMark = kMarkShow;
+  if (my_entryRow <= 8) s.mark_cell(my_entryRow, my_entryColumn, kMarkShow);
   repaint();
   return true;
 }

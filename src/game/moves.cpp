@@ -54,11 +54,7 @@ void Game::right_click(int r, int c, int d, bool shift, bool show_deleted) {
       repaint();
     } else if (shift && cell.is_possible(d)) {
       my_board.push();
-      Cell& changed = my_board.current().cell(r, c);
-      changed.possible[d] = false;
-      changed.deleted[d] = true;
-      changed.digitMark[d] = 0;
-      my_board.current().solutionCount = -1;
+      my_board.current().delete_possibility(r, c, d);
       repaint();
     } else {
       message(
@@ -74,20 +70,11 @@ void Game::right_click(int r, int c, int d, bool shift, bool show_deleted) {
     my_board.push();
     State& s = my_board.current();
     if (!is_player_chain(s)) s.clear_marks(s.cell(r, c).digitMark[d] == kMarkRemove, true);
-    Cell& changed = s.cell(r, c);
-    changed.possible[d] = false;
-    changed.deleted[d] = true;
-    changed.digitMark[d] = 0;
-    s.solutionCount = -1;
+    s.delete_possibility(r, c, d);
   } else if (show_deleted && cell.answer == 0 && cell.deleted[d]) {
     // The crossed-out digit is drawn only in an empty cell.
     my_board.push();
-    State& s = my_board.current();
-    Cell& changed = s.cell(r, c);
-    changed.possible[d] = true;
-    changed.deleted[d] = false;
-    changed.digitMark[d] = 0;
-    s.solutionCount = -1;
+    my_board.current().restore_possibility(r, c, d);
   } else {
     return;
   }

@@ -84,6 +84,21 @@ void State::set_answer_and_solution(int r, int c, int d) {
   cells[r][c].solution = d;
 }
 
+void State::delete_possibility(int r, int c, int d) {
+  if (!cells[r][c].is_possible(d)) return;
+  rows[r].delete_possibility(c, d);
+  solutionCount = -1;
+}
+
+void State::restore_possibility(int r, int c, int d) {
+  Cell& cell = cells[r][c];
+  VANTRY_ASSERT(cell.answer == 0 && cell.deleted[d]);
+  cell.possible[d] = true;
+  cell.deleted[d] = false;
+  cell.digitMark[d] = 0;
+  solutionCount = -1;
+}
+
 void State::mark_givens() {
   for (auto& line : cells) {
     for (Cell& c : line) c.mark_given_if_answered();

@@ -38,6 +38,14 @@ class State {
   // Emptying a cell restores nothing: recompute_possibilities() does that.
   void set_answer(int r, int c, int d);
   void set_answer_and_solution(int r, int c, int d);
+  // Removes d from an empty cell as a deletion (the player's or a strategy's):
+  // remembered as deleted, unmarked. A digit the cell no longer holds stays as
+  // it is: a placement took it, and a deleted flag would show it as a removal
+  // to be restored beside the answer.
+  void delete_possibility(int r, int c, int d);
+  // Gives a deleted possibility back to an empty cell (the player's undoing of
+  // a deletion shown crossed out).
+  void restore_possibility(int r, int c, int d);
   void set_solution(int r, int c, int d) { cells[r][c].solution = d; }
   void mark_givens();
   void reset_all_cells();
@@ -46,6 +54,8 @@ class State {
   void recompute_possibilities();
 
   // Hint marks.
+  void mark_cell(int r, int c, int mark) { cells[r][c].cellMark = mark; }
+  void mark_digit(int r, int c, int d, int mark) { cells[r][c].digitMark[d] = mark; }
   void clear_marks(bool keepActionMarks, bool clearChain);
   // In each cell, the lowest digit marked for removal loses its possibility.
   void apply_eliminations();

@@ -63,10 +63,9 @@ void find_next_move(HintHost& host, Strategy& engine) {
   engine.set_mode(kLittleHint | kPaneFlag);
   engine.busy().start(kBusyNextMove);
   // The look-up runs after every move while the player may be following a
-  // hint or drawing a chain: it searches a copy, so no finder can touch the
-  // marks or the chain on display.
-  State scratch = host.board().current();
-  engine.search(scratch, true);
+  // hint or drawing a chain: it reads the position and only names the move,
+  // so the marks and the chain on display stay as they are.
+  engine.name_next_move(host.board().current(), true);
   // The pane ends the phase when it shows the text; this covers a host that
   // does not.
   engine.busy().end(kBusyNextMove);

@@ -15,9 +15,9 @@ void hint_command(HintHost& host, Strategy& engine, int command_id);
 // The button pane's next-move line: a Little hint search in pane mode inside
 // the next-move busy phase. The strategy's name, "No hints available" or
 // "(cancelled)" arrives through the host's set_next_move_text, and the search
-// counts as a Little hint given. It works on a copy of the current State:
-// the board, its marks and the chain on display are left as they are, and no
-// message box opens. The caller has checked that a puzzle is present and
+// counts as a Little hint given. It only reads the current State: the board,
+// its marks and the chain on display are left as they are, and no message
+// box opens. The caller has checked that a puzzle is present and
 // unsolved.
 void find_next_move(HintHost& host, Strategy& engine);
 

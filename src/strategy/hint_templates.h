@@ -7,7 +7,6 @@
 
 namespace vantry {
 
-inline constexpr int kHintTextControl = 101;
 inline constexpr int kButtonYes = 6;
 inline constexpr int kButtonOk = 6;
 inline constexpr int kButtonNo = 7;

@@ -8,6 +8,7 @@
 #include "model/busy_manager.h"
 #include "strategy/hint_host.h"
 #include "strategy/hint_templates.h"
+#include "strategy/move.h"
 #include "strategy/strategy.h"
 
 namespace vantry {
@@ -34,48 +35,35 @@ std::string little_hint_text(int level, int n, std::string_view detail) {
   return text;
 }
 
-int offer_move(Strategy& engine, int template_id, std::string_view explanation,
-               std::string_view detail, int n) {
+int offer_move(Strategy& engine, const Move* move) {
   HintHost* host = engine.owner_window();
   VANTRY_ASSERT(host != nullptr);
   BusyManager& busy = engine.busy();
   Platform& platform = busy.platform();
   const int level = host->last_hint_level();
-  const bool to_pane = engine.pane_flag() && level != kBigHint;
 
-  // Step 1. The busy dialog must never cover a hint. In pane mode the phase
-  // belongs to the pane, which ends it when it shows the text.
+  // Step 1. The busy dialog must never cover a hint.
   busy.end(kBusyHint);
 
-  // Step 2. A cancelled search shows nothing but a note in the pane.
-  if (busy.cancel_pressed()) {
-    if (to_pane) host->set_next_move_text("(cancelled)");
+  // Step 2. A cancelled search shows nothing.
+  if (busy.cancel_pressed()) return kButtonCancel;
+
+  // Step 3. No move.
+  if (move == nullptr) {
+    platform.message_box("No hints available", "Vantry", MessageIcon::Information,
+                         MessageButtons::Ok);
     return kButtonCancel;
   }
 
-  // Step 3. No move. The pane says so in its line; a message box there would
-  // interrupt every move made on a puzzle the strategies cannot finish.
-  if (n == 0) {
-    if (to_pane) {
-      host->set_next_move_text("No hints available");
-    } else {
-      platform.message_box("No hints available", "Vantry", MessageIcon::Information,
-                           MessageButtons::Ok);
-    }
-    return kButtonCancel;
-  }
-
-  // Step 4. The hint is given: count it at the level asked for. The pane's
-  // next-move line counts as a Little hint, since naming the strategy is
-  // exactly what a Little hint tells.
+  // Step 4. The hint is given: count it at the level asked for.
   host->count_hint(level);
-  const StrategyRow& row = strategy_row(n);
+  const StrategyRow& row = strategy_row(move->row());
 
   // Step 5. Big hint: show the marks and the explanation, and on Yes carry
   // the move out on a new State so that Undo takes it back.
   if (level == kBigHint) {
     host->repaint();
-    const int answer = platform.hint_dialog(template_id, std::string(explanation), row.name,
+    const int answer = platform.hint_dialog(move->template_id(), move->explanation(), row.name,
                                             row.help_context, std::string(kBigHintSection));
     if (answer == kButtonCancel) {
       host->board().current().clear_marks(false, true);
@@ -92,17 +80,34 @@ int offer_move(Strategy& engine, int template_id, std::string_view explanation,
     return answer;
   }
 
-  // Step 6. The button pane only wants the strategy's name.
-  if (engine.pane_flag()) {
-    host->set_next_move_text(row.name);
-    return kButtonCancel;
-  }
-
-  // Step 7. Little and Medium hints name the strategy (and the detail).
-  platform.little_hint_dialog(little_hint_text(level, n, detail),
+  // Step 6. Little and Medium hints name the strategy (and the detail).
+  platform.little_hint_dialog(little_hint_text(level, move->row(), move->detail()),
                               level == kLittleHint ? "Little hint" : "Medium hint",
                               row.help_context, std::string(kLittleHintSection));
   return kButtonCancel;
+}
+
+void name_move(Strategy& engine, int n) {
+  HintHost* host = engine.owner_window();
+  VANTRY_ASSERT(host != nullptr);
+  BusyManager& busy = engine.busy();
+
+  // Step 1. A cancelled look-up leaves a note. The pane's own busy phase is
+  // ended by the pane when it shows the text.
+  if (busy.cancel_pressed()) {
+    host->set_next_move_text("(cancelled)");
+    return;
+  }
+  // Step 2. No move. The pane says so in its line; a message box there would
+  // interrupt every move made on a puzzle the strategies cannot finish.
+  if (n == 0) {
+    host->set_next_move_text("No hints available");
+    return;
+  }
+  // Step 3. The name. It counts as a Little hint, since naming the strategy
+  // is exactly what a Little hint tells.
+  host->count_hint(host->last_hint_level());
+  host->set_next_move_text(strategy_row(n).name);
 }
 
 }  // namespace vantry

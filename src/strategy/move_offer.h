@@ -1,6 +1,7 @@
-// How a found move reaches the player. Every finder in a hint mode, and the
-// search when nothing was found, hands its move to offer_move, which shows it
-// as the last hint level asks and, for a Big hint answered Yes, carries it out.
+// How a found move reaches the player. The search driver hands a hint's move
+// to offer_move, which shows it as the last hint level asks and, for a Big
+// hint answered Yes, carries it out; the button pane's look-up hands its move
+// to name_move, which only writes the strategy's name into the pane.
 #pragma once
 
 #include <string>
@@ -8,14 +9,18 @@
 
 namespace vantry {
 
+class Move;
 class Strategy;
 
-// Presents the move of table number n (0 = no move) with its dialog template,
-// explanation (Big hint only) and detail phrase. Returns the closing button:
-// 6 Yes, 7 No, or 2 for everything else (Cancel, a Little or Medium hint, the
-// pane, no move, a cancelled search).
-int offer_move(Strategy& engine, int template_id, std::string_view explanation,
-               std::string_view detail, int n);
+// Presents a hint's move (null: none was found, or the search was cancelled).
+// Returns the closing button: 6 Yes, 7 No, or 2 for everything else (Cancel,
+// a Little or Medium hint, no move, a cancelled search).
+int offer_move(Strategy& engine, const Move* move);
+
+// The button pane's next-move line: the name of the strategy of table number
+// n, "No hints available" for n = 0, or "(cancelled)". Counts as a Little
+// hint given when there is a move to name.
+void name_move(Strategy& engine, int n);
 
 // "Look for " with the strategy's name and its article; for any level but a
 // Little hint, " with " and the detail phrase.

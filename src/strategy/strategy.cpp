@@ -1,11 +1,14 @@
 #include "strategy/strategy.h"
 
+#include <string>
 #include <string_view>
 
 #include "classlib/contract.h"
 #include "classlib/platform.h"
 #include "model/busy_manager.h"
+#include "strategy/move.h"
 #include "strategy/move_offer.h"
+#include "strategy/finders/finders.h"
 #include "strategy/strategy_table.h"
 
 namespace vantry {
@@ -34,28 +37,52 @@ void Strategy::set_mode(int value) {
 }
 
 int Strategy::search(State& s, bool allow_composite) {
-  // Step 1. Singles count mode only counts what the two singles finders see,
-  // then the search goes on as an ordinary apply-mode search.
+  // Step 1. Singles count mode only counts the singles in sight, then the
+  // search goes on as an ordinary apply-mode search.
   if (my_mode == kSinglesCountMode) {
-    find_naked_single(*this, 1, s, 0);
-    find_hidden_single(*this, 2, s, 0);
+    my_singlesCount += singles_available(s);
     my_mode = kApplyMode;
   }
+  if (my_mode != kApplyMode && my_paneFlag) return name_next_move(s, allow_composite);
 
-  // Step 2. The finders in table order; the first move ends the search. The
-  // player may cancel between any two finders.
+  // Step 2. The move.
+  Move move;
+  const int n = find(s, allow_composite, move);
+
+  // Step 3. What it is for: applied, or offered as a hint. A hint says so
+  // when nothing was found.
+  if (my_mode == kApplyMode) {
+    if (n != kNoMove) move.apply_to(s);
+  } else if (n != kNoMove) {
+    if (is_big_hint()) move.mark_on(s);
+    offer_move(*this, &move);
+  } else {
+    offer_move(*this, nullptr);
+  }
+  return n;
+}
+
+int Strategy::name_next_move(const State& s, bool allow_composite) {
+  Move move;
+  const int n = find(s, allow_composite, move);
+  name_move(*this, n == kNoMove ? 0 : n);
+  return n;
+}
+
+int Strategy::find(const State& s, bool allow_composite, Move& move) {
   for (int n = 1; kStrategyTable[n - 1].name != nullptr; ++n) {
     const StrategyRow& row = kStrategyTable[n - 1];
     if (row.finder == nullptr) continue;
     if (row.pre_check != nullptr && !row.pre_check(*this, allow_composite)) continue;
-    const int r = row.finder(*this, n, s, row.argument);
+    const int r = row.finder(my_busy, n, s, row.argument, move);
+    // A move found as the player cancelled is dropped with the search.
     if (my_busy.cancelled()) break;
-    if (r != 0) return r;
+    if (r != 0) {
+      VANTRY_ASSERT(r == move.row());
+      return r;
+    }
     pump_events(my_busy.platform());
   }
-
-  // Step 3. Nothing found (or cancelled): a hint still has to say so.
-  if (my_mode != kApplyMode) offer_move(*this, 0, "", "", 0);
   return kNoMove;
 }
 

@@ -11,6 +11,7 @@ namespace vantry {
 
 class BusyManager;
 class HintHost;
+class Move;
 class State;
 class Strategy;
 
@@ -27,11 +28,12 @@ inline constexpr int kPaneFlag = INT_MIN;
 // What search returns when no finder found a move (or it was cancelled).
 inline constexpr int kNoMove = 999;
 
-// A finder looks for its strategy in s. It returns 0 when it found nothing;
-// otherwise it has acted on the move as the engine's mode says and returns the
-// table number of the row describing the move (its own n, or a later row it
-// reports). It never returns kNoMove.
-using Finder = int (*)(Strategy& engine, int n, State& s, int argument);
+// A finder looks for its strategy in s and, when it finds it, describes the
+// move in move and returns the table number of the row describing it (its own
+// n, or a later row it reports); otherwise it returns 0 and never kNoMove. A
+// finder never changes the grid and never learns why it was asked: the search
+// driver decides what the move is for. The long searches poll busy.
+using Finder = int (*)(BusyManager& busy, int n, const State& s, int argument, Move& move);
 // Decides whether a row's finder runs at all.
 using PreCheck = bool (*)(const Strategy& engine, bool allow_composite);
 
@@ -78,16 +80,28 @@ class Strategy {
   bool pane_flag() const { return my_paneFlag; }
   bool is_big_hint() const { return my_mode == kBigHint; }
 
-  // The table number of the first finder that found a move, or kNoMove. In a
-  // hint mode the empty move is presented when nothing was found.
+  // The search driver. It finds the next move on s and uses it as the mode
+  // says: apply mode carries it out on s; a hint mode offers it (a Big hint
+  // marks it on s first, and the player's Yes carries it out on the host's
+  // Board), and with the pane flag it is only named in the button pane. In a
+  // hint mode the empty move is presented when nothing was found. Returns the
+  // table number of the move, or kNoMove.
   int search(State& s, bool allow_composite);
+
+  // The button pane's look-up: names the next move (or its absence) in the
+  // pane. It takes s read-only, so it cannot change the position on display.
+  int name_next_move(const State& s, bool allow_composite);
+
+  // The finders in table order on s; the first that finds a move fills move
+  // and ends the walk. The player may cancel between any two finders. Returns
+  // the table number of the move, or kNoMove (nothing found, or cancelled).
+  int find(const State& s, bool allow_composite, Move& move);
 
   int first_row_of_level(int level) const { return my_firstRow[level]; }
 
   // Singles count mode adds to this counter; the caller clears it first.
   int singles_count() const { return my_singlesCount; }
   void reset_singles_count() { my_singlesCount = 0; }
-  void count_single() { ++my_singlesCount; }
 
   // What the rating tells the composite chain pre-check: Strategies used is
   // rating, a practice puzzle is being built for a table number (0 = none),

@@ -29,15 +29,14 @@ TEST_F(AvoidableRectangles, Type1AndGivenCornersTakeNoPart) {
   EXPECT_EQ(s.cell(1, 4).digitMark[1], kMarkRemove);
   hint_with(find_avoidable_rectangle, 34, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for avoidable rectangle (type 1) with the values 1 and 2");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_avoidable_rectangle(engine, 34, s, 0), 34);
+  EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 34);
   EXPECT_FALSE(s.cell(1, 4).possible[1]);
 
   State t;
   solved_pair(t);
   t.set_answer(1, 0, 2);
   t.cell(1, 0).given = true;
-  EXPECT_EQ(find_avoidable_rectangle(engine, 34, t, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, t, 0), 0);
 }
 
 TEST_F(AvoidableRectangles, Type1IsAlsoTriedWithTheRolesExchanged) {
@@ -67,8 +66,7 @@ TEST_F(AvoidableRectangles, Type2ListsItsRemovalCellsWithAComma) {
             "two cells must be 7, which can therefore be deleted as a possibility from cells 2,7, and "
             "2,9.");
   EXPECT_EQ(s.cell(1, 6).digitMark[7], kMarkRemove);
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_avoidable_rectangle(engine, 34, s, 0), 35);
+  EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 35);
   EXPECT_FALSE(s.cell(1, 8).possible[7]);
 }
 
@@ -80,9 +78,8 @@ TEST_F(AvoidableRectangles, Type3NeedsABivaluePartner) {
   keep_only_at(s, UnitKind::Row, 1, 7, {0, 6, 8});
   keep_only_at(s, UnitKind::Row, 1, 8, {4, 6, 8});
   only(s, 1, 6, {7, 8, 9});  // three digits: no partner
-  engine.set_mode(kApplyMode);
   State copy = s;
-  EXPECT_EQ(find_avoidable_rectangle(engine, 34, copy, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, copy, 0), 0);
 
   only(s, 1, 6, {7, 8});
   EXPECT_EQ(hint_with(find_avoidable_rectangle, 34, 0, kBigHint), 36);
@@ -94,8 +91,7 @@ TEST_F(AvoidableRectangles, Type3NeedsABivaluePartner) {
   EXPECT_EQ(s.cell(1, 6).cellMark, kMarkShow);
   EXPECT_EQ(s.cell(1, 8).digitMark[7], kMarkRemove);
   EXPECT_EQ(s.cell(1, 8).digitMark[8], kMarkRemove);
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_avoidable_rectangle(engine, 34, s, 0), 36);
+  EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 36);
   EXPECT_FALSE(s.cell(1, 8).possible[7]);
   EXPECT_FALSE(s.cell(1, 8).possible[8]);
 }
@@ -104,8 +100,7 @@ TEST_F(AvoidableRectangles, FourBoxesAreSkipped) {
   State& s = current();
   solved_pair(s);
   s.set_answer(4, 0, 2);  // C in another band: the rectangle spans four boxes
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_avoidable_rectangle(engine, 34, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_avoidable_rectangle, 34, s, 0), 0);
 }
 
 }  // namespace

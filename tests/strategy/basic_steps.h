@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "strategy/finders/finders.h"
 #include "strategy_fixture.h"
@@ -11,15 +12,19 @@
 namespace vantry::testing {
 
 inline void apply_basic_steps(Strategy& engine, State& s) {
-  const int mode = engine.mode();
-  engine.set_mode(kApplyMode);
+  BusyManager& busy = engine.busy();
+  constexpr std::pair<Finder, int> kSteps[] = {
+      {find_naked_single, 1}, {find_hidden_single, 2}, {find_box_line, 3},      {find_line_box, 4},
+      {find_naked_subset, 5}, {find_hidden_subset, 8}, {find_naked_subset, 6},  {find_hidden_subset, 14}};
   for (bool moved = true; moved;) {
-    moved = find_naked_single(engine, 1, s, 0) || find_hidden_single(engine, 2, s, 0) ||
-            find_box_line(engine, 3, s, 0) || find_line_box(engine, 4, s, 0) ||
-            find_naked_subset(engine, 5, s, 2) || find_hidden_subset(engine, 8, s, 2) ||
-            find_naked_subset(engine, 6, s, 3) || find_hidden_subset(engine, 14, s, 3);
+    moved = false;
+    for (const auto& [finder, n] : kSteps) {
+      if (apply_with(busy, finder, n, s, strategy_row(n).argument) != 0) {
+        moved = true;
+        break;
+      }
+    }
   }
-  engine.set_mode(mode);
 }
 
 inline State basic_position(Strategy& engine, std::string_view puzzle) {

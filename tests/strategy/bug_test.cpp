@@ -35,26 +35,24 @@ TEST_F(Bug, TheDigitTheRowHoldsAnOddNumberOfTimes) {
   EXPECT_EQ(s.cell(0, 0).digitMark[5], kMarkAnswer);
   hint_with(find_bug, 15, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for a BUG with the value 5");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 15);
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 15);
   EXPECT_EQ(s.cell(0, 0).answer, 5);
 }
 
 TEST_F(Bug, AnyOtherShapeIsNoMove) {
-  engine.set_mode(kApplyMode);
   State s;
   open_cells(s, {{0, {2, 5, 8}}, {3, {2, 5}}, {6, {5, 8}}, {40, {1, 2, 3, 4}}});
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 0);  // a cell with four
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // a cell with four
   open_cells(s, {{0, {2, 5, 8}}, {3, {2, 5}}, {6, {5, 8}}, {40, {1}}});
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 0);  // a cell with one
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // a cell with one
   open_cells(s, {{0, {2, 5, 8}}, {3, {2, 5}}, {6, {5, 8}}, {40, {1, 2, 3}}});
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 0);  // two trivalue cells
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // two trivalue cells
   open_cells(s, {{0, {2, 5}}, {3, {2, 5}}});
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 0);  // all bivalue
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // all bivalue
   open_cells(s, {});
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 0);  // solved
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // solved
   open_cells(s, {{0, {2, 5, 8}}, {3, {1, 2}}, {6, {1, 5}}, {7, {4, 8}}});
-  EXPECT_EQ(find_bug(engine, 15, s, 0), 0);  // every digit of T even in its row
+  EXPECT_EQ(apply_with(engine.busy(), find_bug, 15, s, 0), 0);  // every digit of T even in its row
 }
 
 }  // namespace

@@ -27,8 +27,7 @@ TEST_F(Chains, SinglesChainOfThreeIsNeverEvaluated) {
   keep_only_at(s, UnitKind::Box, 0, 5, {0, 2});
   keep_only_at(s, UnitKind::Row, 0, 5, {0, 2});
   keep_only_at(s, UnitKind::Column, 2, 5, {0, 4});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_singles_chain(engine, 38, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_singles_chain, 38, s, 0), 0);
   EXPECT_TRUE(s.cell(4, 0).possible[5]);
 }
 
@@ -71,9 +70,8 @@ TEST_F(Chains, SinglesChainContradictionThroughABoxLink) {
   EXPECT_EQ(s.cell(8, 4).digitMark[5], kMarkRemove);
   EXPECT_EQ(s.cell(4, 4).digitMark[5], kMarkAnswer);
 
-  engine.set_mode(kApplyMode);
   const State before = copy;
-  EXPECT_EQ(find_singles_chain(engine, 38, copy, 0), 39);
+  EXPECT_EQ(apply_with(engine.busy(), find_singles_chain, 38, copy, 0), 39);
   EXPECT_EQ(copy.cell(8, 0).answer, 5);
   EXPECT_EQ(copy.cell(4, 4).answer, 5);
   EXPECT_FALSE(copy.cell(4, 0).possible[5]);
@@ -139,8 +137,7 @@ TEST_F(Chains, PairsChainContradictionIsReportedUnderItsOwnRow) {
   EXPECT_EQ(last_dialog().title, "Pairs chain contradiction");
   EXPECT_EQ(last_dialog().help_context, 5220);
   EXPECT_EQ(s.cell(0, 0).digitMark[2], kMarkRemove);
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_pairs_chain(engine, 20, copy, 0), 40);
+  EXPECT_EQ(apply_with(engine.busy(), find_pairs_chain, 20, copy, 0), 40);
   EXPECT_FALSE(copy.cell(0, 0).possible[2]);
   EXPECT_TRUE(copy.cell(0, 0).possible[1]);
 }

@@ -19,51 +19,6 @@ constexpr std::string_view kContradiction =
 constexpr std::string_view kDeep =
     ".5..4.8...6.5....9...............1.....23...7..1..7..2..4.9.....376....5..87...2.";
 
-TEST_F(CompositeChains, ChainMoveRemovesFromCellsSeeingBothEnds) {
-  current() = basic_position(engine, kChainMove);
-  State& s = current();
-  EXPECT_EQ(hint_with(find_composite_chain, 43, 0, kBigHint), 43);
-  EXPECT_EQ(last_dialog().text,
-            "Either cell 1,6 or cell 7,4 must be 9 because of the way they are locked with the other "
-            "highlighted cells. (To follow the chain, assume that cell 1,6 is not 9 and keep track "
-            "of the possibilities that are eliminated along the way.)\n\nTherefore, 9 cannot be a "
-            "possibility in cells 9,6; 2,4 or 3,4.");
-  EXPECT_EQ(last_dialog().template_id, 1503);
-  EXPECT_EQ(s.chain_length(), 4);
-  EXPECT_EQ(s.cell(0, 5).digitMark[6], kMarkShow);   // S assumed 6
-  EXPECT_EQ(s.cell(6, 3).digitMark[9], kMarkShow);   // the chain end forced to 9
-  EXPECT_EQ(s.cell(1, 3).digitMark[6], 11);          // crossed out on the way
-  for (const auto& [r, c] : {std::pair{8, 5}, {1, 3}, {2, 3}}) EXPECT_EQ(s.cell(r, c).digitMark[9], kMarkRemove);
-  hint_with(find_composite_chain, 43, 0, kMediumHint);
-  EXPECT_EQ(last_dialog().text, "Look for composite chain with the value 9");
-
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_composite_chain(engine, 43, s, 0), 43);
-  EXPECT_FALSE(s.cell(8, 5).possible[9]);
-  EXPECT_FALSE(s.cell(2, 3).possible[9]);
-}
-
-TEST_F(CompositeChains, ContradictionRemovesTheAssumedDigit) {
-  current() = basic_position(engine, kContradiction);
-  State& s = current();
-  EXPECT_EQ(hint_with(find_composite_chain, 43, 0, kBigHint), 44);
-  EXPECT_EQ(last_dialog().title, "Composite chain contradiction");
-  EXPECT_EQ(last_dialog().text,
-            "If cell 1,1 is 6, then cell 6,2 has no possible value because of the way it is locked "
-            "with the other highlighted cells. (To follow the chain, assume that cell 1,1 is 6, and "
-            "keep track of the possibilities that are eliminated along the way.)\n\nTherefore, cell "
-            "1,1 cannot be 6.");
-  EXPECT_EQ(s.chain_length(), 15);
-  EXPECT_EQ(s.cell(0, 0).digitMark[6], kMarkRemove);
-  hint_with(find_composite_chain, 43, 0, kMediumHint);
-  EXPECT_EQ(last_dialog().text, "Look for composite chain contradiction with beginning with the value 8");
-
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_composite_chain(engine, 43, s, 0), 44);
-  EXPECT_FALSE(s.cell(0, 0).possible[6]);
-  EXPECT_TRUE(s.cell(0, 0).possible[8]);
-}
-
 // The deep searches run on a thread whose stack is far smaller than a
 // recursion holding one State per level would need (30 levels of about 9 KB),
 // and must find exactly what they find on the main thread.
@@ -79,10 +34,8 @@ void* run_finder(void* arg) {
   auto* run = static_cast<SmallStackRun*>(arg);
   FakePlatform platform;
   BusyManager busy(platform);
-  Strategy engine(busy);
-  engine.set_mode(kApplyMode);
   run->after = *run->position;
-  run->result = run->finder(engine, run->n, run->after, 0);
+  run->result = apply_with(busy, run->finder, run->n, run->after, 0);
   return nullptr;
 }
 
@@ -103,8 +56,7 @@ TEST_F(CompositeChains, DeepSearchesFitASmallStackAndFindTheSameMoves) {
       SmallStackRun run{&position, finder, n, 0, State()};
       run_on_small_stack(run);
       State expected = position;
-      engine.set_mode(kApplyMode);
-      EXPECT_EQ(run.result, finder(engine, n, expected, 0)) << puzzle;
+      EXPECT_EQ(run.result, apply_with(busy, finder, n, expected, 0)) << puzzle;
       for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
           EXPECT_EQ(possibility_mask(run.after.cell(r, c)), possibility_mask(expected.cell(r, c)));

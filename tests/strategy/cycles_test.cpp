@@ -28,8 +28,7 @@ TEST_F(Cycles, RectangleEliminationOneWay) {
   EXPECT_EQ(s.cell(5, 0).digitMark[4], kMarkRemove);
   EXPECT_EQ(s.cell(1, 0).digitMark[4], 11);
   EXPECT_EQ(s.cell(0, 3).digitMark[4], 0);
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_rectangle_elimination(engine, 19, s, 0), 19);
+  EXPECT_EQ(apply_with(engine.busy(), find_rectangle_elimination, 19, s, 0), 19);
   EXPECT_FALSE(s.cell(5, 0).possible[4]);
   EXPECT_TRUE(s.cell(0, 3).possible[4]);
 }
@@ -50,8 +49,7 @@ TEST_F(Cycles, RectangleEliminationBothWaysAndNoCrossInOneLine) {
   State t;
   keep_only_at(t, UnitKind::Box, 0, 4, {0, 1});
   keep_only_at(t, UnitKind::Column, 3, 4, {0, 5});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_rectangle_elimination(engine, 19, t, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_rectangle_elimination, 19, t, 0), 0);
 }
 
 TEST_F(Cycles, TwoCellsLockedOnTwoDigitsAreAType1Cycle) {
@@ -72,12 +70,11 @@ TEST_F(Cycles, TwoCellsLockedOnTwoDigitsAreAType1Cycle) {
   hint_with(find_locked_cell_cycle, 21, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for locked cell cycle (type 1) with Cell 1,1");
 
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_locked_cell_cycle(engine, 21, s, 0), 21);
+  EXPECT_EQ(apply_with(engine.busy(), find_locked_cell_cycle, 21, s, 0), 21);
   EXPECT_EQ(s.cell(0, 0).list_possibilities(), 2);
   EXPECT_EQ(s.cell(0, 4).list_possibilities(), 2);
   // Now both cells hold only their link digits: no excess, no move.
-  EXPECT_EQ(find_locked_cell_cycle(engine, 21, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_locked_cell_cycle, 21, s, 0), 0);
 }
 
 TEST_F(Cycles, StartEnteredAndLeftOnOneDigitIsType2) {
@@ -98,8 +95,7 @@ TEST_F(Cycles, StartEnteredAndLeftOnOneDigitIsType2) {
             "prevents cell 5,1 from being 1\n\nThis is a contradiction, so cell 1,1 must be 1.");
   EXPECT_EQ(s.cell(0, 0).digitMark[1], kMarkAnswer);
   EXPECT_EQ(s.chain_length(), 5);
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_locked_cell_cycle(engine, 21, s, 0), 22);
+  EXPECT_EQ(apply_with(engine.busy(), find_locked_cell_cycle, 21, s, 0), 22);
   EXPECT_EQ(s.cell(0, 0).answer, 1);
 }
 

@@ -26,12 +26,9 @@ TEST_F(FinnedFish, FinnedColumnFormOneFin) {
   EXPECT_EQ(s.cell(7, 3).digitMark[5], kMarkRemove);
   EXPECT_EQ(s.cell(7, 5).digitMark[5], kMarkRemove);
 
-  // A Little hint drops the old marks before it is offered.
   hint_with(find_finned_x_wing, 10, 0, kLittleHint);
   EXPECT_EQ(last_dialog().text, "Look for finned X-wing");
-  EXPECT_EQ(s.cell(6, 4).cellMark, 0);
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_finned_x_wing(engine, 10, s, 0), 10);
+  EXPECT_EQ(apply_with(engine.busy(), find_finned_x_wing, 10, s, 0), 10);
   EXPECT_FALSE(s.cell(7, 3).possible[5]);
   EXPECT_FALSE(s.cell(7, 5).possible[5]);
   EXPECT_TRUE(s.cell(6, 3).possible[5]);
@@ -51,11 +48,10 @@ TEST_F(FinnedFish, TwoFinsGiveThePluralAndRowsNeedOtherBands) {
   State t;
   keep_only_at(t, UnitKind::Column, 0, 5, {1, 7});
   keep_only_at(t, UnitKind::Column, 2, 5, {1, 6, 7});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_finned_x_wing(engine, 10, t, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_finned_x_wing, 10, t, 0), 0);
   // Corners and fins over all three bands are no pattern either.
   keep_only_at(t, UnitKind::Column, 4, 5, {1, 4, 7});
-  EXPECT_EQ(find_finned_x_wing(engine, 10, t, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_finned_x_wing, 10, t, 0), 0);
 }
 
 TEST_F(FinnedFish, SashimiRowFormWithOneFinShowsMoreInTheBigHintOnly) {
@@ -73,8 +69,7 @@ TEST_F(FinnedFish, SashimiRowFormWithOneFinShowsMoreInTheBigHintOnly) {
 
   hint_with(find_sashimi_x_wing, 11, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for sashimi finned X-wing with the value 5");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_sashimi_x_wing(engine, 11, s, 0), 11);
+  EXPECT_EQ(apply_with(engine.busy(), find_sashimi_x_wing, 11, s, 0), 11);
   EXPECT_FALSE(s.cell(3, 7).possible[5]);
   EXPECT_FALSE(s.cell(5, 7).possible[5]);
   EXPECT_TRUE(s.cell(1, 6).possible[5]);  // the Big hint's extra cells stay in apply mode
@@ -95,11 +90,9 @@ TEST_F(FinnedFish, SashimiPrefersTheRowFormAndCountsItsRemovals) {
   keep_only_at(t, UnitKind::Row, 0, 5, {1, 7});
   keep_only_at(t, UnitKind::Row, 4, 5, {1, 6, 8});
   keep_only_at(t, UnitKind::Column, 7, 5, {0, 3});
-  engine.set_mode(kBigHint);
-  host.level = kBigHint;
-  platform.hint_answers.push_back(7);
-  EXPECT_EQ(find_sashimi_x_wing(engine, 11, t, 0), 11);
-  EXPECT_EQ(last_dialog().text,
+  Move move;
+  EXPECT_EQ(find_sashimi_x_wing(busy, 11, t, 0, move), 11);
+  EXPECT_EQ(move.explanation(),
             "The value 5 appears either in cells 5,7 or cell 5,9, or cells 5,2 and 1,8. In both "
             "cases, cell 4,8 cannot be 5.");
 }

@@ -34,13 +34,12 @@ TEST_F(Fish, UsedXWingAndEmptyRowsDoNotHideTheUsefulOne) {
   EXPECT_EQ(s.cell(4, 3).digitMark[4], 0);
 
   State copy = s;
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_fish(engine, 9, copy, 2), 9);
+  EXPECT_EQ(apply_with(engine.busy(), find_fish, 9, copy, 2), 9);
   EXPECT_FALSE(copy.cell(4, 7).possible[4]);
   EXPECT_TRUE(copy.cell(4, 7).deleted[4]);
   EXPECT_TRUE(copy.cell(6, 7).possible[4]);
   EXPECT_TRUE(copy.cell(4, 6).possible[4]);
-  EXPECT_EQ(find_fish(engine, 9, copy, 2), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_fish, 9, copy, 2), 0);
 }
 
 TEST_F(Fish, RowFishOfAHighDigitBeforeColumnFishOfALowOne) {
@@ -73,8 +72,7 @@ TEST_F(Fish, ThreeRowsInTwoColumnsAreNoSwordfish) {
   State& s = current();
   for (int r = 0; r < 3; ++r) keep_only_at(s, UnitKind::Row, r, 5, {1, 4});
   for (int r = 3; r < 9; ++r) keep_only_at(s, UnitKind::Row, r, 5, {1, 4, 5, 6});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_fish(engine, 24, s, 3), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_fish, 24, s, 3), 0);
   EXPECT_TRUE(s.cell(5, 1).possible[5]);
 }
 

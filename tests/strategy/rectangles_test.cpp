@@ -25,7 +25,7 @@ TEST_F(Rectangles, RectangleOverFourBoxesIsNeverTested) {
   only(s, 0, 4, {1, 2});
   only(s, 4, 0, {1, 2});
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_unique_rectangle(engine, 28, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_unique_rectangle, 28, s, 0), 0);
   EXPECT_TRUE(s.cell(4, 4).possible[1]);
 }
 
@@ -106,7 +106,7 @@ TEST_F(Rectangles, Type4ForARoofInOneColumn) {
             "with only one solution.\n\nTherefore, 2 can be removed as a possibility from cells 1,2 "
             "and 4,2.");
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_unique_rectangle(engine, 28, s, 0), 31);
+  EXPECT_EQ(apply_with(engine.busy(), find_unique_rectangle, 28, s, 0), 31);
   EXPECT_FALSE(s.cell(3, 1).possible[2]);
   EXPECT_TRUE(s.cell(3, 1).possible[1]);
 }
@@ -159,7 +159,7 @@ TEST_F(Rectangles, Type3TakesOnlyTheExtraDigitsEachCellHolds) {
 
   State applied = s;
   engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_unique_rectangle(engine, 28, applied, 0), 30);
+  EXPECT_EQ(apply_with(engine.busy(), find_unique_rectangle, 28, applied, 0), 30);
   EXPECT_EQ(real_changes(s, applied), 3);
 
   // Yes on the Big hint: three moves, and nothing crossed out that the player never had.

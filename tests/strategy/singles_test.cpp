@@ -16,8 +16,7 @@ TEST_F(Singles, NakedSingleSearchIsRowMajor) {
   EXPECT_EQ(current().cell(0, 5).digitMark[7], kMarkAnswer);
   EXPECT_EQ(current().cell(1, 0).digitMark[4], 0);
 
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_naked_single(engine, 1, current(), 0), 1);
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_single, 1, current(), 0), 1);
   EXPECT_EQ(current().cell(0, 5).answer, 7);
   EXPECT_EQ(current().cell(1, 0).answer, 0);  // one move per call
 }
@@ -38,31 +37,10 @@ TEST_F(Singles, HiddenSingleInAColumnComesAfterRows) {
   keep_only_at(current(), UnitKind::Row, 8, 8, {4});     // r9c5 in row 9
   EXPECT_EQ(hint_with(find_hidden_single, 2, 0, kBigHint), 2);
   EXPECT_EQ(last_dialog().text, "The value 8 is only possible in one cell of row 9.");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_hidden_single(engine, 2, current(), 0), 2);
+  EXPECT_EQ(apply_with(engine.busy(), find_hidden_single, 2, current(), 0), 2);
   EXPECT_EQ(current().cell(8, 4).answer, 8);
-  EXPECT_EQ(find_hidden_single(engine, 2, current(), 0), 2);
+  EXPECT_EQ(apply_with(engine.busy(), find_hidden_single, 2, current(), 0), 2);
   EXPECT_EQ(current().cell(6, 0).answer, 2);
-}
-
-TEST_F(Singles, BoxLineRowCaseTextMarksAndRemovals) {
-  // In box 5 (index 4) the 3 is only in its middle row, which is grid row 5.
-  drop(current(), UnitKind::Box, 4, 3, {0, 1, 2, 6, 7, 8});
-  EXPECT_EQ(hint_with(find_box_line, 3, 0, kBigHint), 3);
-  EXPECT_EQ(last_dialog().text,
-            "In box 5, the value 3 only appears in row 2 of the box.\n\nThis value can be removed "
-            "from all cells of row 5 outside of box 5.");
-  EXPECT_EQ(last_dialog().template_id, 1502);
-  EXPECT_EQ(current().cell(4, 0).digitMark[3], kMarkRemove);
-  EXPECT_EQ(current().cell(4, 8).digitMark[3], kMarkRemove);
-  EXPECT_EQ(current().cell(4, 4).digitMark[3], 0);
-  for (int c = 3; c < 6; ++c) EXPECT_EQ(current().cell(4, c).cellMark, kMarkRemove);
-  EXPECT_EQ(current().cell(3, 3).cellMark, 0);
-
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_box_line(engine, 3, current(), 0), 3);
-  for (int c : {0, 1, 2, 6, 7, 8}) EXPECT_TRUE(current().cell(4, c).deleted[3]);
-  EXPECT_TRUE(current().cell(4, 4).possible[3]);
 }
 
 TEST_F(Singles, BoxLineSkipsHiddenSinglesAndUselessLines) {
@@ -79,26 +57,6 @@ TEST_F(Singles, BoxLineSkipsHiddenSinglesAndUselessLines) {
   EXPECT_EQ(last_dialog().text,
             "In box 1, the value 4 only appears in column 3 of the box.\n\nThis value can be "
             "removed from all cells of column 3 outside of box 1.");
-}
-
-TEST_F(Singles, LineBoxInAColumn) {
-  // Column 4 (index 3) holds its 7s only in box 2 (index 1).
-  keep_only_at(current(), UnitKind::Column, 3, 7, {0, 2});
-  EXPECT_EQ(hint_with(find_line_box, 4, 0, kBigHint), 4);
-  EXPECT_EQ(last_dialog().text,
-            "In column 4, the value 7 only appears in box 2.\n\nThis value can be removed from all "
-            "other cells of box 2.");
-  for (int r = 0; r < 3; ++r) EXPECT_EQ(current().cell(r, 3).cellMark, kMarkRemove);
-  EXPECT_EQ(current().cell(1, 4).digitMark[7], kMarkRemove);
-  EXPECT_EQ(current().cell(1, 3).digitMark[7], 0);
-
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_line_box(engine, 4, current(), 0), 4);
-  for (int r = 0; r < 3; ++r) {
-    for (int c = 4; c < 6; ++c) EXPECT_FALSE(current().cell(r, c).possible[7]);
-  }
-  EXPECT_TRUE(current().cell(2, 3).possible[7]);
-  EXPECT_EQ(find_line_box(engine, 4, current(), 0), 0);  // used up
 }
 
 TEST_F(Singles, LineBoxSearchesRowsBeforeColumns) {

@@ -15,6 +15,8 @@
 #include "model/busy_manager.h"
 #include "model/state.h"
 #include "strategy/hint_host.h"
+#include "strategy/move.h"
+#include "strategy/move_offer.h"
 #include "strategy/strategy.h"
 #include "support/fake_platform.h"
 
@@ -65,13 +67,26 @@ class StrategyFixture : public ::testing::Test {
     if (level == kBigHint) platform.hint_answers.push_back(7);
     host.level = level;
     engine.set_mode(level);
-    return finder(engine, n, current(), argument);
+    Move move;
+    const int found = finder(busy, n, current(), argument, move);
+    if (found == 0) return 0;
+    if (level == kBigHint) move.mark_on(current());
+    offer_move(engine, &move);
+    return found;
   }
   const RecordedHintDialog& last_dialog() {
     EXPECT_FALSE(platform.hint_dialogs.empty());
     return platform.hint_dialogs.back();
   }
 };
+
+// Runs one finder and carries out what it found on s, as the rating would.
+inline int apply_with(BusyManager& busy, Finder finder, int n, State& s, int argument) {
+  Move move;
+  const int found = finder(busy, n, s, argument, move);
+  if (found != 0) move.apply_to(s);
+  return found;
+}
 
 // A puzzle line into a State (givens marked), failing the test on a bad line.
 inline State grid(std::string_view line) {

@@ -43,35 +43,32 @@ TEST_F(Subsets, NakedTripleFromThreePairsSkipsTheFourDigitCell) {
   EXPECT_EQ(last_dialog().text,
             "In row 5, there are only 3 cells whose possibilities include 1, 2 and 3.\n\nThese "
             "possibilities can be removed from all other cells of the row.");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_naked_subset(engine, 6, s, 3), 6);
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 6, s, 3), 6);
   int left[9];
   EXPECT_EQ(s.cell(4, 1).list_possibilities(left), 1);
   EXPECT_EQ(left[0], 4);
   EXPECT_EQ(s.cell(4, 6).list_possibilities(), 6);
   EXPECT_TRUE(s.cell(4, 6).deleted[2]);
   EXPECT_EQ(s.cell(4, 8).list_possibilities(), 2);
-  EXPECT_EQ(find_naked_subset(engine, 6, s, 3), 0);  // used up
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 6, s, 3), 0);  // used up
 }
 
 TEST_F(Subsets, CellsWithOnePossibilityAreNeverCandidates) {
   only(current(), 0, 0, {5});
   only(current(), 0, 1, {6});
   only(current(), 0, 2, {5, 6});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_naked_subset(engine, 5, current(), 2), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 5, current(), 2), 0);
 }
 
 TEST_F(Subsets, PairInABoxIsReportedForTheBoxWithItsRemovalsOnly) {
   State& s = current();
   only(s, 0, 0, {5, 6});
   only(s, 0, 1, {5, 6});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_naked_subset(engine, 5, s, 2), 5);
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 5, s, 2), 5);
   EXPECT_FALSE(s.cell(1, 0).possible[5]);
   EXPECT_FALSE(s.cell(2, 2).possible[6]);
   EXPECT_TRUE(s.cell(0, 5).possible[5]);  // same pair's row: the next move
-  EXPECT_EQ(find_naked_subset(engine, 5, s, 2), 5);
+  EXPECT_EQ(apply_with(engine.busy(), find_naked_subset, 5, s, 2), 5);
   EXPECT_FALSE(s.cell(0, 5).possible[5]);
 }
 
@@ -90,8 +87,7 @@ TEST_F(Subsets, HiddenPairLosesItsOtherPossibilities) {
   EXPECT_EQ(s.cell(2, 6).digitMark[4], 0);
   EXPECT_EQ(s.cell(2, 6).cellMark, kMarkRemove);
 
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_hidden_subset(engine, 8, s, 2), 8);
+  EXPECT_EQ(apply_with(engine.busy(), find_hidden_subset, 8, s, 2), 8);
   EXPECT_EQ(s.cell(2, 1).list_possibilities(), 2);
   EXPECT_EQ(s.cell(2, 6).list_possibilities(), 2);
   EXPECT_TRUE(s.cell(2, 6).deleted[1]);

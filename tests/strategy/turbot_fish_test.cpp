@@ -25,8 +25,7 @@ TEST_F(TurbotFish, RowLinkThenBoxLinkInXsStack) {
 
   hint_with(find_turbot_fish, 12, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for turbot fish with the value 3");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_turbot_fish(engine, 12, s, 0), 12);
+  EXPECT_EQ(apply_with(engine.busy(), find_turbot_fish, 12, s, 0), 12);
   EXPECT_FALSE(s.cell(4, 5).possible[3]);
 }
 
@@ -46,8 +45,7 @@ TEST_F(TurbotFish, UnitsWithThreeCandidatesTakeNoPart) {
   State& s = current();
   keep_only_at(s, UnitKind::Row, 0, 3, {0, 5, 8});
   keep_only_at(s, UnitKind::Box, 3, 3, {0, 5});
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_turbot_fish(engine, 12, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_turbot_fish, 12, s, 0), 0);
 }
 
 }  // namespace

@@ -32,30 +32,28 @@ TEST_F(WWings, Type1LinkFromABoxCellToACellSeeingB) {
 
   hint_with(find_w_wing_type1, 13, 0, kMediumHint);
   EXPECT_EQ(last_dialog().text, "Look for an W-wing (type 1) with the value 2");
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 13);
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type1, 13, s, 0), 13);
   EXPECT_FALSE(s.cell(4, 0).possible[2]);
   EXPECT_FALSE(s.cell(0, 4).possible[2]);
   EXPECT_TRUE(s.cell(4, 0).deleted[2]);
-  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);  // nothing left to remove
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type1, 13, s, 0), 0);  // nothing left to remove
 }
 
 TEST_F(WWings, Type1IgnoresLinksThatEndAtBOrMissIt) {
-  engine.set_mode(kApplyMode);
   State s;
   far_pair(s);
   keep_only_at(s, UnitKind::Column, 4, 1, {0, 4});  // r1c5 (in A's row) - B itself
-  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type1, 13, s, 0), 0);
   s = State();
   far_pair(s);
   keep_only_at(s, UnitKind::Row, 1, 1, {1, 6});  // r2c7 does not see B
-  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type1, 13, s, 0), 0);
   // The same pair sharing a row is no W-wing pair at all.
   s = State();
   only(s, 0, 0, {1, 2});
   only(s, 0, 6, {1, 2});
   keep_only_at(s, UnitKind::Row, 1, 1, {1, 7});
-  EXPECT_EQ(find_w_wing_type1(engine, 13, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type1, 13, s, 0), 0);
 }
 
 TEST_F(WWings, Type1FindsLinksThroughColumnCellsAboveA) {
@@ -89,8 +87,7 @@ TEST_F(WWings, Type3NeedsTheLinkDigitInBothRowsOfTheThirdBox) {
   EXPECT_EQ(s.cell(1, 8).digitMark[1], kMarkShow);
 
   drop(s, UnitKind::Box, 2, 1, {3, 4, 5});  // now only in row 1
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_w_wing_type3(engine, 16, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type3, 16, s, 0), 0);
 }
 
 TEST_F(WWings, Type2ColumnCheckAndItsFailures) {
@@ -116,8 +113,7 @@ TEST_F(WWings, Type2ColumnCheckAndItsFailures) {
 
   // A 1 in A's own column inside the box fails the check.
   s.cell(1, 0).possible[1] = true;
-  engine.set_mode(kApplyMode);
-  EXPECT_EQ(find_w_wing_type2(engine, 17, s, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_w_wing_type2, 17, s, 0), 0);
 }
 
 TEST_F(WWings, Type4TriesTheSecondDigitWhenTheFirstLeavesTheCross) {

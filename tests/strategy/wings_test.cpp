@@ -54,9 +54,8 @@ TEST_F(Wings, XYZWingTriesTheHighestDigitFirstAndNamesOneCell) {
   EXPECT_EQ(last_dialog().template_id, 1502);
   EXPECT_EQ(hint_chain(s), (std::vector<std::pair<int, int>>{{3, 4}, {4, 4}, {4, 1}}));
 
-  engine.set_mode(kApplyMode);
   State copy = s;
-  EXPECT_EQ(find_xyz_wing(engine, 23, copy, 0), 23);
+  EXPECT_EQ(apply_with(engine.busy(), find_xyz_wing, 23, copy, 0), 23);
   EXPECT_FALSE(copy.cell(4, 3).possible[8]);
   EXPECT_TRUE(copy.cell(4, 3).possible[6]);
 }
@@ -69,10 +68,9 @@ TEST_F(Wings, ChainsOfTwoCellsAndRepeatedCellsAreNeverEvaluated) {
   only(s, 3, 0, {1, 3});  // sees the first chain cell
   only(s, 2, 7, {2, 3});  // sees the second: wings of a two-cell chain
   only(s, 1, 1, {2, 3});  // sees the first again: an XY-wing, but no chain
-  engine.set_mode(kApplyMode);
   State copy = s;
-  EXPECT_EQ(find_xy_wing_chain(engine, 37, copy, 0), 0);
-  EXPECT_EQ(find_xy_wing(engine, 7, copy, 0), 7);
+  EXPECT_EQ(apply_with(engine.busy(), find_xy_wing_chain, 37, copy, 0), 0);
+  EXPECT_EQ(apply_with(engine.busy(), find_xy_wing, 7, copy, 0), 7);
 
   only(s, 6, 6, {1, 2});  // the third chain cell, below the second
   only(s, 3, 6, {2, 3});

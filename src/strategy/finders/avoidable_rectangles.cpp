@@ -2,6 +2,15 @@
 // corners of a rectangle spanning two boxes. Were the other two corners C and
 // D to take B's and A's answers, the four answers could swap diagonals and the
 // puzzle would have two solutions; each type draws its move from that.
+//
+//   A (solved a) ---- B (solved b)
+//        |                 |
+//   C (b, or {b,x}) -- D (a, or {a,x})
+//
+// The search: 1. each A solved by the player, in row-major order, with B
+// after it in its row, then below it in its column; 2. each line across for C
+// and D, within two boxes; 3. type 1 (also with A and B exchanged), then
+// types 2 and 3.
 #include "model/cellset.h"
 #include "model/coords.h"
 #include "model/state.h"
@@ -9,21 +18,17 @@
 #include "strategy/finders/finders.h"
 #include "strategy/finders/peers.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
 
 namespace {
 
-struct Place {
-  int r, c;
-};
-
 // A pair of solved cells and their lines: C runs along A's line, D along B's.
 struct Rectangle {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   int n;
   Place a, b;
   int va, vb;       // the answers of A and B
@@ -32,7 +37,7 @@ struct Rectangle {
 
   Place c_at(int i) const { return lines_are_columns ? Place{i, a.c} : Place{a.r, i}; }
   Place d_at(int i) const { return lines_are_columns ? Place{i, b.c} : Place{b.r, i}; }
-  Cell& cell(Place p) const { return s.cell(p.r, p.c); }
+  const Cell& cell(Place p) const { return s.cell(p.r, p.c); }
   bool two_boxes(Place c) const {
     return box_of(a.r, a.c) == box_of(b.r, b.c) || box_of(a.r, a.c) == box_of(c.r, c.c);
   }
@@ -50,13 +55,11 @@ Text& comma_list(Text& t, const CellSet& cells) {
 }
 
 void mark_corners(const Rectangle& q, Place c, Place d) {
-  for (const Place p : {q.a, q.b, c, d}) q.cell(p).cellMark = kMarkRemove;
+  for (const Place p : {q.a, q.b, c, d}) q.move.mark_cell(p.r, p.c, kMarkRemove);
 }
 
-int offer(const Rectangle& q, const Text& explanation, int n) {
-  Text detail;
-  detail.add("the values ").number(q.va).add(" and ").number(q.vb);
-  offer_move(q.engine, kTemplateLong, explanation.str(), detail.str(), n);
+int describe(const Rectangle& q, const Text& explanation, int n) {
+  q.move.describe(n, kTemplateLong, explanation.str(), values_phrase(q.va, q.vb));
   return n;
 }
 
@@ -67,21 +70,16 @@ int type1(const Rectangle& q) {
     const Place c = q.c_at(i), d = q.d_at(i);
     if (!q.two_boxes(c)) continue;
     if (!solved_by_player(q.cell(c)) || q.cell(c).answer != q.vb || !q.cell(d).is_possible(q.va)) continue;
-    if (q.engine.mode() == kApplyMode) {
-      delete_possibility(q.s, d.r, d.c, q.va);
-      return q.n;
-    }
+    q.move.remove(d.r, d.c, q.va);
+    mark_corners(q, c, d);
+    q.move.mark_digit(d.r, d.c, q.va, kMarkRemove);
     Text t;
-    if (q.engine.is_big_hint()) {
-      mark_corners(q, c, d);
-      q.cell(d).digitMark[q.va] = kMarkRemove;
-      t.add("Cells ").cell_name(q.a.r, q.a.c).add(", ").cell_name(q.b.r, q.b.c).add(", and ").cell_name(c.r, c.c);
-      t.add(" were all solved by you. If cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
-      t.add(", these four cells would form an avoidable pattern, and the puzzle would have two valid "
-            "solutions.\n\nThis cannot happen in a Sudoku with only one solution, so cell ");
-      t.cell_name(d.r, d.c).add(" cannot be ").number(q.va).add(".");
-    }
-    return offer(q, t, q.n);
+    t.add("Cells ").cell_name(q.a.r, q.a.c).add(", ").cell_name(q.b.r, q.b.c).add(", and ").cell_name(c.r, c.c);
+    t.add(" were all solved by you. If cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
+    t.add(", these four cells would form an avoidable pattern, and the puzzle would have two valid "
+          "solutions.\n\nThis cannot happen in a Sudoku with only one solution, so cell ");
+    t.cell_name(d.r, d.c).add(" cannot be ").number(q.va).add(".");
+    return describe(q, t, q.n);
   }
   return 0;
 }
@@ -103,24 +101,19 @@ int type2(const Rectangle& q) {
     removals.remove(c.r, c.c);
     removals.remove(d.r, d.c);
     if (removals.empty()) continue;
-    if (q.engine.mode() == kApplyMode) {
-      for (int k = 0; k < removals.count(); ++k) delete_possibility(q.s, removals.row(k), removals.column(k), x);
-      return q.n + 1;
-    }
+    for (int k = 0; k < removals.count(); ++k) q.move.remove(removals.row(k), removals.column(k), x);
+    mark_corners(q, c, d);
+    for (int k = 0; k < removals.count(); ++k) q.move.mark_digit(removals.row(k), removals.column(k), x, kMarkRemove);
     Text t;
-    if (q.engine.is_big_hint()) {
-      mark_corners(q, c, d);
-      for (int k = 0; k < removals.count(); ++k) q.s.cell(removals.row(k), removals.column(k)).digitMark[x] = kMarkRemove;
-      t.add("Cells ").cell_name(q.a.r, q.a.c).add(" and ").cell_name(q.b.r, q.b.c);
-      t.add(" were both solved by you.  If cell ").cell_name(c.r, c.c).add(" were ").number(q.vb);
-      t.add(" and cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
-      t.add(", then these four cells would form an avoidable pattern, and the puzzle would have two "
-            "equally good solutions. \nThis cannot happen in a Sudoku with only one solution so one of "
-            "these two cells must be ");
-      t.number(x).add(", which can therefore be deleted as a possibility from cell");
-      comma_list(t.add(removals.count() > 1 ? "s" : ""), removals).add(".");
-    }
-    return offer(q, t, q.n + 1);
+    t.add("Cells ").cell_name(q.a.r, q.a.c).add(" and ").cell_name(q.b.r, q.b.c);
+    t.add(" were both solved by you.  If cell ").cell_name(c.r, c.c).add(" were ").number(q.vb);
+    t.add(" and cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
+    t.add(", then these four cells would form an avoidable pattern, and the puzzle would have two "
+          "equally good solutions. \nThis cannot happen in a Sudoku with only one solution so one of "
+          "these two cells must be ");
+    t.number(x).add(", which can therefore be deleted as a possibility from cell");
+    comma_list(t.add(removals.count() > 1 ? "s" : ""), removals).add(".");
+    return describe(q, t, q.n + 1);
   }
   return 0;
 }
@@ -171,43 +164,36 @@ int type3(const Rectangle& q) {
       for (const Place p : {c, d, e}) removals.remove(p.r, p.c);
       if (removals.empty()) continue;
       // Step 4. The move.
-      const bool apply = q.engine.mode() == kApplyMode;
       for (int j = 0; j < removals.count(); ++j) {
         for (const int x : {x1, x2}) {
           if (!q.s.cell(removals.row(j), removals.column(j)).is_possible(x)) continue;
-          if (apply) {
-            delete_possibility(q.s, removals.row(j), removals.column(j), x);
-          } else if (q.engine.is_big_hint()) {
-            q.s.cell(removals.row(j), removals.column(j)).digitMark[x] = kMarkRemove;
-          }
+          q.move.remove(removals.row(j), removals.column(j), x);
+          q.move.mark_digit(removals.row(j), removals.column(j), x, kMarkRemove);
         }
       }
-      if (apply) return q.n + 2;
+      mark_corners(q, c, d);
+      q.move.mark_cell(e.r, e.c, kMarkShow);
       Text t;
-      if (q.engine.is_big_hint()) {
-        mark_corners(q, c, d);
-        q.cell(e).cellMark = kMarkShow;
-        t.add("Cells ").cell_name(q.a.r, q.a.c).add(" and ").cell_name(q.b.r, q.b.c);
-        t.add(" were both solved by you.  If cell ").cell_name(c.r, c.c).add(" were ").number(q.vb);
-        t.add(" and cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
-        t.add(", then these four cells would form an avoidable pattern. \n\nTherefore, one of these two "
-              "cells must be ");
-        t.number(x1).add(" or ").number(x2).add(", which forces cell ").cell_name(e.r, e.c);
-        t.add(" to be the other value.  ").number(x1).add(" and ").number(x2);
-        t.add(" can therefore be deleted as possibilities from cell");
-        comma_list(t.add(removals.count() > 1 ? "s" : ""), removals).add(".");
-      }
-      return offer(q, t, q.n + 2);
+      t.add("Cells ").cell_name(q.a.r, q.a.c).add(" and ").cell_name(q.b.r, q.b.c);
+      t.add(" were both solved by you.  If cell ").cell_name(c.r, c.c).add(" were ").number(q.vb);
+      t.add(" and cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
+      t.add(", then these four cells would form an avoidable pattern. \n\nTherefore, one of these two "
+            "cells must be ");
+      t.number(x1).add(" or ").number(x2).add(", which forces cell ").cell_name(e.r, e.c);
+      t.add(" to be the other value.  ").number(x1).add(" and ").number(x2);
+      t.add(" can therefore be deleted as possibilities from cell");
+      comma_list(t.add(removals.count() > 1 ? "s" : ""), removals).add(".");
+      return describe(q, t, q.n + 2);
     }
   }
   return 0;
 }
 
-int test_pair(Strategy& engine, int n, State& s, Place a, Place b, bool lines_are_columns) {
+int test_pair(Move& move, int n, const State& s, Place a, Place b, bool lines_are_columns) {
   const int va = s.cell(a.r, a.c).answer, vb = s.cell(b.r, b.c).answer;
   const int shared = lines_are_columns ? a.r : a.c;
-  const Rectangle ab{engine, s, n, a, b, va, vb, lines_are_columns, shared};
-  const Rectangle ba{engine, s, n, b, a, vb, va, lines_are_columns, shared};
+  const Rectangle ab{move, s, n, a, b, va, vb, lines_are_columns, shared};
+  const Rectangle ba{move, s, n, b, a, vb, va, lines_are_columns, shared};
   if (const int r = type1(ab)) return r;
   if (const int r = type1(ba)) return r;
   if (const int r = type2(ab)) return r;
@@ -216,19 +202,19 @@ int test_pair(Strategy& engine, int n, State& s, Place a, Place b, bool lines_ar
 
 }  // namespace
 
-int find_avoidable_rectangle(Strategy& engine, int n, State& s, int /*argument*/) {
+int find_avoidable_rectangle(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
       if (!solved_by_player(s.cell(r, c))) continue;
       // Step 1. B to the right in A's row: C and D lie in the two columns.
       for (int c2 = c + 1; c2 < 9; ++c2) {
         if (!solved_by_player(s.cell(r, c2))) continue;
-        if (const int result = test_pair(engine, n, s, {r, c}, {r, c2}, true)) return result;
+        if (const int result = test_pair(move, n, s, {r, c}, {r, c2}, true)) return result;
       }
       // Step 2. B below in A's column: C and D lie in the two rows.
       for (int r2 = r + 1; r2 < 9; ++r2) {
         if (!solved_by_player(s.cell(r2, c))) continue;
-        if (const int result = test_pair(engine, n, s, {r, c}, {r2, c}, false)) return result;
+        if (const int result = test_pair(move, n, s, {r, c}, {r2, c}, false)) return result;
       }
     }
   }

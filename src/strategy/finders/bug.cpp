@@ -5,12 +5,13 @@
 #include "model/state.h"
 #include "strategy/finders/finders.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/finders/finder_support.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
 
-int find_bug(Strategy& engine, int n, State& s, int /*argument*/) {
+int find_bug(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
   // Step 1. Every unsolved cell bivalue but one trivalue cell T; any other
   // count ends the search at once.
   int tr = -1, tc = -1;
@@ -37,22 +38,15 @@ int find_bug(Strategy& engine, int n, State& s, int /*argument*/) {
   if (d == 0) return 0;
 
   // Step 3. The move: d becomes T's answer.
-  if (engine.mode() == kApplyMode) {
-    s.set_answer(tr, tc, d);
-    return n;
-  }
+  move.place(tr, tc, d);
+  move.mark_cell(tr, tc, kMarkRemove);
+  move.mark_digit(tr, tc, d, kMarkAnswer);
   Text explanation;
-  if (engine.is_big_hint()) {
-    s.cell(tr, tc).cellMark = kMarkRemove;
-    s.cell(tr, tc).digitMark[d] = kMarkAnswer;
-    explanation.add("If ").number(d).add(" were removed as a possibility in cell ").cell_name(tr, tc);
-    explanation.add(", all of the remaining unsolved cells would have exactly two possibilities, ");
-    explanation.add("meaning the puzzle would have two solutions. As this is not possible, cell ");
-    explanation.cell_name(tr, tc).add(" must be ").number(d).add(".");
-  }
-  Text detail;
-  detail.add("the value ").number(d);
-  offer_move(engine, kTemplateMedium, explanation.str(), detail.str(), n);
+  explanation.add("If ").number(d).add(" were removed as a possibility in cell ").cell_name(tr, tc);
+  explanation.add(", all of the remaining unsolved cells would have exactly two possibilities, ");
+  explanation.add("meaning the puzzle would have two solutions. As this is not possible, cell ");
+  explanation.cell_name(tr, tc).add(" must be ").number(d).add(".");
+  move.describe(n, kTemplateMedium, explanation.str(), value_phrase(d));
   return n;
 }
 

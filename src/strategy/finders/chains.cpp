@@ -9,7 +9,7 @@
 #include "strategy/finders/finders.h"
 #include "strategy/finders/peers.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -44,11 +44,12 @@ struct Chain {
 // The cells that hold the digit v (row-major), how often each unit holds it,
 // and each cell's conjugate partners in row-major order (at most one per unit).
 struct SinglesSearch {
-  SinglesSearch(Strategy& e, State& state, int number, int digit)
-      : engine(e), s(state), table_number(number), v(digit) {}
+  SinglesSearch(BusyManager& b, Move& m, const State& state, int number, int digit)
+      : busy(b), move(m), s(state), table_number(number), v(digit) {}
 
-  Strategy& engine;
-  State& s;
+  BusyManager& busy;
+  Move& move;
+  const State& s;
   int table_number;
   int v;
   int n = 0;
@@ -113,45 +114,40 @@ int singles_contradiction(SinglesSearch& f, const CellSet& removals) {
   for (int i = 0; i < removals.count(); ++i) {
     const int xr = removals.row(i), xc = removals.column(i);
     if (!f.conjugate(lr, lc, xr, xc)) continue;
-    State& s = f.s;
+    Move& move = f.move;
     const int v = f.v;
-    // Apply mode: the even cells lose v, the odd ones take it, then X loses it.
-    if (f.engine.mode() == kApplyMode) {
-      for (int k = 0; k < f.chain.n; ++k) {
-        if (k % 2 == 0) {
-          delete_possibility(s, f.row_of_link(k), f.column_of_link(k), v);
-        } else {
-          s.set_answer(f.row_of_link(k), f.column_of_link(k), v);
-        }
-      }
-      delete_possibility(s, xr, xc, v);
-      return kSinglesChainContradiction;
-    }
-    Text explanation;
-    if (f.engine.is_big_hint()) {
-      const int r0 = f.row_of_link(0), c0 = f.column_of_link(0);
-      s.append(xr, xc, false);
-      s.cell(r0, c0).digitMark[v] = kMarkRemove;
-      s.cell(xr, xc).digitMark[v] = kMarkRemove;
-      for (int k = 1; k < f.chain.n; ++k) {
-        s.cell(f.row_of_link(k), f.column_of_link(k)).digitMark[v] = k % 2 == 1 ? kMarkAnswer : kMarkRemove;
-      }
-      const std::string_view unit = xr == r0 ? "row" : xc == c0 ? "column" : "box";
-      explanation.add("Cell ").cell_name(r0, c0).add(" and cell ").cell_name(xr, xc);
-      explanation.add(" are in the same ").add(unit).add(" so they cannot have the same value. ");
-      explanation.add("However, if either cell were ").number(v).add(", then both must be ").number(v);
-      explanation.add(" because of the way they are locked with the other highlighted cells.");
-      explanation.add("\n\nThis is impossible, so neither cell can be ").number(v).add(".  Furthermore, ");
-      if (f.chain.n == 2) {
-        // No further even cells to name: only the partner of c[0] is left.
-        explanation.add("cell ").cell_name(f.row_of_link(1), f.column_of_link(1));
+    // The even cells lose v, the odd ones take it, then X loses it.
+    for (int k = 0; k < f.chain.n; ++k) {
+      if (k % 2 == 0) {
+        move.remove(f.row_of_link(k), f.column_of_link(k), v);
       } else {
-        explanation.add("cells ").cell_list(chain_cells(f, 2), "and").add(" also cannot be ").number(v);
-        explanation.add(", and cells ").cell_list(chain_cells(f, 1), "and");
+        move.place(f.row_of_link(k), f.column_of_link(k), v);
       }
-      explanation.add(" must be ").number(v).add(".");
     }
-    offer_move(f.engine, kTemplateLong, explanation.str(), value_phrase(v), kSinglesChainContradiction);
+    move.remove(xr, xc, v);
+    Text explanation;
+    const int r0 = f.row_of_link(0), c0 = f.column_of_link(0);
+    move.chain_append(xr, xc);
+    move.mark_digit(r0, c0, v, kMarkRemove);
+    move.mark_digit(xr, xc, v, kMarkRemove);
+    for (int k = 1; k < f.chain.n; ++k) {
+      move.mark_digit(f.row_of_link(k), f.column_of_link(k), v, k % 2 == 1 ? kMarkAnswer : kMarkRemove);
+    }
+    const std::string_view unit = xr == r0 ? "row" : xc == c0 ? "column" : "box";
+    explanation.add("Cell ").cell_name(r0, c0).add(" and cell ").cell_name(xr, xc);
+    explanation.add(" are in the same ").add(unit).add(" so they cannot have the same value. ");
+    explanation.add("However, if either cell were ").number(v).add(", then both must be ").number(v);
+    explanation.add(" because of the way they are locked with the other highlighted cells.");
+    explanation.add("\n\nThis is impossible, so neither cell can be ").number(v).add(".  Furthermore, ");
+    if (f.chain.n == 2) {
+      // No further even cells to name: only the partner of c[0] is left.
+      explanation.add("cell ").cell_name(f.row_of_link(1), f.column_of_link(1));
+    } else {
+      explanation.add("cells ").cell_list(chain_cells(f, 2), "and").add(" also cannot be ").number(v);
+      explanation.add(", and cells ").cell_list(chain_cells(f, 1), "and");
+    }
+    explanation.add(" must be ").number(v).add(".");
+    move.describe(kSinglesChainContradiction, kTemplateLong, explanation.str(), value_phrase(v));
     return kSinglesChainContradiction;
   }
   return kNothing;
@@ -159,7 +155,8 @@ int singles_contradiction(SinglesSearch& f, const CellSet& removals) {
 
 // An even chain: one of its ends is v, so v leaves every cell that sees both.
 int singles_chain_move(SinglesSearch& f) {
-  State& s = f.s;
+  const State& s = f.s;
+  Move& move = f.move;
   const int v = f.v;
   const int last = f.chain.n - 1;
   const int r0 = f.row_of_link(0), c0 = f.column_of_link(0);
@@ -171,29 +168,24 @@ int singles_chain_move(SinglesSearch& f) {
   removals.intersect_with(peers_holding(s, rn, cn, v));
   if (removals.empty()) return kNothing;
 
-  // Step 2. Big hint: the chain is drawn whichever move it makes.
-  if (f.engine.is_big_hint()) {
-    for (int k = 0; k < f.chain.n; ++k) s.append(f.row_of_link(k), f.column_of_link(k), false);
-  }
+  // Step 2. The chain is drawn whichever move it makes.
+  for (int k = 0; k < f.chain.n; ++k) move.chain_append(f.row_of_link(k), f.column_of_link(k));
   // Step 3. A removal cell conjugate with the chain's end makes a contradiction.
   if (const int r = singles_contradiction(f, removals); r != kNothing) return r;
 
-  // Step 4. Apply mode.
-  if (f.engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(s, removals.row(i), removals.column(i), v);
-    return f.table_number;
+  // Step 4. v leaves the cells that see both ends.
+  for (int i = 0; i < removals.count(); ++i) {
+    move.remove(removals.row(i), removals.column(i), v);
+    move.mark_digit(removals.row(i), removals.column(i), v, kMarkRemove);
   }
-  // Step 5. The hint.
+  // Step 5. The explanation.
   Text explanation;
-  if (f.engine.is_big_hint()) {
-    for (int i = 0; i < removals.count(); ++i) s.cell(removals.row(i), removals.column(i)).digitMark[v] = kMarkRemove;
-    explanation.add("Either cell ").cell_name(r0, c0).add(" or cell ").cell_name(rn, cn).add(" must be ");
-    explanation.number(v).add(" because of the way their ").number(v).add("'s are locked with the ");
-    explanation.number(v).add("'s in the other highlighted cells.\n\nTherefore, ").number(v);
-    explanation.add(" cannot be a possibility in ");
-    removal_cells(explanation, removals).add(".");
-  }
-  offer_move(f.engine, kTemplateLong, explanation.str(), value_phrase(v), f.table_number);
+  explanation.add("Either cell ").cell_name(r0, c0).add(" or cell ").cell_name(rn, cn).add(" must be ");
+  explanation.number(v).add(" because of the way their ").number(v).add("'s are locked with the ");
+  explanation.number(v).add("'s in the other highlighted cells.\n\nTherefore, ").number(v);
+  explanation.add(" cannot be a possibility in ");
+  removal_cells(explanation, removals).add(".");
+  move.describe(f.table_number, kTemplateLong, explanation.str(), value_phrase(v));
   return f.table_number;
 }
 
@@ -201,7 +193,7 @@ int singles_chain_move(SinglesSearch& f) {
 // order: the order of a scan that restarts from the first cell after every
 // extension and, when it runs out, drops the last cell and goes on after it.
 int extend_singles_chain(SinglesSearch& f) {
-  BusyManager& busy = f.engine.busy();
+  BusyManager& busy = f.busy;
   const int last = f.chain.cell[f.chain.n - 1];
   for (int k = 0; k < f.n_links[last]; ++k) {
     const int next = f.link[last][k];
@@ -226,10 +218,12 @@ int extend_singles_chain(SinglesSearch& f) {
 // bivalue cells it sees, in row-major order. val[k] is the digit chain cell k
 // takes if the first cell is not the start digit.
 struct PairsSearch {
-  PairsSearch(Strategy& e, State& state, int number) : engine(e), s(state), table_number(number) {}
+  PairsSearch(BusyManager& b, Move& m, const State& state, int number)
+      : busy(b), move(m), s(state), table_number(number) {}
 
-  Strategy& engine;
-  State& s;
+  BusyManager& busy;
+  Move& move;
+  const State& s;
   int table_number;
   int n = 0;
   int r[81], c[81];
@@ -270,7 +264,7 @@ void list_bivalue(PairsSearch& f) {
 }
 
 void append_chain_to_hint(PairsSearch& f) {
-  for (int k = 0; k < f.chain.n; ++k) f.s.append(f.row_at(k), f.column_at(k), false);
+  for (int k = 0; k < f.chain.n; ++k) f.move.chain_append(f.row_at(k), f.column_at(k));
 }
 
 // Under the assumption that c[0] is not v, an earlier chain cell that sees the
@@ -282,22 +276,17 @@ int pairs_contradiction(PairsSearch& f) {
       continue;
     }
     const int r0 = f.row_at(0), c0 = f.column_at(0);
-    if (f.engine.mode() == kApplyMode) {
-      delete_possibility(f.s, r0, c0, f.val[0]);
-      return kPairsChainContradiction;
-    }
+    f.move.remove(r0, c0, f.val[0]);
+    append_chain_to_hint(f);
+    f.move.mark_digit(r0, c0, f.val[0], kMarkRemove);
     Text explanation;
-    if (f.engine.is_big_hint()) {
-      append_chain_to_hint(f);
-      f.s.cell(r0, c0).digitMark[f.val[0]] = kMarkRemove;
-      explanation.add("If cell ").cell_name(r0, c0).add(" is ").number(f.val[0]).add(", then cell ");
-      explanation.cell_name(f.row_at(last), f.column_at(last)).add(" must be ").number(f.val[last]);
-      explanation.add(" because of the way they are locked with the other highlighted cell(s). ");
-      explanation.add("This is impossible because cell ").cell_name(f.row_at(i), f.column_at(i));
-      explanation.add(" must also be ").number(f.val[i]).add(".\n\nTherefore, cell ").cell_name(r0, c0);
-      explanation.add(" cannot be ").number(f.val[0]).add(".");
-    }
-    offer_move(f.engine, kTemplateLong, explanation.str(), value_phrase(f.val[0]), kPairsChainContradiction);
+    explanation.add("If cell ").cell_name(r0, c0).add(" is ").number(f.val[0]).add(", then cell ");
+    explanation.cell_name(f.row_at(last), f.column_at(last)).add(" must be ").number(f.val[last]);
+    explanation.add(" because of the way they are locked with the other highlighted cell(s). ");
+    explanation.add("This is impossible because cell ").cell_name(f.row_at(i), f.column_at(i));
+    explanation.add(" must also be ").number(f.val[i]).add(".\n\nTherefore, cell ").cell_name(r0, c0);
+    explanation.add(" cannot be ").number(f.val[0]).add(".");
+    f.move.describe(kPairsChainContradiction, kTemplateLong, explanation.str(), value_phrase(f.val[0]));
     return kPairsChainContradiction;
   }
   return kNothing;
@@ -312,7 +301,7 @@ bool is_pairs_chain_end(const void* context, int r, int c) {
 // The chain came back to v: one of its ends is v, so v leaves every cell
 // that sees both ends (inner chain cells included).
 int pairs_chain_move(PairsSearch& f) {
-  State& s = f.s;
+  const State& s = f.s;
   const int v = f.v;
   const int last = f.chain.n - 1;
   const int r0 = f.row_at(0), c0 = f.column_at(0);
@@ -324,22 +313,19 @@ int pairs_chain_move(PairsSearch& f) {
   removals.remove(rn, cn);
   removals.intersect_with(peers_holding(s, rn, cn, v));
   if (removals.empty()) return kNothing;
-  // Step 2. Apply mode.
-  if (f.engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(s, removals.row(i), removals.column(i), v);
-    return f.table_number;
+  // Step 2. v leaves them; the chain is drawn.
+  for (int i = 0; i < removals.count(); ++i) f.move.remove(removals.row(i), removals.column(i), v);
+  append_chain_to_hint(f);
+  for (int i = 0; i < removals.count(); ++i) {
+    f.move.mark_digit(removals.row(i), removals.column(i), v, kMarkRemove);
   }
-  // Step 3. The hint.
+  // Step 3. The explanation.
   Text explanation;
-  if (f.engine.is_big_hint()) {
-    append_chain_to_hint(f);
-    for (int i = 0; i < removals.count(); ++i) s.cell(removals.row(i), removals.column(i)).digitMark[v] = kMarkRemove;
-    explanation.add("Either cell ").cell_name(r0, c0).add(" or cell ").cell_name(rn, cn).add(" must be ");
-    explanation.number(v).add(" because of the way they are locked with the other highlighted cells.");
-    explanation.add("\n\nTherefore, ").number(v).add(" cannot be a possibility in ");
-    removal_cells(explanation, removals).add(".");
-  }
-  offer_move(f.engine, kTemplateLong, explanation.str(), value_phrase(v), f.table_number);
+  explanation.add("Either cell ").cell_name(r0, c0).add(" or cell ").cell_name(rn, cn).add(" must be ");
+  explanation.number(v).add(" because of the way they are locked with the other highlighted cells.");
+  explanation.add("\n\nTherefore, ").number(v).add(" cannot be a possibility in ");
+  removal_cells(explanation, removals).add(".");
+  f.move.describe(f.table_number, kTemplateLong, explanation.str(), value_phrase(v));
   return f.table_number;
 }
 
@@ -347,7 +333,7 @@ int pairs_chain_move(PairsSearch& f) {
 // and hold the digit the last cell does not take, in row-major order. A chain
 // at the limit does not grow; that it wanted to is remembered.
 int extend_pairs_chain(PairsSearch& f) {
-  BusyManager& busy = f.engine.busy();
+  BusyManager& busy = f.busy;
   const int last = f.chain.cell[f.chain.n - 1];
   const unsigned wanted = 1u << (f.val[f.chain.n - 1] - 1);
   for (int k = 0; k < f.n_seen[last]; ++k) {
@@ -378,15 +364,15 @@ int extend_pairs_chain(PairsSearch& f) {
 
 }  // namespace
 
-int find_singles_chain(Strategy& engine, int n, State& s, int) {
+int find_singles_chain(BusyManager& busy, int n, const State& s, int, Move& move) {
   for (int v = 1; v <= 9; ++v) {
-    SinglesSearch f(engine, s, n, v);
+    SinglesSearch f(busy, move, s, n, v);
     list_holders(f);
-    if (engine.busy().cancelled()) return 0;
+    if (busy.cancelled()) return 0;
     // Every cell holding v starts chains in turn, in row-major order.
     for (int start = 0; start < f.n; ++start) {
       f.chain.push(start);
-      if (engine.busy().cancelled()) return 0;
+      if (busy.cancelled()) return 0;
       const int r = extend_singles_chain(f);
       if (r == kCancelled) return 0;
       if (r != kNothing) return r;
@@ -396,23 +382,23 @@ int find_singles_chain(Strategy& engine, int n, State& s, int) {
   return 0;
 }
 
-int find_pairs_chain(Strategy& engine, int n, State& s, int) {
+int find_pairs_chain(BusyManager& busy, int n, const State& s, int, Move& move) {
   // One search object (about 27 KB, mostly the seen lists) serves every pass
   // and digit of the call.
-  PairsSearch f(engine, s, n);
+  PairsSearch f(busy, move, s, n);
   list_bivalue(f);
   // Iterative deepening: limits 4, 8, 12, ... while a pass was cut short.
   for (f.limit = 4;; f.limit += 4) {
     f.limit_hit = false;
     for (int v = 1; v <= 9; ++v) {
       f.v = v;
-      if (engine.busy().cancelled()) return 0;
+      if (busy.cancelled()) return 0;
       const unsigned bit = 1u << (v - 1);
       for (int start = 0; start < f.n; ++start) {
         if ((f.mask[start] & bit) == 0) continue;
         f.val[0] = f.other_digit(start, v);
         f.chain.push(start);
-        if (engine.busy().cancelled()) return 0;
+        if (busy.cancelled()) return 0;
         const int r = extend_pairs_chain(f);
         if (r == kCancelled) return 0;
         if (r != kNothing) return r;

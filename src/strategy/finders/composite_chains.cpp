@@ -19,7 +19,7 @@
 #include "strategy/finders/peers.h"
 #include "strategy/finders/state_stack.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -56,8 +56,9 @@ struct ExploredKeyHash {
 inline constexpr std::size_t kExploredCap = 150000;
 
 struct CompositeSearch {
-  Strategy& engine;
-  State& s;
+  BusyManager& busy;
+  Move& move;
+  const State& s;
   int n;
   int d = 0, e = 0;  // S may lose d; S is assumed e
   CellSet covered;   // the cells that see S and hold d
@@ -65,9 +66,10 @@ struct CompositeSearch {
   StateStack boards;  // boards.at(k): the working board of recursion level k
   std::unordered_set<ExploredKey, ExploredKeyHash> explored;  // per start
 
-  CompositeSearch(Strategy& engine_, State& s_, int n_) : engine(engine_), s(s_), n(n_) {}
-  bool cancelled() { return engine.busy().cancel_pressed(); }
-  bool poll() { return engine.busy().cancelled(); }
+  CompositeSearch(BusyManager& busy_, Move& move_, const State& s_, int n_)
+      : busy(busy_), move(move_), s(s_), n(n_) {}
+  bool cancelled() { return busy.cancel_pressed(); }
+  bool poll() { return busy.cancelled(); }
 };
 
 // Entry t's cell is among entries 0..last that carry a digit.
@@ -83,21 +85,20 @@ bool has_digit_entry(const CompositeSearch& cs, int last, int r, int c) {
 void mark_chain(CompositeSearch& cs, int last, const State& b) {
   for (int i = 0; i <= last; ++i) {
     const Entry& entry = cs.ch[i];
-    if (cs.s.chain_length() < 81) cs.s.append(entry.r, entry.c, false);
-    Cell& cell = cs.s.cell(entry.r, entry.c);
+    if (cs.move.chain_length() < 81) cs.move.chain_append(entry.r, entry.c);
     if (entry.v != 0) {
-      cell.digitMark[entry.v] = kMarkShow;
+      cs.move.mark_digit(entry.r, entry.c, entry.v, kMarkShow);
     } else if (i > 0) {
-      cell.digitMark[cs.ch[i - 1].v] = 11;
+      cs.move.mark_digit(entry.r, entry.c, cs.ch[i - 1].v, 11);
     }
   }
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
       if (r == cs.ch[0].r && c == cs.ch[0].c) continue;
-      Cell& real = cs.s.cell(r, c);
+      const Cell& real = cs.s.cell(r, c);
       for (int digit = 1; digit <= 9; ++digit) {
-        if (real.is_possible(digit) && real.digitMark[digit] == 0 && !b.cell(r, c).is_possible(digit)) {
-          real.digitMark[digit] = 11;
+        if (real.is_possible(digit) && cs.move.digit_mark(r, c, digit) == 0 && !b.cell(r, c).is_possible(digit)) {
+          cs.move.mark_digit(r, c, digit, 11);
         }
       }
     }
@@ -113,25 +114,20 @@ int goal_test(CompositeSearch& cs, int j, const State& b) {
   removals.remove(x.r, x.c);
   removals.intersect_with(cs.covered);
   if (removals.empty()) return 0;
-  if (cs.engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(cs.s, removals.row(i), removals.column(i), cs.d);
-    return cs.n;
-  }
+  for (int i = 0; i < removals.count(); ++i) cs.move.remove(removals.row(i), removals.column(i), cs.d);
   const Entry& s0 = cs.ch[0];
-  Text t;
-  if (cs.engine.is_big_hint()) {
-    mark_chain(cs, j, b);
-    for (int i = 0; i < removals.count(); ++i) cs.s.cell(removals.row(i), removals.column(i)).digitMark[cs.d] = kMarkRemove;
-    t.add("Either cell ").cell_name(s0.r, s0.c).add(" or cell ").cell_name(x.r, x.c).add(" must be ").number(cs.d);
-    t.add(" because of the way they are locked with the other highlighted cells. ");
-    t.add("(To follow the chain, assume that cell ").cell_name(s0.r, s0.c).add(" is not ").number(cs.d);
-    t.add(" and keep track of the possibilities that are eliminated along the way.)\n\nTherefore, ");
-    t.number(cs.d).add(" cannot be a possibility in cell").add(removals.count() > 1 ? "s " : " ");
-    t.cell_list(removals, "or").add(".");
+  mark_chain(cs, j, b);
+  for (int i = 0; i < removals.count(); ++i) {
+    cs.move.mark_digit(removals.row(i), removals.column(i), cs.d, kMarkRemove);
   }
-  Text detail;
-  detail.add("the value ").number(cs.d);
-  offer_move(cs.engine, kTemplateLong, t.str(), detail.str(), cs.n);
+  Text t;
+  t.add("Either cell ").cell_name(s0.r, s0.c).add(" or cell ").cell_name(x.r, x.c).add(" must be ").number(cs.d);
+  t.add(" because of the way they are locked with the other highlighted cells. ");
+  t.add("(To follow the chain, assume that cell ").cell_name(s0.r, s0.c).add(" is not ").number(cs.d);
+  t.add(" and keep track of the possibilities that are eliminated along the way.)\n\nTherefore, ");
+  t.number(cs.d).add(" cannot be a possibility in cell").add(removals.count() > 1 ? "s " : " ");
+  t.cell_list(removals, "or").add(".");
+  cs.move.describe(cs.n, kTemplateLong, t.str(), value_phrase(cs.d));
   return cs.n;
 }
 
@@ -139,24 +135,19 @@ int goal_test(CompositeSearch& cs, int j, const State& b) {
 int contradiction(CompositeSearch& cs, int last, const State& b) {
   const int n = cs.n + 1;
   const Entry& s0 = cs.ch[0];
-  if (cs.engine.mode() == kApplyMode) {
-    delete_possibility(cs.s, s0.r, s0.c, cs.e);
-    return n;
-  }
+  cs.move.remove(s0.r, s0.c, cs.e);
   const Entry& z = cs.ch[last];
+  mark_chain(cs, last, b);
+  cs.move.mark_digit(s0.r, s0.c, cs.e, kMarkRemove);
   Text t;
-  if (cs.engine.is_big_hint()) {
-    mark_chain(cs, last, b);
-    cs.s.cell(s0.r, s0.c).digitMark[cs.e] = kMarkRemove;
-    t.add("If cell ").cell_name(s0.r, s0.c).add(" is ").number(cs.e).add(", then cell ").cell_name(z.r, z.c);
-    t.add(" has no possible value because of the way it is locked with the other highlighted cells. ");
-    t.add("(To follow the chain, assume that cell ").cell_name(s0.r, s0.c).add(" is ").number(cs.e);
-    t.add(", and keep track of the possibilities that are eliminated along the way.)\n\nTherefore, cell ");
-    t.cell_name(s0.r, s0.c).add(" cannot be ").number(cs.e).add(".");
-  }
+  t.add("If cell ").cell_name(s0.r, s0.c).add(" is ").number(cs.e).add(", then cell ").cell_name(z.r, z.c);
+  t.add(" has no possible value because of the way it is locked with the other highlighted cells. ");
+  t.add("(To follow the chain, assume that cell ").cell_name(s0.r, s0.c).add(" is ").number(cs.e);
+  t.add(", and keep track of the possibilities that are eliminated along the way.)\n\nTherefore, cell ");
+  t.cell_name(s0.r, s0.c).add(" cannot be ").number(cs.e).add(".");
   Text detail;
   detail.add("beginning with the value ").number(cs.d);
-  offer_move(cs.engine, kTemplateLong, t.str(), detail.str(), n);
+  cs.move.describe(n, kTemplateLong, t.str(), detail.str());
   return n;
 }
 
@@ -262,8 +253,8 @@ int extend(CompositeSearch& cs, int t, const State& b, int level) {
 
 }  // namespace
 
-int find_composite_chain(Strategy& engine, int n, State& s, int /*argument*/) {
-  CompositeSearch cs(engine, s, n);
+int find_composite_chain(BusyManager& busy, int n, const State& s, int /*argument*/, Move& move) {
+  CompositeSearch cs(busy, move, s, n);
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
       int pair[9];

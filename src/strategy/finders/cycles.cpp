@@ -12,7 +12,7 @@
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -20,8 +20,8 @@ namespace vantry {
 namespace {
 
 // The hint chain holds 81 cells; a longer cycle is drawn cut short.
-void append_to_chain(State& s, int r, int c) {
-  if (s.chain_length() < 81) s.append(r, c, false);
+void append_to_chain(Move& move, int r, int c) {
+  if (move.chain_length() < 81) move.chain_append(r, c);
 }
 
 int count_in_row(const State& s, int r, int d) { return s.row(r).places_of_digit(d); }
@@ -46,41 +46,38 @@ struct RectangleMove {
   bool both_ways;
 };
 
-int rectangle_move(Strategy& engine, int n, State& s, int d, int b, const RectangleMove& m) {
-  if (engine.mode() == kApplyMode) {
-    delete_possibility(s, m.tr, m.tc, d);
-    if (m.both_ways) delete_possibility(s, m.nr, m.nc, d);
-    return n;
+// The move: d leaves T (and N when the link works both ways). The hint draws
+// T, F, N as its chain and crosses out the box's candidates that T would
+// empty.
+int rectangle_move(Move& move, int n, const State& s, int d, int b, const RectangleMove& m) {
+  move.remove(m.tr, m.tc, d);
+  if (m.both_ways) move.remove(m.nr, m.nc, d);
+  append_to_chain(move, m.tr, m.tc);
+  append_to_chain(move, m.fr, m.fc);
+  append_to_chain(move, m.nr, m.nc);
+  for (int p = 0; p < 9; ++p) {
+    if (s.cell(row_of(b, p), column_of(b, p)).is_possible(d)) {
+      move.mark_digit(row_of(b, p), column_of(b, p), d, 11);
+    }
   }
+  move.mark_digit(m.tr, m.tc, d, kMarkRemove);
+  if (m.both_ways) move.mark_digit(m.nr, m.nc, d, kMarkRemove);
   Text t;
-  if (engine.is_big_hint()) {
-    append_to_chain(s, m.tr, m.tc);
-    append_to_chain(s, m.fr, m.fc);
-    append_to_chain(s, m.nr, m.nc);
-    for (int p = 0; p < 9; ++p) {
-      Cell& cell = s.cell(row_of(b, p), column_of(b, p));
-      if (cell.is_possible(d)) cell.digitMark[d] = 11;
-    }
-    s.cell(m.tr, m.tc).digitMark[d] = kMarkRemove;
-    if (m.both_ways) s.cell(m.nr, m.nc).digitMark[d] = kMarkRemove;
-    t.add("If cell ").cell_name(m.tr, m.tc).add(" were ").number(d).add(", then cell ").cell_name(m.nr, m.nc);
-    t.add(" would also be ").number(d).add(" (because of the way they are locked with cell ");
-    t.cell_name(m.fr, m.fc).add(")");
-    if (m.both_ways) {
-      t.add(". Also, if cell ").cell_name(m.nr, m.nc).add(" were ").number(d).add(", it would force cell ");
-      t.cell_name(m.tr, m.tc).add(" to be ").number(d).add(" in the same manner.  In either case,");
-    } else {
-      t.add(", and");
-    }
-    t.add(" there would be no cells in box ").unit_number(b).add(" that could be ").number(d);
-    t.add(", which is impossible.\n\nTherefore, ").number(d).add(" can be removed as a possibility from cell");
-    t.add(m.both_ways ? "s " : " ").cell_name(m.tr, m.tc);
-    if (m.both_ways) t.add(" and ").cell_name(m.nr, m.nc);
-    t.add(".");
+  t.add("If cell ").cell_name(m.tr, m.tc).add(" were ").number(d).add(", then cell ").cell_name(m.nr, m.nc);
+  t.add(" would also be ").number(d).add(" (because of the way they are locked with cell ");
+  t.cell_name(m.fr, m.fc).add(")");
+  if (m.both_ways) {
+    t.add(". Also, if cell ").cell_name(m.nr, m.nc).add(" were ").number(d).add(", it would force cell ");
+    t.cell_name(m.tr, m.tc).add(" to be ").number(d).add(" in the same manner.  In either case,");
+  } else {
+    t.add(", and");
   }
-  Text detail;
-  detail.add("the value ").number(d);
-  offer_move(engine, kTemplateLong, t.str(), detail.str(), n);
+  t.add(" there would be no cells in box ").unit_number(b).add(" that could be ").number(d);
+  t.add(", which is impossible.\n\nTherefore, ").number(d).add(" can be removed as a possibility from cell");
+  t.add(m.both_ways ? "s " : " ").cell_name(m.tr, m.tc);
+  if (m.both_ways) t.add(" and ").cell_name(m.nr, m.nc);
+  t.add(".");
+  move.describe(n, kTemplateLong, t.str(), value_phrase(d));
   return n;
 }
 
@@ -133,9 +130,11 @@ struct Partners {
 };
 
 struct CycleSearch {
-  CycleSearch(Strategy& e, State& st, int number) : engine(e), s(st), n(number) {}
-  Strategy& engine;
-  State& s;
+  CycleSearch(BusyManager& b, Move& mv, const State& st, int number)
+      : busy(b), move(mv), s(st), n(number) {}
+  BusyManager& busy;
+  Move& move;
+  const State& s;
   int n;
   Partners links[9][9][10];
   // The chain: entry 0 is the start cell, written again at the end when the
@@ -172,12 +171,12 @@ int out_digit(const CycleSearch& cs, int i) { return cs.digit[i + 1]; }
 int in_digit(const CycleSearch& cs, int i, int m) { return i == 0 ? cs.digit[m] : cs.digit[i]; }
 
 void mark_cycle(CycleSearch& cs, int m) {
-  for (int i = 0; i < m; ++i) append_to_chain(cs.s, cs.row[i], cs.column[i]);
-  append_to_chain(cs.s, cs.row[0], cs.column[0]);
+  for (int i = 0; i < m; ++i) append_to_chain(cs.move, cs.row[i], cs.column[i]);
+  append_to_chain(cs.move, cs.row[0], cs.column[0]);
   for (int i = 0; i < m; ++i) {
     const int d = cs.digit[i + 1];
-    cs.s.cell(cs.row[i], cs.column[i]).digitMark[d] = 12;
-    cs.s.cell(cs.row[i + 1], cs.column[i + 1]).digitMark[d] = 12;
+    cs.move.mark_digit(cs.row[i], cs.column[i], d, 12);
+    cs.move.mark_digit(cs.row[i + 1], cs.column[i + 1], d, 12);
   }
 }
 
@@ -188,43 +187,35 @@ int type1_move(CycleSearch& cs, int m) {
     if (cs.held[i] > 2) excess.add(cs.row[i], cs.column[i]);
   }
   if (excess.empty()) return 0;
-  const bool apply = cs.engine.mode() == kApplyMode;
-  const bool big = cs.engine.is_big_hint();
-  if (big) mark_cycle(cs, m);
+  mark_cycle(cs, m);
   // Step 2. Every other possibility of an excess cell goes.
   for (int i = 0; i < m; ++i) {
     if (cs.held[i] <= 2) continue;
     const int keep1 = out_digit(cs, i), keep2 = in_digit(cs, i, m);
     for (int d = 1; d <= 9; ++d) {
       if (d == keep1 || d == keep2 || !cs.s.cell(cs.row[i], cs.column[i]).is_possible(d)) continue;
-      if (apply) {
-        delete_possibility(cs.s, cs.row[i], cs.column[i], d);
-      } else if (big) {
-        cs.s.cell(cs.row[i], cs.column[i]).digitMark[d] = kMarkRemove;
-      }
+      cs.move.remove(cs.row[i], cs.column[i], d);
+      cs.move.mark_digit(cs.row[i], cs.column[i], d, kMarkRemove);
     }
   }
-  if (apply) return cs.n;
   Text t;
-  if (big) {
-    CellSet cycle;
-    for (int i = 0; i < m; ++i) cycle.add(cs.row[i], cs.column[i]);
-    t.add("Cells ").cell_list(cycle, "and").add(" are all locked together in a cycle. ");
-    t.add("The only possible values for these cells are ");
-    for (int i = 0; i < m; ++i) t.add(i > 0 ? "-" : "").number(out_digit(cs, i));
-    t.add(" or ");
-    for (int i = 0; i < m; ++i) t.add(i > 0 ? "-" : "").number(in_digit(cs, i, m));
-    t.add(".\n\nTherefore, the excess possibilities in cell").add(excess.count() > 1 ? "s" : "");
-    for (int k = 0; k < excess.count(); ++k) {
-      t.add(" ").cell_name(excess.row(k), excess.column(k));
-      if (k < excess.count() - 2) t.add(";");
-      if (k == excess.count() - 2) t.add(" and ");
-    }
-    t.add(" can be removed.");
+  CellSet cycle;
+  for (int i = 0; i < m; ++i) cycle.add(cs.row[i], cs.column[i]);
+  t.add("Cells ").cell_list(cycle, "and").add(" are all locked together in a cycle. ");
+  t.add("The only possible values for these cells are ");
+  for (int i = 0; i < m; ++i) t.add(i > 0 ? "-" : "").number(out_digit(cs, i));
+  t.add(" or ");
+  for (int i = 0; i < m; ++i) t.add(i > 0 ? "-" : "").number(in_digit(cs, i, m));
+  t.add(".\n\nTherefore, the excess possibilities in cell").add(excess.count() > 1 ? "s" : "");
+  for (int k = 0; k < excess.count(); ++k) {
+    t.add(" ").cell_name(excess.row(k), excess.column(k));
+    if (k < excess.count() - 2) t.add(";");
+    if (k == excess.count() - 2) t.add(" and ");
   }
+  t.add(" can be removed.");
   Text detail;
   detail.add("Cell ").cell_name(cs.row[0], cs.column[0]);
-  offer_move(cs.engine, kTemplateLong, t.str(), detail.str(), cs.n);
+  cs.move.describe(cs.n, kTemplateLong, t.str(), detail.str());
   return cs.n;
 }
 
@@ -233,25 +224,20 @@ int type2_move(CycleSearch& cs, int m) {
   const int n = cs.n + 1;
   const int p = cs.digit[1];
   const int sr = cs.row[0], sc = cs.column[0];
-  if (cs.engine.mode() == kApplyMode) {
-    cs.s.set_answer(sr, sc, p);
-    return n;
-  }
+  cs.move.place(sr, sc, p);
+  mark_cycle(cs, m);
+  cs.move.mark_digit(sr, sc, p, kMarkAnswer);
   Text t;
-  if (cs.engine.is_big_hint()) {
-    mark_cycle(cs, m);
-    cs.s.cell(sr, sc).digitMark[p] = kMarkAnswer;
-    t.add("Either cell ").cell_name(sr, sc).add(" must be ").number(p).add(", or cells ");
-    t.cell_name(cs.row[1], cs.column[1]).add(" and ").cell_name(cs.row[m - 1], cs.column[m - 1]);
-    t.add(" must both be ").number(p).add(" because they are strongly locked on that value. ");
-    t.add("But if cell ").cell_name(cs.row[1], cs.column[1]).add(" is ").number(p);
-    t.add(", then the rest of the chain prevents cell ").cell_name(cs.row[m - 1], cs.column[m - 1]);
-    t.add(" from being ").number(p).add("\n\nThis is a contradiction, so cell ").cell_name(sr, sc);
-    t.add(" must be ").number(p).add(".");
-  }
+  t.add("Either cell ").cell_name(sr, sc).add(" must be ").number(p).add(", or cells ");
+  t.cell_name(cs.row[1], cs.column[1]).add(" and ").cell_name(cs.row[m - 1], cs.column[m - 1]);
+  t.add(" must both be ").number(p).add(" because they are strongly locked on that value. ");
+  t.add("But if cell ").cell_name(cs.row[1], cs.column[1]).add(" is ").number(p);
+  t.add(", then the rest of the chain prevents cell ").cell_name(cs.row[m - 1], cs.column[m - 1]);
+  t.add(" from being ").number(p).add("\n\nThis is a contradiction, so cell ").cell_name(sr, sc);
+  t.add(" must be ").number(p).add(".");
   Text detail;
   detail.add("Cell ").cell_name(sr, sc);
-  offer_move(cs.engine, kTemplateLong, t.str(), detail.str(), n);
+  cs.move.describe(n, kTemplateLong, t.str(), detail.str());
   return n;
 }
 
@@ -288,7 +274,7 @@ int follow(CycleSearch& cs, int k, int p, int r, int c) {
 // Extends the chain from its last entry k by every strong link on a digit
 // other than the one that led in: row partner, column partner, box partner.
 int extend(CycleSearch& cs, int k) {
-  if (cs.engine.busy().cancelled()) return 0;
+  if (cs.busy.cancelled()) return 0;
   const int r = cs.row[k], c = cs.column[k];
   int digits[9];
   cs.held[k] = cs.s.cell(r, c).list_possibilities(digits);
@@ -299,15 +285,15 @@ int extend(CycleSearch& cs, int k) {
     int result = 0;
     if (links.row_partner >= 0) {
       result = follow(cs, k, p, r, links.row_partner);
-      if (result != 0 || cs.engine.busy().cancel_pressed()) return result;
+      if (result != 0 || cs.busy.cancel_pressed()) return result;
     }
     if (links.column_partner >= 0) {
       result = follow(cs, k, p, links.column_partner, c);
-      if (result != 0 || cs.engine.busy().cancel_pressed()) return result;
+      if (result != 0 || cs.busy.cancel_pressed()) return result;
     }
     if (links.box_partner >= 0) {
       result = follow(cs, k, p, links.box_partner / 9, links.box_partner % 9);
-      if (result != 0 || cs.engine.busy().cancel_pressed()) return result;
+      if (result != 0 || cs.busy.cancel_pressed()) return result;
     }
   }
   return 0;
@@ -315,7 +301,7 @@ int extend(CycleSearch& cs, int k) {
 
 }  // namespace
 
-int find_rectangle_elimination(Strategy& engine, int n, State& s, int /*argument*/) {
+int find_rectangle_elimination(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
   for (int d = 1; d <= 9; ++d) {
     for (int b = 0; b < 9; ++b) {
       // Step 1. The box's candidates span at least two box rows and columns.
@@ -339,7 +325,7 @@ int find_rectangle_elimination(Strategy& engine, int n, State& s, int /*argument
           RectangleMove m{};
           if (find_rectangle_in_cross(s, d, b, i, j, per_row[i], per_column[j], m)) {
             // Step 3. The move.
-            return rectangle_move(engine, n, s, d, b, m);
+            return rectangle_move(move, n, s, d, b, m);
           }
         }
       }
@@ -348,9 +334,9 @@ int find_rectangle_elimination(Strategy& engine, int n, State& s, int /*argument
   return 0;
 }
 
-int find_locked_cell_cycle(Strategy& engine, int n, State& s, int /*argument*/) {
+int find_locked_cell_cycle(BusyManager& busy, int n, const State& s, int /*argument*/, Move& move) {
   // Step 1. The link table, once per call. It is too big for the stack.
-  auto cs = std::make_unique<CycleSearch>(engine, s, n);
+  auto cs = std::make_unique<CycleSearch>(busy, move, s, n);
   build_links(*cs);
   // Step 2. Passes with growing length limits, as long as a chain was cut short.
   for (;;) {
@@ -363,7 +349,7 @@ int find_locked_cell_cycle(Strategy& engine, int n, State& s, int /*argument*/) 
         cs->digit[0] = 0;
         const int result = extend(*cs, 0);
         if (result != 0) return result;
-        if (engine.busy().cancel_pressed()) return 0;
+        if (busy.cancel_pressed()) return 0;
       }
     }
     if (!cs->limit_reached) return 0;

@@ -1,6 +1,6 @@
 // Small helpers shared by the finders: the words that name the three kinds of
-// unit in texts, the detail phrase of one digit, the removal cells named in an
-// explanation, and the removal of one possibility.
+// unit in texts, the detail phrase of one digit and the removal cells named in
+// an explanation.
 #pragma once
 
 #include <string>
@@ -10,10 +10,14 @@
 
 #include "model/coords.h"
 #include "model/state.h"
-#include "strategy/strategy.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
+
+// A cell of the grid by row and column, 0-8.
+struct Place {
+  int r, c;
+};
 
 // Passes over the units run boxes, then rows, then columns.
 inline constexpr UnitKind kUnitPasses[] = {UnitKind::Box, UnitKind::Row, UnitKind::Column};
@@ -29,22 +33,16 @@ constexpr std::string_view unit_word(UnitKind kind) {
 
 // The detail phrase of a move about one digit: "the value 5".
 inline std::string value_phrase(int d) { return Text().add("the value ").number(d).str(); }
+// The detail phrase of a move about a pair: "the values 2 and 7".
+inline std::string values_phrase(int p, int q) {
+  return Text().add("the values ").number(p).add(" and ").number(q).str();
+}
 
 // The removal cells named in an explanation: "cell 1,2" or "cells 1,2 or 3,4".
 inline Text& removal_cells(Text& text, const CellSet& cells) {
   text.add("cell");
   if (cells.count() > 1) text.add("s");
   return text.add(" ").cell_list(cells, "or");
-}
-
-// A strategy's removal: gone, remembered as deleted, unmarked, and the cached
-// solution count forgotten since the grid changed. A digit the cell no longer
-// holds stays as it is: a placement took it, and a deleted flag would show it
-// as a removal of the player's, to be restored beside the answer.
-inline void delete_possibility(State& s, int r, int c, int d) {
-  if (!s.cell(r, c).is_possible(d)) return;
-  s.row(r).delete_possibility(c, d);
-  s.solutionCount = -1;
 }
 
 }  // namespace vantry

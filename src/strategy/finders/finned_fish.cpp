@@ -2,13 +2,21 @@
 // extra candidates (fins) in one box. Either a fin is d, or the X-wing holds;
 // both rule out d in the cells of the fin box on the corner's cover line. In
 // the sashimi form the corner beside the fins is missing altogether.
+//
+//   base line:    . d . . . . . d .        d in two places only
+//   second line:  . d . . . . f d f        the corners, and fins f in one box
+//   removals:     x in the fin box's other lines, on the fin corner's cover
+//
+// The search, per digit and orientation: 1. list each line's candidates;
+// 2. a base line with two, a second line in another band holding the corners;
+// 3. the fins; 4. the removal cells, and the move when there are any.
 #include "model/cellset.h"
 #include "model/coords.h"
 #include "model/state.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -18,8 +26,8 @@ namespace {
 // One digit in one orientation. Lines are columns in the column form, rows
 // in the row form; a position is a cell's place along its line.
 struct Fish {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   int n;
   int d;
   bool columns;
@@ -57,26 +65,20 @@ CellSet removal_cells(const Fish& f, int second, int pos) {
   return out;
 }
 
+// The pattern's cells and their d are shown; the marked removals are those
+// the hint shows, which may be more than the move's own.
 void mark_pattern(const Fish& f, const CellSet& pattern, const CellSet& removals) {
   for (int i = 0; i < pattern.count(); ++i) {
-    Cell& cell = f.s.cell(pattern.row(i), pattern.column(i));
-    cell.cellMark = kMarkRemove;
-    cell.digitMark[f.d] = kMarkShow;
+    f.move.mark_cell(pattern.row(i), pattern.column(i), kMarkRemove);
+    f.move.mark_digit(pattern.row(i), pattern.column(i), f.d, kMarkShow);
   }
-  for (int i = 0; i < removals.count(); ++i) f.s.cell(removals.row(i), removals.column(i)).digitMark[f.d] = kMarkRemove;
+  for (int i = 0; i < removals.count(); ++i) {
+    f.move.mark_digit(removals.row(i), removals.column(i), f.d, kMarkRemove);
+  }
 }
 
-// Apply mode removes d at once; the other hints drop any old marks first, the
-// Big hint marks the pattern and explains it.
-void offer(Fish& f, const CellSet& removals, const Text& explanation) {
-  if (f.engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(f.s, removals.row(i), removals.column(i), f.d);
-    return;
-  }
-  if (!f.engine.is_big_hint()) f.s.clear_marks(false, true);
-  Text detail;
-  detail.add("the value ").number(f.d);
-  offer_move(f.engine, kTemplateMedium, f.engine.is_big_hint() ? explanation.str() : "", detail.str(), f.n);
+void remove_all(Fish& f, const CellSet& removals) {
+  for (int i = 0; i < removals.count(); ++i) f.move.remove(removals.row(i), removals.column(i), f.d);
 }
 
 bool finned(Fish& f) {
@@ -112,28 +114,27 @@ bool finned(Fish& f) {
       const CellSet removals = removal_cells(f, second, fin_corner);
       if (removals.empty()) continue;
       // Step 4. The move.
+      remove_all(f, removals);
       Text t;
-      if (f.engine.is_big_hint()) {
-        CellSet pattern;
-        f.add(pattern, base, p0);
-        f.add(pattern, base, p1);
-        f.add(pattern, second, p0);
-        f.add(pattern, second, p1);
-        for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
-        mark_pattern(f, pattern, removals);
-        t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
-        t.cell_name(fins.row(0), fins.column(0));
-        if (fins.count() > 1) t.add(" or ").cell_name(fins.row(1), fins.column(1));
-        t.add("; or in cells ");
-        f.name(t, base, fin_corner).add(" and ");
-        f.name(t, second, other_corner).add("; or cells ");
-        f.name(t, second, fin_corner).add(" and ");
-        f.name(t, base, other_corner).add(". In all cases, cell").add(removals.count() > 1 ? "s " : " ");
-        t.cell_name(removals.row(0), removals.column(0));
-        if (removals.count() > 1) t.add(" and ").cell_name(removals.row(1), removals.column(1));
-        t.add(" cannot be ").number(f.d).add(".");
-      }
-      offer(f, removals, t);
+      CellSet pattern;
+      f.add(pattern, base, p0);
+      f.add(pattern, base, p1);
+      f.add(pattern, second, p0);
+      f.add(pattern, second, p1);
+      for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
+      mark_pattern(f, pattern, removals);
+      t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
+      t.cell_name(fins.row(0), fins.column(0));
+      if (fins.count() > 1) t.add(" or ").cell_name(fins.row(1), fins.column(1));
+      t.add("; or in cells ");
+      f.name(t, base, fin_corner).add(" and ");
+      f.name(t, second, other_corner).add("; or cells ");
+      f.name(t, second, fin_corner).add(" and ");
+      f.name(t, base, other_corner).add(". In all cases, cell").add(removals.count() > 1 ? "s " : " ");
+      t.cell_name(removals.row(0), removals.column(0));
+      if (removals.count() > 1) t.add(" and ").cell_name(removals.row(1), removals.column(1));
+      t.add(" cannot be ").number(f.d).add(".");
+      f.move.describe(f.n, kTemplateMedium, t.str(), value_phrase(f.d));
       return true;
     }
   }
@@ -181,40 +182,39 @@ bool sashimi(Fish& f) {
       if (removals.empty()) continue;
       // Step 4. The move. With one fin the Big hint shows more: the cells on
       // the fin's line in the base corner's box see the fin and that corner.
+      remove_all(f, removals);
       Text t;
-      if (f.engine.is_big_hint()) {
-        if (fins.count() == 1) {
-          const int fin_pos = f.columns ? fins.row(0) : fins.column(0);
-          for (int k = 0; k < 3; ++k) {
-            const int line = base / 3 * 3 + k;
-            if (f.holds(line, fin_pos)) f.add(removals, line, fin_pos);
-          }
+      if (fins.count() == 1) {
+        const int fin_pos = f.columns ? fins.row(0) : fins.column(0);
+        for (int k = 0; k < 3; ++k) {
+          const int line = base / 3 * 3 + k;
+          if (f.holds(line, fin_pos)) f.add(removals, line, fin_pos);
         }
-        CellSet pattern;
-        f.add(pattern, base, p0);
-        f.add(pattern, base, p1);
-        f.add(pattern, second, present);
-        for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
-        mark_pattern(f, pattern, removals);
-        t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
-        t.cell_name(fins.row(0), fins.column(0));
-        if (fins.count() > 1) t.add(" or cell ").cell_name(fins.row(1), fins.column(1));
-        t.add(", or cells ");
-        f.name(t, second, present).add(" and ");
-        f.name(t, base, missing).add(". In both cases, cell").add(removals.count() > 1 ? "s " : " ");
-        t.cell_list(removals, "and").add(" cannot be ").number(f.d).add(".");
       }
-      offer(f, removals, t);
+      CellSet pattern;
+      f.add(pattern, base, p0);
+      f.add(pattern, base, p1);
+      f.add(pattern, second, present);
+      for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
+      mark_pattern(f, pattern, removals);
+      t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
+      t.cell_name(fins.row(0), fins.column(0));
+      if (fins.count() > 1) t.add(" or cell ").cell_name(fins.row(1), fins.column(1));
+      t.add(", or cells ");
+      f.name(t, second, present).add(" and ");
+      f.name(t, base, missing).add(". In both cases, cell").add(removals.count() > 1 ? "s " : " ");
+      t.cell_list(removals, "and").add(" cannot be ").number(f.d).add(".");
+      f.move.describe(f.n, kTemplateMedium, t.str(), value_phrase(f.d));
       return true;
     }
   }
   return false;
 }
 
-int fish_search(Strategy& engine, int n, State& s, bool (*form)(Fish&), bool columns_first) {
+int fish_search(Move& move, int n, const State& s, bool (*form)(Fish&), bool columns_first) {
   for (int d = 1; d <= 9; ++d) {
     for (int k = 0; k < 2; ++k) {
-      Fish f{engine, s, n, d, (k == 0) == columns_first, {}, {}};
+      Fish f{move, s, n, d, (k == 0) == columns_first, {}, {}};
       if (form(f)) return n;
     }
   }
@@ -223,12 +223,12 @@ int fish_search(Strategy& engine, int n, State& s, bool (*form)(Fish&), bool col
 
 }  // namespace
 
-int find_finned_x_wing(Strategy& engine, int n, State& s, int /*argument*/) {
-  return fish_search(engine, n, s, finned, true);
+int find_finned_x_wing(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
+  return fish_search(move, n, s, finned, true);
 }
 
-int find_sashimi_x_wing(Strategy& engine, int n, State& s, int /*argument*/) {
-  return fish_search(engine, n, s, sashimi, false);
+int find_sashimi_x_wing(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
+  return fish_search(move, n, s, sashimi, false);
 }
 
 }  // namespace vantry

@@ -1,12 +1,17 @@
 // Basic fish of size 2, 3 or 4 (X-wing, Swordfish, Jellyfish): a digit that in
 // N base lines is possible only within the same N cover lines can go from
 // every other line of those covers. Rows are base lines first, then columns.
+//
+//   X-wing on 5, base rows 2 and 6, cover columns 3 and 8:
+//     row 2:  . . 5 . . . . 5 .
+//     row 6:  . . 5 . . . . 5 .
+//   any other row:  x in columns 3 and 8 (5 removed)
 #include "model/combination.h"
 #include "model/list.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -17,19 +22,14 @@ namespace {
 // other way round. The places of the digit in each line are kept as a bit mask
 // (bit p for position p): the subset tests below are then one instruction each.
 struct FishPass {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   bool rows;  // base lines are rows
   int size;   // N
 
-  Cell& cell_at(int line, int p) { return rows ? s.cell(line, p) : s.cell(p, line); }
-  void delete_at(int line, int p, int d) {
-    if (rows) {
-      delete_possibility(s, line, p, d);
-    } else {
-      delete_possibility(s, p, line, d);
-    }
-  }
+  const Cell& cell_at(int line, int p) const { return rows ? s.cell(line, p) : s.cell(p, line); }
+  int r_of(int line, int p) const { return rows ? line : p; }
+  int c_of(int line, int p) const { return rows ? p : line; }
 };
 
 unsigned places_of(FishPass& f, int line, int d) {
@@ -40,8 +40,7 @@ unsigned places_of(FishPass& f, int line, int d) {
   return mask;
 }
 
-// The fish of digit d on the positions of cover, if it removes anything: the
-// removals are made (apply mode) or marked (Big hint) and the move offered.
+// The fish of digit d on the positions of cover, if it removes anything.
 bool fish_on(FishPass& f, int n, int d, const unsigned places[9], const Combination& cover) {
   unsigned cover_mask = 0;
   for (int k = 0; k < cover.size(); ++k) cover_mask |= 1u << cover.get(k);
@@ -60,8 +59,6 @@ bool fish_on(FishPass& f, int n, int d, const unsigned places[9], const Combinat
   if (covered != cover_mask) return false;
 
   // Step 3. The digit leaves every other line where it crosses a cover line.
-  const bool apply = f.engine.mode() == kApplyMode;
-  const bool big = f.engine.is_big_hint();
   int removable = 0;
   for (int line = 0; line < 9; ++line) {
     if (base.contains(line)) continue;
@@ -69,42 +66,35 @@ bool fish_on(FishPass& f, int n, int d, const unsigned places[9], const Combinat
       const int p = cover.get(k);
       if ((places[line] & (1u << p)) == 0) continue;
       ++removable;
-      if (apply) {
-        f.delete_at(line, p, d);
-      } else if (big) {
-        f.cell_at(line, p).digitMark[d] = kMarkRemove;
-      }
+      f.move.remove(f.r_of(line, p), f.c_of(line, p), d);
+      f.move.mark_digit(f.r_of(line, p), f.c_of(line, p), d, kMarkRemove);
     }
   }
   if (removable == 0) return false;
-  if (apply) return true;
 
-  // Step 4. The hint.
+  // Step 4. The base lines' cells on the covers are the pattern.
   const std::string_view word = f.rows ? "row" : "column";
   const std::string_view cover_word = f.rows ? "column" : "row";
-  Text explanation;
-  if (big) {
-    for (int line : base) {
-      for (int k = 0; k < cover.size(); ++k) {
-        if (places[line] & (1u << cover.get(k))) f.cell_at(line, cover.get(k)).cellMark = kMarkRemove;
-      }
+  for (int line : base) {
+    for (int k = 0; k < cover.size(); ++k) {
+      const int p = cover.get(k);
+      if (places[line] & (1u << p)) f.move.mark_cell(f.r_of(line, p), f.c_of(line, p), kMarkRemove);
     }
-    explanation.add("In ").unit_list(word, base).add(", the value ").number(d);
-    explanation.add(" only appears in ").unit_list(cover_word, cover).add(".\n\n").number(d);
-    explanation.add(" can be removed as a possibility in all other ").add(word);
-    explanation.add("s of these ").add(cover_word).add("s.");
   }
-  Text detail;
-  detail.add("the value ").number(d);
-  offer_move(f.engine, kTemplateMedium, explanation.str(), detail.str(), n);
+  Text explanation;
+  explanation.add("In ").unit_list(word, base).add(", the value ").number(d);
+  explanation.add(" only appears in ").unit_list(cover_word, cover).add(".\n\n").number(d);
+  explanation.add(" can be removed as a possibility in all other ").add(word);
+  explanation.add("s of these ").add(cover_word).add("s.");
+  f.move.describe(n, kTemplateMedium, explanation.str(), value_phrase(d));
   return true;
 }
 
 }  // namespace
 
-int find_fish(Strategy& engine, int n, State& s, int argument) {
+int find_fish(BusyManager&, int n, const State& s, int argument, Move& move) {
   for (bool rows : {true, false}) {
-    FishPass f{engine, s, rows, argument};
+    FishPass f{move, s, rows, argument};
     for (int d = 1; d <= 9; ++d) {
       unsigned places[9];
       for (int line = 0; line < 9; ++line) places[line] = places_of(f, line, d);

@@ -2,12 +2,22 @@
 // over two rows, two columns and two boxes must not end up holding only the
 // same two digits: the digits could then be swapped and the puzzle would have
 // two solutions. Each type draws another conclusion from that.
+//
+//   A {x,y} ---- B {x,y}      the floor: two bivalue cells in one line
+//      |            |
+//   C {x,y,..} - D {x,y,..}   the roof: what C and D hold besides x and y
+//                             decides the type
+//
+// The search: 1. each bivalue A in row-major order, with B after it in its
+// row, then below it in its column; 2. every roof line whose C and D hold both
+// digits; 3. types 1 to 4 in order. Types 5 and 6 take a bivalue diagonal
+// A, D instead.
 #include "model/cellset.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/finders/peers.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -27,17 +37,15 @@ int count_of(unsigned mask) { return __builtin_popcount(mask); }
 // The rectangle: A and B are the floor (two bivalue cells with the pair x, y
 // in one row or column), C on A's side and D on B's side the roof.
 struct Rectangle {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   Corner a, b, c, d;
   int x, y;
   bool floor_in_row;
 
   unsigned held(const Corner& k) const { return possibility_mask(s.cell(k.r, k.c)); }
-  bool apply() const { return engine.mode() == kApplyMode; }
-  bool big() const { return engine.is_big_hint(); }
   void mark_corners() {
-    for (const Corner& k : {a, b, c, d}) s.cell(k.r, k.c).cellMark = kMarkRemove;
+    for (const Corner& k : {a, b, c, d}) move.mark_cell(k.r, k.c, kMarkRemove);
   }
 };
 
@@ -48,16 +56,15 @@ bool in_two_boxes(const Corner& a, const Corner& b, const Corner& c) {
   return (box_of(a.r, a.c) == box_of(b.r, b.c)) != (box_of(a.r, a.c) == box_of(c.r, c.c));
 }
 
-void delete_all(State& s, const CellSet& cells, int d) {
-  for (int i = 0; i < cells.count(); ++i) delete_possibility(s, cells.row(i), cells.column(i), d);
+void delete_all(Move& move, const CellSet& cells, int d) {
+  for (int i = 0; i < cells.count(); ++i) move.remove(cells.row(i), cells.column(i), d);
 }
 // Only where the cell holds d: a type 3 removal cell may hold just one of its
 // two digits, and a mark on the other would remove (and count) a digit that
 // is not there.
-void mark_all(State& s, const CellSet& cells, int d, int mark) {
+void mark_all(Move& move, const State& s, const CellSet& cells, int d, int mark) {
   for (int i = 0; i < cells.count(); ++i) {
-    Cell& cell = s.cell(cells.row(i), cells.column(i));
-    if (cell.is_possible(d)) cell.digitMark[d] = mark;
+    if (s.cell(cells.row(i), cells.column(i)).is_possible(d)) move.mark_digit(cells.row(i), cells.column(i), d, mark);
   }
 }
 
@@ -68,31 +75,22 @@ Text& plural_cells(Text& text, const CellSet& cells) {
   return text;
 }
 
-std::string values_phrase(int p, int q) {
-  return Text().add("the values ").number(p).add(" and ").number(q).str();
-}
-
 // Type 1: three corners hold only x and y; the fourth cannot be x or y.
 bool type_1(Rectangle& rect) {
   const bool c_pair = count_of(rect.held(rect.c)) == 2, d_pair = count_of(rect.held(rect.d)) == 2;
   if (c_pair == d_pair) return false;
   const Corner e = d_pair ? rect.c : rect.d;
-  if (rect.apply()) {
-    delete_possibility(rect.s, e.r, e.c, rect.x);
-    delete_possibility(rect.s, e.r, e.c, rect.y);
-    return true;
-  }
+  rect.move.remove(e.r, e.c, rect.x);
+  rect.move.remove(e.r, e.c, rect.y);
+  rect.mark_corners();
+  rect.move.mark_digit(e.r, e.c, rect.x, kMarkRemove);
+  rect.move.mark_digit(e.r, e.c, rect.y, kMarkRemove);
   Text explanation;
-  if (rect.big()) {
-    rect.mark_corners();
-    rect.s.cell(e.r, e.c).digitMark[rect.x] = kMarkRemove;
-    rect.s.cell(e.r, e.c).digitMark[rect.y] = kMarkRemove;
-    cell(explanation.add("If cell "), e).add(" were ").number(rect.x).add(" or ").number(rect.y);
-    explanation.add(", then the highlighted cells would have two legitimate solutions.  ");
-    explanation.add("This is impossible in a Sudoku with only one solution.\n\nTherefore, cell ");
-    cell(explanation, e).add(" cannot be ").number(rect.x).add(" or ").number(rect.y).add(".");
-  }
-  offer_move(rect.engine, kTemplateLong, explanation.str(), values_phrase(rect.x, rect.y), kType1);
+  cell(explanation.add("If cell "), e).add(" were ").number(rect.x).add(" or ").number(rect.y);
+  explanation.add(", then the highlighted cells would have two legitimate solutions.  ");
+  explanation.add("This is impossible in a Sudoku with only one solution.\n\nTherefore, cell ");
+  cell(explanation, e).add(" cannot be ").number(rect.x).add(" or ").number(rect.y).add(".");
+  rect.move.describe(kType1, kTemplateLong, explanation.str(), values_phrase(rect.x, rect.y));
   return true;
 }
 
@@ -106,24 +104,19 @@ bool type_2(Rectangle& rect) {
   removals.remove(rect.c.r, rect.c.c);
   removals.remove(rect.d.r, rect.d.c);
   if (removals.empty()) return false;
-  if (rect.apply()) {
-    delete_all(rect.s, removals, o);
-    return true;
-  }
+  delete_all(rect.move, removals, o);
+  rect.mark_corners();
+  mark_all(rect.move, rect.s, removals, o, kMarkRemove);
   Text explanation;
-  if (rect.big()) {
-    rect.mark_corners();
-    mark_all(rect.s, removals, o, kMarkRemove);
-    cell(explanation.add("If neither cell "), rect.c).add(" nor cell ");
-    cell(explanation, rect.d).add(" were ").number(o);
-    explanation.add(", then the highlighted cells would have two possible solutions. ");
-    explanation.add("This is impossible in a Sudoku with only one solution, so either cell ");
-    cell(explanation, rect.c).add(" or cell ");
-    cell(explanation, rect.d).add(" must be ").number(o).add(".\n\nTherefore, ").number(o);
-    plural_cells(explanation.add(" can be removed as a possibility from "), removals).add(" ");
-    explanation.cell_list(removals, "and").add(".");
-  }
-  offer_move(rect.engine, kTemplateLong, explanation.str(), value_phrase(o), kType2);
+  cell(explanation.add("If neither cell "), rect.c).add(" nor cell ");
+  cell(explanation, rect.d).add(" were ").number(o);
+  explanation.add(", then the highlighted cells would have two possible solutions. ");
+  explanation.add("This is impossible in a Sudoku with only one solution, so either cell ");
+  cell(explanation, rect.c).add(" or cell ");
+  cell(explanation, rect.d).add(" must be ").number(o).add(".\n\nTherefore, ").number(o);
+  plural_cells(explanation.add(" can be removed as a possibility from "), removals).add(" ");
+  explanation.cell_list(removals, "and").add(".");
+  rect.move.describe(kType2, kTemplateLong, explanation.str(), value_phrase(o));
   return true;
 }
 
@@ -167,34 +160,29 @@ bool type_3(Rectangle& rect) {
   removals.remove(rect.d.r, rect.d.c);
   removals.remove(partner.r, partner.c);
   if (removals.empty()) return false;
-  // Step 4. Apply mode.
-  if (rect.apply()) {
-    delete_all(rect.s, removals, p);
-    delete_all(rect.s, removals, q);
-    return true;
-  }
-  // Step 5. The hint.
-  Text explanation;
-  if (rect.big()) {
-    rect.mark_corners();
-    for (const Corner& k : {rect.c, rect.d, partner}) {
-      for (int digit : {p, q}) {
-        if (rect.held(k) & bit(digit)) rect.s.cell(k.r, k.c).digitMark[digit] = kMarkShow;
-      }
+  // Step 4. p and q leave the removal cells.
+  delete_all(rect.move, removals, p);
+  delete_all(rect.move, removals, q);
+  // Step 5. The hint shows the corners and the partner's p and q.
+  rect.mark_corners();
+  for (const Corner& k : {rect.c, rect.d, partner}) {
+    for (int digit : {p, q}) {
+      if (rect.held(k) & bit(digit)) rect.move.mark_digit(k.r, k.c, digit, kMarkShow);
     }
-    mark_all(rect.s, removals, p, kMarkRemove);
-    mark_all(rect.s, removals, q, kMarkRemove);
-    const bool c_holds_p = (rect.held(rect.c) & bit(p)) != 0;
-    cell(explanation.add("Either cell "), rect.c).add(" must be ").number(c_holds_p ? p : q);
-    cell(explanation.add(" or cell "), rect.d).add(" must be ").number(c_holds_p ? q : p);
-    explanation.add(" (otherwise the highlighted cells would have two possible solutions, which ");
-    explanation.add("is impossible in a Sudoku with only one solution). This forces cell ");
-    cell(explanation, partner).add(" to be the other value.\n\n").number(p).add(" and ").number(q);
-    plural_cells(explanation.add(" will both be used, therefore they can be removed as possibilities from "),
-                 removals);
-    explanation.add(" ").cell_list(removals, "and").add(".");
   }
-  offer_move(rect.engine, kTemplateLong, explanation.str(), values_phrase(p, q), kType3);
+  mark_all(rect.move, rect.s, removals, p, kMarkRemove);
+  mark_all(rect.move, rect.s, removals, q, kMarkRemove);
+  Text explanation;
+  const bool c_holds_p = (rect.held(rect.c) & bit(p)) != 0;
+  cell(explanation.add("Either cell "), rect.c).add(" must be ").number(c_holds_p ? p : q);
+  cell(explanation.add(" or cell "), rect.d).add(" must be ").number(c_holds_p ? q : p);
+  explanation.add(" (otherwise the highlighted cells would have two possible solutions, which ");
+  explanation.add("is impossible in a Sudoku with only one solution). This forces cell ");
+  cell(explanation, partner).add(" to be the other value.\n\n").number(p).add(" and ").number(q);
+  plural_cells(explanation.add(" will both be used, therefore they can be removed as possibilities from "),
+               removals);
+  explanation.add(" ").cell_list(removals, "and").add(".");
+  rect.move.describe(kType3, kTemplateLong, explanation.str(), values_phrase(p, q));
   return true;
 }
 
@@ -227,31 +215,26 @@ bool type_4(Rectangle& rect) {
   // Step 3. k is confined to C and D; r goes from both.
   const int removed = flags == bit(rect.x) ? rect.x : rect.y;
   const int confined = removed == rect.x ? rect.y : rect.x;
-  if (rect.apply()) {
-    delete_possibility(rect.s, rect.c.r, rect.c.c, removed);
-    delete_possibility(rect.s, rect.d.r, rect.d.c, removed);
-    return true;
-  }
+  rect.move.remove(rect.c.r, rect.c.c, removed);
+  rect.move.remove(rect.d.r, rect.d.c, removed);
+  rect.mark_corners();
+  rect.move.mark_digit(rect.c.r, rect.c.c, removed, kMarkRemove);
+  rect.move.mark_digit(rect.d.r, rect.d.c, removed, kMarkRemove);
   Text explanation;
-  if (rect.big()) {
-    rect.mark_corners();
-    rect.s.cell(rect.c.r, rect.c.c).digitMark[removed] = kMarkRemove;
-    rect.s.cell(rect.d.r, rect.d.c).digitMark[removed] = kMarkRemove;
-    explanation.add("In");
-    switch (kind) {
-      case UnitKind::Box: explanation.add(" box ").unit_number(index); break;
-      case UnitKind::Row: explanation.add(" row ").unit_number(rect.c.r); break;
-      case UnitKind::Column: explanation.add(" col ").unit_number(rect.c.c); break;
-    }
-    cell(explanation.add(", either cell "), rect.c).add(" or cell ");
-    cell(explanation, rect.d).add(" must be ").number(confined);
-    explanation.add(". However, if the other cell is ").number(removed);
-    explanation.add(", then the highlighted cells would have two possible solutions. ");
-    explanation.add("This is impossible in a Sudoku with only one solution.\n\nTherefore, ").number(removed);
-    cell(explanation.add(" can be removed as a possibility from cells "), rect.c).add(" and ");
-    cell(explanation, rect.d).add(".");
+  explanation.add("In");
+  switch (kind) {
+    case UnitKind::Box: explanation.add(" box ").unit_number(index); break;
+    case UnitKind::Row: explanation.add(" row ").unit_number(rect.c.r); break;
+    case UnitKind::Column: explanation.add(" col ").unit_number(rect.c.c); break;
   }
-  offer_move(rect.engine, kTemplateLong, explanation.str(), value_phrase(removed), kType4);
+  cell(explanation.add(", either cell "), rect.c).add(" or cell ");
+  cell(explanation, rect.d).add(" must be ").number(confined);
+  explanation.add(". However, if the other cell is ").number(removed);
+  explanation.add(", then the highlighted cells would have two possible solutions. ");
+  explanation.add("This is impossible in a Sudoku with only one solution.\n\nTherefore, ").number(removed);
+  cell(explanation.add(" can be removed as a possibility from cells "), rect.c).add(" and ");
+  cell(explanation, rect.d).add(".");
+  rect.move.describe(kType4, kTemplateLong, explanation.str(), value_phrase(removed));
   return true;
 }
 
@@ -275,40 +258,35 @@ int test_rectangle(Rectangle& rect) {
 // Types 5 and 6: a bivalue diagonal A, D with B and C holding more.
 
 // Type 5: B and C hold the same triple; one of them is its third digit z.
-bool type_5(Strategy& engine, State& s, Corner a, Corner b, Corner c, Corner d, int x, int y) {
+bool type_5(Move& move, const State& s, Corner a, Corner b, Corner c, Corner d, int x, int y) {
   const unsigned triple = possibility_mask(s.cell(b.r, b.c));
   const int z = __builtin_ctz(triple & ~(bit(x) | bit(y))) + 1;
   CellSet removals = peers_holding(s, b.r, b.c, z);
   removals.intersect_with(peers_holding(s, c.r, c.c, z));
   if (removals.empty()) return false;
-  if (engine.mode() == kApplyMode) {
-    delete_all(s, removals, z);
-    return true;
-  }
+  delete_all(move, removals, z);
+  for (const Corner& k : {a, b, d, c}) move.mark_cell(k.r, k.c, kMarkRemove);
+  mark_all(move, s, removals, z, kMarkRemove);
   Text explanation;
-  if (engine.is_big_hint()) {
-    for (const Corner& k : {a, b, d, c}) s.cell(k.r, k.c).cellMark = kMarkRemove;
-    mark_all(s, removals, z, kMarkRemove);
-    cell(explanation.add("Either cell "), b).add(" or cell ");
-    cell(explanation, c).add(" must be ").number(z);
-    explanation.add(", otherwise the puzzle would have two valid solutions, which ");
-    explanation.add("is impossible in a Sudoku with only one solution.\n\nTherefore, ").number(z);
-    plural_cells(explanation.add(" can be removed as a possibility from "), removals);
-    // This list reads "a, b, and c".
-    for (int i = 0; i < removals.count(); ++i) {
-      explanation.add(i == 0 ? " " : i == removals.count() - 1 ? ", and " : ", ");
-      explanation.cell_name(removals.row(i), removals.column(i));
-    }
-    explanation.add(".");
+  cell(explanation.add("Either cell "), b).add(" or cell ");
+  cell(explanation, c).add(" must be ").number(z);
+  explanation.add(", otherwise the puzzle would have two valid solutions, which ");
+  explanation.add("is impossible in a Sudoku with only one solution.\n\nTherefore, ").number(z);
+  plural_cells(explanation.add(" can be removed as a possibility from "), removals);
+  // This list reads "a, b, and c".
+  for (int i = 0; i < removals.count(); ++i) {
+    explanation.add(i == 0 ? " " : i == removals.count() - 1 ? ", and " : ", ");
+    explanation.cell_name(removals.row(i), removals.column(i));
   }
-  offer_move(engine, kTemplateLong, explanation.str(), values_phrase(x, y), kType5);
+  explanation.add(".");
+  move.describe(kType5, kTemplateLong, explanation.str(), values_phrase(x, y));
   return true;
 }
 
 // Type 6: where a digit of the pair is confined to two corners of a row or
 // column, the corner of the other diagonal that would complete the deadly
 // pattern cannot take it.
-bool type_6(Strategy& engine, State& s, Corner a, Corner b, Corner c, Corner d, int x, int y) {
+bool type_6(Move& move, const State& s, Corner a, Corner b, Corner c, Corner d, int x, int y) {
   auto holders = [&](UnitKind kind, int index, int v) { return s.unit(kind, index).places_of_digit(v); };
   struct Record {
     int digit;
@@ -321,42 +299,37 @@ bool type_6(Strategy& engine, State& s, Corner a, Corner b, Corner c, Corner d, 
     if (holders(UnitKind::Column, b.c, v) == 2 || holders(UnitKind::Row, a.r, v) == 2) records[n++] = {v, c};
   }
   if (n == 0) return false;
-  if (engine.mode() == kApplyMode) {
-    for (int i = 0; i < n; ++i) delete_possibility(s, records[i].cell.r, records[i].cell.c, records[i].digit);
-    return true;
-  }
+  for (int i = 0; i < n; ++i) move.remove(records[i].cell.r, records[i].cell.c, records[i].digit);
+  for (const Corner& k : {a, c, d, b}) move.mark_cell(k.r, k.c, kMarkRemove);
+  for (int i = 0; i < n; ++i) move.mark_digit(records[i].cell.r, records[i].cell.c, records[i].digit, kMarkRemove);
   Text explanation;
-  if (engine.is_big_hint()) {
-    for (const Corner& k : {a, c, d, b}) s.cell(k.r, k.c).cellMark = kMarkRemove;
-    for (int i = 0; i < n; ++i) s.cell(records[i].cell.r, records[i].cell.c).digitMark[records[i].digit] = kMarkRemove;
-    explanation.add("If cell ");
-    for (int i = 0; i < n; ++i) {
-      if (i > 0) explanation.add(", or cell ");
-      cell(explanation, records[i].cell).add(" were ").number(records[i].digit);
-    }
-    explanation.add(n == 1 ? ", it" : ", they").add(" would force the cell").add(n == 1 ? "" : "s");
-    explanation.add(" in the opposite corner to be the same value, which would produce one of two ");
-    explanation.add("equally good solutions to the deadly pattern.\n\n");
-    explanation.add("This cannot happen in a puzzle with only one solution, so we can remove ");
-    for (int i = 0; i < n; ++i) {
-      if (i > 0) explanation.add(i == n - 1 ? "; and " : "; ");
-      cell(explanation.number(records[i].digit).add(" from cell "), records[i].cell);
-    }
-    explanation.add(".");
+  explanation.add("If cell ");
+  for (int i = 0; i < n; ++i) {
+    if (i > 0) explanation.add(", or cell ");
+    cell(explanation, records[i].cell).add(" were ").number(records[i].digit);
   }
+  explanation.add(n == 1 ? ", it" : ", they").add(" would force the cell").add(n == 1 ? "" : "s");
+  explanation.add(" in the opposite corner to be the same value, which would produce one of two ");
+  explanation.add("equally good solutions to the deadly pattern.\n\n");
+  explanation.add("This cannot happen in a puzzle with only one solution, so we can remove ");
+  for (int i = 0; i < n; ++i) {
+    if (i > 0) explanation.add(i == n - 1 ? "; and " : "; ");
+    cell(explanation.number(records[i].digit).add(" from cell "), records[i].cell);
+  }
+  explanation.add(".");
   Text detail;
   detail.add(n == 1 ? "the value " : "the values ");
   for (int i = 0; i < n; ++i) {
     if (i > 0) detail.add(i == n - 1 ? ", and " : ", ");
     detail.number(records[i].digit);
   }
-  offer_move(engine, kTemplateLong, explanation.str(), detail.str(), kType6);
+  move.describe(kType6, kTemplateLong, explanation.str(), detail.str());
   return true;
 }
 
 }  // namespace
 
-int find_unique_rectangle(Strategy& engine, int, State& s, int) {
+int find_unique_rectangle(BusyManager&, int, const State& s, int, Move& move) {
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
       const unsigned pair = possibility_mask(s.cell(r, c));
@@ -368,7 +341,7 @@ int find_unique_rectangle(Strategy& engine, int, State& s, int) {
         if (possibility_mask(s.cell(r, c2)) != pair) continue;
         for (int r2 = 0; r2 < 9; ++r2) {
           if (r2 == r || !holds_pair(r2, c) || !holds_pair(r2, c2)) continue;
-          Rectangle rect{engine, s, {r, c}, {r, c2}, {r2, c}, {r2, c2}, x, y, true};
+          Rectangle rect{move, s, {r, c}, {r, c2}, {r2, c}, {r2, c2}, x, y, true};
           if (const int found = test_rectangle(rect); found != 0) return found;
         }
       }
@@ -377,7 +350,7 @@ int find_unique_rectangle(Strategy& engine, int, State& s, int) {
         if (possibility_mask(s.cell(r2, c)) != pair) continue;
         for (int c2 = 0; c2 < 9; ++c2) {
           if (c2 == c || !holds_pair(r, c2) || !holds_pair(r2, c2)) continue;
-          Rectangle rect{engine, s, {r, c}, {r2, c}, {r, c2}, {r2, c2}, x, y, false};
+          Rectangle rect{move, s, {r, c}, {r2, c}, {r, c2}, {r2, c2}, x, y, false};
           if (const int found = test_rectangle(rect); found != 0) return found;
         }
       }
@@ -386,7 +359,7 @@ int find_unique_rectangle(Strategy& engine, int, State& s, int) {
   return 0;
 }
 
-int find_unique_rectangle_5_6(Strategy& engine, int, State& s, int) {
+int find_unique_rectangle_5_6(BusyManager&, int, const State& s, int, Move& move) {
   // Row 8 is never the first row: the second row is always below.
   for (int r = 0; r < 8; ++r) {
     unsigned held[9];
@@ -404,7 +377,7 @@ int find_unique_rectangle_5_6(Strategy& engine, int, State& s, int) {
             const Corner c{r2, c1}, d{r2, c2};
             if (possibility_mask(s.cell(c.r, c.c)) != held[c2] || possibility_mask(s.cell(d.r, d.c)) != pair) continue;
             if (!in_two_boxes(a, b, c)) continue;
-            if (type_5(engine, s, a, b, c, d, x, y)) return kType5;
+            if (type_5(move, s, a, b, c, d, x, y)) return kType5;
           }
         }
         // Type 6: D is the pair, C holds the pair and more.
@@ -413,7 +386,7 @@ int find_unique_rectangle_5_6(Strategy& engine, int, State& s, int) {
           const unsigned in_c = possibility_mask(s.cell(c.r, c.c));
           if (possibility_mask(s.cell(d.r, d.c)) != pair || count_of(in_c) < 3 || (in_c & pair) != pair) continue;
           if (!in_two_boxes(a, b, c)) continue;
-          if (type_6(engine, s, a, b, c, d, x, y)) return kType6;
+          if (type_6(move, s, a, b, c, d, x, y)) return kType6;
         }
       }
     }

@@ -2,12 +2,15 @@
 // subset is N cells of a unit holding only N digits between them; a hidden
 // subset is N digits of a unit possible in only N cells. Units are searched
 // boxes first, then rows, then columns; the first move ends the finder.
+//
+//   naked pair in a row:   {1,7} {1,7} {1,3,7} {2,9} ...   1 and 7 leave the rest
+//   hidden pair in a row:  only two cells hold 4 or 8: their other digits go
 #include "model/combination.h"
 #include "model/list.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -16,18 +19,25 @@ namespace {
 
 // One unit being searched: its cells' possibilities listed once.
 struct UnitSearch {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   UnitKind kind;
   int index;
   int size;  // N
   List possibilities[9];
 
-  Unit& unit() { return s.unit(kind, index); }
-  void delete_at(int p, int d) {
+  const Unit& unit() const { return s.unit(kind, index); }
+  // The move's removal of d at position p, marked for the Big hint.
+  void remove_at(int p, int d) {
     int r = 0, c = 0;
     cell_of(kind, index, p, r, c);
-    delete_possibility(s, r, c, d);
+    move.remove(r, c, d);
+    move.mark_digit(r, c, d, kMarkRemove);
+  }
+  void mark_cell_at(int p) {
+    int r = 0, c = 0;
+    cell_of(kind, index, p, r, c);
+    move.mark_cell(r, c, kMarkRemove);
   }
 };
 
@@ -43,37 +53,26 @@ bool is_chosen(const UnitSearch& u, const int chosen[], int p) {
 }
 
 // The naked subset's move: the digits of the chosen cells leave every other
-// cell of the unit (apply mode), or are marked there (Big hint); then the
-// move is offered in a hint mode.
+// cell of the unit; the chosen cells are the pattern.
 void make_naked_move(UnitSearch& u, const List& digits, const int chosen[], int n) {
-  const bool apply = u.engine.mode() == kApplyMode;
-  const bool big = u.engine.is_big_hint();
   for (int q = 0; q < 9; ++q) {
     if (is_chosen(u, chosen, q)) {
-      if (big) u.unit().cell(q).cellMark = kMarkRemove;
+      u.mark_cell_at(q);
       continue;
     }
     for (int d : digits) {
-      if (!u.unit().is_possible(q, d)) continue;
-      if (apply) {
-        u.delete_at(q, d);
-      } else if (big) {
-        u.unit().cell(q).digitMark[d] = kMarkRemove;
-      }
+      if (u.unit().is_possible(q, d)) u.remove_at(q, d);
     }
   }
-  if (apply) return;
   const std::string_view word = unit_word(u.kind);
   Text explanation;
-  if (big) {
-    explanation.add("In ").unit(word, u.index).add(", there are only ").number(u.size);
-    explanation.add(" cells whose possibilities include ").digit_list(digits, "and");
-    explanation.add(".\n\nThese possibilities can be removed from all other cells of the ");
-    explanation.add(word).add(".");
-  }
+  explanation.add("In ").unit(word, u.index).add(", there are only ").number(u.size);
+  explanation.add(" cells whose possibilities include ").digit_list(digits, "and");
+  explanation.add(".\n\nThese possibilities can be removed from all other cells of the ");
+  explanation.add(word).add(".");
   Text detail;
   detail.add("the values ").digit_list(digits, "and");
-  offer_move(u.engine, kTemplateMedium, explanation.str(), detail.str(), n);
+  u.move.describe(n, kTemplateMedium, explanation.str(), detail.str());
 }
 
 // Depth-first choice of candidate cells in increasing position order, the
@@ -117,8 +116,6 @@ bool naked_subset_in_unit(UnitSearch& u, int n) {
 
 bool hidden_subset_in_unit(UnitSearch& u, int n) {
   list_possibilities(u);
-  const bool apply = u.engine.mode() == kApplyMode;
-  const bool big = u.engine.is_big_hint();
   // Step 1. Every set V of N digits, in lexicographic order.
   Combination v(u.size, 9);
   v.first(1);
@@ -143,36 +140,29 @@ bool hidden_subset_in_unit(UnitSearch& u, int n) {
       for (int e : u.possibilities[cells[j]]) {
         if (v.contains(e)) continue;
         ++removable;
-        if (apply) {
-          u.delete_at(cells[j], e);
-        } else if (big) {
-          u.unit().cell(cells[j]).digitMark[e] = kMarkRemove;
-        }
+        u.remove_at(cells[j], e);
       }
     }
     if (removable == 0) continue;
-    // Step 5. The move.
-    if (apply) return true;
+    // Step 5. The move: the N cells are the pattern.
+    for (int j = 0; j < n_cells; ++j) u.mark_cell_at(cells[j]);
     Text explanation;
-    if (big) {
-      for (int j = 0; j < n_cells; ++j) u.unit().cell(cells[j]).cellMark = kMarkRemove;
-      explanation.add("In ").unit(unit_word(u.kind), u.index).add(", the values ");
-      explanation.digit_list(v, "and").add(" are possible in only ").number(u.size);
-      explanation.add(" cells.\n\nAll other possibilities can be removed from these cells.");
-    }
+    explanation.add("In ").unit(unit_word(u.kind), u.index).add(", the values ");
+    explanation.digit_list(v, "and").add(" are possible in only ").number(u.size);
+    explanation.add(" cells.\n\nAll other possibilities can be removed from these cells.");
     Text detail;
     detail.add("the values ").digit_list(v, "and");
-    offer_move(u.engine, kTemplateMedium, explanation.str(), detail.str(), n);
+    u.move.describe(n, kTemplateMedium, explanation.str(), detail.str());
     return true;
   } while (v.next());
   return false;
 }
 
 template <bool (*unit_search)(UnitSearch&, int)>
-int find_subset(Strategy& engine, int n, State& s, int size) {
+int find_subset(Move& move, int n, const State& s, int size) {
   for (UnitKind kind : kUnitPasses) {
     for (int i = 0; i < 9; ++i) {
-      UnitSearch u{engine, s, kind, i, size, {}};
+      UnitSearch u{move, s, kind, i, size, {}};
       if (unit_search(u, n)) return n;
     }
   }
@@ -181,12 +171,12 @@ int find_subset(Strategy& engine, int n, State& s, int size) {
 
 }  // namespace
 
-int find_naked_subset(Strategy& engine, int n, State& s, int argument) {
-  return find_subset<naked_subset_in_unit>(engine, n, s, argument);
+int find_naked_subset(BusyManager&, int n, const State& s, int argument, Move& move) {
+  return find_subset<naked_subset_in_unit>(move, n, s, argument);
 }
 
-int find_hidden_subset(Strategy& engine, int n, State& s, int argument) {
-  return find_subset<hidden_subset_in_unit>(engine, n, s, argument);
+int find_hidden_subset(BusyManager&, int n, const State& s, int argument, Move& move) {
+  return find_subset<hidden_subset_in_unit>(move, n, s, argument);
 }
 
 }  // namespace vantry

@@ -1,6 +1,14 @@
 // Turbot fish: three links on one digit d, strong Y-X, weak X-E, strong E-O.
 // Either Y holds d, or X does and so E does not and O does: one of the two
 // ends is d, and d leaves every cell that sees both ends.
+//
+//   Y ==== X          ====  strong link (the unit's only two places of d)
+//          |          |     weak link (X and E share a unit)
+//          E ==== O   one of Y and O is d
+//
+// The search, per digit: 1. gather the strong links; 2. rows, then columns,
+// then boxes: each link's ends take turns as X; 3. a weak link from X to the
+// end E of another strong link; 4. the cells that see Y and O and hold d.
 #include <utility>
 
 #include "model/cellset.h"
@@ -9,16 +17,12 @@
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
 
 namespace {
-
-struct Place {
-  int r, c;
-};
 
 // The strong links of one digit: per unit kind (row, column, box) and index,
 // whether exactly two unsolved cells hold d, and their positions ascending.
@@ -51,8 +55,8 @@ Links gather_links(const State& s, int d) {
 }
 
 struct Turbot {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   int n;
   int d;
   Links links;
@@ -118,30 +122,26 @@ CellSet removal_cells(const Turbot& t, Place y, Place x, Place e, Place o) {
 bool try_chain(Turbot& t, Place y, Place x, Place e, Place o) {
   const CellSet removals = removal_cells(t, y, x, e, o);
   if (removals.empty()) return false;
-  if (t.engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(t.s, removals.row(i), removals.column(i), t.d);
-    return true;
+  for (int i = 0; i < removals.count(); ++i) t.move.remove(removals.row(i), removals.column(i), t.d);
+  // The chain's four cells show d; its two ends are the pattern.
+  for (const Place p : {y, x, e, o}) {
+    const bool end = (p.r == y.r && p.c == y.c) || (p.r == o.r && p.c == o.c);
+    t.move.mark_cell(p.r, p.c, end ? kMarkRemove : kMarkShow);
+    t.move.mark_digit(p.r, p.c, t.d, kMarkShow);
+  }
+  for (int i = 0; i < removals.count(); ++i) {
+    t.move.mark_digit(removals.row(i), removals.column(i), t.d, kMarkRemove);
   }
   Text explanation;
-  if (t.engine.is_big_hint()) {
-    for (const Place p : {y, x, e, o}) {
-      const bool end = (p.r == y.r && p.c == y.c) || (p.r == o.r && p.c == o.c);
-      t.s.cell(p.r, p.c).cellMark = end ? kMarkRemove : kMarkShow;
-      t.s.cell(p.r, p.c).digitMark[t.d] = kMarkShow;
-    }
-    for (int i = 0; i < removals.count(); ++i) t.s.cell(removals.row(i), removals.column(i)).digitMark[t.d] = kMarkRemove;
-    explanation.add("Cell ").cell_name(y.r, y.c).add(" is either ").number(t.d).add(" or it isn't ");
-    explanation.number(t.d).add(". If it isn't, then cell ").cell_name(o.r, o.c).add(" must be ");
-    explanation.number(t.d).add(". In either case, cell").add(removals.count() > 1 ? "s" : "");
-    for (int i = 0; i < removals.count(); ++i) {
-      explanation.add(i == 0 ? " " : i == removals.count() - 1 ? " and " : ", ");
-      explanation.cell_name(removals.row(i), removals.column(i));
-    }
-    explanation.add(" cannot be ").number(t.d).add(".");
+  explanation.add("Cell ").cell_name(y.r, y.c).add(" is either ").number(t.d).add(" or it isn't ");
+  explanation.number(t.d).add(". If it isn't, then cell ").cell_name(o.r, o.c).add(" must be ");
+  explanation.number(t.d).add(". In either case, cell").add(removals.count() > 1 ? "s" : "");
+  for (int i = 0; i < removals.count(); ++i) {
+    explanation.add(i == 0 ? " " : i == removals.count() - 1 ? " and " : ", ");
+    explanation.cell_name(removals.row(i), removals.column(i));
   }
-  Text detail;
-  detail.add("the value ").number(t.d);
-  offer_move(t.engine, kTemplateMedium, explanation.str(), detail.str(), t.n);
+  explanation.add(" cannot be ").number(t.d).add(".");
+  t.move.describe(t.n, kTemplateMedium, explanation.str(), value_phrase(t.d));
   return true;
 }
 
@@ -202,11 +202,11 @@ bool from_box(Turbot& t, Place y, Place x) {
 
 }  // namespace
 
-int find_turbot_fish(Strategy& engine, int n, State& s, int /*argument*/) {
+int find_turbot_fish(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
   using From = bool (*)(Turbot&, Place, Place);
   constexpr From kFrom[3] = {from_row, from_column, from_box};
   for (int d = 1; d <= 9; ++d) {
-    Turbot t{engine, s, n, d, gather_links(s, d)};
+    Turbot t{move, s, n, d, gather_links(s, d)};
     // Rows, then columns, then boxes; both ends of each link take a turn as X.
     for (int kind = 0; kind < 3; ++kind) {
       for (int i = 0; i < 9; ++i) {

@@ -2,22 +2,26 @@
 // Each type finds its own reason why one of them must take the second digit
 // of the pair (the removed digit); that digit then leaves every cell that sees
 // both. The four types share the pair search and the move ending.
+//
+//   type 1:   A {x,y} . . . P(x) ==== Q(x) . . . B {x,y}
+//             A sees P, B sees Q, and P-Q is a strong link on x: one of A
+//             and B is y, so y leaves every cell that sees both.
+//
+// The search: 1. A in row-major order, B after it with the same pair and in
+// no common unit; 2. the type's own test (a link, a box, a line); 3. the
+// covered cells that still hold the removed digit.
 #include "model/coords.h"
 #include "model/state.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/finders/peers.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
 
 namespace {
-
-struct Place {
-  int r, c;
-};
 
 bool holds(const State& s, Place p, int d) { return s.cell(p.r, p.c).is_possible(d); }
 bool same_cell(Place a, Place b) { return a.r == b.r && a.c == b.c; }
@@ -25,8 +29,8 @@ bool sees(Place a, Place b) { return vantry::sees(a.r, a.c, b.r, b.c); }
 
 // The pair being tested and what every type needs to end with a move.
 struct Wing {
-  Strategy& engine;
-  State& s;
+  Move& move;
+  const State& s;
   int n;
   Place a, b;
   int p0, p1;  // the pair, ascending
@@ -58,24 +62,18 @@ Covered covered_by_both(const State& s, Place x, Place y, int d) {
   return out;
 }
 
-// The common ending: remove d from the covered cells (apply mode), or mark
-// them and offer the move with its explanation (hint modes). The caller has
-// already written the pattern's own marks for a Big hint.
+// The common ending: d leaves the covered cells. The caller has already
+// marked the pattern's own cells.
 void make_move(Wing& w, const Covered& cells, int d, const Text& explanation, int template_id) {
-  if (w.engine.mode() == kApplyMode) {
-    for (int k = 0; k < cells.count; ++k) delete_possibility(w.s, cells.cells[k].r, cells.cells[k].c, d);
-    return;
+  for (int k = 0; k < cells.count; ++k) {
+    w.move.remove(cells.cells[k].r, cells.cells[k].c, d);
+    w.move.mark_digit(cells.cells[k].r, cells.cells[k].c, d, kMarkRemove);
   }
-  if (w.engine.is_big_hint()) {
-    for (int k = 0; k < cells.count; ++k) w.s.cell(cells.cells[k].r, cells.cells[k].c).digitMark[d] = kMarkRemove;
-  }
-  Text detail;
-  detail.add("the value ").number(d);
-  offer_move(w.engine, template_id, w.engine.is_big_hint() ? explanation.str() : "", detail.str(), w.n);
+  w.move.describe(w.n, template_id, explanation.str(), value_phrase(d));
 }
 
-void mark_cell(State& s, Place p, int mark) { s.cell(p.r, p.c).cellMark = mark; }
-void mark_digit(State& s, Place p, int d, int mark) { s.cell(p.r, p.c).digitMark[d] = mark; }
+void mark_cell(Move& move, Place p, int mark) { move.mark_cell(p.r, p.c, mark); }
+void mark_digit(Move& move, Place p, int d, int mark) { move.mark_digit(p.r, p.c, d, mark); }
 
 // The other unsolved cell holding d in a unit that holds d in exactly two
 // cells, one of them p; {-1, -1} when the unit is no strong link.
@@ -97,21 +95,19 @@ bool try_link(Wing& w, Place p, Place q, int x, int y) {
   const Covered cells = covered_by_both(w.s, w.a, w.b, y);
   if (cells.count == 0) return false;
   Text explanation;
-  if (w.engine.is_big_hint()) {
-    mark_cell(w.s, w.a, kMarkRemove);
-    mark_cell(w.s, w.b, kMarkRemove);
-    mark_cell(w.s, p, kMarkShow);
-    mark_cell(w.s, q, kMarkShow);
-    mark_digit(w.s, p, x, kMarkShow);
-    mark_digit(w.s, q, x, kMarkShow);
-    explanation.add("Either cell ").cell_name(p.r, p.c).add(" or ").cell_name(q.r, q.c);
-    explanation.add(" must be ").number(x).add(". If cell ").cell_name(p.r, p.c).add(" was ").number(x);
-    explanation.add(", then cell ").cell_name(w.a.r, w.a.c).add(" would have to be ").number(y);
-    explanation.add(". But if cell ").cell_name(q.r, q.c).add(" was ").number(x).add(", then cell ");
-    explanation.cell_name(w.b.r, w.b.c).add(" would have to be ").number(y).add(". So ").number(y);
-    explanation.add(" can be removed from all cells that are covered by cells ").cell_name(w.a.r, w.a.c);
-    explanation.add(" and ").cell_name(w.b.r, w.b.c).add(".");
-  }
+  mark_cell(w.move, w.a, kMarkRemove);
+  mark_cell(w.move, w.b, kMarkRemove);
+  mark_cell(w.move, p, kMarkShow);
+  mark_cell(w.move, q, kMarkShow);
+  mark_digit(w.move, p, x, kMarkShow);
+  mark_digit(w.move, q, x, kMarkShow);
+  explanation.add("Either cell ").cell_name(p.r, p.c).add(" or ").cell_name(q.r, q.c);
+  explanation.add(" must be ").number(x).add(". If cell ").cell_name(p.r, p.c).add(" was ").number(x);
+  explanation.add(", then cell ").cell_name(w.a.r, w.a.c).add(" would have to be ").number(y);
+  explanation.add(". But if cell ").cell_name(q.r, q.c).add(" was ").number(x).add(", then cell ");
+  explanation.cell_name(w.b.r, w.b.c).add(" would have to be ").number(y).add(". So ").number(y);
+  explanation.add(" can be removed from all cells that are covered by cells ").cell_name(w.a.r, w.a.c);
+  explanation.add(" and ").cell_name(w.b.r, w.b.c).add(".");
   make_move(w, cells, y, explanation, kTemplateMedium);
   return true;
 }
@@ -176,22 +172,20 @@ bool test_type3(Wing& w) {
     const Covered cells = covered_by_both(w.s, w.a, w.b, rm);
     if (cells.count == 0) continue;
     Text explanation;
-    if (w.engine.is_big_hint()) {
-      for (int k = 0; k < 3; ++k) {
-        for (const Place p : {at(line_a, k), at(line_b, k)}) {
-          mark_cell(w.s, p, kMarkShow);
-          if (holds(w.s, p, z)) mark_digit(w.s, p, z, kMarkShow);
-        }
+    for (int k = 0; k < 3; ++k) {
+      for (const Place p : {at(line_a, k), at(line_b, k)}) {
+        mark_cell(w.move, p, kMarkShow);
+        if (holds(w.s, p, z)) mark_digit(w.move, p, z, kMarkShow);
       }
-      mark_cell(w.s, w.a, kMarkRemove);
-      mark_cell(w.s, w.b, kMarkRemove);
-      explanation.add("In box ").unit_number(third_box).add(", the value ").number(z);
-      explanation.add(" must appear in either ").add(band ? "row " : "column ").unit_number(line_a);
-      explanation.add(" or ").unit_number(line_b).add(". Therefore, either cell ").cell_name(w.a.r, w.a.c);
-      explanation.add(" or cell ").cell_name(w.b.r, w.b.c).add(" must be ").number(rm).add(". So ");
-      explanation.number(rm).add(" can be removed from all cells that are covered by both cell ");
-      explanation.cell_name(w.a.r, w.a.c).add(" and cell ").cell_name(w.b.r, w.b.c).add(".");
     }
+    mark_cell(w.move, w.a, kMarkRemove);
+    mark_cell(w.move, w.b, kMarkRemove);
+    explanation.add("In box ").unit_number(third_box).add(", the value ").number(z);
+    explanation.add(" must appear in either ").add(band ? "row " : "column ").unit_number(line_a);
+    explanation.add(" or ").unit_number(line_b).add(". Therefore, either cell ").cell_name(w.a.r, w.a.c);
+    explanation.add(" or cell ").cell_name(w.b.r, w.b.c).add(" must be ").number(rm).add(". So ");
+    explanation.number(rm).add(" can be removed from all cells that are covered by both cell ");
+    explanation.cell_name(w.a.r, w.a.c).add(" and cell ").cell_name(w.b.r, w.b.c).add(".");
     make_move(w, cells, rm, explanation, kTemplateMedium);
     return true;
   }
@@ -266,29 +260,27 @@ bool test_type2(Wing& w) {
       if (cells.count == 0) continue;  // nothing to remove: the next check
       const Place level = by_column ? Place{c2.r, line} : Place{line, c2.c};
       Text explanation;
-      if (w.engine.is_big_hint()) {
-        const int box = box_of(c1.r, c1.c);
-        for (int j = 0; j < 3; ++j) {
-          const Place p = by_column ? Place{box / 3 * 3 + j, line} : Place{line, box % 3 * 3 + j};
-          mark_cell(w.s, p, kMarkShow);
-          if (holds(w.s, p, z)) mark_digit(w.s, p, z, kMarkShow);
-        }
-        mark_cell(w.s, level, kMarkShow);
-        mark_digit(w.s, level, z, kMarkShow);
-        mark_cell(w.s, c1, kMarkRemove);
-        mark_cell(w.s, c2, kMarkRemove);
-        explanation.add("In ").add(by_column ? "column " : "row ").unit_number(line);
-        explanation.add(", the value ").number(z).add(" appears only in cell ").cell_name(level.r, level.c);
-        explanation.add(" and box ").unit_number(box_of(c1.r, c1.c));
-        explanation.add(", so we know that either cell ").cell_name(c1.r, c1.c).add(" or cell ");
-        explanation.cell_name(c2.r, c2.c).add(" must be ").number(rm).add(". Therefore, we can eliminate ");
-        explanation.number(rm).add(" as a possibility in cell ");
-        for (int k = 0; k < cells.count; ++k) {
-          if (k > 0) explanation.add(" and cell ");
-          explanation.cell_name(cells.cells[k].r, cells.cells[k].c);
-        }
-        explanation.add(".");
+      const int box = box_of(c1.r, c1.c);
+      for (int j = 0; j < 3; ++j) {
+        const Place p = by_column ? Place{box / 3 * 3 + j, line} : Place{line, box % 3 * 3 + j};
+        mark_cell(w.move, p, kMarkShow);
+        if (holds(w.s, p, z)) mark_digit(w.move, p, z, kMarkShow);
       }
+      mark_cell(w.move, level, kMarkShow);
+      mark_digit(w.move, level, z, kMarkShow);
+      mark_cell(w.move, c1, kMarkRemove);
+      mark_cell(w.move, c2, kMarkRemove);
+      explanation.add("In ").add(by_column ? "column " : "row ").unit_number(line);
+      explanation.add(", the value ").number(z).add(" appears only in cell ").cell_name(level.r, level.c);
+      explanation.add(" and box ").unit_number(box_of(c1.r, c1.c));
+      explanation.add(", so we know that either cell ").cell_name(c1.r, c1.c).add(" or cell ");
+      explanation.cell_name(c2.r, c2.c).add(" must be ").number(rm).add(". Therefore, we can eliminate ");
+      explanation.number(rm).add(" as a possibility in cell ");
+      for (int k = 0; k < cells.count; ++k) {
+        if (k > 0) explanation.add(" and cell ");
+        explanation.cell_name(cells.cells[k].r, cells.cells[k].c);
+      }
+      explanation.add(".");
       make_move(w, cells, rm, explanation, kTemplateMedium);
       return true;
     }
@@ -317,26 +309,24 @@ bool test_type4(Wing& w) {
       const Covered cells = corners(w.s, c1, c2, rm);
       if (cells.count == 0) break;
       Text explanation;
-      if (w.engine.is_big_hint()) {
-        for (int pos = 0; pos < 9; ++pos) {
-          const Place p{row_of(box, pos), column_of(box, pos)};
-          if (p.r == c1.r || p.c == c2.c) mark_cell(w.s, p, kMarkShow);
-          if (holds(w.s, p, z)) mark_digit(w.s, p, z, kMarkShow);
-        }
-        mark_cell(w.s, c1, kMarkRemove);
-        mark_cell(w.s, c2, kMarkRemove);
-        explanation.add("The value ").number(z).add(" only appears in box ").unit_number(box);
-        explanation.add(" in the same row as cell ").cell_name(c1.r, c1.c);
-        explanation.add(" or in the same column as cell ").cell_name(c2.r, c2.c);
-        explanation.add(". There must be a ").number(z).add(" somewhere in box ").unit_number(box);
-        explanation.add(". If it is in row ").unit_number(c1.r).add(", then cell ").cell_name(c1.r, c1.c);
-        explanation.add(" must be ").number(rm).add(". If it is in column ").unit_number(c2.c);
-        explanation.add(", then cell ").cell_name(c2.r, c2.c).add(" must be ").number(rm);
-        explanation.add(". One or the other of these two cells must be ").number(rm);
-        explanation.add(" so we can remove ").number(rm);
-        explanation.add(" from all cells that are covered by both ").cell_name(c1.r, c1.c).add(" and ");
-        explanation.cell_name(c2.r, c2.c).add(".");
+      for (int pos = 0; pos < 9; ++pos) {
+        const Place p{row_of(box, pos), column_of(box, pos)};
+        if (p.r == c1.r || p.c == c2.c) mark_cell(w.move, p, kMarkShow);
+        if (holds(w.s, p, z)) mark_digit(w.move, p, z, kMarkShow);
       }
+      mark_cell(w.move, c1, kMarkRemove);
+      mark_cell(w.move, c2, kMarkRemove);
+      explanation.add("The value ").number(z).add(" only appears in box ").unit_number(box);
+      explanation.add(" in the same row as cell ").cell_name(c1.r, c1.c);
+      explanation.add(" or in the same column as cell ").cell_name(c2.r, c2.c);
+      explanation.add(". There must be a ").number(z).add(" somewhere in box ").unit_number(box);
+      explanation.add(". If it is in row ").unit_number(c1.r).add(", then cell ").cell_name(c1.r, c1.c);
+      explanation.add(" must be ").number(rm).add(". If it is in column ").unit_number(c2.c);
+      explanation.add(", then cell ").cell_name(c2.r, c2.c).add(" must be ").number(rm);
+      explanation.add(". One or the other of these two cells must be ").number(rm);
+      explanation.add(" so we can remove ").number(rm);
+      explanation.add(" from all cells that are covered by both ").cell_name(c1.r, c1.c).add(" and ");
+      explanation.cell_name(c2.r, c2.c).add(".");
       make_move(w, cells, rm, explanation, kTemplateLong);
       return true;
     }
@@ -346,7 +336,7 @@ bool test_type4(Wing& w) {
 
 // The pair search shared by the four types: A in row-major order, B after it,
 // both bivalue with the same pair and in no common unit.
-int w_wing_search(Strategy& engine, int n, State& s, bool (*test)(Wing&)) {
+int w_wing_search(Move& move, int n, const State& s, bool (*test)(Wing&)) {
   for (int a = 0; a < 81; ++a) {
     int pair[9];
     const Cell& cell_a = s.cell(a / 9, a % 9);
@@ -357,7 +347,7 @@ int w_wing_search(Strategy& engine, int n, State& s, bool (*test)(Wing&)) {
       const Cell& cell_b = s.cell(pb.r, pb.c);
       if (cell_b.list_possibilities() != 2 || possibility_mask(cell_b) != mask) continue;
       if (sees(pa, pb)) continue;
-      Wing w{engine, s, n, pa, pb, pair[0], pair[1]};
+      Wing w{move, s, n, pa, pb, pair[0], pair[1]};
       if (test(w)) return n;
     }
   }
@@ -366,17 +356,17 @@ int w_wing_search(Strategy& engine, int n, State& s, bool (*test)(Wing&)) {
 
 }  // namespace
 
-int find_w_wing_type1(Strategy& engine, int n, State& s, int /*argument*/) {
-  return w_wing_search(engine, n, s, test_type1);
+int find_w_wing_type1(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
+  return w_wing_search(move, n, s, test_type1);
 }
-int find_w_wing_type3(Strategy& engine, int n, State& s, int /*argument*/) {
-  return w_wing_search(engine, n, s, test_type3);
+int find_w_wing_type3(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
+  return w_wing_search(move, n, s, test_type3);
 }
-int find_w_wing_type2(Strategy& engine, int n, State& s, int /*argument*/) {
-  return w_wing_search(engine, n, s, test_type2);
+int find_w_wing_type2(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
+  return w_wing_search(move, n, s, test_type2);
 }
-int find_w_wing_type4(Strategy& engine, int n, State& s, int /*argument*/) {
-  return w_wing_search(engine, n, s, test_type4);
+int find_w_wing_type4(BusyManager&, int n, const State& s, int /*argument*/, Move& move) {
+  return w_wing_search(move, n, s, test_type4);
 }
 
 }  // namespace vantry

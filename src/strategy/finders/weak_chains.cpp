@@ -12,16 +12,12 @@
 #include "strategy/finders/peers.h"
 #include "strategy/finders/state_stack.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
 
 namespace {
-
-struct Place {
-  int r, c;
-};
 
 bool same(Place a, Place b) { return a.r == b.r && a.c == b.c; }
 
@@ -33,8 +29,9 @@ struct Forced {
 inline constexpr int kChainRoom = 24;
 
 struct WeakSearch {
-  Strategy& engine;
-  State& s;
+  BusyManager& busy;
+  Move& move;
+  const State& s;
   int n;
   int d = 0;
   Place s0{};
@@ -44,13 +41,13 @@ struct WeakSearch {
   Place chain[kChainRoom] = {};
   StateStack copies;  // copy k is the board of chain step k
 
-  WeakSearch(Strategy& e, State& st, int number) : engine(e), s(st), n(number) {}
-  bool cancelled() { return engine.busy().cancel_pressed(); }
+  WeakSearch(BusyManager& b, Move& m, const State& st, int number) : busy(b), move(m), s(st), n(number) {}
+  bool cancelled() { return busy.cancel_pressed(); }
 };
 
 void append_chain(WeakSearch& w, int k) {
   for (int i = 0; i <= k; ++i) {
-    if (w.s.chain_length() < 81) w.s.append(w.chain[i].r, w.chain[i].c, false);
+    if (w.move.chain_length() < 81) w.move.chain_append(w.chain[i].r, w.chain[i].c);
   }
 }
 
@@ -72,74 +69,62 @@ CellSet seen_holding(const State& c, Place x, int d) {
 }
 
 int chain_move(WeakSearch& w, int k, const CellSet& removals) {
-  if (w.engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(w.s, removals.row(i), removals.column(i), w.d);
-    return w.n;
-  }
+  for (int i = 0; i < removals.count(); ++i) w.move.remove(removals.row(i), removals.column(i), w.d);
   const Place x = w.chain[k];
-  Text t;
-  if (w.engine.is_big_hint()) {
-    append_chain(w, k);
-    for (int i = 0; i < removals.count(); ++i) w.s.cell(removals.row(i), removals.column(i)).digitMark[w.d] = kMarkRemove;
-    t.add("Cell ").cell_name(w.s0.r, w.s0.c).add(" either is ").number(w.d).add(" or it is not ").number(w.d);
-    t.add(". If it is not ").number(w.d).add(", then cell ").cell_name(x.r, x.c).add(" must be ").number(w.d);
-    t.add(" because of the way their ").number(w.d).add("'s are locked with the ").number(w.d);
-    t.add("'s in the other highlighted cells. So either cell ").cell_name(w.s0.r, w.s0.c).add(" or cell ");
-    t.cell_name(x.r, x.c).add(" must be ").number(w.d).add("\n\nTherefore, ").number(w.d);
-    t.add(" cannot be a possibility in cell").add(removals.count() > 1 ? "s " : " ").cell_list(removals, "and");
-    t.add(".");
+  append_chain(w, k);
+  for (int i = 0; i < removals.count(); ++i) {
+    w.move.mark_digit(removals.row(i), removals.column(i), w.d, kMarkRemove);
   }
-  Text detail;
-  detail.add("the value ").number(w.d);
-  offer_move(w.engine, kTemplateLong, t.str(), detail.str(), w.n);
+  Text t;
+  t.add("Cell ").cell_name(w.s0.r, w.s0.c).add(" either is ").number(w.d).add(" or it is not ").number(w.d);
+  t.add(". If it is not ").number(w.d).add(", then cell ").cell_name(x.r, x.c).add(" must be ").number(w.d);
+  t.add(" because of the way their ").number(w.d).add("'s are locked with the ").number(w.d);
+  t.add("'s in the other highlighted cells. So either cell ").cell_name(w.s0.r, w.s0.c).add(" or cell ");
+  t.cell_name(x.r, x.c).add(" must be ").number(w.d).add("\n\nTherefore, ").number(w.d);
+  t.add(" cannot be a possibility in cell").add(removals.count() > 1 ? "s " : " ").cell_list(removals, "and");
+  t.add(".");
+  w.move.describe(w.n, kTemplateLong, t.str(), value_phrase(w.d));
   return w.n;
 }
 
 int contradiction_move(WeakSearch& w, int k, const State& c, const Forced& one, const Forced& other) {
   const int n = w.n + 1;
-  if (w.engine.mode() == kApplyMode) {
-    w.s.set_answer(w.s0.r, w.s0.c, w.d);
-    return n;
-  }
+  w.move.place(w.s0.r, w.s0.c, w.d);
   const Place x = w.chain[k];
-  Text t;
-  if (w.engine.is_big_hint()) {
-    append_chain(w, k);
-    for (const Place p : {one.forced, other.forced, one.weak, other.weak}) w.s.cell(p.r, p.c).cellMark = kMarkRemove;
-    w.s.cell(one.weak.r, one.weak.c).digitMark[w.d] = 11;
-    w.s.cell(other.weak.r, other.weak.c).digitMark[w.d] = 11;
-    w.s.cell(w.s0.r, w.s0.c).digitMark[w.d] = kMarkAnswer;
-    // What the assumption crossed out on its way to X.
-    for (int r = 0; r < 9; ++r) {
-      for (int col = 0; col < 9; ++col) {
-        if (r == w.s0.r && col == w.s0.c) continue;
-        Cell& real = w.s.cell(r, col);
-        const Cell& copy = c.cell(r, col);
-        for (int digit = 1; digit <= 9; ++digit) {
-          if (!real.is_possible(digit) || real.digitMark[digit] != 0 || copy.is_possible(digit)) continue;
-          if (digit == w.d && copy.answer == w.d) continue;
-          real.digitMark[digit] = 11;
-        }
+  append_chain(w, k);
+  for (const Place p : {one.forced, other.forced, one.weak, other.weak}) w.move.mark_cell(p.r, p.c, kMarkRemove);
+  w.move.mark_digit(one.weak.r, one.weak.c, w.d, 11);
+  w.move.mark_digit(other.weak.r, other.weak.c, w.d, 11);
+  w.move.mark_digit(w.s0.r, w.s0.c, w.d, kMarkAnswer);
+  // What the assumption crossed out on its way to X.
+  for (int r = 0; r < 9; ++r) {
+    for (int col = 0; col < 9; ++col) {
+      if (r == w.s0.r && col == w.s0.c) continue;
+      const Cell& real = w.s.cell(r, col);
+      const Cell& copy = c.cell(r, col);
+      for (int digit = 1; digit <= 9; ++digit) {
+        if (!real.is_possible(digit) || w.move.digit_mark(r, col, digit) != 0 || copy.is_possible(digit)) continue;
+        if (digit == w.d && copy.answer == w.d) continue;
+        w.move.mark_digit(r, col, digit, 11);
       }
     }
-    t.add("If cell ").cell_name(w.s0.r, w.s0.c).add(" is not ").number(w.d).add(", then cell ").cell_name(x.r, x.c);
-    t.add(" must be ").number(w.d).add(" because of the way their ").number(w.d).add("'s are locked with the ");
-    t.number(w.d).add("'s in the other highlighted cells. But then cells ").cell_name(one.weak.r, one.weak.c);
-    t.add(" and ").cell_name(other.weak.r, other.weak.c).add(" cannot be ").number(w.d);
-    t.add(", which forces cells ").cell_name(one.forced.r, one.forced.c).add(" and ");
-    t.cell_name(other.forced.r, other.forced.c).add(" to both be ").number(w.d);
-    t.add(", which is impossible.\n\nTherefore, cell ").cell_name(w.s0.r, w.s0.c).add(" must be ").number(w.d).add(".");
   }
-  Text detail;
-  detail.add("the value ").number(w.d);
-  offer_move(w.engine, kTemplateLong, t.str(), detail.str(), n);
+  Text t;
+  t.add("If cell ").cell_name(w.s0.r, w.s0.c).add(" is not ").number(w.d).add(", then cell ").cell_name(x.r, x.c);
+  t.add(" must be ").number(w.d).add(" because of the way their ").number(w.d).add("'s are locked with the ");
+  t.number(w.d).add("'s in the other highlighted cells. But then cells ").cell_name(one.weak.r, one.weak.c);
+  t.add(" and ").cell_name(other.weak.r, other.weak.c).add(" cannot be ").number(w.d);
+  t.add(", which forces cells ").cell_name(one.forced.r, one.forced.c).add(" and ");
+  t.cell_name(other.forced.r, other.forced.c).add(" to both be ").number(w.d);
+  t.add(", which is impossible.\n\nTherefore, cell ").cell_name(w.s0.r, w.s0.c).add(" must be ").number(w.d).add(".");
+  w.move.describe(n, kTemplateLong, t.str(), value_phrase(w.d));
   return n;
 }
 
 // A chain step: X, at chain position k, is assumed d on copy k.
 int chain_step(WeakSearch& w, int k) {
   // Step 1. Poll; a cell already in the chain ends this branch.
-  if (w.engine.busy().cancelled()) return 0;
+  if (w.busy.cancelled()) return 0;
   const Place x = w.chain[k];
   for (int i = 0; i < k; ++i) {
     if (same(w.chain[i], x)) return 0;
@@ -196,8 +181,8 @@ int chain_step(WeakSearch& w, int k) {
 int start_step(WeakSearch& w) {
   State& copy = w.copies.at(1);
   copy = w.s;
-  delete_possibility(copy, w.s0.r, w.s0.c, w.d);
-  if (w.engine.busy().cancelled()) return 0;
+  copy.delete_possibility(w.s0.r, w.s0.c, w.d);
+  if (w.busy.cancelled()) return 0;
   constexpr UnitKind kUnits[3] = {UnitKind::Box, UnitKind::Row, UnitKind::Column};
   for (const UnitKind kind : kUnits) {
     const int index = kind == UnitKind::Row ? w.s0.r : kind == UnitKind::Column ? w.s0.c : box_of(w.s0.r, w.s0.c);
@@ -218,8 +203,8 @@ int start_step(WeakSearch& w) {
 
 }  // namespace
 
-int find_weak_singles_chain(Strategy& engine, int n, State& s, int /*argument*/) {
-  WeakSearch w(engine, s, n);
+int find_weak_singles_chain(BusyManager& busy, int n, const State& s, int /*argument*/, Move& move) {
+  WeakSearch w(busy, move, s, n);
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
       int digits[9];

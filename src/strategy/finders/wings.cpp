@@ -1,12 +1,23 @@
 // XY-wing, XYZ-wing and XY-wing chain: two bivalue wings that share a digit z
 // are tied to a pivot (or to a chain of same-pair cells) so that one of them
 // must be z; z then goes from every cell that sees both wings.
+//
+//   XY-wing:   pivot {x,y} --- W1 {x,z}      Either W1 or W2 is z, whatever
+//                 |                           the pivot takes, so z leaves
+//              W2 {y,z} ...... T: z removed   every cell T that sees both.
+//
+// The search, for each pivot (or same-pair chain of odd length):
+//   1. W1: a bivalue cell that sees the chain's first cell and shares one of
+//      its digits; its other digit is z.
+//   2. W2: a bivalue cell that sees the chain's last cell and holds z with
+//      the pair digit W1 lacks.
+//   3. The cells that see both wings and hold z; none, and the wings go on.
 #include "model/cellset.h"
 #include "strategy/finders/finder_support.h"
 #include "strategy/finders/finders.h"
 #include "strategy/finders/peers.h"
 #include "strategy/hint_templates.h"
-#include "strategy/move_offer.h"
+#include "strategy/move.h"
 #include "strategy/text_builder.h"
 
 namespace vantry {
@@ -62,7 +73,7 @@ bool some_other_cell_sees_both(const State& s, const Bivalue& w1, const Bivalue&
 
 // The XY move: z leaves every cell that sees both wings. False when no such
 // cell holds z.
-bool xy_move(Strategy& engine, int n, State& s, const Chain& chain, const Bivalue& w1,
+bool xy_move(Move& move, int n, const State& s, const Chain& chain, const Bivalue& w1,
              const Bivalue& w2, int z) {
   // Step 1. The cells that see both wings and hold z, in the order of W1's peers.
   if (!some_other_cell_sees_both(s, w1, w2, z)) return false;
@@ -72,26 +83,22 @@ bool xy_move(Strategy& engine, int n, State& s, const Chain& chain, const Bivalu
   removals.intersect_with(peers_holding(s, w2.r, w2.c, z));
   if (removals.empty()) return false;
 
-  // Step 2. Apply mode.
-  if (engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(s, removals.row(i), removals.column(i), z);
-    return true;
+  // Step 2. The removals.
+  for (int i = 0; i < removals.count(); ++i) {
+    move.remove(removals.row(i), removals.column(i), z);
+    move.mark_digit(removals.row(i), removals.column(i), z, kMarkRemove);
   }
-  // Step 3. Big hint: the wings and the chain as the hint chain, W1 first.
+  // Step 3. The wings and the chain as the hint chain, W1 first.
+  move.chain_append(w1.r, w1.c);
+  for (int i = 0; i < chain.n; ++i) move.chain_append(chain.r[i], chain.c[i]);
+  move.chain_append(w2.r, w2.c);
   Text explanation;
-  if (engine.is_big_hint()) {
-    s.append(w1.r, w1.c, false);
-    for (int i = 0; i < chain.n; ++i) s.append(chain.r[i], chain.c[i], false);
-    s.append(w2.r, w2.c, false);
-    for (int i = 0; i < removals.count(); ++i) s.cell(removals.row(i), removals.column(i)).digitMark[z] = kMarkRemove;
-    explanation.add("Either cell ").cell_name(w1.r, w1.c).add(" or cell ").cell_name(w2.r, w2.c);
-    explanation.add(" must be ").number(z);
-    explanation.add(" because of the way they are locked with the other highlighted cells.\n\nTherefore, ");
-    explanation.number(z).add(" cannot be a possibility in ");
-    removal_cells(explanation, removals).add(".");
-  }
-  // Step 4. The offer.
-  offer_move(engine, kTemplateLong, explanation.str(), value_phrase(z), n);
+  explanation.add("Either cell ").cell_name(w1.r, w1.c).add(" or cell ").cell_name(w2.r, w2.c);
+  explanation.add(" must be ").number(z);
+  explanation.add(" because of the way they are locked with the other highlighted cells.\n\nTherefore, ");
+  explanation.number(z).add(" cannot be a possibility in ");
+  removal_cells(explanation, removals).add(".");
+  move.describe(n, kTemplateLong, explanation.str(), value_phrase(z));
   return true;
 }
 
@@ -99,7 +106,7 @@ bool xy_move(Strategy& engine, int n, State& s, const Chain& chain, const Bivalu
 // shares one digit a with the pair; W2 sees the last and holds W1's other
 // digit z with the pair digit b that W1 lacks. With an odd chain both ends
 // take the same digit, so one of the wings is z.
-bool wing_search(Strategy& engine, int n, State& s, const BivalueCells& cells, const Chain& chain,
+bool wing_search(Move& move, int n, const State& s, const BivalueCells& cells, const Chain& chain,
                  int x, int y) {
   const int first = 0, last = chain.n - 1;
   for (int i = 0; i < cells.n; ++i) {
@@ -124,7 +131,7 @@ bool wing_search(Strategy& engine, int n, State& s, const BivalueCells& cells, c
     for (int j = 0; j < cells.n; ++j) {
       const Bivalue& w2 = cells.cell[j];
       if (!sees(w2.r, w2.c, chain.r[last], chain.c[last]) || !has_pair(w2, z, b)) continue;
-      if (xy_move(engine, n, s, chain, w1, w2, z)) return true;
+      if (xy_move(move, n, s, chain, w1, w2, z)) return true;
     }
   }
   return false;
@@ -135,7 +142,7 @@ bool wing_search(Strategy& engine, int n, State& s, const BivalueCells& cells, c
 // last cell. This is the order of a scan that restarts from the first cell
 // after every extension and, when it runs out, drops the last cell and goes
 // on after it. Chains of odd length from 3 cells are the wings' middle.
-bool extend_chain(Strategy& engine, int n, State& s, const BivalueCells& cells,
+bool extend_chain(Move& move, int n, const State& s, const BivalueCells& cells,
                   const int same_pair[], int n_same, Chain& chain, int x, int y) {
   const int last = chain.n - 1;
   for (int k = 0; k < n_same; ++k) {
@@ -144,15 +151,15 @@ bool extend_chain(Strategy& engine, int n, State& s, const BivalueCells& cells,
     chain.r[chain.n] = next.r;
     chain.c[chain.n] = next.c;
     ++chain.n;
-    if (chain.n % 2 == 1 && wing_search(engine, n, s, cells, chain, x, y)) return true;
-    if (extend_chain(engine, n, s, cells, same_pair, n_same, chain, x, y)) return true;
+    if (chain.n % 2 == 1 && wing_search(move, n, s, cells, chain, x, y)) return true;
+    if (extend_chain(move, n, s, cells, same_pair, n_same, chain, x, y)) return true;
     --chain.n;
   }
   return false;
 }
 
 // The XYZ move: z leaves every cell that sees both wings and the pivot.
-bool xyz_move(Strategy& engine, int n, State& s, const Bivalue& w1, const Bivalue& pivot_cell,
+bool xyz_move(Move& move, int n, const State& s, const Bivalue& w1, const Bivalue& pivot_cell,
               const Bivalue& w2, int z) {
   // Step 1. The cells that see all three and hold z, in the order of W1's peers.
   if (!some_other_cell_sees_both(s, w1, w2, z)) return false;
@@ -164,33 +171,29 @@ bool xyz_move(Strategy& engine, int n, State& s, const Bivalue& w1, const Bivalu
   removals.intersect_with(peers_holding(s, pivot_cell.r, pivot_cell.c, z));
   if (removals.empty()) return false;
 
-  // Step 2. Apply mode.
-  if (engine.mode() == kApplyMode) {
-    for (int i = 0; i < removals.count(); ++i) delete_possibility(s, removals.row(i), removals.column(i), z);
-    return true;
+  // Step 2. The removals.
+  for (int i = 0; i < removals.count(); ++i) {
+    move.remove(removals.row(i), removals.column(i), z);
+    move.mark_digit(removals.row(i), removals.column(i), z, kMarkRemove);
   }
-  // Step 3. Big hint: W1, the pivot and W2 as the hint chain.
+  // Step 3. W1, the pivot and W2 as the hint chain.
+  move.chain_append(w1.r, w1.c);
+  move.chain_append(pivot_cell.r, pivot_cell.c);
+  move.chain_append(w2.r, w2.c);
   Text explanation;
-  if (engine.is_big_hint()) {
-    s.append(w1.r, w1.c, false);
-    s.append(pivot_cell.r, pivot_cell.c, false);
-    s.append(w2.r, w2.c, false);
-    for (int i = 0; i < removals.count(); ++i) s.cell(removals.row(i), removals.column(i)).digitMark[z] = kMarkRemove;
-    explanation.add("Either cell ").cell_name(w1.r, w1.c).add(" is ").number(z);
-    explanation.add(" or it is not ").number(z).add(". If it is not, then either cell ");
-    explanation.cell_name(pivot_cell.r, pivot_cell.c).add(" or cell ").cell_name(w2.r, w2.c);
-    explanation.add(" must be ").number(z).add(" because they form a naked pair. In all of these cases, ");
-    explanation.number(z).add(" cannot be a possibility in ");
-    removal_cells(explanation, removals).add(".");
-  }
-  // Step 4. The offer.
-  offer_move(engine, kTemplateMedium, explanation.str(), value_phrase(z), n);
+  explanation.add("Either cell ").cell_name(w1.r, w1.c).add(" is ").number(z);
+  explanation.add(" or it is not ").number(z).add(". If it is not, then either cell ");
+  explanation.cell_name(pivot_cell.r, pivot_cell.c).add(" or cell ").cell_name(w2.r, w2.c);
+  explanation.add(" must be ").number(z).add(" because they form a naked pair. In all of these cases, ");
+  explanation.number(z).add(" cannot be a possibility in ");
+  removal_cells(explanation, removals).add(".");
+  move.describe(n, kTemplateMedium, explanation.str(), value_phrase(z));
   return true;
 }
 
 }  // namespace
 
-int find_xy_wing(Strategy& engine, int n, State& s, int) {
+int find_xy_wing(BusyManager&, int n, const State& s, int, Move& move) {
   const BivalueCells cells(s);
   for (int i = 0; i < cells.n; ++i) {
     const Bivalue& pivot = cells.cell[i];
@@ -198,12 +201,12 @@ int find_xy_wing(Strategy& engine, int n, State& s, int) {
     chain.n = 1;
     chain.r[0] = pivot.r;
     chain.c[0] = pivot.c;
-    if (wing_search(engine, n, s, cells, chain, pivot.x, pivot.y)) return n;
+    if (wing_search(move, n, s, cells, chain, pivot.x, pivot.y)) return n;
   }
   return 0;
 }
 
-int find_xy_wing_chain(Strategy& engine, int n, State& s, int) {
+int find_xy_wing_chain(BusyManager&, int n, const State& s, int, Move& move) {
   const BivalueCells cells(s);
   for (int i = 0; i < cells.n; ++i) {
     // Step 1. Each bivalue cell in turn starts a chain with its pair.
@@ -217,12 +220,12 @@ int find_xy_wing_chain(Strategy& engine, int n, State& s, int) {
     chain.n = 1;
     chain.r[0] = start.r;
     chain.c[0] = start.c;
-    if (extend_chain(engine, n, s, cells, same_pair, n_same, chain, start.x, start.y)) return n;
+    if (extend_chain(move, n, s, cells, same_pair, n_same, chain, start.x, start.y)) return n;
   }
   return 0;
 }
 
-int find_xyz_wing(Strategy& engine, int n, State& s, int) {
+int find_xyz_wing(BusyManager&, int n, const State& s, int, Move& move) {
   const BivalueCells cells(s);
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
@@ -248,7 +251,7 @@ int find_xyz_wing(Strategy& engine, int n, State& s, int) {
           for (int j = 0; j < cells.n; ++j) {
             const Bivalue& w2 = cells.cell[j];
             if (!sees(w2.r, w2.c, r, c) || !has_pair(w2, z, other)) continue;
-            if (xyz_move(engine, n, s, w1, pivot, w2, z)) return n;
+            if (xyz_move(move, n, s, w1, pivot, w2, z)) return n;
           }
         }
       }
