@@ -18,42 +18,6 @@ std::string cell_name(int r, int c) {
   return "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1);
 }
 
-// Whether d is an answer anywhere in the row, column or box of (r, c),
-// the cell itself left out.
-bool answered_in_peers(const State& s, int r, int c, int d) {
-  for (int i = 0; i < 9; ++i) {
-    if (i != c && s.cell(r, i).answer == d) return true;
-    if (i != r && s.cell(i, c).answer == d) return true;
-    const int br = r / 3 * 3 + i / 3, bc = c / 3 * 3 + i % 3;
-    if ((br != r || bc != c) && s.cell(br, bc).answer == d) return true;
-  }
-  return false;
-}
-
-// Empties a cell the player answered. Placing d took d out of every peer
-// (answered ones included, whose flags only matter again if they are
-// emptied in turn); it comes back wherever no other answer in that peer's
-// units rules it out and the player had not removed it. The cell gets d
-// back, and any digit that no peer holds unless the player had removed it.
-void take_back(State& s, int r, int c) {
-  Cell& cell = s.cell(r, c);
-  const int d = cell.answer;
-  cell.answer = 0;
-  for (int e = 1; e <= 9; ++e) {
-    cell.possible[e] = e == d || (!cell.deleted[e] && !answered_in_peers(s, r, c, e));
-    if (e == d) cell.deleted[e] = false;
-  }
-  for (int i = 0; i < 9; ++i) {
-    const int peers[3][2] = {{r, i}, {i, c}, {r / 3 * 3 + i / 3, c / 3 * 3 + i % 3}};
-    for (const auto& p : peers) {
-      Cell& peer = s.cell(p[0], p[1]);
-      if ((p[0] == r && p[1] == c) || peer.deleted[d]) continue;
-      if (!answered_in_peers(s, p[0], p[1], d)) peer.possible[d] = true;
-    }
-  }
-  s.solutionCount = -1;
-}
-
 }  // namespace
 
 bool GridWindow::play_key(PlayKey key) {
@@ -73,7 +37,7 @@ bool GridWindow::play_key(PlayKey key) {
   my_game.board().push();
   State& s = my_game.board().current();
   if (!(s.chain_length() > 0 && s.chain_is_user())) s.clear_marks(false, true);
-  take_back(s, r, c);
+  s.take_back_answer(r, c);
   my_announcement = std::to_string(d) + " taken back from " + cell_name(r, c);
   repaint();
   my_game.count_moves(1, true);

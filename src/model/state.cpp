@@ -79,6 +79,43 @@ void State::set_answer(int r, int c, int d) {
   boxes[box_of(r, c)].remove_digit_everywhere(d, false);
 }
 
+namespace {
+
+// Whether d is an answer anywhere in the row, column or box of (r, c), the
+// cell itself left out.
+bool answered_in_peers(const State& s, int r, int c, int d) {
+  for (int i = 0; i < 9; ++i) {
+    if (i != c && s.cell(r, i).answer == d) return true;
+    if (i != r && s.cell(i, c).answer == d) return true;
+    const int br = r / 3 * 3 + i / 3, bc = c / 3 * 3 + i % 3;
+    if ((br != r || bc != c) && s.cell(br, bc).answer == d) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void State::take_back_answer(int r, int c) {
+  Cell& cell = cells[r][c];
+  const int d = cell.answer;
+  cell.answer = 0;
+  for (int e = 1; e <= 9; ++e) {
+    cell.possible[e] = e == d || (!cell.deleted[e] && !answered_in_peers(*this, r, c, e));
+    if (e == d) cell.deleted[e] = false;
+  }
+  // Placing d took it out of every peer (answered ones included, whose flags
+  // matter again only if they are emptied in turn).
+  for (int i = 0; i < 9; ++i) {
+    const int peers[3][2] = {{r, i}, {i, c}, {r / 3 * 3 + i / 3, c / 3 * 3 + i % 3}};
+    for (const auto& p : peers) {
+      Cell& peer = cells[p[0]][p[1]];
+      if ((p[0] == r && p[1] == c) || peer.deleted[d]) continue;
+      if (!answered_in_peers(*this, p[0], p[1], d)) peer.possible[d] = true;
+    }
+  }
+  solutionCount = -1;
+}
+
 void State::set_answer_and_solution(int r, int c, int d) {
   set_answer(r, c, d);
   cells[r][c].solution = d;

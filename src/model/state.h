@@ -38,6 +38,11 @@ class State {
   // Emptying a cell restores nothing: recompute_possibilities() does that.
   void set_answer(int r, int c, int d);
   void set_answer_and_solution(int r, int c, int d);
+  // Empties a cell the player answered, undoing the placement's removals: its
+  // digit comes back wherever no other answer in that peer's units rules it
+  // out and the player had not removed it, and the cell gets back every digit
+  // no peer holds unless the player had removed it.
+  void take_back_answer(int r, int c);
   // Removes d from an empty cell as a deletion (the player's or a strategy's):
   // remembered as deleted, unmarked. A digit the cell no longer holds stays as
   // it is: a placement took it, and a deleted flag would show it as a removal

@@ -10,6 +10,8 @@
 #include "model/busy_manager.h"
 #include "model/state.h"
 #include "strategy/hint_command.h"
+#include "strategy/move.h"
+#include "strategy/move_offer.h"
 #include "strategy/strategy.h"
 
 namespace vantry {
@@ -158,7 +160,11 @@ BigHintShown big_hint_of(Game& game, ConsolePlatform& platform, int n) {
   game.set_last_hint_level(kBigHint);
   engine.set_mode(kBigHint);
   engine.busy().start(kBusyHint);
-  row.finder(engine, n, s, row.argument);
+  Move move;
+  if (row.finder(engine.busy(), n, s, row.argument, move) != 0) {
+    move.mark_on(s);
+    offer_move(engine, &move);
+  }
   engine.busy().end(kBusyHint);
   return shown_by(game, platform);
 }
