@@ -9,8 +9,6 @@ enum class UnitKind : int { Box = 0, Row = 1, Column = 2 };
 
 constexpr int box_of(int r, int c) { return r / 3 * 3 + c / 3; }
 constexpr int position_in_box(int r, int c) { return r % 3 * 3 + c % 3; }
-constexpr int band_of(int i) { return i / 3; }
-constexpr int offset_of(int i) { return i % 3; }
 constexpr int row_of(int box, int position) { return box / 3 * 3 + position / 3; }
 constexpr int column_of(int box, int position) { return box % 3 * 3 + position % 3; }
 

@@ -45,13 +45,4 @@ int Unit::possibilities_of_cell(int i, List& out) const {
   return out.count();
 }
 
-int Unit::kth_possibility(int i, int k) const {
-  const Cell& c = *my_cells[i];
-  if (c.answer != 0) return 0;
-  for (int d = 1; d <= 9; ++d) {
-    if (c.possible[d] && --k == 0) return d;
-  }
-  return 0;
-}
-
 }  // namespace vantry

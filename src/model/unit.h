@@ -24,8 +24,6 @@ class Unit {
   bool is_possible(int i, int d) const { return my_cells[i]->is_possible(d); }
   // The digits possible in cell i, appended in ascending order; returns out's count.
   int possibilities_of_cell(int i, List& out) const;
-  // The k-th (1-based) possible digit of cell i, 0 if it has fewer.
-  int kth_possibility(int i, int k) const;
 
  private:
   Cell* my_cells[9] = {};

@@ -1,5 +1,5 @@
 // The engine's drawing surface over a QPainter, so the one grid drawing
-// serves the window, an off-screen pixmap and (later) a printer page. Text is
+// serves the window, an off-screen pixmap and a printer page. Text is
 // set in Arial (a metric-compatible face where Arial itself is missing) at a
 // character height: ascent plus descent in pixels, the way the engine measures.
 #pragma once
