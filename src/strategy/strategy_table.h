@@ -1,8 +1,8 @@
 // The strategy table: the 44 strategies in the order the search tries them
 // (roughly the order of difficulty; within a level not by frequency), then
-// the all-zero row that ends the table. A row without a finder is reported by
-// an earlier row's finder, or its finder has not been written yet: adding a
-// finder is filling in its column.
+// the all-zero row that ends the table. A row without a finder is found by an
+// earlier row's finder, which searches a whole family at once (the comment at
+// the row's end names it) and reports the row its pattern turned out to be.
 #pragma once
 
 #include "strategy/finders/finders.h"
