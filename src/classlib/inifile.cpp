@@ -13,14 +13,13 @@
 namespace vantry {
 namespace {
 
-// The default handed to the file when asking for a key: text no settings file
-// would hold, so getting it back means the key is absent.
-constexpr char kAbsent[] =
-    " DE\xFF"
-    "FA\xFE"
-    "ULT\x80";
+// The default handed to the file when asking for a key: text no value in a
+// settings file can be, since a value ends at its line's end, so getting it
+// back means the key is absent. (Bytes merely unlikely in a value are not
+// enough: a file can hold any bytes.)
+constexpr char kAbsent[] = "\n(absent)\n";
 constexpr int kAbsentLength = sizeof kAbsent - 1;
-static_assert(kAbsentLength == 11);
+static_assert(kAbsentLength == 10);
 
 // Reads start with room for 255 characters and double while the value fills
 // the buffer. The raw file layer never holds more than this, so the loop ends.
