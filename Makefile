@@ -13,7 +13,7 @@
 # make test also builds the engine suites, vantry-cli and the fuzzers in a
 # second tree ($(ASAN_BUILD)) with AddressSanitizer and UndefinedBehaviorSanitizer,
 # runs them there (the soundness sample included) and runs each fuzzer for
-# TEST_FUZZ_SECONDS (CTest label "fuzz"); without clang, gcc builds that tree
+# TEST_FUZZ_SECONDS (CTest label "fuzz") from the fixed seed TEST_FUZZ_SEED; without clang, gcc builds that tree
 # and the fuzzers are left out.
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev fonts-liberation2 poppler-utils \
@@ -22,6 +22,7 @@ ARGS ?=
 ASAN_BUILD ?= build-asan
 FUZZ_SECONDS ?= 300
 TEST_FUZZ_SECONDS ?= 20
+TEST_FUZZ_SEED ?= 1
 FUZZ_HARNESSES := saved_game puzzle_text settings cli_line counter
 SAN_CXX = $(shell command -v clang++ >/dev/null 2>&1 && echo clang++ || echo g++)
 SAN_FUZZ = $(if $(filter clang++,$(SAN_CXX)),ON,OFF)
@@ -63,10 +64,11 @@ test: build sanitize-build
 sanitize-build: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -g1" \
 	  -DCMAKE_CXX_COMPILER=$(SAN_CXX) -DVANTRY_SANITIZE=ON -DVANTRY_FUZZ=$(SAN_FUZZ) -DVANTRY_BUILD_BENCH=OFF \
-	  -DVANTRY_FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
+	  -DVANTRY_FUZZ_SECONDS=$(TEST_FUZZ_SECONDS) -DVANTRY_FUZZ_SEED=$(TEST_FUZZ_SEED)
 	cmake --build $(ASAN_BUILD) --target $(SAN_TARGETS)
 
 fuzz: TEST_FUZZ_SECONDS = $(FUZZ_SECONDS)
+fuzz: TEST_FUZZ_SEED = 0
 fuzz: sanitize-build
 	@test "$(SAN_FUZZ)" = ON || { echo "make fuzz needs clang++"; exit 1; }
 	$(SAN_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j 2 -L fuzz
