@@ -12,6 +12,7 @@
 #include <string>
 
 #include "classlib/canvas.h"
+#include "classlib/drill_report.h"
 
 namespace vantry {
 
@@ -197,6 +198,9 @@ class Platform {
   virtual void color_dialog() = 0;
   // The modal About box.
   virtual void about_dialog() = 0;
+  // The modal summary at the end of a drill; a plain message box unless the
+  // platform has a better way to show its table.
+  virtual void drill_summary(const DrillReport& report);
 
   // ---- Printing ----
   // The run's printer, made on first use; false when none can be made.

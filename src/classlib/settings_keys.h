@@ -78,6 +78,14 @@ inline constexpr IntegerKey kLastDifficulty{kCreate, "LastDifficulty", 11901};
 // A strategy number from 1; one above the number of strategies counts as 1.
 inline constexpr IntegerKey kLastStrategy{kPractice, "LastStrategy", 1};
 
+// Drills: the positions in one drill (1-100; anything else counts as the
+// default), and the best drill of each strategy as "Score<n>" (percent, -1 =
+// none yet) and "Time<n>" (seconds per position), n the table number.
+inline constexpr const char kDrills[] = "Drills";
+inline constexpr IntegerKey kDrillPositions{kDrills, "Positions", 10};
+inline constexpr const char kDrillScorePrefix[] = "Score";
+inline constexpr const char kDrillTimePrefix[] = "Time";
+
 // Main window. The position is used only when both X and Y are 0 or more.
 inline constexpr IntegerKey kGeometryX{kGeometry, "X", -1};
 inline constexpr IntegerKey kGeometryY{kGeometry, "Y", -1};

@@ -29,6 +29,14 @@ inline constexpr int kCmdCreateAgain = 11910;
 // Practice: kCmdPracticeBase + table number; 11998 practises the remembered one.
 inline constexpr int kCmdPracticeBase = 5000;
 inline constexpr int kCmdPracticeAgain = 11998;
+// Drills of the chosen strategy (the one Practice again practises).
+inline constexpr int kCmdStartDrill = 12000;
+inline constexpr int kCmdCheckMyMove = 12001;
+inline constexpr int kCmdEndDrill = 12002;
+// What those two items carry while no drill runs: nothing handles these ids,
+// so the menu shows the items greyed.
+inline constexpr int kCmdCheckMyMoveDisabled = 12011;
+inline constexpr int kCmdEndDrillDisabled = 12012;
 // Edit menu.
 inline constexpr int kCmdCopy = 24323;
 inline constexpr int kCmdPaste = 24324;
@@ -112,6 +120,9 @@ inline constexpr CommandName kCommands[] = {
     {kCmdSave, "Save"},
     {kCmdSaveAs, "Save as"},
     {kCmdPracticeAgain, "Practice again"},
+    {kCmdStartDrill, "Start a drill"},
+    {kCmdCheckMyMove, "Check my move"},
+    {kCmdEndDrill, "End the drill"},
     {kCmdPrintSetup, "Print setup"},
     {kCmdPrintPuzzle, "Print puzzle"},
     {kCmdPrintNoClues, "Print puzzle, no clues"},

@@ -18,6 +18,7 @@ bool Game::run_command(int id) {
   // The grid window's commands first: 11907 and 11908 are also difficulty
   // numbers, and as commands they are the Highlight and Hint menus' items.
   if (my_grid.run_command(id)) return true;
+  if (my_drill.run_command(id)) return true;
   switch (id) {
     case kCmdEnterPuzzle: enter_puzzle(); return true;
     case kCmdOpen: open(); return true;
@@ -107,6 +108,7 @@ bool Game::save_prompt() {
 
 bool Game::new_game_step() {
   if (!save_prompt()) return false;
+  my_drill.puzzle_replaced();
   my_board.reset();
   my_grid.set_paused(false);  // a new puzzle is not hidden behind the resume text
   my_grid.clear_highlight_state();

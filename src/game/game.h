@@ -9,6 +9,7 @@
 #include <string>
 
 #include "classlib/platform.h"
+#include "game/drill.h"
 #include "game/file_name.h"
 #include "game/grid_window.h"
 #include "game/generator.h"
@@ -156,6 +157,10 @@ class Game final : public HintHost {
   // The attempts the last creation took.
   int attempts_made() const { return my_attempts; }
 
+  // The drill in progress, if any (drill.cpp).
+  Drill& drill() { return my_drill; }
+  const Drill& drill() const { return my_drill; }
+
   // ---- Statistics and the clock (statistics_ops.cpp) ----
   const Statistics& statistics() const { return my_stats; }
   void count_hint(int level) override;
@@ -225,6 +230,7 @@ class Game final : public HintHost {
   int my_lastPractised = 0;
   int my_attemptLimit = 0;
   int my_attempts = 0;
+  Drill my_drill{*this};
 
   // The grid window's engine half, last: it draws and takes input over
   // everything above.

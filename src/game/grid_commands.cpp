@@ -179,6 +179,7 @@ bool GridWindow::menu_checked(int id) const {
 int GridWindow::menu_item_id(int id) const {
   if (is_recent_game_command(id)) return recent_game_menu_id(*my_settings, id);
   if (id == kCmdUserAnswers && my_switches.hide_answers) return kCmdUserAnswersDisabled;
+  if (id == kCmdCheckMyMove || id == kCmdEndDrill) return my_game.drill().menu_item_id(id);
   return id;
 }
 

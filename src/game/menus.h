@@ -55,6 +55,9 @@ inline constexpr MenuItem kFile[] = {
     {"&Recent games", 0, kRecentGames},
     kSeparator,
     {"Practice", 0, kPractice},
+    {"Start a &drill", kCmdStartDrill},
+    {"Check my move\bShift+K", kCmdCheckMyMove},
+    {"End the drill", kCmdEndDrill},
     kSeparator,
     {"&Print setup", kCmdPrintSetup},
     {"&Print puzzle\bCtrl+P", kCmdPrintPuzzle},
@@ -182,6 +185,7 @@ inline constexpr Accelerator kAccelerators[] = {
     {'V', false, true, kCmdStartOver},    {'S', false, false, kCmdSolveSinglesNow},
     // The File menu shows Ctrl+G for the blank solving grid, so the key does that.
     {'G', true, false, kCmdPrintBlankGrid},
+    {'K', false, true, kCmdCheckMyMove},
 };
 
 // The command an accelerator key sends, or 0.

@@ -203,6 +203,12 @@ void ButtonPane::buildControls() {
   pg->addWidget(addButton("Print", 6004, kCmdPrintPuzzle), 3, 0);
   pg->addWidget(addButton("Open", 6005, kCmdOpen), 3, 1);
   pg->addWidget(addButton("Save As", 6006, kCmdSaveAs), 4, 0);
+  // A drill of the chosen strategy, and the check of each of its positions.
+  pg->addWidget(addButton("Drill", 6039, kCmdStartDrill), 4, 1);
+  pg->addWidget(addButton("Check My Move", 6040, kCmdCheckMyMove), 5, 0);
+  m_drillProgress = new QLabel(QStringLiteral("10 of 10"));
+  m_controls.insert(6041, m_drillProgress);
+  pg->addWidget(m_drillProgress, 5, 1);
   column->addWidget(puzzles);
 
   // 2. "Undo and Hints" with the two optional lines.
@@ -321,7 +327,7 @@ void ButtonPane::buildControls() {
   sg->addWidget(pause, 6, 0);
   sg->addWidget(resume, 6, 1);
   column->addWidget(score);
-  VANTRY_ASSERT(m_controls.size() == 39);  // with 18 labels and 4 groups: 57 controls
+  VANTRY_ASSERT(m_controls.size() == 42);  // with 18 labels and 4 groups: 60 controls
 }
 
 void ButtonPane::sizeControls() {
@@ -347,7 +353,9 @@ void ButtonPane::sizeControls() {
     return v;
   };
   sizeGroup(ids({6000, 6001}), 8, 8);
-  sizeGroup(ids({6002, 6003, 6004, 6005, 6006, 6007}), 8, 8);
+  sizeGroup(ids({6002, 6003, 6004, 6005, 6006, 6007, 6039}), 8, 8);
+  sizeGroup(ids({6040}), 8, 8);
+  sizeGroup(ids({6041}), 0, 8);
   sizeGroup(ids({6008, 6009, 6010, 6011, 6012, 6013}), 8, 8);
   sizeGroup(ids({6014}), 8, 8);
   sizeGroup(ids({6015, 6016, 6017}), 8, 8);
@@ -384,6 +392,7 @@ void ButtonPane::setUp() {
   m_statusBox->setChecked(grid.settings().read_integer(kButtonsOKSoFar) != 0);
   m_model.set_up();
   showChoices();
+  showDrill();
   showLines();
   showScore();
   showHighlight();
@@ -403,6 +412,7 @@ int ButtonPane::requiredHeight() const { return m_body->height(); }
 
 void ButtonPane::refresh(PaneUpdate update) {
   m_model.pane_changed(update);
+  showDrill();
   showLines();
   showScore();
   showHighlight();
@@ -424,6 +434,12 @@ void ButtonPane::showLines() {
   p.setColor(QPalette::WindowText, toQColor(status.color));
   p.setColor(QPalette::ButtonText, toQColor(status.color));
   m_statusLine->setPalette(p);
+}
+
+void ButtonPane::showDrill() {
+  const Drill& drill = m_game.drill();
+  control(6040)->setEnabled(drill.running());
+  m_drillProgress->setText(text(drill.progress_text()));
 }
 
 void ButtonPane::showScore() {

@@ -21,6 +21,7 @@
 #include "ui/busy_dialog.h"
 #include "ui/coloring_dialog.h"
 #include "ui/delay_dialog.h"
+#include "ui/drill_summary_dialog.h"
 #include "ui/enter_dialog.h"
 #include "ui/file_filter.h"
 #include "ui/hint_dialogs.h"
@@ -392,6 +393,11 @@ void QtPlatform::color_dialog() { call(m_calls.colorDialog); }
 
 void QtPlatform::about_dialog() {
   AboutDialog dialog(m_mainWindow, shift_held());
+  dialog.exec();
+}
+
+void QtPlatform::drill_summary(const DrillReport& report) {
+  DrillSummaryDialog dialog(m_mainWindow, report);
   dialog.exec();
 }
 

@@ -119,6 +119,7 @@ class QtPlatform final : public QObject, public Platform {
   void close_main_window() override;
   void color_dialog() override;
   void about_dialog() override;
+  void drill_summary(const DrillReport& report) override;
 
   // ---- Printing (print_support.cpp) ----
   bool create_printer() override;

@@ -7,6 +7,7 @@
 #include "game/grid_window.h"
 #include "help/help_browser.h"
 #include "help/help_key.h"
+#include "ui/help_links.h"
 #include "ui/main_frame.h"
 #include "ui/qt_platform.h"
 
@@ -21,10 +22,17 @@ VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string arg
   m_game = std::make_unique<Game>(*m_platform);
   m_game->grid().attach_settings(settings);
   m_frame = std::make_unique<MainFrame>(*m_game, *m_platform, settings, std::move(argument));
+  // "Practise this strategy" on a help page practises in the main window.
+  m_links = std::make_unique<HelpLinks>([this](int id) {
+    m_frame->raise();
+    m_frame->activateWindow();
+    m_frame->runCommand(id);
+  });
 }
 
 VantryApp::~VantryApp() {
   // Timers and dialogs go before the game they call into.
+  m_links.reset();
   m_frame.reset();
   m_platform->setMainWindow(nullptr);
   m_game.reset();

@@ -12,6 +12,7 @@ namespace vantry {
 class Game;
 class GridWindow;
 class HelpBrowser;
+class HelpLinks;
 class IniFile;
 class MainFrame;
 class QtPlatform;
@@ -37,6 +38,7 @@ class VantryApp {
   std::unique_ptr<QtPlatform> m_platform;
   std::unique_ptr<Game> m_game;
   std::unique_ptr<MainFrame> m_frame;
+  std::unique_ptr<HelpLinks> m_links;
 };
 
 }  // namespace vantry

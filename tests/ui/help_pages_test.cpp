@@ -21,6 +21,7 @@
 #include "game/game.h"
 #include "help/help_browser.h"
 #include "help/help_key.h"
+#include "help/practice_link.h"
 #include "model/state.h"
 #include "picture_positions.h"
 #include "strategy/strategy_table.h"
@@ -116,7 +117,8 @@ void HelpPagesTest::everyPageAndPictureExistsAndEveryLinkResolves() {
     const QString html = readPage(page);
     QVERIFY2(html.contains(QStringLiteral("<title>")), qPrintable(page));
     for (const QString& link : targetsOf(html, QStringLiteral("href"))) {
-      if (link.startsWith(QStringLiteral("http"))) continue;
+      // Web links, and the program's own links that start Practice.
+      if (link.startsWith(QStringLiteral("http")) || link.startsWith(QStringLiteral("vantry:"))) continue;
       const QString file = link.section(QLatin1Char('#'), 0, 0);
       const QString anchor = link.section(QLatin1Char('#'), 1);
       const QString target = file.isEmpty() ? html : readPage(file);
@@ -158,6 +160,11 @@ void HelpPagesTest::everyStrategyGuideShowsItsPictureAndOtherNames() {
     QVERIFY2(pictured, qPrintable(strategyName(n) + QStringLiteral(": no picture of its own")));
     QVERIFY2(html.contains(QStringLiteral("Other guides call it:")), qPrintable(strategyName(n)));
     QVERIFY2(html.contains(QStringLiteral("Why it works")), qPrintable(strategyName(n)));
+    // "Practise this strategy" names this strategy's table number.
+    const QString link = QString::fromStdString(practice_link(n));
+    QVERIFY2(html.contains(QStringLiteral("<a href=\"%1\">Practise this strategy</a>").arg(link)),
+             qPrintable(strategyName(n)));
+    QCOMPARE(practice_link_strategy(link.toStdString()), n);
     // Past the first strategy, a guide links the strategies it builds on.
     if (n > 1) {
       QVERIFY2(html.contains(QStringLiteral("Builds on:")), qPrintable(strategyName(n)));

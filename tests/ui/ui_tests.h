@@ -74,4 +74,11 @@ class KeyboardPlayTest : public QObject {
   void gridCellsAndControlsSpeakThroughQtAccessibility();
 };
 
+class DrillTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void drillThroughTheWindowReachesItsSummary();
+  void helpPageLinkStartsPractice();
+};
+
 }  // namespace vantry::uitest
