@@ -229,7 +229,9 @@ void Drill::check_move() {
   std::string text = count_line(count);
   text += "\n\n";
   text += move.found() ? move.explanation() : std::string("No hints available");
-  const std::string title = move.found() ? strategy_row(move.row()).name : kProductName;
+  // The caption says which position of the drill this was.
+  const std::string title = std::string(move.found() ? strategy_row(move.row()).name : kProductName) +
+                            " (" + progress_text() + ")";
   my_game.platform().message_box(text, title, MessageIcon::Information, MessageButtons::Ok);
   // Counted once reviewed, so the pane names the position under review until then.
   my_counts.push_back(count);

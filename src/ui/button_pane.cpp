@@ -203,12 +203,13 @@ void ButtonPane::buildControls() {
   pg->addWidget(addButton("Print", 6004, kCmdPrintPuzzle), 3, 0);
   pg->addWidget(addButton("Open", 6005, kCmdOpen), 3, 1);
   pg->addWidget(addButton("Save As", 6006, kCmdSaveAs), 4, 0);
-  // A drill of the chosen strategy, and the check of each of its positions.
-  pg->addWidget(addButton("Drill", 6039, kCmdStartDrill), 4, 1);
-  pg->addWidget(addButton("Check My Move", 6040, kCmdCheckMyMove), 5, 0);
-  m_drillProgress = new QLabel(QStringLiteral("10 of 10"));
-  m_controls.insert(6041, m_drillProgress);
-  pg->addWidget(m_drillProgress, 5, 1);
+  // "Drill" starts a drill of the chosen strategy; while one runs the same
+  // button checks the move made on each of its positions.
+  auto* drill = addButton("Check My Move", 6039, 0);
+  disconnect(drill, nullptr, this, nullptr);
+  connect(drill, &QPushButton::clicked, this,
+          [this] { clicked(m_game.drill().running() ? kCmdCheckMyMove : kCmdStartDrill); });
+  pg->addWidget(drill, 4, 1);
   column->addWidget(puzzles);
 
   // 2. "Undo and Hints" with the two optional lines.
@@ -327,7 +328,7 @@ void ButtonPane::buildControls() {
   sg->addWidget(pause, 6, 0);
   sg->addWidget(resume, 6, 1);
   column->addWidget(score);
-  VANTRY_ASSERT(m_controls.size() == 42);  // with 18 labels and 4 groups: 60 controls
+  VANTRY_ASSERT(m_controls.size() == 40);  // with 18 labels and 4 groups: 58 controls
 }
 
 void ButtonPane::sizeControls() {
@@ -353,9 +354,9 @@ void ButtonPane::sizeControls() {
     return v;
   };
   sizeGroup(ids({6000, 6001}), 8, 8);
-  sizeGroup(ids({6002, 6003, 6004, 6005, 6006, 6007, 6039}), 8, 8);
-  sizeGroup(ids({6040}), 8, 8);
-  sizeGroup(ids({6041}), 0, 8);
+  sizeGroup(ids({6002, 6003, 6004, 6005, 6006, 6007}), 8, 8);
+  // Wide enough for its longer text, "Check My Move".
+  sizeGroup(ids({6039}), 8, 8);
   sizeGroup(ids({6008, 6009, 6010, 6011, 6012, 6013}), 8, 8);
   sizeGroup(ids({6014}), 8, 8);
   sizeGroup(ids({6015, 6016, 6017}), 8, 8);
@@ -438,8 +439,11 @@ void ButtonPane::showLines() {
 
 void ButtonPane::showDrill() {
   const Drill& drill = m_game.drill();
-  control(6040)->setEnabled(drill.running());
-  m_drillProgress->setText(text(drill.progress_text()));
+  auto* button = static_cast<QPushButton*>(control(6039));
+  button->setText(drill.running() ? QStringLiteral("Check My Move") : QStringLiteral("Drill"));
+  // Which position of the drill is on the grid.
+  button->setToolTip(drill.running() ? QStringLiteral("Position ") + text(drill.progress_text())
+                                     : QStringLiteral("A drill of the strategy chosen in the list"));
 }
 
 void ButtonPane::showScore() {

@@ -63,7 +63,7 @@ class ButtonPane : public QWidget {
   // least this high.
   int requiredHeight() const;
 
-  // The control with its id (6000-6041), or null.
+  // The control with its id (6000-6039), or null.
   QWidget* control(int id) const { return m_controls.value(id); }
   QLabel* scoreValue(ScoreField field) const { return m_values[int(field)]; }
   QLabel* nextMoveLine() const { return m_nextLine; }
@@ -90,7 +90,6 @@ class ButtonPane : public QWidget {
   QLabel* m_labels[6] = {};
   QLabel* m_nextLine = nullptr;
   QLabel* m_statusLine = nullptr;
-  QLabel* m_drillProgress = nullptr;
   QCheckBox* m_nextBox = nullptr;
   QCheckBox* m_statusBox = nullptr;
   QComboBox* m_difficulty = nullptr;

@@ -171,7 +171,7 @@ TEST_F(Drills, RunFromTheFirstPositionToTheSummary) {
   game.left_click(wrong_r, wrong_c, wrong);
   game.run_command(kCmdCheckMyMove);
   ASSERT_FALSE(platform.messages.empty());
-  EXPECT_EQ(platform.messages.back().caption, "Naked single");
+  EXPECT_EQ(platform.messages.back().caption, "Naked single (1 of 2)");
   EXPECT_TRUE(platform.messages.back().text.starts_with("Found: 1\nMissed: 0\nWrong: 1\n\nCell "))
       << platform.messages.back().text;
   EXPECT_EQ(game.drill().progress_text(), "2 of 2");
