@@ -112,19 +112,6 @@ TEST(DrillScoring, ScoreAndBestResults) {
   EXPECT_EQ(drill_length(settings), 3);
 }
 
-TEST(DrillScoring, ReportSumsThePositions) {
-  const DrillReport first = make_drill_report(2, {{1, 0, 0}, {0, 1, 1}}, {5, 70}, {}, true);
-  EXPECT_EQ(first.title, "Drill: Hidden single");
-  ASSERT_EQ(first.rows.size(), 3u);
-  EXPECT_EQ(first.rows[1], (std::array<std::string, 5>{"2", "0", "1", "1", "1:10"}));
-  EXPECT_EQ(first.rows[2], (std::array<std::string, 5>{"Total", "1", "1", "1", "1:15"}));
-  EXPECT_EQ(first.lines, (std::vector<std::string>{"Score: 33%", "Time per position: 0:37",
-                                                   "This is your first drill of this strategy."}));
-  const DrillReport again = make_drill_report(2, {{1, 0, 0}}, {4}, {33, 37}, true);
-  EXPECT_EQ(again.lines[2], "Best before: 33%, 0:37 per position");
-  EXPECT_EQ(again.lines[3], "A new best result!");
-}
-
 // Whole drills of a strategy practice finds at once.
 class Drills : public GameTest {
  protected:
