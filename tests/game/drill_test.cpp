@@ -15,6 +15,13 @@
 #include "game_fixture.h"
 #include "strategy/move.h"
 
+namespace vantry {
+// Failures show the three counts.
+void PrintTo(const DrillCount& c, std::ostream* out) {
+  *out << "found " << c.found << ", missed " << c.missed << ", wrong " << c.wrong;
+}
+}  // namespace vantry
+
 namespace vantry::testing {
 namespace {
 
