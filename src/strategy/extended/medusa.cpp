@@ -116,7 +116,6 @@ void mark_cluster(const Colouring& col, Move& move) {
   }
 }
 
-constexpr std::string_view kColourNames[] = {"first", "second"};
 constexpr std::string_view kIntroduction =
     "The highlighted candidates are joined in pairs of which exactly one is true: the two values of a cell "
     "with only two, or the only two places for a value in a row, column or box. So they fall into two "
@@ -131,8 +130,13 @@ bool cluster_move(const Colouring& col, Move& move, int n) {
     mark_cluster(col, move);
     const unsigned digits = remove_all(move, col.by_colour[k]);
     Text t;
-    t.add(kIntroduction).add("If the ").add(kColourNames[k]).add(" colour were true, ").add(why);
-    t.add(". So its candidates are false: ");
+    // The colour is named by its first candidate in reading order.
+    int i = 0, d = 1;
+    while (i < 80 && col.colour[i][d] != k) {
+      if (++d > 9) d = 1, ++i;
+    }
+    t.add(kIntroduction).add("If the colour of ").number(d).add(" in cell ").cell_name(row_of_cell(i), column_of_cell(i));
+    t.add(" were true, ").add(why).add(". So every candidate of that colour is false: ");
     removal_list(t, col.by_colour[k]).add(".");
     move.describe(n, kTemplateLong, t.str(), digits_phrase(digits));
     return true;
