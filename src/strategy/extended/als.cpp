@@ -132,7 +132,7 @@ void describe_xz(Move& move, int n, const Als& a, const Als& b, int x, const Cel
 
 void describe_wing(Move& move, int n, const Als& a, const Als& b, const Als& c, int x, int y,
                    const CellBits by_digit[10]) {
-  mark_set(move, c, kMarkShow);
+  mark_set(move, c, kMarkColourC);
   mark_set(move, a, kMarkColourA);
   mark_set(move, b, kMarkColourB);
   const unsigned digits = remove_all(move, by_digit);

@@ -30,7 +30,6 @@ struct FishSearch {
   const State& s;
   Move& move;
   int n;
-  int size;
   int d;
   bool rows;            // base lines are rows
   unsigned places[9];   // where d may go in each line, bit p for position p
@@ -115,7 +114,7 @@ int finned_fish(BusyManager& busy, int n, const State& s, int size, Move& move) 
   }
   for (bool rows : {true, false}) {
     for (int d = 1; d <= 9; ++d) {
-      FishSearch f{s, move, n, size, d, rows, {}};
+      FishSearch f{s, move, n, d, rows, {}};
       for (int line = 0; line < 9; ++line) {
         for (int p = 0; p < 9; ++p) {
           if (s.cell(f.r_of(line, p), f.c_of(line, p)).is_possible(d)) f.places[line] |= 1u << p;

@@ -36,14 +36,12 @@ struct ErSearch {
 };
 
 // Box b (band br, stack bc in this orientation): its d only in row r and column c.
-bool confined(const ErSearch& f, int br, int bc, int r, int c, int& n_cells) {
-  n_cells = 0;
+bool confined(const ErSearch& f, int br, int bc, int r, int c) {
   bool off_row = false, off_column = false;
   for (int row = br * 3; row < br * 3 + 3; ++row) {
     for (int col = bc * 3; col < bc * 3 + 3; ++col) {
       if (!f.holds(row, col)) continue;
       if (row != r && col != c) return false;
-      ++n_cells;
       off_row |= row != r;
       off_column |= col != c;
     }
@@ -93,8 +91,7 @@ bool search(ErSearch& f) {
     const int br = b / 3, bc = b % 3;
     for (int r = br * 3; r < br * 3 + 3; ++r) {
       for (int c = bc * 3; c < bc * 3 + 3; ++c) {
-        int n_cells = 0;
-        if (!confined(f, br, bc, r, c, n_cells)) continue;
+        if (!confined(f, br, bc, r, c)) continue;
         // The strong link: a column c2 outside the box's stack where d has
         // exactly two places, one in row r and the other outside the band.
         for (int c2 = 0; c2 < 9; ++c2) {

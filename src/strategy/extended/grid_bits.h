@@ -62,9 +62,12 @@ Text& removal_list(Text& text, const CellBits by_digit[10]);
 class Move;
 unsigned remove_all(Move& move, const CellBits by_digit[10]);
 
-// Marks for the Big hint: removals red, the pattern's cells framed and its
-// digits shown; the two colours of a colouring.
-inline constexpr int kMarkColourA = 21;
-inline constexpr int kMarkColourB = 22;
+// The colours in which a Big hint tells two sides of a pattern apart:
+// the chain colour (green) and the highlight colour (purple). The player's
+// own colouring colours are pale backgrounds, too faint for digits.
+inline constexpr int kMarkColourA = kMarkShow;
+inline constexpr int kMarkColourB = 12;
+// A third part (a pivot, a core) in the blue of highlighted digits.
+inline constexpr int kMarkColourC = 13;
 
 }  // namespace vantry

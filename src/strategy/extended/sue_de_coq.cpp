@@ -69,7 +69,7 @@ void describe(const GridBits& g, Move& move, int n, const Pattern& p, const Cell
       }
     }
   };
-  mark(p.c, kMarkShow);
+  mark(p.c, kMarkColourC);
   mark(p.l, kMarkColourA);
   mark(p.b, kMarkColourB);
   const unsigned digits = remove_all(move, by_digit);
