@@ -153,32 +153,46 @@ void describe_wing(Move& move, int n, const Als& a, const Als& b, const Als& c, 
 int find_als_xz(BusyManager& busy, int n, const State& s, int /*argument*/, Move& move) {
   const GridBits g(s);
   const std::vector<Als> sets = list_sets(g);
+  // The pair with the fewest cells between them is the easiest to see.
   CellBits by_digit[10];
+  std::size_t best_i = 0, best_j = 0, best_size = 99;
+  int best_x = 0;
   for (std::size_t i = 0; i < sets.size(); ++i) {
     if (i % 128 == 127 && busy.cancelled()) return 0;
+    const Als& a = sets[i];
     for (std::size_t j = i + 1; j < sets.size(); ++j) {
-      const Als& a = sets[i];
       const Als& b = sets[j];
+      const std::size_t size = a.cells.count() + b.cells.count();
+      if (size >= best_size) break;  // sets are sorted by size
       if (digit_count(a.mask & b.mask) < 2 || (a.cells & b.cells).any()) continue;
       const unsigned rcc = restricted(a, b);
       for (int x = 1; x <= 9; ++x) {
         if (!(rcc >> (x - 1) & 1u) || !removals_of(g, a, b, 1u << (x - 1), by_digit)) continue;
-        describe_xz(move, n, a, b, x, by_digit);
-        return n;
+        best_i = i, best_j = j, best_size = size, best_x = x;
+        break;
       }
     }
   }
-  return 0;
+  if (best_x == 0) return 0;
+  removals_of(g, sets[best_i], sets[best_j], 1u << (best_x - 1), by_digit);
+  describe_xz(move, n, sets[best_i], sets[best_j], best_x, by_digit);
+  return n;
 }
 
 int find_als_xy_wing(BusyManager& busy, int n, const State& s, int /*argument*/, Move& move) {
   const GridBits g(s);
   const std::vector<Als> sets = list_sets(g);
   CellBits by_digit[10];
+  // The wing with the fewest cells in its three sets is the easiest to see.
+  struct Wing {
+    int a = -1, b = -1, c = -1, x = 0, y = 0;
+    std::size_t size = 99;
+  } best;
   std::vector<std::pair<int, unsigned>> partners;  // set index and restricted commons with the pivot
   for (std::size_t k = 0; k < sets.size(); ++k) {
     if (k % 64 == 63 && busy.cancelled()) return 0;
     const Als& c = sets[k];
+    if (c.cells.count() + 2 >= best.size) break;  // sets are sorted by size
     partners.clear();
     for (std::size_t i = 0; i < sets.size(); ++i) {
       if (i == k || (sets[i].cells & c.cells).any()) continue;
@@ -188,20 +202,25 @@ int find_als_xy_wing(BusyManager& busy, int n, const State& s, int /*argument*/,
       for (std::size_t q = p + 1; q < partners.size(); ++q) {
         const Als& a = sets[partners[p].first];
         const Als& b = sets[partners[q].first];
-        if ((a.cells & b.cells).any() || digit_count(a.mask & b.mask) < 1) continue;
+        const std::size_t size = a.cells.count() + b.cells.count() + c.cells.count();
+        if (size >= best.size || (a.cells & b.cells).any() || (a.mask & b.mask) == 0) continue;
         for (int x = 1; x <= 9; ++x) {
           if (!(partners[p].second >> (x - 1) & 1u)) continue;
-          for (int y = 1; y <= 9; ++y) {
+          for (int y = 1; y <= 9 && size < best.size; ++y) {
             if (y == x || !(partners[q].second >> (y - 1) & 1u)) continue;
             if (!removals_of(g, a, b, (1u << (x - 1)) | (1u << (y - 1)), by_digit)) continue;
-            describe_wing(move, n, a, b, c, x, y, by_digit);
-            return n;
+            best = {partners[p].first, partners[q].first, static_cast<int>(k), x, y, size};
           }
         }
       }
     }
   }
-  return 0;
+  if (best.c < 0) return 0;
+  const Als& a = sets[best.a];
+  const Als& b = sets[best.b];
+  removals_of(g, a, b, (1u << (best.x - 1)) | (1u << (best.y - 1)), by_digit);
+  describe_wing(move, n, a, b, sets[best.c], best.x, best.y, by_digit);
+  return n;
 }
 
 }  // namespace vantry
