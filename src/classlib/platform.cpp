@@ -2,6 +2,12 @@
 
 namespace vantry {
 
+bool Platform::message_with_action(const std::string& text, const std::string& caption,
+                                   MessageIcon icon, const std::string& action) {
+  return message_box(text + "\n\n" + action + "?", caption, icon, MessageButtons::YesNo) ==
+         MessageAnswer::Yes;
+}
+
 void pump_events(Platform& platform) { platform.process_pending_events(); }
 
 }  // namespace vantry

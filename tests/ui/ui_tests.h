@@ -74,4 +74,12 @@ class KeyboardPlayTest : public QObject {
   void gridCellsAndControlsSpeakThroughQtAccessibility();
 };
 
+// Find my mistake and Where to look through the window.
+class MistakeTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void findMyMistakeIsOfferedByThePaneAndUndoesBack();
+  void whereToLookFramesThePatternAndCountsALittleHint();
+};
+
 }  // namespace vantry::uitest
