@@ -12,7 +12,6 @@
 #include "game/color_mgr.h"
 #include "game/commands.h"
 #include "game/find_mistake.h"
-#include "game/game_messages.h"
 #include "game/saved_game.h"
 #include "game/where_to_look.h"
 #include "game_fixture.h"
@@ -171,20 +170,6 @@ TEST_F(FindMyMistake, FramesTheCellAndUndoesBackOnlyWhenAsked) {
                  "still take its digit.",
                  "Vantry", MessageIcon::Information);
   EXPECT_EQ(game.board().current_index(), 1);
-}
-
-TEST_F(FindMyMistake, RefusedWithoutAPuzzleOrWhileEntering) {
-  for (int id : {kCmdFindMistake, kCmdWhereToLook}) {
-    platform.messages.clear();
-    game.run_command(id);
-    expect_message(kNoPuzzleText, "Vantry", MessageIcon::Exclamation);
-  }
-  game.enter_puzzle();
-  for (int id : {kCmdFindMistake, kCmdWhereToLook}) {
-    platform.messages.clear();
-    game.run_command(id);
-    expect_message(kFinishEnteringText, "Vantry", MessageIcon::Exclamation);
-  }
 }
 
 // ---- Where to look ----
