@@ -83,6 +83,12 @@ class Platform {
   virtual MessageAnswer message_box(const std::string& text, const std::string& caption,
                                     MessageIcon icon, MessageButtons buttons) = 0;
 
+  // A message box that offers one thing to do besides closing it: a button
+  // labelled action. True when the player chose it. Without a window system
+  // of its own this is the question "<action>?" under the text, with Yes and No.
+  virtual bool message_with_action(const std::string& text, const std::string& caption,
+                                   MessageIcon icon, const std::string& action);
+
   // The wait cursor (true) or the arrow (false) over the main window and the button pane.
   virtual void set_wait_cursor(bool waiting) = 0;
 

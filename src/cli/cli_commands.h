@@ -20,6 +20,10 @@ int steps_command(std::istream& in, std::ostream& out, const RunOptions& options
 // Per puzzle: what the hint command of level (kLittleHint, kMediumHint or
 // kBigHint) would show on the puzzle as given.
 int hint_command_cli(std::istream& in, std::ostream& out, int level);
+// The first wrong move of the saved game at path, as Find my mistake words
+// it, or "no mistake"; status 1 (and the reason on err) when the file cannot
+// be read as a saved game.
+int mistake_command(const std::string& path, std::ostream& out, std::ostream& err);
 // The engine against the corpus folder's solutions: every stride-th puzzle of
 // each file that has a solutions file. Status 1 when a move was wrong.
 int soundness_command(const std::string& corpus_dir, int stride, std::ostream& out);

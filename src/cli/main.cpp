@@ -30,6 +30,7 @@ constexpr std::string_view kUsage =
     "                         [--asymmetric] [--max-attempts N]\n"
     "       vantry-cli [--jobs N] practice --strategy NUMBER|NAME [--count N] [--seed S]\n"
     "                         [--spz FILE] [--max-attempts N]\n"
+    "       vantry-cli mistake FILE.spz\n"
     "       vantry-cli --version\n"
     "  puzzles are read one a line (81 characters: 1-9 for a given, and . 0 - _ or *\n"
     "  for an empty cell) or as a grid of nine lines; a bad line is answered\n"
@@ -54,6 +55,8 @@ constexpr std::string_view kUsage =
     "  practice   print N practice positions for a strategy (its table number or its\n"
     "             name): the 81 answers, '.' for empty, then the removed possibilities\n"
     "             as r<row>c<column><><digit>; --spz also saves each as a game\n"
+    "  mistake    print the first wrong move of a saved game as Find my mistake\n"
+    "             words it, or \"no mistake\"\n"
     "  --seed makes a run reproducible; --max-attempts (default 10000) gives up a\n"
     "  position that takes more attempts, with status 1\n"
     "  --jobs N (default: every core) shares the work among N threads; the output\n"
@@ -276,5 +279,9 @@ int main(int raw_argc, char** raw_argv) {
   if (command == "rate") return rate(argc, argv);
   if (command == "create") return create(argc, argv);
   if (command == "practice") return practice(argc, argv);
+  if (command == "mistake") {
+    if (argc != 3) return usage_error("mistake needs one saved game");
+    return vantry::mistake_command(argv[2], std::cout, std::cerr);
+  }
   return usage_error("unknown command '" + std::string(command) + "'");
 }

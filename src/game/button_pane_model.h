@@ -44,6 +44,9 @@ class ButtonPaneModel {
   bool check_solution_shown() const { return !my_statusOn; }
   const std::string& next_move_line() const { return my_nextLine; }
   const StatusLine& status_line() const { return my_status; }
+  // "Find Mistake" is offered while the status line says the puzzle has
+  // no solution.
+  bool find_mistake_offered() const { return my_statusOn && my_status.text == "NO SOLUTION!"; }
 
   // The lines worked out again (a search each), or only "No puzzle yet",
   // "Solved!" or nothing.

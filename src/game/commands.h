@@ -52,6 +52,9 @@ inline constexpr int kCmdLittleHint = kLittleHint;
 inline constexpr int kCmdMediumHint = kMediumHint;
 inline constexpr int kCmdBigHint = kBigHint;
 inline constexpr int kCmdShowAnswers = 11915;
+// The gentlest hint (the pattern's cells framed) and Find my mistake.
+inline constexpr int kCmdWhereToLook = 12040;
+inline constexpr int kCmdFindMistake = 12041;
 inline constexpr int kCmdSolveSinglesNow = 11908;
 // Help menu.
 inline constexpr int kCmdHelp = 11870;
@@ -137,9 +140,11 @@ inline constexpr CommandName kCommands[] = {
     {kCmdRedo, "Redo"},
     {kCmdUndoUntilOk, "Undo until OK"},
     {kCmdStartOver, "Start over"},
+    {kCmdWhereToLook, "Where to look"},
     {kCmdLittleHint, "Little hint"},
     {kCmdMediumHint, "Medium hint"},
     {kCmdBigHint, "Big hint"},
+    {kCmdFindMistake, "Find my mistake"},
     {kCmdShowAnswers, "Show answers"},
     {kCmdSolveSinglesNow, "Solve naked singles now"},
     {kCmdHelp, "Help"},

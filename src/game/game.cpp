@@ -3,9 +3,11 @@
 #include "classlib/contract.h"
 #include "game/commands.h"
 #include "game/difficulty.h"
+#include "game/find_mistake.h"
 #include "game/game_messages.h"
 #include "game/printing.h"
 #include "game/recent_games.h"
+#include "game/where_to_look.h"
 
 namespace vantry {
 
@@ -36,6 +38,8 @@ bool Game::run_command(int id) {
     case kCmdLittleHint:
     case kCmdMediumHint:
     case kCmdBigHint: hint(id); return true;
+    case kCmdWhereToLook: where_to_look(*this); return true;
+    case kCmdFindMistake: find_my_mistake(*this); return true;
     case kEntryDoneEntering:
     case kEntryStartOver:
     case kEntryCancel: entry_button(id); return true;

@@ -117,10 +117,12 @@ inline constexpr MenuItem kUndoRedo[] = {
     {"Start o&ver\bShift+V", kCmdStartOver},
 };
 inline constexpr MenuItem kHint[] = {
+    {"&Where to look\bW", kCmdWhereToLook},
     {"&Little hint\bL", kCmdLittleHint},
     {"&Medium hint\bM", kCmdMediumHint},
     {"&Big hint\bB", kCmdBigHint},
     kSeparator,
+    {"&Find my mistake\bShift+F", kCmdFindMistake},
     {"Show answers", kCmdShowAnswers},
     kSeparator,
     {"Solve naked singles now\bS", kCmdSolveSinglesNow},
@@ -186,6 +188,7 @@ inline constexpr Accelerator kAccelerators[] = {
     // The File menu shows Ctrl+G for the blank solving grid, so the key does that.
     {'G', true, false, kCmdPrintBlankGrid},
     {'K', false, true, kCmdCheckMyMove},
+    {'W', false, false, kCmdWhereToLook}, {'F', false, true, kCmdFindMistake},
 };
 
 // The command an accelerator key sends, or 0.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/contract.h"
 #include "model/state.h"
 
 namespace vantry {
@@ -20,6 +21,11 @@ class Board {
   const State& current() const { return *my_states[my_current]; }
   int size() const { return static_cast<int>(my_states.size()); }
   int current_index() const { return static_cast<int>(my_current); }
+  // The State at index i of the history, 0 the oldest.
+  const State& at(int i) const {
+    VANTRY_ASSERT(i >= 0 && i < size());
+    return *my_states[static_cast<std::size_t>(i)];
+  }
 
   // A new game: one fresh State, nothing to save.
   void reset();

@@ -222,6 +222,9 @@ void ButtonPane::buildControls() {
   // "Check Solution" shares the first row: it only shows while the status
   // line is off, and the pane stays as low as it can.
   hg->addWidget(addButton("Check Solution", 6014, kCmdCheckSolution), 0, 1);
+  // In the same place, offered only while the status line says
+  // "NO SOLUTION!" (so never while "Check Solution" shows).
+  hg->addWidget(addButton("Find Mistake", kCmdFindMistake, kCmdFindMistake), 0, 1);
   hg->addWidget(addButton("Undo", 6008, kCmdUndo), 1, 0);
   hg->addWidget(addButton("Undo until OK", 6009, kCmdUndoUntilOk), 1, 1);
   hg->addWidget(addButton("Redo", 6010, kCmdRedo), 2, 0);
@@ -245,7 +248,9 @@ void ButtonPane::buildControls() {
     showLines();
     if (m_focusGrid) m_focusGrid();
   });
-  hg->addWidget(m_nextBox, 4, 0, 1, 2);
+  // The gentlest hint shares the check box's row, so the pane keeps its height.
+  hg->addWidget(m_nextBox, 4, 0);
+  hg->addWidget(addButton("Where to Look", kCmdWhereToLook, kCmdWhereToLook), 4, 1);
   hg->addWidget(m_nextLine, 5, 0, 1, 2);
   hg->addWidget(m_statusBox, 6, 0, 1, 2);
   hg->addWidget(m_statusLine, 7, 0, 1, 2);
@@ -328,7 +333,8 @@ void ButtonPane::buildControls() {
   sg->addWidget(pause, 6, 0);
   sg->addWidget(resume, 6, 1);
   column->addWidget(score);
-  VANTRY_ASSERT(m_controls.size() == 40);  // with 18 labels and 4 groups: 58 controls
+  // With 18 labels and 4 groups: 58 controls, and Where to Look and Find Mistake.
+  VANTRY_ASSERT(m_controls.size() == 42);
 }
 
 void ButtonPane::sizeControls() {
@@ -358,7 +364,10 @@ void ButtonPane::sizeControls() {
   // Wide enough for its longer text, "Check My Move".
   sizeGroup(ids({6039}), 8, 8);
   sizeGroup(ids({6008, 6009, 6010, 6011, 6012, 6013}), 8, 8);
-  sizeGroup(ids({6014}), 8, 8);
+  // As high as the check box beside it: the pane keeps its height, and with
+  // it the window's place and the grid's size on a small screen.
+  sizeGroup(ids({kCmdWhereToLook}), 8, 2);
+  sizeGroup(ids({6014, kCmdFindMistake}), 8, 8);
   sizeGroup(ids({6015, 6016, 6017}), 8, 8);
   sizeGroup(ids({6018, 6019}), 8, 8);
   // The paddings make room for the check mark and the radio dot, which
@@ -424,6 +433,7 @@ void ButtonPane::showLines() {
   m_nextLine->setText(text(m_model.next_move_line()));
   m_statusLine->setVisible(m_model.status_on());
   control(6014)->setVisible(m_model.check_solution_shown());
+  control(kCmdFindMistake)->setVisible(m_model.find_mistake_offered());
   const StatusLine& status = m_model.status_line();
   m_statusLine->setText(text(status.text));
   QFont f = font();

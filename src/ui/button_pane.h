@@ -63,7 +63,8 @@ class ButtonPane : public QWidget {
   // least this high.
   int requiredHeight() const;
 
-  // The control with its id (6000-6039), or null.
+  // The control with its id (6000-6039, or the command id of Where to Look
+  // and Find Mistake), or null.
   QWidget* control(int id) const { return m_controls.value(id); }
   QLabel* scoreValue(ScoreField field) const { return m_values[int(field)]; }
   QLabel* nextMoveLine() const { return m_nextLine; }

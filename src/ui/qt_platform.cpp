@@ -129,6 +129,17 @@ MessageAnswer QtPlatform::message_box(const std::string& text, const std::string
   }
 }
 
+bool QtPlatform::message_with_action(const std::string& text, const std::string& caption,
+                                     MessageIcon icon, const std::string& action) {
+  QMessageBox* box = makeMessageBox(m_mainWindow, text, caption, icon, MessageButtons::Ok);
+  box->setAttribute(Qt::WA_DeleteOnClose, false);
+  QPushButton* chosen = box->addButton(qs(action), QMessageBox::AcceptRole);
+  box->exec();
+  const bool yes = box->clickedButton() == chosen;
+  delete box;
+  return yes;
+}
+
 // ---- Cursors and the busy dialog ----
 
 void QtPlatform::set_wait_cursor(bool waiting) {

@@ -74,6 +74,9 @@ class QtPlatform final : public QObject, public Platform {
   static QFileDialog* makeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 
   // ---- Platform ----
+  // The action is a button of its own beside OK, which is the default.
+  bool message_with_action(const std::string& text, const std::string& caption, MessageIcon icon,
+                           const std::string& action) override;
   MessageAnswer message_box(const std::string& text, const std::string& caption, MessageIcon icon,
                             MessageButtons buttons) override;
   void set_wait_cursor(bool waiting) override;

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   run(vantry::uitest::ButtonPaneTest());
   run(vantry::uitest::KeyboardPlayTest());
   run(vantry::uitest::DrillTest());
+  run(vantry::uitest::MistakeTest());
   testsOver = true;
   return failures == 0 ? 0 : 1;
 }

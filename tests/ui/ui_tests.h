@@ -79,6 +79,12 @@ class DrillTest : public QObject {
  private slots:
   void drillThroughTheWindowReachesItsSummary();
   void helpPageLinkStartsPractice();
+// Find my mistake and Where to look through the window.
+class MistakeTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void findMyMistakeIsOfferedByThePaneAndUndoesBack();
+  void whereToLookFramesThePatternAndCountsALittleHint();
 };
 
 }  // namespace vantry::uitest
