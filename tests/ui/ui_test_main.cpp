@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
   run(vantry::uitest::FrameTest());
   run(vantry::uitest::ButtonPaneTest());
   run(vantry::uitest::KeyboardPlayTest());
+  run(vantry::uitest::PathPanelTest());
   testsOver = true;
   return failures == 0 ? 0 : 1;
 }

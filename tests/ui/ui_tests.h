@@ -74,4 +74,15 @@ class KeyboardPlayTest : public QObject {
   void gridCellsAndControlsSpeakThroughQtAccessibility();
 };
 
+// The solution path panel beside the grid.
+class PathPanelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void besideTheGridOnEitherSideRememberedAndCountedOnce();
+  void aSelectedStepIsShownReadOnlyUntilLeft();
+  void applyUpToHereAndCopyPath();
+  void restartsOnEveryChangeButNeverRunsTwoAtOnce();
+  void closingWhileThePathIsWorkedOut();
+};
+
 }  // namespace vantry::uitest
