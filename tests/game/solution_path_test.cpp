@@ -11,7 +11,6 @@
 
 #include "cli/cli_commands.h"
 #include "cli/puzzle_input.h"
-#include "game/difficulty.h"
 #include "game/rating.h"
 #include "game/solution_path.h"
 #include "game_fixture.h"
@@ -89,25 +88,16 @@ TEST(SolutionPath, AgreesWithTheRatingTheStepsCommandAndTheSolution) {
   EXPECT_GT(stuck, 0);
 }
 
-TEST(SolutionPath, ListingHeadingAndStepLines) {
+TEST(SolutionPath, HeadingNamesOnlyTheLevelsUsedAndAStuckPathSaysWhatIsLeft) {
   State s;
   set_puzzle(kPuzzle, s);
   const SolutionPath path = work_out_path(s, kNever);
   ASSERT_TRUE(path.solved);
-  const std::string listing = path_listing(path);
-  // "Easy: 51 steps (Basic 51)": the name, the count and only the levels used.
-  EXPECT_EQ(path_heading(path), std::string(kDifficultyNames[difficulty_index(path.difficulty)]) + ": " +
-                                    std::to_string(path.steps.size()) + " steps (Basic " +
+  EXPECT_EQ(path_heading(path), "Easy: " + std::to_string(path.steps.size()) + " steps (Basic " +
                                     std::to_string(path.steps.size()) + ")");
-  EXPECT_EQ(listing.substr(0, listing.find('\n')), path_heading(path));
-  EXPECT_EQ(path_step_line(path, 0), "1. " + std::string(strategy_row(path.steps[0].move.row()).name) + "  " +
-                                         path.steps[0].action);
-  EXPECT_EQ(path_stuck_line(path), "");
-
   // Nothing applies on an empty grid: no steps, and every cell left.
-  const SolutionPath none = work_out_path(State{}, kNever);
-  EXPECT_TRUE(none.steps.empty());
-  EXPECT_EQ(path_listing(none), "May the Force be with you: 0 steps\nNo strategy goes further: 81 cells left.\n");
+  EXPECT_EQ(path_listing(work_out_path(State{}, kNever)),
+            "May the Force be with you: 0 steps\nNo strategy goes further: 81 cells left.\n");
 }
 
 TEST(SolutionPath, AStopEndsTheWorkAtOnceAndMarksItIncomplete) {
