@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
@@ -54,7 +55,9 @@ PathPanel::PathPanel(Game& game, IniFile& settings, TSWindow* grid, QHBoxLayout*
   m_list->setRootIsDecorated(false);
   m_list->setUniformRowHeights(true);
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The columns are sized once a path is listed: measuring every row again
+  // on each insertion would keep the user-interface thread from its events.
+  m_list->header()->setSectionResizeMode(QHeaderView::Fixed);
   m_list->header()->setStretchLastSection(false);
   box->addWidget(m_list, 1);
 
@@ -257,6 +260,9 @@ void PathPanel::showPath() {
   m_explanation->clear();
   m_heading->setText(qs(path_heading(*m_path)));
   QList<QTreeWidgetItem*> items;
+  const QFontMetrics metrics = m_list->fontMetrics();
+  const int margin = metrics.averageCharWidth() * 2;
+  int widths[3] = {metrics.horizontalAdvance(QStringLiteral("888.")), 0, 0};
   for (int i = 0; i < static_cast<int>(m_path->steps.size()); ++i) {
     const PathStep& step = m_path->steps[static_cast<std::size_t>(i)];
     const StrategyRow& row = strategy_row(step.move.row());
@@ -266,6 +272,8 @@ void PathPanel::showPath() {
     item->setForeground(1, QColor(kLevelColors[row.level]));
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     item->setToolTip(2, qs(step.action));
+    widths[1] = std::max(widths[1], metrics.horizontalAdvance(item->text(1)));
+    widths[2] = std::max(widths[2], metrics.horizontalAdvance(item->text(2)));
     items << item;
   }
   if (!m_path->solved) {
@@ -274,6 +282,7 @@ void PathPanel::showPath() {
     item->setFlags(Qt::ItemIsEnabled);
     items << item;
   }
+  for (int column = 0; column < 3; ++column) m_list->header()->resizeSection(column, widths[column] + margin);
   m_list->addTopLevelItems(items);
   if (!m_path->solved) m_list->topLevelItem(m_list->topLevelItemCount() - 1)->setFirstColumnSpanned(true);
   m_copy->setEnabled(true);
