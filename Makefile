@@ -4,6 +4,7 @@
 #   make test   installs what is missing, builds and runs every test
 #   make bench  builds Release and runs the benchmarks
 #   make latency builds Release and times every search of the rating loop on the hardest puzzles
+#   make path-bench builds Release and times the solution path panel on the hardest puzzles
 #   make create-bench  builds Release and runs the creation and rating benchmark
 #   make package builds Release and the Debian package build/vantry_<version>_<arch>.deb
 #               (install it with: sudo apt install ./build/vantry_*.deb)
@@ -30,7 +31,7 @@ SAN_TARGETS = vantry_model_tests vantry_classlib_tests vantry_strategy_tests van
               $(foreach h,$(FUZZ_HARNESSES),fuzz_$(h)_replay $(if $(filter ON,$(SAN_FUZZ)),fuzz_$(h)))
 SAN_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: all deps configure build run test sanitize-build fuzz bench latency create-bench package cli-rate clean
+.PHONY: all deps configure build run test sanitize-build fuzz bench latency path-bench create-bench package cli-rate clean
 
 all: build
 
@@ -78,6 +79,9 @@ bench: build
 
 latency: build
 	./$(BUILD)/bench/latency_bench
+
+path-bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/path_bench
 
 create-bench: build
 	./$(BUILD)/bench/create_bench

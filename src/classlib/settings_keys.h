@@ -57,6 +57,9 @@ inline constexpr IntegerKey kTutorial{kPreferences, "Tutorial", 1};
 inline constexpr IntegerKey kKeyboardPlay{kPreferences, "KeyboardPlay", 0};
 // "Not by color alone": highlights and hint marks also differ by line style.
 inline constexpr IntegerKey kNotByColorAlone{kPreferences, "NotByColorAlone", 0};
+// The solution path panel: shown (1) or hidden, and on the left (1) or right of the grid.
+inline constexpr IntegerKey kSolutionPath{kPreferences, "SolutionPath", 0};
+inline constexpr IntegerKey kSolutionPathLeft{kPreferences, "SolutionPathLeft", 0};
 
 // Button pane placement, written as "Left", "Right" or "Hide": a value
 // beginning with "L" places the pane left, one beginning with "R" right, any
@@ -104,6 +107,7 @@ inline constexpr IntegerKey kIntegerKeys[] = {
     kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles, kSolveSingles,
     kSolveSinglesTiming, kPrintInColor, kPrintBig, kAllowAsymmetric, kPracticeListOrder,
     kSystemColors, kDefaultColoring, kHideNumberError, kTutorial, kKeyboardPlay, kNotByColorAlone,
+    kSolutionPath, kSolutionPathLeft,
     kHighlightSkip, kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
     kGeometryX, kGeometryY, kGeometryMaximized,
 };

@@ -1,6 +1,6 @@
 #include "cli/apply_loop.h"
 
-#include "cli/move_notation.h"
+#include "strategy/move_notation.h"
 #include "model/state.h"
 #include "strategy/strategy.h"
 

@@ -17,6 +17,9 @@ int count_command(std::istream& in, std::ostream& out, const RunOptions& options
 void count_puzzle(const char* cells, std::string& out);
 // Per puzzle: the engine's moves in apply mode, then solved or stuck.
 int steps_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
+// Per puzzle: the solution path as the panel beside the grid lists it (a
+// heading, one line a step, a line when stuck) and an empty line.
+int path_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
 // Per puzzle: what the hint command of level (kLittleHint, kMediumHint or
 // kBigHint) would show on the puzzle as given.
 int hint_command_cli(std::istream& in, std::ostream& out, int level);

@@ -11,7 +11,7 @@
 #include "classlib/settings_keys.h"
 #include "cli/cli_commands.h"
 #include "cli/console_platform.h"
-#include "cli/move_notation.h"
+#include "strategy/move_notation.h"
 #include "game/difficulty.h"
 #include "game/disk_file.h"
 #include "game/game.h"

@@ -23,6 +23,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vantry-cli [--jobs N] count [FILE]\n"
     "       vantry-cli [--jobs N] steps [FILE]\n"
+    "       vantry-cli [--jobs N] path [FILE]\n"
     "       vantry-cli hint --level little|medium|big [FILE]\n"
     "       vantry-cli soundness [--every N] CORPUS_DIR\n"
     "       vantry-cli [--jobs N] rate [--strategies] [FILE]\n"
@@ -41,6 +42,10 @@ constexpr std::string_view kUsage =
     "  steps      for each puzzle print the moves the solving strategies make, one a\n"
     "             line (\"<number> <strategy>: <actions>\"), then \"solved <grid>\" or\n"
     "             \"stuck <grid>\" and an empty line\n"
+    "  path       for each puzzle print the solution path as the panel beside the grid\n"
+    "             lists it: the difficulty it implies with the steps of each level,\n"
+    "             one line a step (\"<n>. <strategy>  <actions>\"), a line saying how\n"
+    "             many cells are left when the strategies get stuck, an empty line\n"
     "  hint       for each puzzle print the hint of that level as its dialog shows it:\n"
     "             \"title: <strategy>\" and the text; a big hint adds the marked cells\n"
     "             and the marked moves\n"
@@ -274,6 +279,7 @@ int main(int raw_argc, char** raw_argv) {
   }
   if (command == "count") return puzzle_command(argc, argv, vantry::count_command);
   if (command == "steps") return puzzle_command(argc, argv, vantry::steps_command);
+  if (command == "path") return puzzle_command(argc, argv, vantry::path_command);
   if (command == "hint") return hint(argc, argv);
   if (command == "soundness") return soundness(argc, argv);
   if (command == "rate") return rate(argc, argv);

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli/apply_loop.h"
-#include "cli/move_notation.h"
+#include "strategy/move_notation.h"
 #include "cli/puzzle_input.h"
 #include "model/state.h"
 

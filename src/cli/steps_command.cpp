@@ -6,7 +6,7 @@
 #include "cli/apply_loop.h"
 #include "cli/cli_commands.h"
 #include "cli/console_platform.h"
-#include "cli/move_notation.h"
+#include "strategy/move_notation.h"
 #include "cli/puzzle_input.h"
 #include "model/busy_manager.h"
 #include "model/state.h"

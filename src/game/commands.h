@@ -98,6 +98,10 @@ inline constexpr int kCmdColor1 = 11895;  // ... 11900 Color 6
 // Edit|Preferences|Accessibility.
 inline constexpr int kCmdKeyboardPlay = 11916;
 inline constexpr int kCmdNotByColorAlone = 11917;
+// The solution path panel beside the grid: shown or hidden, and its side.
+inline constexpr int kCmdSolutionPath = 12020;
+inline constexpr int kCmdSolutionPathLeft = 12021;
+inline constexpr int kCmdSolutionPathRight = 12022;
 // The id "Indicate which cells you solved" carries while "Hide solved cells"
 // is on: nothing handles it, so the menu shows the item greyed.
 inline constexpr int kCmdUserAnswersDisabled = 18886;
@@ -147,6 +151,7 @@ inline constexpr CommandName kCommands[] = {
     {kCmdFindMistake, "Find my mistake"},
     {kCmdShowAnswers, "Show answers"},
     {kCmdSolveSinglesNow, "Solve naked singles now"},
+    {kCmdSolutionPath, "Solution path"},
     {kCmdHelp, "Help"},
     {kCmdAbout, "About"},
     {kCmdCheckSolution, "Check solution"},

@@ -22,6 +22,7 @@ namespace vantry {
 
 class Game;
 class IniFile;
+class State;
 
 // The window timer that places the next naked single.
 inline constexpr int kSinglesTimer = 3;
@@ -116,6 +117,10 @@ class GridWindow {
   bool stop_solving() const { return my_stopSolving; }
   bool solve_now() const { return my_solveNow; }
   const PendingSingle& pending_single() const { return my_pending; }
+  // A position drawn instead of the game's, read-only (a step of the solution
+  // path); null draws the game's again. It never starts automatic solving.
+  void set_preview(State* s) { my_preview = s; }
+  const State* preview() const { return my_preview; }
 
   // ---- Mouse and keys (grid_input.cpp) ----
   void left_down(const GridMouse& m);
@@ -237,6 +242,7 @@ class GridWindow {
   Highlight my_highlight;
   DisplaySwitches my_switches;
 
+  State* my_preview = nullptr;
   bool my_drawPossibilities = true;
   bool my_paused = false;
   int my_possibilityFont = 0;

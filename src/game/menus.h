@@ -69,6 +69,8 @@ inline constexpr MenuItem kFile[] = {
 };
 inline constexpr MenuItem kButtonsMenu[] = {
     {"Show on the left", kCmdPaneLeft}, {"Show on the right", kCmdPaneRight}, {"Hide", kCmdPaneHide}};
+inline constexpr MenuItem kSolutionPathMenu[] = {
+    {"Show on the left", kCmdSolutionPathLeft}, {"Show on the right", kCmdSolutionPathRight}};
 inline constexpr MenuItem kColorsMenu[] = {
     {"Change colors", kCmdChangeColors}, {"Use system colors", kCmdSystemColors}};
 inline constexpr MenuItem kNakedSingles[] = {
@@ -96,7 +98,8 @@ inline constexpr MenuItem kPuzzle[] = {{"Allow asymmetric puzzles", kCmdAllowAsy
 inline constexpr MenuItem kAccessibility[] = {
     {"Keyboard play", kCmdKeyboardPlay}, {"Not by color alone", kCmdNotByColorAlone}};
 inline constexpr MenuItem kPreferences[] = {
-    {"Buttons", 0, kButtonsMenu}, {"Colors", 0, kColorsMenu}, {"Cells", 0, kCells},
+    {"Buttons", 0, kButtonsMenu}, {"Solution path", 0, kSolutionPathMenu},
+    {"Colors", 0, kColorsMenu}, {"Cells", 0, kCells},
     {"Printer", 0, kPrinter},     {"Strategy list", 0, kStrategyList}, {"Puzzle", 0, kPuzzle},
     {"Accessibility", 0, kAccessibility},
 };
@@ -124,6 +127,7 @@ inline constexpr MenuItem kHint[] = {
     kSeparator,
     {"&Find my mistake\bShift+F", kCmdFindMistake},
     {"Show answers", kCmdShowAnswers},
+    {"Solution &path\bShift+H", kCmdSolutionPath},
     kSeparator,
     {"Solve naked singles now\bS", kCmdSolveSinglesNow},
 };
@@ -189,6 +193,7 @@ inline constexpr Accelerator kAccelerators[] = {
     {'G', true, false, kCmdPrintBlankGrid},
     {'K', false, true, kCmdCheckMyMove},
     {'W', false, false, kCmdWhereToLook}, {'F', false, true, kCmdFindMistake},
+    {'H', false, true, kCmdSolutionPath},
 };
 
 // The command an accelerator key sends, or 0.

@@ -117,14 +117,14 @@ Colorref GridWindow::display_color(int element) const {
 }
 
 int GridWindow::highlight_color(int r, int c) const {
-  return my_highlight.color_for(my_game.board().current().cell(r, c));
+  return my_highlight.color_for((my_preview ? *my_preview : my_game.board().current()).cell(r, c));
 }
 
 void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool printing) {
   const GridGeometry& g = my_geometry;
   const int* p = g.line;
   const int u = g.unit, q = g.quarter_unit, C = g.cell;
-  State& s = my_game.board().current();
+  State& s = my_preview ? *my_preview : my_game.board().current();
   const bool entering = my_game.entering();
 
   // Step 1. Colour mode.
@@ -368,6 +368,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
 
   // Step 13. The naked-single trigger: only on the newest State, and only
   // when nothing else is running (a busy computation pumps paints too).
+  if (my_preview != nullptr) return;
   if (my_pending.row >= 0 && my_game.board().is_at_newest() && !my_game.auto_solving() &&
       !my_game.busy().is_busy()) {
     my_game.busy().start(kBusySolvingSingles);

@@ -20,6 +20,7 @@
 #include "ui/button_pane.h"
 #include "ui/color_dialog.h"
 #include "ui/layout_window.h"
+#include "ui/path_panel.h"
 #include "ui/qt_canvas.h"
 #include "ui/qt_platform.h"
 #include "ui/ts_window.h"
@@ -53,10 +54,20 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
         m_gridWindow->setFocus();
       });
   m_layout = new LayoutWindow(settings, m_gridWindow, m_pane, this);
-  setCentralWidget(m_layout);
+  // The solution path panel stands beside the grid and its pane, never over them.
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(m_layout, 1);
+  m_pathPanel = new PathPanel(game, settings, m_gridWindow, row, central);
+  setCentralWidget(central);
 
   MainWindowCalls& calls = m_platform.calls();
-  calls.repaintGrid = [this] { m_gridWindow->update(); };
+  calls.repaintGrid = [this] {
+    m_gridWindow->update();
+    m_pathPanel->positionMaybeChanged();
+  };
   calls.setGridBackground = [this](Colorref c) { m_gridWindow->setBackground(toQColor(c)); };
   calls.setGridCursor = [this](GridCursor c) { m_gridWindow->showChainCursor(c == GridCursor::Chain); };
   calls.menusChanged = [this] { refreshMenus(); };
@@ -72,6 +83,8 @@ MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::s
   calls.paneChanged = [this](PaneUpdate update) {
     if (update == PaneUpdate::Highlight) refreshMenus();
     m_pane->refresh(update);
+    if (update == PaneUpdate::Reset) m_pathPanel->newGame();
+    else m_pathPanel->positionMaybeChanged();
   };
   m_platform.setMainWindow(this);
 
@@ -96,6 +109,7 @@ void MainFrame::start() {
   const QSize desktop = screen ? screen->size() : QSize(1024, 768);
   const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), desktop);
   m_layout->arrange();
+  m_pathPanel->setUp();
   const QSize room(available.width(), available.height() - menuBar()->sizeHint().height());
   const QSize client = m_layout->initialClientSize(desktop, room);
   m_layout->setFixedSize(client);  // the window's size follows its client...
@@ -134,7 +148,9 @@ void MainFrame::firstDrawing() {
 }
 
 void MainFrame::runCommand(int id) {
-  m_game.run_command(id);
+  // Every command works on the game's position, never on a step shown.
+  m_pathPanel->leavePreview();
+  if (!m_pathPanel->runCommand(id)) m_game.run_command(id);
   refreshMenus();
 }
 
@@ -210,7 +226,7 @@ void MainFrame::refreshMenus() {
     const int carried = m_grid.menu_item_id(id);
     action->setData(carried);
     action->setEnabled(carried == id);
-    const bool checked = m_grid.menu_checked(id);
+    const bool checked = m_grid.menu_checked(id) || m_pathPanel->menuChecked(id);
     action->setCheckable(checked);
     action->setChecked(checked);
   }

@@ -19,6 +19,7 @@ class IniFile;
 class LayoutWindow;
 class QtPlatform;
 class ButtonPane;
+class PathPanel;
 class TSWindow;
 struct MenuItem;
 
@@ -43,6 +44,7 @@ class MainFrame : public QMainWindow {
   LayoutWindow* layoutWindow() const { return m_layout; }
   TSWindow* gridWindow() const { return m_gridWindow; }
   ButtonPane* buttonPane() const { return m_pane; }
+  PathPanel* pathPanel() const { return m_pathPanel; }
   bool startupDone() const { return m_startupDone; }
 
  signals:
@@ -71,6 +73,7 @@ class MainFrame : public QMainWindow {
   TSWindow* m_gridWindow;
   ButtonPane* m_pane;
   LayoutWindow* m_layout;
+  PathPanel* m_pathPanel;
   QMap<int, QAction*> m_actions;
   QList<QAction*> m_accelerators;
   bool m_setUpDone = false;

@@ -48,6 +48,24 @@ TEST(CliSteps, PlacementsComeBeforeRemovalsAndStuckShowsDots) {
   EXPECT_EQ(run(steps_command, empty + "\n"), "stuck " + empty + "\n\n");
 }
 
+TEST(CliPath, HeadingStepsAndTheStuckLineAsThePanelListsThem) {
+  const std::string empty(81, '.');
+  const std::string out = run(path_command, std::string(kPuzzle) + "\n" + empty + "\n");
+  std::istringstream lines(out);
+  std::string line;
+  std::getline(lines, line);
+  std::smatch heading;
+  ASSERT_TRUE(std::regex_match(line, heading, std::regex(R"(([A-Z][a-z]+): ([0-9]+) steps \((Basic [0-9]+)(, [A-Z][a-z]+ [0-9]+)*\))")))
+      << line;
+  const int steps = std::stoi(heading[2]);
+  for (int i = 1; i <= steps; ++i) {
+    std::getline(lines, line);
+    EXPECT_TRUE(std::regex_match(line, std::regex(std::to_string(i) + R"(\. [A-Z][^:]+  r[1-9]c[1-9](=|<>)[1-9].*)"))) << line;
+  }
+  std::string rest((std::istreambuf_iterator<char>(lines)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(rest, "\nMay the Force be with you: 0 steps\nNo strategy goes further: 81 cells left.\n\n");
+}
+
 TEST(CliHint, EachLevelAsItsDialogShowsIt) {
   const std::string input = std::string(kPuzzle) + "\n";
   std::istringstream in1(input), in2(input), in3(input), in4(std::string(81, '.') + "\n");

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
   run(vantry::uitest::KeyboardPlayTest());
   run(vantry::uitest::DrillTest());
   run(vantry::uitest::MistakeTest());
+  run(vantry::uitest::PathPanelTest());
   testsOver = true;
   return failures == 0 ? 0 : 1;
 }

@@ -85,6 +85,15 @@ class MistakeTest : public QObject {
  private slots:
   void findMyMistakeIsOfferedByThePaneAndUndoesBack();
   void whereToLookFramesThePatternAndCountsALittleHint();
+// The solution path panel beside the grid.
+class PathPanelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void besideTheGridOnEitherSideRememberedAndCountedOnce();
+  void aSelectedStepIsShownReadOnlyUntilLeft();
+  void applyUpToHereAndCopyPath();
+  void restartsOnEveryChangeButNeverRunsTwoAtOnce();
+  void closingWhileThePathIsWorkedOut();
 };
 
 }  // namespace vantry::uitest

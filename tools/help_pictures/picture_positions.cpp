@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/console_platform.h"
-#include "cli/move_notation.h"
+#include "strategy/move_notation.h"
 #include "game/game.h"
 #include "model/busy_manager.h"
 #include "model/state.h"

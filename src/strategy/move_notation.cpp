@@ -1,4 +1,4 @@
-#include "cli/move_notation.h"
+#include "strategy/move_notation.h"
 
 #include "model/cell.h"
 #include "model/state.h"

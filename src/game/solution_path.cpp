@@ -1,0 +1,249 @@
+#include "game/solution_path.h"
+
+#include <algorithm>
+
+#include "classlib/platform.h"
+#include "game/difficulty.h"
+#include "game/rating.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
+#include "strategy/hint_host.h"
+#include "strategy/move_notation.h"
+
+namespace vantry {
+
+namespace {
+
+// The window system as a worker thread sees it: nothing. The engine's polls
+// end up in close_requested, which answers the stop flag, so a stop cancels
+// the running search as a close request cancels a search on the screen.
+class WorkerPlatform final : public Platform {
+ public:
+  explicit WorkerPlatform(const std::atomic<bool>& stop) : my_stop(stop) {}
+
+  MessageAnswer message_box(const std::string&, const std::string&, MessageIcon,
+                            MessageButtons) override {
+    return MessageAnswer::Cancel;
+  }
+  void set_wait_cursor(bool) override {}
+  void create_busy_dialog(const std::string&, std::function<void()>) override {}
+  void show_busy_dialog() override {}
+  void destroy_busy_dialog() override {}
+  void start_timer(int, int, std::function<void()>) override {}
+  void kill_timer(int) override {}
+  int hint_dialog(int, const std::string&, const std::string&, int, const std::string&) override {
+    return 2;
+  }
+  int little_hint_dialog(const std::string&, const std::string&, int, const std::string&) override {
+    return 6;
+  }
+  void process_pending_events() override {}
+  bool close_requested() const override { return my_stop.load(std::memory_order_relaxed); }
+  ClipboardRead get_clipboard_text(std::string&) override { return ClipboardRead::NoText; }
+  bool set_clipboard_text(const std::string&) override { return false; }
+  std::optional<std::string> open_file_dialog(const FileDialogRequest&) override { return {}; }
+  std::optional<std::string> save_file_dialog(const FileDialogRequest&) override { return {}; }
+  void repaint_grid() override {}
+  void set_window_title(const std::string&) override {}
+  void pane_changed(PaneUpdate) override {}
+  void clear_highlights() override {}
+  bool main_window_shown() const override { return false; }
+  void show_entry_dialog() override {}
+  void hide_entry_dialog() override {}
+  void destroy_entry_dialog() override {}
+  SystemColors system_colors() override { return {}; }
+  void set_grid_background(std::uint32_t) override {}
+  void set_grid_cursor(GridCursor) override {}
+  bool shift_held() override { return false; }
+  std::string shifted_digit_key(char) override { return {}; }
+  std::string input_dialog(const std::string&, const std::string&, const std::string& text,
+                           int) override {
+    return text;
+  }
+  int coloring_dialog(int, int) override { return 2; }
+  std::optional<std::uint32_t> choose_color(std::uint32_t, std::array<std::uint32_t, 16>&) override {
+    return {};
+  }
+  int welcome_dialog() override { return 2; }
+  void show_help_topic(int) override {}
+  void show_help_contents() override {}
+  bool limited_palette() override { return false; }
+  void menus_changed() override {}
+  void arrange_layout() override {}
+  void close_main_window() override {}
+  void color_dialog() override {}
+  void about_dialog() override {}
+  bool create_printer() override { return false; }
+  void print_setup_dialog() override {}
+  void screen_dpi(int& dpi_x, int& dpi_y) override { dpi_x = dpi_y = 96; }
+  PrintResult print_page(const std::string&, const std::function<PageMapping(const PrinterPage&)>&,
+                         const std::function<void(Canvas&)>&) override {
+    return PrintResult::Failed;
+  }
+
+ private:
+  const std::atomic<bool>& my_stop;
+};
+
+int empty_cells(const State& s) {
+  int n = 0;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) n += s.cell(r, c).answer == 0;
+  }
+  return n;
+}
+
+// What a move really changes on s: placements in empty cells and removals of
+// digits still possible. A finder's action that meets a digit an earlier
+// action of the same move already took counts for nothing.
+int changes_made(const Move& move, const State& s) {
+  State copy = s;
+  int changes = 0;
+  for (const Move::Action& a : move.actions()) {
+    const Cell& cell = copy.cell(a.r, a.c);
+    if (a.place ? cell.answer == 0 : cell.is_possible(a.d)) ++changes;
+    if (a.place) copy.set_answer(a.r, a.c, a.d);
+    else copy.delete_possibility(a.r, a.c, a.d);
+  }
+  return changes;
+}
+
+std::string level_counts(const SolutionPath& path) {
+  std::string text;
+  for (int level = 0; level < kLevels; ++level) {
+    if (path.by_level[level] == 0) continue;
+    if (!text.empty()) text += ", ";
+    text += std::string(kLevelWords[level]) + ' ' + std::to_string(path.by_level[level]);
+  }
+  return text;
+}
+
+}  // namespace
+
+SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop) {
+  WorkerPlatform platform(stop);
+  BusyManager busy(platform);
+  Strategy engine(busy);
+  engine.set_mode(kApplyMode);
+
+  SolutionPath path;
+  path.start = start;
+  path.start.clear_marks(false, true);
+  State s = path.start;
+  StrategiesUsed used;
+  int highest = 0;
+  // The phase only makes the engine's polls look at the stop flag.
+  busy.start(kBusyNextMove);
+
+  // Step 1. Moves until solved, stuck or stopped. Composite chains are
+  // allowed, as rating a puzzle allows them, so the path is the rating's.
+  while (!s.is_solved()) {
+    if (stop.load(std::memory_order_relaxed)) break;
+    Move move;
+    const int n = engine.find(s, true, move);
+    if (busy.cancel_pressed()) break;
+    if (n == kNoMove || changes_made(move, s) == 0) {
+      highest = kNoMove;
+      break;
+    }
+    PathStep step{std::move(move), s, {}};
+    step.move.apply_to(s);
+    step.action = describe_changes(step.before, s);
+    path.steps.push_back(std::move(step));
+    ++used.by_strategy[n];
+    ++used.by_level[strategy_row(n).level];
+    if (n > highest) highest = n;
+  }
+  path.stopped = busy.cancel_pressed() || stop.load(std::memory_order_relaxed);
+  busy.end(kBusyNextMove);
+  if (path.stopped) return path;
+
+  // Step 2. What the path implies, by the rating's own rule; only a path of
+  // Basic steps needs the singles in sight at the start.
+  path.solved = s.is_solved();
+  path.cells_left = empty_cells(s);
+  path.end_grid = grid_text(s);
+  for (int level = 0; level < kLevels; ++level) path.by_level[level] = used.by_level[level];
+  const int first_rows[kLevels] = {engine.first_row_of_level(0), engine.first_row_of_level(1),
+                                   engine.first_row_of_level(2), engine.first_row_of_level(3)};
+  const int singles = highest < first_rows[1] ? count_singles(engine, path.start) : 0;
+  path.difficulty = rating_for(highest, used, singles, first_rows);
+  return path;
+}
+
+std::string path_heading(const SolutionPath& path) {
+  // A full grid implies no difficulty.
+  if (path.steps.empty() && path.solved) return "Solved";
+  const int steps = static_cast<int>(path.steps.size());
+  std::string text(kDifficultyNames[difficulty_index(path.difficulty)]);
+  text += ": " + std::to_string(steps) + (steps == 1 ? " step" : " steps");
+  const std::string levels = level_counts(path);
+  if (!levels.empty()) text += " (" + levels + ')';
+  return text;
+}
+
+std::string path_step_line(const SolutionPath& path, int index) {
+  const PathStep& step = path.steps.at(static_cast<std::size_t>(index));
+  return std::to_string(index + 1) + ". " + strategy_row(step.move.row()).name + "  " + step.action;
+}
+
+std::string path_stuck_line(const SolutionPath& path) {
+  if (path.solved) return {};
+  return "No strategy goes further: " + std::to_string(path.cells_left) +
+         (path.cells_left == 1 ? " cell left." : " cells left.");
+}
+
+std::string path_listing(const SolutionPath& path) {
+  std::string text = path_heading(path) + '\n';
+  for (int i = 0; i < static_cast<int>(path.steps.size()); ++i) text += path_step_line(path, i) + '\n';
+  if (!path.solved) text += path_stuck_line(path) + '\n';
+  return text;
+}
+
+std::string path_steps_text(const SolutionPath& path) {
+  std::string text;
+  for (const PathStep& step : path.steps) {
+    const int n = step.move.row();
+    text += std::to_string(n) + ' ' + strategy_row(n).name + ": " + step.action + '\n';
+  }
+  text += (path.solved ? "solved " : "stuck ") + path.end_grid + '\n';
+  return text;
+}
+
+bool same_position(const State& x, const State& y) {
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const Cell& a = x.cell(r, c);
+      const Cell& b = y.cell(r, c);
+      if (a.answer != b.answer) return false;
+      if (a.answer != 0) continue;
+      for (int d = 1; d <= 9; ++d) {
+        if (a.possible[d] != b.possible[d]) return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool path_starts_at(const SolutionPath& path, const State& s) { return same_position(path.start, s); }
+
+int apply_path_steps(HintHost& host, const SolutionPath& path, int last) {
+  Board& board = host.board();
+  if (path.stopped || last < 0 || !path_starts_at(path, board.current())) return 0;
+  const int steps = std::min(last + 1, static_cast<int>(path.steps.size()));
+  for (int i = 0; i < steps; ++i) {
+    const Move& move = path.steps[static_cast<std::size_t>(i)].move;
+    board.push();
+    State& s = board.current();
+    s.clear_marks(false, false);
+    const int moves = changes_made(move, s);
+    move.apply_to(s);
+    host.count_hint(kBigHint);
+    host.count_moves(moves, false);
+  }
+  host.repaint();
+  host.count_moves(0, true);
+  return steps;
+}
+
+}  // namespace vantry
