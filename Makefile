@@ -6,6 +6,8 @@
 #   make latency builds Release and times every search of the rating loop on the hardest puzzles
 #   make path-bench builds Release and times the solution path panel on the hardest puzzles
 #   make create-bench  builds Release and runs the creation and rating benchmark
+#   make practice-bench  builds Release and times Practice for every strategy
+#   make practice-library  mines the practice library again (see README)
 #   make package builds Release and the Debian package build/vantry_<version>_<arch>.deb
 #               (install it with: sudo apt install ./build/vantry_*.deb)
 #   make cli-rate builds Release and measures vantry-cli count as a whole process
@@ -31,7 +33,7 @@ SAN_TARGETS = vantry_model_tests vantry_classlib_tests vantry_strategy_tests van
               $(foreach h,$(FUZZ_HARNESSES),fuzz_$(h)_replay $(if $(filter ON,$(SAN_FUZZ)),fuzz_$(h)))
 SAN_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: all deps configure build run test sanitize-build fuzz bench latency path-bench create-bench package cli-rate clean
+.PHONY: all deps configure build run test sanitize-build fuzz bench latency path-bench create-bench practice-bench practice-library package cli-rate clean
 
 all: build
 
@@ -85,6 +87,13 @@ path-bench: build
 
 create-bench: build
 	./$(BUILD)/bench/create_bench
+
+practice-bench: build
+	./$(BUILD)/bench/practice_bench
+
+practice-library: build
+	nice -n 19 ./$(BUILD)/tools/practice_miner/practice_miner --per 75 --generated 300000 --variants 6 \
+	  --jobs 2 ../shared/corpus src/help/practice.txt
 
 # The .deb: programs, help pages, desktop entry, saved-game type, icons,
 # metainfo and man pages; the dependencies computed from the shared libraries.

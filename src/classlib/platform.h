@@ -97,6 +97,8 @@ class Platform {
   virtual void create_busy_dialog(const std::string& message, std::function<void()> on_cancel) = 0;
   virtual void show_busy_dialog() = 0;
   virtual void destroy_busy_dialog() = 0;
+  // A new message for the busy dialog that is up (a count of the work done).
+  virtual void set_busy_message(const std::string& message) { (void)message; }
 
   // Window timers of the main window, by id. A timer repeats every interval_ms
   // until it is killed; starting an id that runs restarts it with the new expiry.

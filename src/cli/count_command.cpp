@@ -6,18 +6,17 @@
 #include <string>
 
 #include "cli/cli_commands.h"
+#include "cli/puzzle_input.h"
+#include "cli/puzzle_reader.h"
 #include "model/count_input.h"
 #include "model/fast_counter.h"
+#include "model/state.h"
 
 namespace vantry {
 
-void count_puzzle(const char* cells, std::string& out) {
-  CountInput in;
-  for (int i = 0; i < 81; ++i) {
-    const bool empty = cells[i] == '.';
-    in.answer[i] = static_cast<std::uint8_t>(empty ? 0 : cells[i] - '0');
-    in.candidates[i] = empty ? 0x1FF : 0;
-  }
+namespace {
+
+void count_input(const CountInput& in, std::string& out) {
   char solution[81];
   const int n = fast_count(in, solution, nullptr);
   out += static_cast<char>('0' + n);
@@ -28,11 +27,34 @@ void count_puzzle(const char* cells, std::string& out) {
   out += '\n';
 }
 
+// A position with removed possibilities is counted as it stands in a State.
+void count_record(const PuzzleRecord& r, std::string& out) {
+  if (r.removals.empty()) {
+    count_puzzle(r.cells, out);
+    return;
+  }
+  State s;
+  set_puzzle(r, s);
+  count_input(count_input_of(s), out);
+}
+
+}  // namespace
+
+void count_puzzle(const char* cells, std::string& out) {
+  CountInput in;
+  for (int i = 0; i < 81; ++i) {
+    const bool empty = cells[i] == '.';
+    in.answer[i] = static_cast<std::uint8_t>(empty ? 0 : cells[i] - '0');
+    in.candidates[i] = empty ? 0x1FF : 0;
+  }
+  count_input(in, out);
+}
+
 int count_command(std::istream& in, std::ostream& out, const RunOptions& options) {
   RunOptions run = options;
   run.chunk = 512;
   return run_puzzles(
-      in, out, [] { return [](const PuzzleRecord& r, std::string& text) { count_puzzle(r.cells, text); }; }, run);
+      in, out, [] { return [](const PuzzleRecord& r, std::string& text) { count_record(r, text); }; }, run);
 }
 
 }  // namespace vantry

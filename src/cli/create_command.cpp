@@ -15,6 +15,7 @@
 #include "game/difficulty.h"
 #include "game/disk_file.h"
 #include "game/game.h"
+#include "game/position_text.h"
 #include "game/saved_game.h"
 
 namespace vantry {
@@ -47,21 +48,6 @@ std::uint32_t position_seed(std::uint32_t run_seed, int i) {
 std::uint32_t run_seed(const CreateOptions& options) {
   if (options.seed_given) return options.seed;
   return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
-
-// The removed possibilities of a position, r<row>c<column><><digit> each.
-std::string removals_text(const State& s) {
-  std::string text;
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) {
-      if (s.cell(r, c).answer != 0) continue;
-      for (int d = 1; d <= 9; ++d) {
-        if (!s.cell(r, c).deleted[d]) continue;
-        text += " r" + std::to_string(r + 1) + 'c' + std::to_string(c + 1) + "<>" + std::to_string(d);
-      }
-    }
-  }
-  return text;
 }
 
 // The saved game of the i-th position (numbered from 1 when there are several).

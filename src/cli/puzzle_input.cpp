@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/puzzle_reader.h"
+#include "game/position_text.h"
 #include "model/state.h"
 
 namespace vantry {
@@ -14,6 +15,12 @@ void set_puzzle(const char* cells, State& s) {
     if (cells[i] != '.') s.set_answer_and_solution(i / 9, i % 9, cells[i] - '0');
   }
   s.mark_givens();
+}
+
+void set_puzzle(const PuzzleRecord& record, State& s) {
+  set_puzzle(record.cells, s);
+  // The reader checked the removals.
+  if (!record.removals.empty()) apply_removals(record.removals, s);
 }
 
 std::string read_puzzle(std::string_view line, State& s) {
@@ -33,7 +40,7 @@ int for_each_puzzle(std::istream& in, std::ostream& out, const std::function<voi
         continue;
       }
       State s;
-      set_puzzle(r.cells, s);
+      set_puzzle(r, s);
       on_puzzle(s);
     }
     batch.clear();

@@ -11,8 +11,12 @@ namespace vantry {
 
 class State;
 
+struct PuzzleRecord;
+
 // The 81 cells, '1'-'9' or '.', into a fresh State, givens marked.
 void set_puzzle(const char* cells, State& s);
+// A record's cells and then its removed possibilities.
+void set_puzzle(const PuzzleRecord& record, State& s);
 
 // A puzzle line into a fresh State, givens marked. Returns the reason when the
 // line is no puzzle, else an empty string.

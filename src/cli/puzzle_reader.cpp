@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "game/position_text.h"
+#include "model/state.h"
+
 namespace vantry {
 
 namespace {
@@ -41,6 +44,26 @@ bool rule_line(std::string_view line) {
     if (ch != '-' && ch != '+' && ch != '=' && ch != '|' && !is_blank(ch)) return false;
   }
   return true;
+}
+
+// The words after a position's cells: removals, kept in removals, when the
+// first is one; then every one must be. Anything else is a comment.
+std::string take_removals(std::string_view tail, const char* cells, std::string& removals) {
+  const std::size_t first = tail.find_first_not_of(" \t");
+  if (first == std::string_view::npos || tail[first] != 'r') return {};
+  const std::size_t end = tail.find_first_of(" \t", first);
+  if (!is_removals_text(tail.substr(first, end == std::string_view::npos ? tail.npos : end - first))) return {};
+  if (!is_removals_text(tail)) {
+    return "the words after the cells must be removals r<row>c<column><><digit> or answers r<row>c<column>=<digit>";
+  }
+  // A removal from an answered cell is a mistake in the line, not a comment.
+  State s;
+  for (int i = 0; i < 81; ++i) {
+    if (cells[i] != '.') s.set_answer(i / 9, i % 9, cells[i] - '0');
+  }
+  if (std::string reason = apply_removals(tail, s); !reason.empty()) return reason;
+  removals.assign(tail);
+  return {};
 }
 
 }  // namespace
@@ -174,6 +197,7 @@ bool PuzzleReader::read(std::vector<PuzzleRecord>& batch, std::size_t max) {
     PuzzleRecord record;
     record.line = my_lineNumber;
     std::string reason = parse_puzzle_line(line, record.cells);
+    if (reason.empty() && line.size() > 81) reason = take_removals(line.substr(81), record.cells, record.removals);
     if (reason.empty()) {
       batch.push_back(record);
     } else if (grid_row(line, row)) {

@@ -1,7 +1,9 @@
 // Puzzles as vantry-cli reads them, from files of any size:
 // - one a line, 81 characters: '1'-'9' a given, and '.', '0', '-', '_' or '*'
 //   an empty cell; anything after the 81st character that follows a space or
-//   a tab is ignored (so "create" output reads back);
+//   a tab is ignored (so "create" output reads back), unless it starts with a
+//   removed possibility: a position as "practice" prints it, the cells then
+//   " r<row>c<column><><digit>" for each removal (all of them must be such);
 // - or a grid of nine lines of nine such characters, spaces and '|' allowed
 //   between them, and rule lines of '-', '+' and '=' between the bands.
 // Blank lines and lines starting with '#' are skipped. Any other line is a bad
@@ -24,6 +26,7 @@ inline constexpr std::size_t kMaxLine = 64 * 1024;
 struct PuzzleRecord {
   long line = 0;        // the line it starts on, counted from 1
   char cells[81] = {};  // '1'-'9' or '.', row-major; meaningful when error is empty
+  std::string removals; // the removed possibilities after the cells, or empty
   std::string error;    // why the line is no puzzle
 };
 

@@ -31,7 +31,7 @@ struct RateWorker {
 
   void run(const PuzzleRecord& r, std::string& out) {
     State s;
-    set_puzzle(r.cells, s);
+    set_puzzle(r, s);
     StrategiesUsed used;
     SolvingRun solving;
     const int difficulty = difficulty_index(rate_position(engine, s, true, 0, used, solving));

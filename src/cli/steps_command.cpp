@@ -24,7 +24,7 @@ struct StepsWorker {
 
   void run(const PuzzleRecord& r, std::string& out) {
     State s;
-    set_puzzle(r.cells, s);
+    set_puzzle(r, s);
     apply_moves(engine, s, [&](int n, const State& before, const State& after) {
       out += std::to_string(n) + ' ' + strategy_row(n).name + ": " + describe_changes(before, after) + '\n';
       return true;

@@ -1,7 +1,10 @@
 // The game's side of new puzzles: Create new with its attempt loop, time
 // limit and cancellation; the rating of the puzzle in play with Rate puzzle
 // and Strategies used; and practice puzzles for one chosen strategy.
+#include <algorithm>
+#include <chrono>
 #include <ctime>
+#include <sstream>
 
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
@@ -10,6 +13,7 @@
 #include "game/game.h"
 #include "game/game_messages.h"
 #include "game/practice.h"
+#include "game/practice_library.h"
 #include "game/rating.h"
 
 namespace vantry {
@@ -56,9 +60,11 @@ bool Game::create_puzzle(int target) {
   // timer 1 sets the abort flag, which stops the removals and their counts
   // and discards the attempt.
   const int practice = my_engine.practice_strategy();
+  const auto started = std::chrono::steady_clock::now();
   bool cancelled = false;
   int result = 0;
   my_attempts = 0;
+  my_practiceTimedOut = false;
   do {
     repaint();
     pump_events(my_platform);
@@ -73,6 +79,14 @@ bool Game::create_puzzle(int target) {
     if (practice != 0) {
       if (my_strategiesUsed.by_strategy[practice] > 0) break;
       result = 0;
+      // A long search shows how far it has got, and gives up in the end.
+      my_busy.set_message(std::string(busy_phase(kBusyCreatingPractice).message) + "\nPuzzles tried: " +
+                          std::to_string(my_attempts));
+      if (std::chrono::steady_clock::now() - started > std::chrono::milliseconds(my_practiceSearchLimitMs)) {
+        my_practiceTimedOut = true;
+        cancelled = true;
+        break;
+      }
     }
     if (my_busy.cancel_pressed()) {
       cancelled = true;
@@ -203,29 +217,104 @@ void Game::practise(int n) {
   if (n < 1 || n > strategy_count()) return;
   // Step 1.
   if (!activity_guard()) return;
-  // Step 2. A rare strategy may take a long search: ask, unless it was the
-  // one practised last.
-  if (const std::string question = practice_question(n, my_lastPractised); !question.empty() &&
+  // Step 2. A position from the library is there at once. Without one the
+  // search may take long for a rare strategy: ask, unless it was the one
+  // practised last.
+  State drawn;
+  const bool from_library = draw_practice_position(n, drawn);
+  if (const std::string question = practice_question(n, my_lastPractised);
+      !from_library && !question.empty() &&
       my_platform.message_box(question, kProductName, MessageIcon::Question,
                               MessageButtons::YesNo) != MessageAnswer::Yes) {
     return;
   }
   my_lastPractised = n;
   if (n != my_grid.chosen_strategy()) my_grid.choose_strategy(n);
+  if (from_library) {
+    // Step 3.
+    if (!new_game_step()) return;
+    show_practice_position(n, drawn);
+    return;
+  }
+  // The game as it stands, so that a search that finds nothing puts it back.
+  std::stringstream board;
+  my_board.write(board, 0);
+  const bool modified = my_board.modified();
+  const FileName name = my_fileName;
+  const int difficulty = my_difficulty;
+  const StrategiesUsed used = my_strategiesUsed;
+  const bool valid = my_puzzleValid;
+  const Statistics stats = my_stats;
   // Step 3.
   if (!new_game_step()) return;
-  create_practice_puzzle(n);
+  if (search_practice_puzzle(n)) return;
+  my_board.reset();
+  my_board.read(board);
+  my_board.set_modified(modified);
+  my_fileName = name;
+  my_difficulty = difficulty;
+  my_strategiesUsed = used;
+  my_puzzleValid = valid;
+  my_stats = stats;
+  update_title();
+  repaint();
+  if (my_practiceTimedOut) {
+    const int minutes = std::max(1, (my_practiceSearchLimitMs + 59999) / 60000);
+    message("No practice puzzle for " + std::string(strategy_row(n).name) + " was found in " +
+                std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
+                ".\nThe game is as it was; please try again, or choose another strategy.",
+            kProductName, MessageIcon::Information);
+  }
 }
 
 void Game::practise_again() { practise(my_grid.chosen_strategy()); }
 
-bool Game::create_practice_puzzle(int n) {
+bool Game::draw_practice_position(int n, State& drawn) {
+  if (!my_random.seeded()) my_random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+  const PracticeLibrary& library = my_practiceLibrary != nullptr ? *my_practiceLibrary : shared_practice_library();
+  if (library.positions(n).empty()) return false;
+  // The checks run inside a busy phase, whose dialog shows only if they are slow.
+  my_busy.start(kBusyCreatingPractice, busy_phase(kBusyCreatingPractice).message, 500);
+  const bool found = library_practice_position(my_engine, library, n, my_random, drawn);
+  my_busy.end(kBusyCreatingPractice);
+  return found;
+}
+
+void Game::show_practice_position(int n, const State& s) {
+  my_board.reset();
+  my_board.current() = s;
+  // The solution, for checking; the answers that are no givens stay the player's.
+  if (count_and_record(kBusyCheckingSolution) == 1) {
+    const char* solution = my_counter.solution_text();
+    for (int i = 0; i < 81; ++i) my_board.current().set_solution(i / 9, i % 9, solution[i] - '0');
+  }
+  my_counter.set_record_solution(false);
+  my_engine.set_practised(n);
+  my_difficulty = 0;
+  my_strategiesUsed.mark_stale();
+  my_puzzleValid = true;
+  my_board.set_modified(true);
+  set_file_name("", false);
+  repaint();
+  reset_statistics();
+  restart_clock();
+}
+
+bool Game::search_practice_puzzle(int n) {
   my_engine.set_practice_strategy(n);
   my_busy.start(kBusyCreatingPractice);
   const bool made = create_puzzle(0);
   my_busy.end(kBusyCreatingPractice);
   my_engine.set_practice_strategy(0);
+  if (made) my_engine.set_practised(n);
   return made;
+}
+
+bool Game::create_practice_puzzle(int n) {
+  State drawn;
+  if (!draw_practice_position(n, drawn)) return search_practice_puzzle(n);
+  show_practice_position(n, drawn);
+  return true;
 }
 
 }  // namespace vantry

@@ -114,6 +114,7 @@ bool Game::new_game_step() {
   if (!save_prompt()) return false;
   my_drill.puzzle_replaced();
   my_board.reset();
+  my_engine.set_practised(0);
   my_grid.set_paused(false);  // a new puzzle is not hidden behind the resume text
   my_grid.clear_highlight_state();
   my_platform.clear_highlights();

@@ -23,6 +23,8 @@
 
 namespace vantry {
 
+class PracticeLibrary;
+
 // The window timer that drives the game clock, once a second.
 inline constexpr int kClockTimer = 2;
 inline constexpr int kClockIntervalMs = 1000;
@@ -143,9 +145,16 @@ class Game final : public HintHost {
   // Practise strategy n (a table number), and the one remembered in the settings.
   void practise(int n);
   void practise_again();
-  // The practice build for strategy n inside busy phase 2, without guards or
-  // questions; false when cancelled.
+  // A practice position for strategy n in play, without guards or questions:
+  // from the practice library when it has one, else built by the search inside
+  // busy phase 2; false when cancelled or the search gave up.
   bool create_practice_puzzle(int n);
+  // How long the search for a practice position may run before it gives up
+  // (when the library has none for the strategy).
+  void set_practice_search_limit(int ms) { my_practiceSearchLimitMs = ms; }
+  // The library practice positions come from; the one installed with the
+  // program unless another is set (null: the installed one again).
+  void set_practice_library(const PracticeLibrary* library) { my_practiceLibrary = library; }
   bool creating() const { return my_creating; }
   int last_practised() const { return my_lastPractised; }
   // A seed makes every creation that follows reproducible; without one the
@@ -199,6 +208,13 @@ class Game final : public HintHost {
   // -1 when interrupted or cancelled.
   int count_and_record(BusyToken token);
   void take_recorded_solution();
+  // A practice position drawn from the library for strategy n; false when it has none.
+  bool draw_practice_position(int n, State& drawn);
+  // s becomes the puzzle in play for practising strategy n, unrated, its
+  // solution recorded.
+  void show_practice_position(int n, const State& s);
+  // The practice build by the search, with its progress count and time limit.
+  bool search_practice_puzzle(int n);
   void advance_entry_cursor();
   // A message box with the OK button.
   void message(const std::string& text, const std::string& caption, MessageIcon icon);
@@ -231,6 +247,9 @@ class Game final : public HintHost {
   int my_attemptLimit = 0;
   int my_attempts = 0;
   Drill my_drill{*this};
+  int my_practiceSearchLimitMs = 120000;
+  const PracticeLibrary* my_practiceLibrary = nullptr;
+  bool my_practiceTimedOut = false;
 
   // The grid window's engine half, last: it draws and takes input over
   // everything above.

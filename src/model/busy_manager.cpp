@@ -51,6 +51,10 @@ void BusyManager::end(BusyToken token) {
   }
 }
 
+void BusyManager::set_message(const std::string& message) {
+  if (my_owner != kBusyIdle && my_dialog) my_platform.set_busy_message(message);
+}
+
 bool BusyManager::cancelled() {
   pump_events(my_platform);
   // A close asked for meanwhile cancels the phase as its Cancel button would:

@@ -71,6 +71,8 @@ class BusyManager {
   // Makes the dialog visible (the delay timer's expiry, or a start without delay).
   void show();
   void end(BusyToken token);
+  // Replaces the running phase's message, as a long search reports progress.
+  void set_message(const std::string& message);
 
   bool is_busy() const { return my_owner != kBusyIdle; }
   BusyToken current_owner() const { return my_owner; }

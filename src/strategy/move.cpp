@@ -1,5 +1,7 @@
 #include "strategy/move.h"
 
+#include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "classlib/contract.h"
@@ -42,6 +44,16 @@ void Move::mark_on(State& s) const {
     }
   }
   for (int i = 0; i < my_chainLength; ++i) s.append(my_chainRows[i], my_chainColumns[i], false);
+}
+
+bool Move::same_changes(const Move& other) const {
+  const auto sorted = [](std::vector<Action> actions) {
+    std::sort(actions.begin(), actions.end(), [](const Action& a, const Action& b) {
+      return std::tie(a.place, a.r, a.c, a.d) < std::tie(b.place, b.r, b.c, b.d);
+    });
+    return actions;
+  };
+  return sorted(my_actions) == sorted(other.my_actions);
 }
 
 }  // namespace vantry

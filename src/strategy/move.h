@@ -34,6 +34,8 @@ class Move {
   void remove(int r, int c, int d) { my_actions.push_back({false, r, c, d}); }
   void place(int r, int c, int d) { my_actions.push_back({true, r, c, d}); }
   const std::vector<Action>& actions() const { return my_actions; }
+  // The same changes as other, in any order.
+  bool same_changes(const Move& other) const;
 
   // The Big hint's marks (colour element numbers, 0 = none). Later writes
   // overwrite earlier ones, as they would on the grid.

@@ -79,11 +79,25 @@ int Strategy::find(const State& s, bool allow_composite, Move& move) {
     if (my_busy.cancelled()) break;
     if (r != 0) {
       VANTRY_ASSERT(r == move.row());
+      if (r < my_practised && reached_only_by_own_finder(my_practised) &&
+          strategy_row(my_practised).level == row.level) {
+        const StrategyRow& practised = strategy_row(my_practised);
+        Move own;
+        if (practised.finder(my_busy, my_practised, s, practised.argument, own) == my_practised &&
+            own.same_changes(move)) {
+          move = own;
+          return my_practised;
+        }
+      }
       return r;
     }
     pump_events(my_busy.platform());
   }
   return kNoMove;
+}
+
+bool reached_only_by_own_finder(int n) {
+  return n >= 1 && n <= kStrategyRows && std::string_view(strategy_row(n).name) == "XY-wing chain";
 }
 
 bool composite_chain_allowed(const Strategy& engine, bool allow_composite) {

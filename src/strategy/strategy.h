@@ -111,6 +111,11 @@ class Strategy {
   void set_practice_strategy(int n) { my_practiceStrategy = n; }
   int practice_strategy() const { return my_practiceStrategy; }
   void set_requested_difficulty(int command_id) { my_requestedDifficulty = command_id; }
+  // The strategy the player is practising (0 = none). A strategy the search
+  // never reaches first (reached_only_by_own_finder) names the move when its
+  // own finder makes the very move an earlier row of its level found.
+  void set_practised(int n) { my_practised = n; }
+  int practised() const { return my_practised; }
   int requested_difficulty() const { return my_requestedDifficulty; }
 
   BusyManager& busy() { return my_busy; }
@@ -125,7 +130,12 @@ class Strategy {
   bool my_strategiesUsed = false;
   int my_practiceStrategy = 0;
   int my_requestedDifficulty = 0;
+  int my_practised = 0;
 };
+
+// Every move of this strategy (a table number) is also a move of an earlier
+// row of its level: the XY-wing chain, each of which is a pairs chain.
+bool reached_only_by_own_finder(int n);
 
 // Row 43 runs only when a composite chain may be needed: composite chains are
 // the most expensive search, and ordinary puzzles being created never need one.

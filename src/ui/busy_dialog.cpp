@@ -35,6 +35,11 @@ BusyDialog::BusyDialog(QWidget* mainWindow, const std::string& message,
 
 QString BusyDialog::message() const { return m_text->text(); }
 
+void BusyDialog::setMessage(const std::string& message) {
+  m_text->setText(QString::fromStdString(message));
+  adjustSize();
+}
+
 void BusyDialog::showCentred() {
   // Shown first, so the window frame is known when the whole window is centred.
   show();

@@ -18,6 +18,7 @@ class BusyDialog : public QDialog {
   BusyDialog(QWidget* mainWindow, const std::string& message, std::function<void()> onCancel);
 
   QString message() const;
+  void setMessage(const std::string& message);
   QPushButton* cancelButton() const { return m_cancel; }
   // Shows the dialog centred over the main window without activating it.
   void showCentred();

@@ -160,6 +160,10 @@ void QtPlatform::show_busy_dialog() {
   m_busy->showCentred();
 }
 
+void QtPlatform::set_busy_message(const std::string& message) {
+  if (m_busy) m_busy->setMessage(message);
+}
+
 void QtPlatform::destroy_busy_dialog() {
   if (!m_busy) return;
   // Deleted later: the phase may end from inside an event of the dialog itself.

@@ -83,6 +83,7 @@ class QtPlatform final : public QObject, public Platform {
   void create_busy_dialog(const std::string& message, std::function<void()> on_cancel) override;
   void show_busy_dialog() override;
   void destroy_busy_dialog() override;
+  void set_busy_message(const std::string& message) override;
   void start_timer(int id, int interval_ms, std::function<void()> on_expiry) override;
   void kill_timer(int id) override;
   int hint_dialog(int template_id, const std::string& text, const std::string& title,

@@ -42,6 +42,32 @@ TEST(CliSteps, EveryMoveIsOneLineAndTheRunEndsSolved) {
   EXPECT_EQ(line, "error: line 4: expected 81 characters, found 12");
 }
 
+// Positions as practice prints them: answers that are no givens and removed
+// possibilities after the cells. count answers as the position stands.
+TEST(CliPositions, CountReadsAnswersAndRemovals) {
+  const std::string solution = "643519827152387946798642513476921385835764192219835764527498631381256479964173258";
+  const std::string p(kPuzzle);
+  const struct {
+    std::string words;
+    std::string count;
+  } cases[] = {
+      {" r1c1<>5 r1c1<>7", "1 " + solution},
+      {" r1c1<>6", "0"},  // the solution's digit removed
+      {" r1c2=4 r2c3<>1", "1 " + solution},
+      {" Easy", "1 " + solution},  // a word that is no removal is a comment, as create writes
+      {" r1c2<>5", "error: line 1: r1c2<>5 removes a possibility from a cell that has an answer"},
+      {" r1c2=5", "error: line 1: r1c2=5 names an answer the cells do not hold"},
+      {" r1c1<>5 r1c1<>0",
+       "error: line 1: the words after the cells must be removals r<row>c<column><><digit> or answers "
+       "r<row>c<column>=<digit>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.words);
+    const bool bad = c.count.starts_with("error");
+    EXPECT_EQ(run(count_command, p + c.words + "\n", bad ? 1 : 0), c.count + "\n");
+  }
+}
+
 TEST(CliSteps, PlacementsComeBeforeRemovalsAndStuckShowsDots) {
   // The empty grid: no strategy applies at all.
   const std::string empty(81, '.');

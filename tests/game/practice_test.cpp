@@ -13,14 +13,21 @@
 #include "creation_support.h"
 #include "game/commands.h"
 #include "game/practice.h"
+#include "game/position_text.h"
+#include "game/practice_library.h"
 #include "game/saved_game.h"
 #include "model/board.h"
 
 namespace vantry::testing {
 namespace {
 
+// These cases are about the search that builds a practice position when the
+// library has none: the game is given an empty library.
 class Practice : public CreationTest {
  protected:
+  PracticeLibrary none;
+  Practice() { game.set_practice_library(&none); }
+
   // The engine's next move from the puzzle in play, on a copy.
   int next_move() {
     State copy = current();
@@ -56,7 +63,8 @@ TEST_F(Practice, PositionIsJustBeforeTheTargetStrategy) {
     }
     EXPECT_EQ(platform.title, "Vantry (not rated)");
     EXPECT_EQ(game.engine().practice_strategy(), 0);
-    EXPECT_EQ(platform.dialog_message, "Creating a practice puzzle...");
+    // The busy dialog counts the puzzles tried.
+    EXPECT_EQ(platform.dialog_message.rfind("Creating a practice puzzle...\nPuzzles tried: ", 0), 0u);
   }
   EXPECT_EQ(settings.read_integer(kLastStrategy), 9);
   // Rating the practice position rates it from where it stands.
@@ -124,6 +132,97 @@ TEST_F(Practice, PractiseAgainUsesTheRememberedStrategy) {
   EXPECT_FALSE(game.run_command(kCmdPracticeBase + 45));
 }
 
+// Practice from the library: at once, without the question, and the game's
+// fallback to the search when the library lacks the strategy.
+class LibraryPractice : public CreationTest {
+ protected:
+  const PracticeLibrary& library = shared_practice_library();
+  int next_move() {
+    State copy = current();
+    game.engine().set_mode(kApplyMode);
+    return game.engine().search(copy, true);
+  }
+};
+
+TEST_F(LibraryPractice, RareStrategyAtOnceWithoutTheQuestion) {
+  for (int n : {26, 34, 42}) {  // Hidden quad, Avoidable rectangle (type 1), weak singles chain contradiction
+    SCOPED_TRACE(strategy_row(n).name);
+    ASSERT_FALSE(library.positions(n).empty());
+    platform.messages.clear();
+    game.board().clear_modified();
+    game.practise(n);
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_TRUE(game.puzzle_valid());
+    EXPECT_EQ(next_move(), n);
+    expect_unique_and_consistent();
+    EXPECT_EQ(platform.title, "Vantry (not rated)");
+    EXPECT_FALSE(game.busy().is_busy());
+  }
+  // An avoidable rectangle rests on answers that are no givens: they stay the player's.
+  int answered = 0;
+  for (int i = 0; i < 81; ++i) answered += current().cell(i / 9, i % 9).answer != 0 && !current().cell(i / 9, i % 9).given;
+  EXPECT_GT(answered, 0);
+}
+
+TEST_F(LibraryPractice, XyWingChainHintsNameThePractisedStrategy) {
+  constexpr int kXyWingChain = 37, kPairsChain = 20;
+  game.practise(kXyWingChain);
+  ASSERT_TRUE(game.puzzle_valid());
+  EXPECT_EQ(next_move(), kXyWingChain);
+  game.run_command(kLittleHint);
+  ASSERT_FALSE(platform.hint_dialogs.empty());
+  EXPECT_EQ(platform.hint_dialogs.back().text, "Look for an XY-wing chain");
+  // Without the practice the same move is a pairs chain, as it always was.
+  game.engine().set_practised(0);
+  EXPECT_EQ(next_move(), kPairsChain);
+  game.board().clear_modified();
+  game.practise(3);
+  EXPECT_EQ(game.engine().practised(), 3);
+}
+
+TEST_F(LibraryPractice, WithoutTheLibraryTheSearchCountsAndGivesUpLeavingTheGame) {
+  constexpr int kJellyfish = 27;
+  PracticeLibrary none;
+  game.set_practice_library(&none);
+  game.set_practice_search_limit(0);
+  load(".43.1.......38..4..9...2.1....921..583...4..2..........27....3.....5...9..4.....8");
+  game.board().current().set_answer(0, 0, 6);
+  const std::string before = position_text(current());
+  platform.answers = {MessageAnswer::Yes};
+  game.practise(kJellyfish);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].text.rfind("Jellyfish is a very rare strategy.", 0), 0u);
+  EXPECT_EQ(platform.messages[1].text,
+            "No practice puzzle for Jellyfish was found in 1 minute.\n"
+            "The game is as it was; please try again, or choose another strategy.");
+  EXPECT_EQ(platform.dialog_message, "Creating a practice puzzle...\nPuzzles tried: 1");
+  EXPECT_EQ(position_text(current()), before);
+  EXPECT_TRUE(game.puzzle_valid());
+  EXPECT_FALSE(game.busy().is_busy());
+}
+
+TEST(PracticeLibraryText, BadLinesAreRefusedWithTheirReason) {
+  const std::string position = "..3.....2..2.....1..7..2.36..6..3.2...1.4......5....6..3......4.74.8...962.4.7...";
+  const struct {
+    std::string text;
+    std::string reason;
+  } cases[] = {
+      {"# comment\n\n3 " + position + " r1c3=3 r1c1<>1\n", ""},
+      {"3" + position + "\n", "line 1: no strategy number"},
+      {"45 " + position + "\n", "line 1: no strategy 45"},
+      {"# c\n3 " + position.substr(1) + "\n", "line 2: a position needs 81 cells"},
+      {"3 " + position + " r1c3<>1\n", "line 1: r1c3<>1 removes a possibility from a cell that has an answer"},
+      {"3 " + position + " r1c1=4\n", "line 1: r1c1=4 names an answer the cells do not hold"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    PracticeLibrary library;
+    std::istringstream in(c.text);
+    EXPECT_EQ(library.read(in), c.reason);
+    EXPECT_EQ(library.empty(), !c.reason.empty());
+  }
+}
+
 TEST(CliPractice, LinesOfAnswersAndRemovalsAndTheSavedGame) {
   const std::filesystem::path spz = std::filesystem::temp_directory_path() / "vantry_practice_test.spz";
   CreateOptions options;
@@ -131,7 +230,7 @@ TEST(CliPractice, LinesOfAnswersAndRemovalsAndTheSavedGame) {
   options.seed = 11;
   std::ostringstream out, err;
   ASSERT_EQ(practice_command(out, err, 9, options, spz.string()), 0) << err.str();
-  const std::regex line(R"([1-9.]{81}( r[1-9]c[1-9]<>[1-9])+\n)");
+  const std::regex line(R"([1-9.]{81}( r[1-9]c[1-9](<>|=)[1-9])+\n)");
   EXPECT_TRUE(std::regex_match(out.str(), line)) << out.str();
 
   std::ifstream file(spz);

@@ -99,6 +99,7 @@ class FakePlatform : public Platform {
     dialog_visible = true;
     ++dialogs_shown;
   }
+  void set_busy_message(const std::string& message) override { dialog_message = message; }
   void destroy_busy_dialog() override {
     dialog_exists = dialog_visible = false;
     press_cancel = nullptr;

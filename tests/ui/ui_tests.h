@@ -79,12 +79,16 @@ class DrillTest : public QObject {
  private slots:
   void drillThroughTheWindowReachesItsSummary();
   void helpPageLinkStartsPractice();
+};
+
 // Find my mistake and Where to look through the window.
 class MistakeTest : public QObject {
   Q_OBJECT
  private slots:
   void findMyMistakeIsOfferedByThePaneAndUndoesBack();
   void whereToLookFramesThePatternAndCountsALittleHint();
+};
+
 // The solution path panel beside the grid.
 class PathPanelTest : public QObject {
   Q_OBJECT

@@ -1,0 +1,433 @@
+// practice_miner: builds the practice library from the engine's own solving
+// runs. Every position the rating loop passes through is a candidate for the
+// strategy of its next move; the puzzles of a corpus folder come first, then
+// puzzles generated from a seed. Strategies too rare to meet that way are
+// also looked for in variants of the advanced positions: a few possibilities
+// that are not the solution's removed at random. Such a position is still
+// sound and still has its one solution, and its next move is often another.
+//
+//   practice_miner [--per N] [--generated N] [--variants N] [--seed S]
+//                  [--jobs N] [--from LIBRARY] CORPUS_DIR OUT
+//
+// A strategy still short after the puzzles gets variants of the positions
+// kept for its family (the rows one finder reports), a few wrong
+// possibilities removed at random, kept when its move is still next; the
+// variants join the seeds. --from starts from a library instead of mining,
+// and only adds such variants.
+//
+// Keeps at most N distinct positions per strategy (default 75), stops when
+// every strategy has them or the puzzles run out (status 1 when a strategy
+// has fewer than 60), and writes OUT. Puzzles are worked on in batches whose
+// results are merged in input order, so the file depends on the options
+// alone, never on the number of threads.
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "cli/console_platform.h"
+#include "cli/puzzle_reader.h"
+#include "game/generator.h"
+#include "game/position_text.h"
+#include "game/practice_library.h"
+#include "model/busy_manager.h"
+#include "model/n_solutions.h"
+#include "model/state.h"
+#include "strategy/move.h"
+#include "strategy/strategy.h"
+
+namespace {
+
+using namespace vantry;
+
+constexpr int kMinimum = 60;
+constexpr int kBatch = 48;
+constexpr int kMaxSteps = 400;
+
+struct Options {
+  int per = 75;
+  long generated = 200000;
+  int variants = 4;
+  unsigned seed = 1;
+  int jobs = 2;
+  std::string corpus;
+  std::string out;
+  std::string from;
+};
+
+struct Found {
+  int n;
+  std::string text;
+};
+
+// What one puzzle gave, in the order it was found.
+using Finds = std::vector<Found>;
+
+std::uint32_t mix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return static_cast<std::uint32_t>(z ^ (z >> 31));
+}
+
+// One thread's engine, counter and random numbers.
+struct Worker {
+  ConsolePlatform platform;
+  BusyManager busy{platform};
+  Strategy engine{busy};
+  SolutionCounter counter{busy};
+  Random random;
+
+  Worker() { platform.set_quiet(true); }
+
+  // A minimal puzzle from seed, one given at a time removed while unique.
+  bool generate(std::uint32_t seed, State& s) {
+    random.seed(seed);
+    s = State();
+    if (!fill_random_grid(s, random)) return false;
+    remove_givens(s, counter, random, false, kAsymmetricCandidates);
+    for (int r = 0; r < 9; ++r) {
+      for (int c = 0; c < 9; ++c) {
+        if (s.cell(r, c).answer == 0) s.set_solution(r, c, 0);
+      }
+    }
+    s.mark_givens();
+    return true;
+  }
+
+  // The candidates of s for the wanted strategies.
+  void mine(State s, std::uint32_t seed, const std::vector<bool>& wanted, Finds& finds) {
+    counter.set_record_solution(true);
+    State probe = s;
+    if (counter.n_solutions(probe) != 1) return;
+    int solution[81];
+    for (int i = 0; i < 81; ++i) solution[i] = counter.solution_text()[i] - '0';
+    random.seed(seed);
+    std::vector<int> taken(static_cast<std::size_t>(strategy_count()) + 1, 0);
+    const auto keep = [&](int n, const State& at, int limit) {
+      if (n < 1 || n > strategy_count() || !wanted[static_cast<std::size_t>(n)]) return;
+      if (taken[static_cast<std::size_t>(n)] >= limit) return;
+      ++taken[static_cast<std::size_t>(n)];
+      finds.push_back({n, position_text(at)});
+    };
+    const auto look = [&](const State& at, int limit) {
+      Move move;
+      const int n = engine.find(at, true, move);
+      keep(n, at, limit);
+      for (int own = 1; own <= strategy_count(); ++own) {
+        if (!reached_only_by_own_finder(own) || !wanted[static_cast<std::size_t>(own)] || n == own) continue;
+        if (n == kNoMove || strategy_row(n).level != strategy_row(own).level) continue;
+        const StrategyRow& row = strategy_row(own);
+        Move found;
+        if (row.finder(busy, own, at, row.argument, found) == own && found.same_changes(move)) keep(own, at, limit);
+      }
+      return std::make_pair(n, move);
+    };
+    for (int step = 0; step < kMaxSteps && !s.is_solved(); ++step) {
+      const auto [n, move] = look(s, 1);
+      if (n == kNoMove || n < 1 || n > strategy_count()) return;
+      if (strategy_row(n).level >= 2) {
+        vary(s, solution, look);
+        build_quads(s, solution, look);
+      }
+      const std::string before = position_text(s);
+      move.apply_to(s);
+      if (position_text(s) == before) return;
+    }
+  }
+
+  // Variants of an advanced position: a few wrong possibilities removed.
+  template <typename Look>
+  void vary(const State& s, const int* solution, Look& look) {
+    for (int v = 0; v < variants; ++v) {
+      State variant = s;
+      const int removals = 1 + random.next(3);
+      for (int k = 0; k < removals; ++k) {
+        int wrong[81 * 9];
+        int count = 0;
+        for (int i = 0; i < 81; ++i) {
+          for (int d = 1; d <= 9; ++d) {
+            if (variant.cell(i / 9, i % 9).is_possible(d) && d != solution[i]) wrong[count++] = i * 10 + d;
+          }
+        }
+        if (count == 0) break;
+        const int pick = wrong[random.next(count)];
+        variant.delete_possibility(pick / 10 / 9, pick / 10 % 9, pick % 10);
+      }
+      look(variant, 3);
+    }
+  }
+
+  // Quads are met rarely because a smaller subset or fish, found first, makes
+  // the same removals unless the unit (or the digit) is still wholly open:
+  // such a position gets a hidden quad, and a jellyfish, built into it by
+  // removing wrong possibilities around four chosen cells (rows).
+  template <typename Look>
+  void build_quads(const State& s, const int* solution, Look& look) {
+    for (int v = 0; v < 2; ++v) {
+      // A hidden quad in a unit with no answer.
+      const int kind = random.next(3);
+      const int index = random.next(9);
+      int cells[9];
+      int open = 0;
+      for (int k = 0; k < 9; ++k) {
+        const int i = unit_cell(kind, index, k);
+        if (s.cell(i / 9, i % 9).answer == 0) cells[open++] = i;
+      }
+      if (open == 9) {
+        State variant = s;
+        for (int k = 8; k > 0; --k) std::swap(cells[k], cells[random.next(k + 1)]);
+        for (int k = 4; k < 9; ++k) {
+          for (int q = 0; q < 4; ++q) {
+            const int d = solution[cells[q]];
+            if (variant.cell(cells[k] / 9, cells[k] % 9).is_possible(d)) variant.delete_possibility(cells[k] / 9, cells[k] % 9, d);
+          }
+        }
+        look(variant, 3);
+      }
+      // A jellyfish of a digit not yet placed in its rows.
+      const int d = 1 + random.next(9);
+      int rows[9];
+      int free_rows = 0;
+      for (int r = 0; r < 9; ++r) {
+        bool placed = false;
+        for (int c = 0; c < 9; ++c) placed = placed || s.cell(r, c).answer == d;
+        if (!placed) rows[free_rows++] = r;
+      }
+      if (free_rows < 8) continue;
+      for (int k = free_rows - 1; k > 0; --k) std::swap(rows[k], rows[random.next(k + 1)]);
+      // The four rows keep d only in the four columns their solution puts it in.
+      bool in_columns[9] = {};
+      for (int q = 0; q < 4; ++q) {
+        for (int c = 0; c < 9; ++c) in_columns[c] = in_columns[c] || solution[rows[q] * 9 + c] == d;
+      }
+      State variant = s;
+      for (int q = 0; q < 4; ++q) {
+        for (int c = 0; c < 9; ++c) {
+          if (!in_columns[c] && variant.cell(rows[q], c).is_possible(d)) variant.delete_possibility(rows[q], c, d);
+        }
+      }
+      look(variant, 3);
+    }
+  }
+
+  // The k-th cell (row * 9 + column) of a row (kind 0), column (1) or box (2).
+  static int unit_cell(int kind, int index, int k) {
+    if (kind == 0) return index * 9 + k;
+    if (kind == 1) return k * 9 + index;
+    return (index / 3 * 3 + k / 3) * 9 + index % 3 * 3 + k % 3;
+  }
+
+  int variants = 4;
+};
+
+// The puzzles of the corpus folder, files in name order, one a line.
+std::vector<std::string> corpus_puzzles(const std::string& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<std::string> puzzles;
+  for (const auto& file : files) {
+    std::ifstream in(file);
+    PuzzleReader reader(in);
+    std::vector<PuzzleRecord> batch;
+    while (reader.read(batch, 256)) {
+      for (const PuzzleRecord& r : batch) {
+        if (r.error.empty()) puzzles.emplace_back(r.cells, 81);
+      }
+      batch.clear();
+    }
+  }
+  return puzzles;
+}
+
+bool parse_options(int argc, char** argv, Options& o) {
+  std::vector<std::string> operands;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    const auto number = [&](auto& value) {
+      if (i + 1 >= argc) return false;
+      const std::string_view v = argv[++i];
+      return std::from_chars(v.data(), v.data() + v.size(), value).ec == std::errc();
+    };
+    bool ok = true;
+    if (a == "--per") ok = number(o.per);
+    else if (a == "--generated") ok = number(o.generated);
+    else if (a == "--variants") ok = number(o.variants);
+    else if (a == "--seed") ok = number(o.seed);
+    else if (a == "--jobs") ok = number(o.jobs);
+    else if (a == "--from" && i + 1 < argc) o.from = argv[++i];
+    else operands.emplace_back(a);
+    if (!ok) return false;
+  }
+  if (operands.size() != 2 || o.jobs < 1 || o.per < 1) return false;
+  o.corpus = operands[0];
+  o.out = operands[1];
+  return true;
+}
+
+// The first and one past the last table number of n's family: the row of the
+// finder that reports n and the rows after it without a finder of their own.
+std::pair<int, int> family_of(int n) {
+  int first = n;
+  while (first > 1 && strategy_row(first).finder == nullptr) --first;
+  int end = first + 1;
+  while (end <= strategy_count() && strategy_row(end).finder == nullptr) ++end;
+  return {first, end};
+}
+
+// Variants of the kept positions of n's family until n has per of them.
+void amplify(Worker& w, int n, int per, std::uint32_t seed, std::vector<std::vector<std::string>>& kept,
+             std::set<std::string>& seen) {
+  auto& list = kept[static_cast<std::size_t>(n)];
+  std::vector<std::string> seeds;
+  const auto [first, end] = family_of(n);
+  for (int m = first; m < end; ++m) {
+    for (const std::string& text : kept[static_cast<std::size_t>(m)]) seeds.push_back(text);
+  }
+  if (seeds.empty()) return;
+  w.random.seed(seed);
+  w.counter.set_record_solution(true);
+  const long attempts = 400L * per;
+  for (long a = 0; a < attempts && static_cast<int>(list.size()) < per; ++a) {
+    State variant;
+    read_position(seeds[static_cast<std::size_t>(a) % seeds.size()], variant);
+    State probe = variant;
+    if (w.counter.n_solutions(probe) != 1) continue;
+    const char* solution = w.counter.solution_text();
+    const int removals = 1 + w.random.next(3);
+    for (int k = 0; k < removals; ++k) {
+      std::vector<int> wrong;
+      for (int i = 0; i < 81; ++i) {
+        for (int d = 1; d <= 9; ++d) {
+          if (variant.cell(i / 9, i % 9).is_possible(d) && d != solution[i] - '0') wrong.push_back(i * 10 + d);
+        }
+      }
+      if (wrong.empty()) break;
+      const int pick = wrong[static_cast<std::size_t>(w.random.next(static_cast<int>(wrong.size())))];
+      variant.delete_possibility(pick / 10 / 9, pick / 10 % 9, pick % 10);
+    }
+    if (!practice_move_holds(w.engine, variant, n)) continue;
+    std::string text = position_text(variant);
+    if (!seen.insert(text).second) continue;
+    list.push_back(text);
+    seeds.push_back(std::move(text));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!parse_options(argc, argv, o)) {
+    std::cerr << "usage: practice_miner [--per N] [--generated N] [--variants N] [--seed S] [--jobs N] "
+                 "[--from LIBRARY] CORPUS_DIR OUT\n";
+    return 2;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<std::string> corpus = o.from.empty() ? corpus_puzzles(o.corpus) : std::vector<std::string>();
+  const long total = o.from.empty() ? static_cast<long>(corpus.size()) + o.generated : 0;
+  const int strategies = strategy_count();
+
+  std::vector<std::vector<std::string>> kept(static_cast<std::size_t>(strategies) + 1);
+  std::set<std::string> seen;
+  std::vector<Worker> workers(static_cast<std::size_t>(o.jobs));
+  for (Worker& w : workers) w.variants = o.variants;
+  if (!o.from.empty()) {
+    PracticeLibrary library;
+    if (const std::string reason = library.read_file(o.from); !reason.empty()) {
+      std::cerr << "practice_miner: " << reason << '\n';
+      return 1;
+    }
+    for (int n = 1; n <= strategies; ++n) {
+      for (const std::string& text : library.positions(n)) {
+        if (seen.insert(text).second) kept[static_cast<std::size_t>(n)].push_back(text);
+      }
+    }
+  }
+
+  const auto missing = [&] {
+    std::vector<bool> wanted(static_cast<std::size_t>(strategies) + 1, false);
+    for (int n = 1; n <= strategies; ++n) wanted[static_cast<std::size_t>(n)] = static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per;
+    return wanted;
+  };
+
+  long next = 0;
+  for (std::vector<bool> wanted = missing();
+       next < total && std::find(wanted.begin() + 1, wanted.end(), true) != wanted.end(); wanted = missing()) {
+    const long end = std::min(total, next + kBatch);
+    std::vector<Finds> results(static_cast<std::size_t>(end - next));
+    std::atomic<long> claim{next};
+    std::vector<std::thread> threads;
+    for (Worker& w : workers) {
+      threads.emplace_back([&, first = next] {
+        for (long i = claim++; i < end; i = claim++) {
+          const std::uint32_t seed = mix((static_cast<std::uint64_t>(o.seed) << 32) + static_cast<std::uint64_t>(i));
+          State s;
+          if (i < static_cast<long>(corpus.size())) {
+            for (int k = 0; k < 81; ++k) {
+              const char ch = corpus[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+              if (ch != '.') s.set_answer_and_solution(k / 9, k % 9, ch - '0');
+            }
+            s.mark_givens();
+          } else if (!w.generate(seed, s)) {
+            continue;
+          }
+          w.mine(s, seed, wanted, results[static_cast<std::size_t>(i - first)]);
+        }
+      });
+    }
+    for (std::thread& t : threads) t.join();
+    for (const Finds& finds : results) {
+      for (const Found& f : finds) {
+        auto& list = kept[static_cast<std::size_t>(f.n)];
+        if (static_cast<int>(list.size()) >= o.per || !seen.insert(f.text).second) continue;
+        list.push_back(f.text);
+      }
+    }
+    next = end;
+    if (next % (kBatch * 20) == 0 || next == total) {
+      const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      std::cerr << next << " puzzles, " << static_cast<long>(seconds) << " s; short:";
+      for (int n = 1; n <= strategies; ++n) {
+        if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
+      }
+      std::cerr << std::endl;
+    }
+  }
+
+  for (int n = 1; n <= strategies; ++n) {
+    if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) >= o.per) continue;
+    amplify(workers[0], n, o.per, mix((static_cast<std::uint64_t>(o.seed) << 32) + 0xA000u + static_cast<unsigned>(n)),
+            kept, seen);
+    std::cerr << "variants: " << n << ' ' << strategy_row(n).name << ": " << kept[static_cast<std::size_t>(n)].size() << std::endl;
+  }
+
+  std::ofstream out(o.out);
+  out << "# Vantry practice library, written by tools/practice_miner (see README).\n"
+         "# One position a line: the strategy's table number, a space, the 81 answers\n"
+         "# row by row ('.' empty), then the answers that are no givens r<row>c<column>=<digit>,\n"
+         "# then the removed possibilities r<row>c<column><><digit>.\n"
+         "# From each position the engine's next move with the whole table is that\n"
+         "# strategy (the XY-wing chain: the move its own finder makes), and its\n"
+         "# puzzle has one solution.\n";
+  int status = 0;
+  for (int n = 1; n <= strategies; ++n) {
+    const auto& list = kept[static_cast<std::size_t>(n)];
+    if (static_cast<int>(list.size()) < kMinimum) status = 1;
+    out << "# " << n << ' ' << strategy_row(n).name << ": " << list.size() << '\n';
+    for (const std::string& text : list) out << n << ' ' << text << '\n';
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::cerr << "practice_miner: " << next << " puzzles in " << static_cast<long>(seconds) << " s\n";
+  return out ? status : 1;
+}
