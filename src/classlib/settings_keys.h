@@ -57,6 +57,11 @@ inline constexpr IntegerKey kTutorial{kPreferences, "Tutorial", 1};
 inline constexpr IntegerKey kKeyboardPlay{kPreferences, "KeyboardPlay", 0};
 // "Not by color alone": highlights and hint marks also differ by line style.
 inline constexpr IntegerKey kNotByColorAlone{kPreferences, "NotByColorAlone", 0};
+// "Continue beyond the standard strategies": hints, Strategies used and Rate
+// puzzle go on with the extended strategies when the standard ones are stuck.
+inline constexpr IntegerKey kExtendedStrategies{kPreferences, "ExtendedStrategies", 0};
+// "Show a difficulty score": Rate puzzle adds the score to the difficulty.
+inline constexpr IntegerKey kDifficultyScore{kPreferences, "DifficultyScore", 0};
 
 // Button pane placement, written as "Left", "Right" or "Hide": a value
 // beginning with "L" places the pane left, one beginning with "R" right, any
@@ -96,6 +101,7 @@ inline constexpr IntegerKey kIntegerKeys[] = {
     kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles, kSolveSingles,
     kSolveSinglesTiming, kPrintInColor, kPrintBig, kAllowAsymmetric, kPracticeListOrder,
     kSystemColors, kDefaultColoring, kHideNumberError, kTutorial, kKeyboardPlay, kNotByColorAlone,
+    kExtendedStrategies, kDifficultyScore,
     kHighlightSkip, kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
     kGeometryX, kGeometryY, kGeometryMaximized,
 };

@@ -87,6 +87,9 @@ inline constexpr int kCmdColor1 = 11895;  // ... 11900 Color 6
 // Edit|Preferences|Accessibility.
 inline constexpr int kCmdKeyboardPlay = 11916;
 inline constexpr int kCmdNotByColorAlone = 11917;
+// Edit|Preferences|Hints.
+inline constexpr int kCmdExtendedStrategies = 12060;
+inline constexpr int kCmdDifficultyScore = 12061;
 // The id "Indicate which cells you solved" carries while "Hide solved cells"
 // is on: nothing handles it, so the menu shows the item greyed.
 inline constexpr int kCmdUserAnswersDisabled = 18886;
