@@ -3,12 +3,15 @@
 // given, one search after every move), and every finder call of every search
 // is timed. Prints, per table row, the median, 99th percentile and maximum of
 // its calls, then the same for whole searches. A slow finder shows up here.
+// With --extended the search goes on beyond the standard strategies, as it
+// does for a player who asked for them, and every puzzle is solved to the end.
 //
-//   latency_bench [file filter] [puzzles per file]
+//   latency_bench [--extended] [--cpu] [file filter] [puzzles per file]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -16,6 +19,7 @@
 #include "cli/console_platform.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/move.h"
 #include "strategy/strategy.h"
 #include "strategy/strategy_table.h"
@@ -74,20 +78,43 @@ bool same_grid(const State& a, const State& b) {
   return true;
 }
 
-double micros_since(Clock::time_point start) {
-  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+// With --cpu the calls are timed by the processor time of this thread, which
+// on a machine shared with other work is what the player would wait on an
+// idle one; otherwise by the wall clock.
+bool g_cpu_time = false;
+
+double now_us() {
+  if (g_cpu_time) {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+  }
+  return std::chrono::duration<double, std::micro>(Clock::now().time_since_epoch()).count();
 }
+
+double micros_since(double start) { return now_us() - start; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  bool extended = false;
+  for (; argc > 1 && std::string(argv[1]).starts_with("--"); --argc, ++argv) {
+    if (std::string(argv[1]) == "--extended") extended = true;
+    if (std::string(argv[1]) == "--cpu") g_cpu_time = true;
+  }
   const std::string filter = argc > 1 ? argv[1] : "";
   const int per_file = argc > 2 ? std::atoi(argv[2]) : 0;
+  const int last_row = extended ? kLastExtendedRow : strategy_count();
+  // The goals: a standard search answers well within a frame or two; the
+  // last resort may take longer, but never keeps the player waiting.
+  const double p99_goal_ms = extended ? 200 : 50;
+  const double worst_goal_ms = extended ? 2000 : 1000;
   ConsolePlatform platform;
   BusyManager busy(platform);
   Strategy engine(busy);
-  std::vector<Timings> rows(MAX_STRATEGIES);
-  std::vector<long> fired(MAX_STRATEGIES);
+  std::vector<Timings> rows(kAllRowsEnd);
+  std::vector<long> fired(kAllRowsEnd);
+  int stuck = 0;
   Timings searches;
   int puzzles = 0;
   const auto started = Clock::now();
@@ -113,13 +140,13 @@ int main(int argc, char** argv) {
       for (int step = 0; !s.is_solved(); ++step) {
         engine.set_mode(kApplyMode);
         const State before = s;
-        const auto search_start = Clock::now();
+        const double search_start = now_us();
         int found = kNoMove;
-        for (int n = 1; n <= strategy_count(); ++n) {
+        for (int n = 1; n <= last_row; ++n) {
           const StrategyRow& row = strategy_row(n);
           if (row.finder == nullptr) continue;
           if (row.pre_check != nullptr && !row.pre_check(engine, true)) continue;
-          const auto call_start = Clock::now();
+          const double call_start = now_us();
           Move move;
           const int r = row.finder(busy, n, s, row.argument, move);
           if (r != 0) move.apply_to(s);
@@ -131,7 +158,10 @@ int main(int argc, char** argv) {
           }
         }
         searches.add(micros_since(search_start), where + " step " + std::to_string(step));
-        if (found == kNoMove) break;
+        if (found == kNoMove) {
+          ++stuck;
+          break;
+        }
         ++fired[found];
         if (same_grid(before, s)) break;
       }
@@ -139,11 +169,11 @@ int main(int argc, char** argv) {
   }
 
   // The table: one line per row with a finder, then the whole searches.
-  std::printf("%d puzzles, %zu searches, %.1f s\n\n", puzzles, searches.us.size(),
+  std::printf("%d puzzles (%d stuck), %zu searches, %.1f s\n\n", puzzles, stuck, searches.us.size(),
               std::chrono::duration<double>(Clock::now() - started).count());
   std::printf("%3s  %-34s %9s %7s %10s %10s %10s  %s\n", "row", "strategy", "calls", "fired",
               "median us", "p99 us", "max us", "slowest at");
-  for (int n = 1; n <= strategy_count(); ++n) {
+  for (int n = 1; n <= last_row; ++n) {
     if (strategy_row(n).finder == nullptr) continue;
     Timings& t = rows[n];
     std::printf("%3d  %-34s %9zu %7ld %10.1f %10.1f %10.1f  %s\n", n, strategy_row(n).name, t.us.size(),
@@ -152,8 +182,9 @@ int main(int argc, char** argv) {
   const double p99 = searches.quantile(0.99);
   std::printf("%3s  %-34s %9zu %7s %10.1f %10.1f %10.1f  %s\n\n", "", "whole search", searches.us.size(),
               "", searches.quantile(0.5), p99, searches.worst, searches.worst_at.c_str());
-  std::printf("search p99 %.1f ms (goal 50 ms): %s\n", p99 / 1000, p99 <= 50000 ? "met" : "missed");
-  std::printf("slowest search %.1f ms (goal 1000 ms): %s\n", searches.worst / 1000,
-              searches.worst <= 1e6 ? "met" : "missed");
+  std::printf("search p99 %.1f ms (goal %.0f ms): %s\n", p99 / 1000, p99_goal_ms,
+              p99 <= p99_goal_ms * 1000 ? "met" : "missed");
+  std::printf("slowest search %.1f ms (goal %.0f ms): %s\n", searches.worst / 1000, worst_goal_ms,
+              searches.worst <= worst_goal_ms * 1000 ? "met" : "missed");
   return 0;
 }

@@ -60,6 +60,11 @@ inline constexpr IntegerKey kNotByColorAlone{kPreferences, "NotByColorAlone", 0}
 // The solution path panel: shown (1) or hidden, and on the left (1) or right of the grid.
 inline constexpr IntegerKey kSolutionPath{kPreferences, "SolutionPath", 0};
 inline constexpr IntegerKey kSolutionPathLeft{kPreferences, "SolutionPathLeft", 0};
+// "Continue beyond the standard strategies": hints, Strategies used and Rate
+// puzzle go on with the extended strategies when the standard ones are stuck.
+inline constexpr IntegerKey kExtendedStrategies{kPreferences, "ExtendedStrategies", 0};
+// "Show a difficulty score": Rate puzzle adds the score to the difficulty.
+inline constexpr IntegerKey kDifficultyScore{kPreferences, "DifficultyScore", 0};
 
 // Button pane placement, written as "Left", "Right" or "Hide": a value
 // beginning with "L" places the pane left, one beginning with "R" right, any
@@ -107,7 +112,7 @@ inline constexpr IntegerKey kIntegerKeys[] = {
     kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles, kSolveSingles,
     kSolveSinglesTiming, kPrintInColor, kPrintBig, kAllowAsymmetric, kPracticeListOrder,
     kSystemColors, kDefaultColoring, kHideNumberError, kTutorial, kKeyboardPlay, kNotByColorAlone,
-    kSolutionPath, kSolutionPathLeft,
+    kSolutionPath, kSolutionPathLeft, kExtendedStrategies, kDifficultyScore,
     kHighlightSkip, kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
     kGeometryX, kGeometryY, kGeometryMaximized,
 };

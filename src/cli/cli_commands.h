@@ -15,7 +15,9 @@ namespace vantry {
 int count_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
 // The answer of count to one puzzle's 81 cells ('1'-'9' or '.'), appended to out.
 void count_puzzle(const char* cells, std::string& out);
-// Per puzzle: the engine's moves in apply mode, then solved or stuck.
+// Per puzzle: the engine's moves in apply mode, then solved or stuck; with
+// extended, the strategies beyond the standard ones as well.
+int steps_command(std::istream& in, std::ostream& out, const RunOptions& options, bool extended);
 int steps_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
 // Per puzzle: the solution path as the panel beside the grid lists it (a
 // heading, one line a step, a line when stuck) and an empty line.
@@ -28,8 +30,10 @@ int hint_command_cli(std::istream& in, std::ostream& out, int level);
 // be read as a saved game.
 int mistake_command(const std::string& path, std::ostream& out, std::ostream& err);
 // The engine against the corpus folder's solutions: every stride-th puzzle of
-// each file that has a solutions file. Status 1 when a move was wrong.
-int soundness_command(const std::string& corpus_dir, int stride, std::ostream& out);
+// each file that has a solutions file, with the extended strategies when
+// asked. Status 1 when a move was wrong, and with extended also when a puzzle
+// was left unsolved.
+int soundness_command(const std::string& corpus_dir, int stride, std::ostream& out, bool extended = false);
 
 // Per puzzle: the difficulty name as Rate puzzle gives it; with strategies,
 // also the text Strategies used shows, and an empty line.

@@ -22,10 +22,10 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vantry-cli [--jobs N] count [FILE]\n"
-    "       vantry-cli [--jobs N] steps [FILE]\n"
+    "       vantry-cli [--jobs N] steps [--extended] [FILE]\n"
     "       vantry-cli [--jobs N] path [FILE]\n"
     "       vantry-cli hint --level little|medium|big [FILE]\n"
-    "       vantry-cli soundness [--every N] CORPUS_DIR\n"
+    "       vantry-cli soundness [--every N] [--extended] CORPUS_DIR\n"
     "       vantry-cli [--jobs N] rate [--strategies] [FILE]\n"
     "       vantry-cli [--jobs N] create --difficulty LEVEL [--count N] [--seed S]\n"
     "                         [--asymmetric] [--max-attempts N]\n"
@@ -43,7 +43,8 @@ constexpr std::string_view kUsage =
     "             puzzle with one solution, the solution\n"
     "  steps      for each puzzle print the moves the solving strategies make, one a\n"
     "             line (\"<number> <strategy>: <actions>\"), then \"solved <grid>\" or\n"
-    "             \"stuck <grid>\" and an empty line\n"
+    "             \"stuck <grid>\" and an empty line; --extended goes on beyond the\n"
+    "             standard strategies when they are stuck\n"
     "  path       for each puzzle print the solution path as the panel beside the grid\n"
     "             lists it: the difficulty it implies with the steps of each level,\n"
     "             one line a step (\"<n>. <strategy>  <actions>\"), a line saying how\n"
@@ -53,7 +54,8 @@ constexpr std::string_view kUsage =
     "             and the marked moves\n"
     "  soundness  check every move of the strategies against the solutions in\n"
     "             CORPUS_DIR/solutions (every N-th puzzle of each file, default all)\n"
-    "             and print how often each strategy fired\n"
+    "             and print how often each strategy fired; --extended also uses the\n"
+    "             strategies beyond the standard ones and fails on a stuck puzzle\n"
     "  rate       for each puzzle print its difficulty; --strategies adds the list of\n"
     "             the strategies used, as Strategies used shows it\n"
     "  create     print N new puzzles (default 1) of LEVEL (easy, medium, hard, expert,\n"
@@ -123,8 +125,10 @@ int soundness(int argc, char** argv) {
     }
     next = 4;
   }
+  const bool extended = argc > next && std::string_view(argv[next]) == "--extended";
+  if (extended) ++next;
   if (argc != next + 1) return usage_error("soundness needs the corpus folder");
-  return vantry::soundness_command(argv[next], stride, std::cout);
+  return vantry::soundness_command(argv[next], stride, std::cout, extended);
 }
 
 bool parse_number(std::string_view text, int low, unsigned long long high, unsigned long long& value) {
@@ -257,6 +261,15 @@ int puzzle_command(int argc, char** argv, int (*command)(std::istream&, std::ost
   });
 }
 
+int steps(int argc, char** argv) {
+  const bool extended = argc > 2 && std::string_view(argv[2]) == "--extended";
+  return on_input(argc, argv, extended ? 3 : 2, [&](std::istream& in) {
+    vantry::ProgressLine progress("puzzles", 0, vantry::ProgressLine::stderr_is_terminal());
+    g_run.progress = &progress;
+    return vantry::steps_command(in, std::cout, g_run, extended);
+  });
+}
+
 }  // namespace
 
 int main(int raw_argc, char** raw_argv) {
@@ -281,7 +294,7 @@ int main(int raw_argc, char** raw_argv) {
     return 0;
   }
   if (command == "count") return puzzle_command(argc, argv, vantry::count_command);
-  if (command == "steps") return puzzle_command(argc, argv, vantry::steps_command);
+  if (command == "steps") return steps(argc, argv);
   if (command == "path") return puzzle_command(argc, argv, vantry::path_command);
   if (command == "hint") return hint(argc, argv);
   if (command == "soundness") return soundness(argc, argv);

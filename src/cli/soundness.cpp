@@ -14,12 +14,12 @@ void SoundnessReport::add(const SoundnessReport& other) {
   puzzles += other.puzzles;
   solved += other.solved;
   stuck += other.stuck;
-  for (int n = 0; n < MAX_STRATEGIES; ++n) fired[n] += other.fired[n];
+  for (int n = 0; n < kAllRowsEnd; ++n) fired[n] += other.fired[n];
   faults.insert(faults.end(), other.faults.begin(), other.faults.end());
 }
 
 void SoundnessReport::write(std::ostream& out) const {
-  for (int n = 1; n < MAX_STRATEGIES; ++n) {
+  for (int n = 1; n < kAllRowsEnd; ++n) {
     if (fired[n] != 0) out << n << ' ' << strategy_row(n).name << ": " << fired[n] << '\n';
   }
   out << "puzzles " << puzzles << ", solved " << solved << ", stuck " << stuck << ", faults "

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 
 namespace vantry {
@@ -16,7 +17,7 @@ struct SoundnessReport {
   int puzzles = 0;
   int solved = 0;
   int stuck = 0;
-  long fired[MAX_STRATEGIES] = {};  // by table number
+  long fired[kAllRowsEnd] = {};  // by table number, extended rows included
   std::vector<std::string> faults;  // one line per wrong move
 
   void add(const SoundnessReport& other);

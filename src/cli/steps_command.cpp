@@ -22,6 +22,8 @@ struct StepsWorker {
   BusyManager busy{platform};
   Strategy engine{busy};
 
+  explicit StepsWorker(bool extended) { engine.set_extended(extended); }
+
   void run(const PuzzleRecord& r, std::string& out) {
     State s;
     set_puzzle(r, s);
@@ -35,16 +37,20 @@ struct StepsWorker {
 
 }  // namespace
 
-int steps_command(std::istream& in, std::ostream& out, const RunOptions& options) {
+int steps_command(std::istream& in, std::ostream& out, const RunOptions& options, bool extended) {
   RunOptions run = options;
   run.chunk = 4;
   return run_puzzles(
       in, out,
-      [] {
-        auto worker = std::make_shared<StepsWorker>();
+      [extended] {
+        auto worker = std::make_shared<StepsWorker>(extended);
         return [worker](const PuzzleRecord& r, std::string& text) { worker->run(r, text); };
       },
       run);
+}
+
+int steps_command(std::istream& in, std::ostream& out, const RunOptions& options) {
+  return steps_command(in, out, options, false);
 }
 
 }  // namespace vantry

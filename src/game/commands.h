@@ -102,6 +102,9 @@ inline constexpr int kCmdNotByColorAlone = 11917;
 inline constexpr int kCmdSolutionPath = 12020;
 inline constexpr int kCmdSolutionPathLeft = 12021;
 inline constexpr int kCmdSolutionPathRight = 12022;
+// Edit|Preferences|Hints.
+inline constexpr int kCmdExtendedStrategies = 12060;
+inline constexpr int kCmdDifficultyScore = 12061;
 // The id "Indicate which cells you solved" carries while "Hide solved cells"
 // is on: nothing handles it, so the menu shows the item greyed.
 inline constexpr int kCmdUserAnswersDisabled = 18886;

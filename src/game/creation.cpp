@@ -47,6 +47,15 @@ void Game::create_new(int command_id, bool shift_held) {
 void Game::create_again() { create_new(my_grid.chosen_difficulty()); }
 
 bool Game::create_puzzle(int target) {
+  // Puzzles are made from the standard strategies alone: the attempts' ratings
+  // never go on beyond them, whatever the player's preference.
+  struct StandardOnly {
+    Strategy& engine;
+    bool was = engine.extended();
+    explicit StandardOnly(Strategy& e) : engine(e) { engine.set_extended(false); }
+    ~StandardOnly() { engine.set_extended(was); }
+  } standard_only(my_engine);
+
   // Step 5. The first creation of a run seeds from the clock, unless a seed
   // was given.
   if (!my_random.seeded()) my_random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -179,10 +188,16 @@ int Game::rate(bool show) {
   update_title();
   if (show) {
     my_busy.end(kBusyRating);
-    message("Difficulty: " + std::string(kDifficultyNames[my_difficulty]), kProductName,
-            MessageIcon::None);
+    message(rating_message(my_difficulty, my_strategiesUsed, my_grid.settings().read_integer(kDifficultyScore) != 0),
+            kProductName, MessageIcon::None);
   }
   return id;
+}
+
+void Game::set_extended_strategies(bool on) {
+  if (on == my_engine.extended()) return;
+  my_engine.set_extended(on);
+  my_strategiesUsed.mark_stale();
 }
 
 void Game::rate_puzzle() {

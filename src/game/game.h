@@ -140,6 +140,9 @@ class Game final : public HintHost {
   // The difficulty command id of the puzzle in play (0 when cancelled or a
   // practice target was reached); show tells the player, as Rate puzzle does.
   int rate(bool show);
+  // The preference "Continue beyond the standard strategies": the engine's
+  // hints go on beyond them, and a rating on record is made again to list them.
+  void set_extended_strategies(bool on);
   void rate_puzzle();
   void show_strategies_used();
   // Practise strategy n (a table number), and the one remembered in the settings.

@@ -46,6 +46,8 @@ const IntegerKey* stored_toggle_key(int id) {
     case kCmdPrintInColor: return &kPrintInColor;
     case kCmdPrintBig: return &kPrintBig;
     case kCmdAllowAsymmetric: return &kAllowAsymmetric;
+    case kCmdExtendedStrategies: return &kExtendedStrategies;
+    case kCmdDifficultyScore: return &kDifficultyScore;
     default: return nullptr;
   }
 }
@@ -66,6 +68,7 @@ bool GridWindow::run_command(int id) {
   }
   if (const IntegerKey* key = stored_toggle_key(id)) {
     my_settings->write_integer(*key, my_settings->read_integer(*key) != 0 ? 0 : 1);
+    if (id == kCmdExtendedStrategies) my_game.set_extended_strategies(my_settings->read_integer(*key) != 0);
     platform.menus_changed();
     return true;
   }

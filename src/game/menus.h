@@ -97,11 +97,14 @@ inline constexpr MenuItem kStrategyList[] = {
 inline constexpr MenuItem kPuzzle[] = {{"Allow asymmetric puzzles", kCmdAllowAsymmetric}};
 inline constexpr MenuItem kAccessibility[] = {
     {"Keyboard play", kCmdKeyboardPlay}, {"Not by color alone", kCmdNotByColorAlone}};
+inline constexpr MenuItem kHintPreferences[] = {
+    {"Continue beyond the standard strategies", kCmdExtendedStrategies},
+    {"Show a difficulty score", kCmdDifficultyScore}};
 inline constexpr MenuItem kPreferences[] = {
     {"Buttons", 0, kButtonsMenu}, {"Solution path", 0, kSolutionPathMenu},
     {"Colors", 0, kColorsMenu}, {"Cells", 0, kCells},
     {"Printer", 0, kPrinter},     {"Strategy list", 0, kStrategyList}, {"Puzzle", 0, kPuzzle},
-    {"Accessibility", 0, kAccessibility},
+    {"Accessibility", 0, kAccessibility}, {"Hints", 0, kHintPreferences},
 };
 inline constexpr MenuItem kEdit[] = {
     {"&Copy\bCtrl+C", kCmdCopy},

@@ -1,5 +1,6 @@
 #include "game/rating.h"
 
+#include "game/difficulty.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
 #include "strategy/strategy.h"
@@ -23,6 +24,40 @@ int work_left(const State& s) {
   return total;
 }
 
+// The engine's extended flag is restored however the run ends.
+class ExtendedOff {
+ public:
+  explicit ExtendedOff(Strategy& engine) : my_engine(engine), my_was(engine.extended()) { engine.set_extended(false); }
+  ~ExtendedOff() { my_engine.set_extended(my_was); }
+  ExtendedOff(const ExtendedOff&) = delete;
+  ExtendedOff& operator=(const ExtendedOff&) = delete;
+  bool was_on() const { return my_was; }
+
+ private:
+  Strategy& my_engine;
+  bool my_was;
+};
+
+// Beyond the standard strategies, from where they got stuck, until the puzzle
+// is solved or nothing more is found: each extended step is counted apart
+// from the rating (the standard steps they open up are not counted again).
+// Returns false when the player cancelled.
+bool finish_beyond(Strategy& engine, State& copy, StrategiesUsed& used) {
+  BusyManager& busy = engine.busy();
+  engine.set_extended(true);
+  while (!copy.is_solved()) {
+    const int left = work_left(copy);
+    const int n = engine.search(copy, true);
+    if (busy.is_busy() && busy.cancel_pressed()) return false;
+    if (n == kNoMove || work_left(copy) >= left) return true;
+    if (!is_extended_row(n)) continue;
+    ++used.by_strategy[n];
+    ++used.extended_steps;
+  }
+  used.finished_beyond = true;
+  return true;
+}
+
 }  // namespace
 
 int difficulty_index(int command_id) {
@@ -32,6 +67,7 @@ int difficulty_index(int command_id) {
 SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, int practice_target,
                             StrategiesUsed& used) {
   used.clear();
+  ExtendedOff standard_only(engine);
   engine.set_mode(kApplyMode);
   BusyManager& busy = engine.busy();
   State copy = s;
@@ -48,6 +84,7 @@ SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, in
     // A result beyond the table is no move; so is a move that changed nothing.
     if (n < 1 || n >= MAX_STRATEGIES || work_left(copy) >= left) {
       run.highest = kNoMove;
+      if (standard_only.was_on() && practice_target == 0 && !finish_beyond(engine, copy, used)) run.cancelled = true;
       return run;
     }
     ++used.by_strategy[n];
@@ -106,6 +143,36 @@ std::string strategies_used_text(int difficulty, const StrategiesUsed& used) {
       text += ":\n";
     }
     text += "   " + std::to_string(used.by_strategy[n]) + ' ' + row.name + '\n';
+  }
+  bool heading = false;
+  for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) {
+    if (used.by_strategy[n] == 0) continue;
+    if (!heading) {
+      text += '\n';
+      text += kExtendedHeading;
+      text += ":\n";
+      heading = true;
+    }
+    text += "   " + std::to_string(used.by_strategy[n]) + ' ' + strategy_row(n).name + '\n';
+  }
+  return text;
+}
+
+int difficulty_score(const StrategiesUsed& used) {
+  int score = 0;
+  for (int n = 1; n < kAllRowsEnd; ++n) score += used.by_strategy[n] * row_weight(n);
+  return score;
+}
+
+std::string rating_message(int difficulty, const StrategiesUsed& used, bool with_score) {
+  std::string text = "Difficulty: " + std::string(kDifficultyNames[difficulty]);
+  if (with_score && used.filled(difficulty)) text += " (score " + std::to_string(difficulty_score(used)) + ")";
+  if (used.extended_steps > 0) {
+    text += "\n\n";
+    text += used.finished_beyond ? "Beyond the standard strategies, " : "Beyond the standard strategies, only ";
+    text += std::to_string(used.extended_steps);
+    text += used.extended_steps == 1 ? " more step " : " more steps ";
+    text += used.finished_beyond ? "finished it." : "were found.";
   }
   return text;
 }

@@ -40,7 +40,11 @@ struct SolvingRun {
 };
 
 // Solves a copy of s with the engine in apply mode, counting every strategy
-// and its level into used (cleared first). With a practice target (a table
+// and its level into used (cleared first). The standard strategies alone make
+// the run; when they get stuck and the engine was asked for the extended ones
+// (and neither a puzzle nor a practice position is being built), those go on
+// from there, counted apart, and never change the run's result (a practice
+// build and the puzzle creation run with the extended ones off). With a practice target (a table
 // number, 0 = none), the run stops when the engine's next move is that
 // strategy and s becomes the position before that move: the givens, the
 // engine's answers and its removals as deleted possibilities.
@@ -60,7 +64,17 @@ int rating_for(int highest, const StrategiesUsed& used, int singles, const int f
 int rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
                   StrategiesUsed& used, SolvingRun& run);
 
-// What Strategies used shows for a rated puzzle of the difficulty index.
+// What Strategies used shows for a rated puzzle of the difficulty index: the
+// standard strategies by level, then any extended ones under their heading.
 std::string strategies_used_text(int difficulty, const StrategiesUsed& used);
+
+// The difficulty score: the weights of every step the rating counted added up
+// (a single weighs 1; extended_table.cpp holds the weights).
+int difficulty_score(const StrategiesUsed& used);
+
+// What Rate puzzle says: "Difficulty: <name>", the score in brackets when
+// asked for, and how many extended steps finished a puzzle the standard
+// strategies left stuck.
+std::string rating_message(int difficulty, const StrategiesUsed& used, bool with_score);
 
 }  // namespace vantry

@@ -100,6 +100,7 @@ void GridWindow::build_menus() {
   // The accessibility switches take effect without a toggle's repaint.
   my_switches.keyboard_play = my_settings->read_integer(kKeyboardPlay) != 0;
   my_switches.not_by_color_alone = my_settings->read_integer(kNotByColorAlone) != 0;
+  my_game.set_extended_strategies(my_settings->read_integer(kExtendedStrategies) != 0);
   // Step 8. The delay; a value the dialog would refuse means the default.
   const int delay = my_settings->read_integer(kSolveSinglesTiming);
   my_singlesDelay = delay >= 0 && delay <= 2000 ? delay : kSolveSinglesTiming.default_value;

@@ -16,9 +16,10 @@ namespace vantry {
 std::string little_hint_text(int level, int n, std::string_view detail) {
   const std::string_view name = strategy_row(n).name;
   std::string text = "Look for ";
-  // The X- and W- names read "an XY-wing"; the one acronym reads "a BUG"; any
-  // other name is used in the middle of the sentence, so lower case.
-  if (name.starts_with('X') || name.starts_with('W')) {
+  // The X- and W- names read "an XY-wing", and so do the almost locked sets
+  // ("an ALS-XZ"); the one acronym reads "a BUG"; any other name is used in
+  // the middle of the sentence, so lower case.
+  if (name.starts_with('X') || name.starts_with('W') || name.starts_with("ALS")) {
     text += "an ";
     text += name;
   } else if (name == "BUG") {

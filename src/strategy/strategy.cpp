@@ -8,6 +8,7 @@
 #include "model/busy_manager.h"
 #include "strategy/move.h"
 #include "strategy/move_offer.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/finders/finders.h"
 #include "strategy/strategy_table.h"
 
@@ -23,6 +24,7 @@ void find_first_rows(const StrategyRow* table, int first_row[kLevels]) {
 }
 
 const StrategyRow& strategy_row(int n) {
+  if (is_extended_row(n)) return extended_strategy_row(n);
   VANTRY_ASSERT(n >= 1 && n <= kStrategyRows);
   return kStrategyTable[n - 1];
 }
@@ -93,6 +95,7 @@ int Strategy::find(const State& s, bool allow_composite, Move& move) {
     }
     pump_events(my_busy.platform());
   }
+  if (my_extended && !my_busy.cancelled()) return find_extended(my_busy, s, move);
   return kNoMove;
 }
 

@@ -53,6 +53,7 @@ inline constexpr std::string_view kFrequencyWords[] = {"very common", "common", 
                                                        "very rare"};
 
 // Table numbers run 1-44; a table may hold at most MAX_STRATEGIES - 1 rows.
+// The rows beyond the standard strategies follow from 45 (extended_table.h).
 inline constexpr int MAX_STRATEGIES = 45;
 inline constexpr int kLevels = 4;
 
@@ -60,7 +61,8 @@ inline constexpr int kLevels = 4;
 // row. A table too long for MAX_STRATEGIES is a programming error.
 void find_first_rows(const StrategyRow* table, int first_row[kLevels]);
 
-// The row of a table number (1-based); asserts the number is in the table.
+// The row of a table number (1-based), standard or extended; asserts the
+// number is in one of the tables.
 const StrategyRow& strategy_row(int n);
 int strategy_count();
 
@@ -99,6 +101,11 @@ class Strategy {
 
   int first_row_of_level(int level) const { return my_firstRow[level]; }
 
+  // The strategies beyond the standard 44: when on, find() tries them after
+  // every standard row found nothing. Off unless the player asked for them.
+  void set_extended(bool on) { my_extended = on; }
+  bool extended() const { return my_extended; }
+
   // Singles count mode adds to this counter; the caller clears it first.
   int singles_count() const { return my_singlesCount; }
   void reset_singles_count() { my_singlesCount = 0; }
@@ -131,6 +138,7 @@ class Strategy {
   int my_practiceStrategy = 0;
   int my_requestedDifficulty = 0;
   int my_practised = 0;
+  bool my_extended = false;
 };
 
 // Every move of this strategy (a table number) is also a move of an earlier

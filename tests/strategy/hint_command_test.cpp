@@ -29,6 +29,11 @@ TEST(LittleHintText, ArticlesAndCaseFollowTheName) {
   EXPECT_EQ(little_hint_text(kMediumHint, 15, "the values 2 and 7"),
             "Look for a BUG with the values 2 and 7");
   EXPECT_EQ(little_hint_text(kLittleHint, 3, ""), "Look for box/line elimination");
+  // The rows beyond the standard table are named the same way.
+  EXPECT_EQ(little_hint_text(kLittleHint, 48, ""), "Look for an ALS-XZ");
+  EXPECT_EQ(little_hint_text(kLittleHint, 51, ""), "Look for 3D Medusa");
+  EXPECT_EQ(little_hint_text(kMediumHint, 54, "the value 2 in row 7"),
+            "Look for unit forcing chain with the value 2 in row 7");
 }
 
 using HintCommand = StrategyFixture;
