@@ -164,9 +164,16 @@ class FinderCases : public ::testing::Test {
   BusyManager busy{platform};
 };
 
+// finder_cases.txt: each finder on a corpus position; finder_edges.txt: hand-made
+// positions at the finders' edges (a fish with nothing to remove, a rectangle
+// over four boxes, the order of lines and digits tried, the wording of long
+// lists), where "row 0" and an empty Move say that nothing is found.
 TEST_F(FinderCases, EveryFinderDescribesTheRecordedMove) {
-  const std::vector<Case> cases = read_cases(std::string(VANTRY_TEST_DATA_DIR) + "/finder_cases.txt");
+  std::vector<Case> cases = read_cases(std::string(VANTRY_TEST_DATA_DIR) + "/finder_cases.txt");
   EXPECT_GE(cases.size(), 20u);
+  const std::vector<Case> edges = read_cases(std::string(VANTRY_TEST_DATA_DIR) + "/finder_edges.txt");
+  EXPECT_GE(edges.size(), 50u);
+  cases.insert(cases.end(), edges.begin(), edges.end());
   for (const Case& k : cases) {
     const StrategyRow& row = strategy_row(k.finder_row);
     ASSERT_NE(row.finder, nullptr) << k.label;
