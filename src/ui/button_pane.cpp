@@ -362,7 +362,9 @@ void ButtonPane::sizeControls() {
     // A check box or radio button is never narrower than its style asks.
     int width = widest + qRound(padW * m_zoom);
     for (QWidget* w : group) {
-      if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) width = std::max(width, w->sizeHint().width());
+      if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        width = std::max(width, w->sizeHint().width());
+      }
     }
     for (QWidget* w : group) w->setFixedSize(width, tallest + qRound(padH * m_zoom));
   };

@@ -244,14 +244,19 @@ QString paneFault(MainFrame& frame) {
     const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
     if (!client->rect().contains(r)) return describe(w, r) + QStringLiteral(" outside the client");
     if (qobject_cast<QGroupBox*>(w)) groups.emplace_back(w, r);
-    if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w) && !qobject_cast<QComboBox*>(w)) continue;
+    const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                         qobject_cast<QComboBox*>(w);
+    if (!control) continue;
     controls.emplace_back(w, r);
     const QFontMetrics fm(w->font());
     const QString text = w->property("text").toString();
     const int wide = std::max(fm.boundingRect(QRect(), Qt::TextShowMnemonic, text).width(),
                               fm.size(Qt::TextShowMnemonic, text).width());
     int room = w->width();
-    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) room -= w->sizeHint().width() - wide;
+    // A check box or radio button draws its mark beside the text.
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+      room -= w->sizeHint().width() - wide;
+    }
     if (wide > room || fm.height() > w->height()) {
       return describe(w, r) + QStringLiteral(" cuts its text (%1 wide, room %2)").arg(wide).arg(room);
     }
@@ -276,19 +281,22 @@ void ButtonPaneTest::everyControlIsInsideTheWindow() {
   // on the geometry that stored, made as small as it goes.
   const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
   for (const ColorScheme& scheme : color_schemes()) {
-    const QString name = QStringLiteral("pane_%1_scale_%2_")
-                             .arg(QString::fromUtf8(scheme.name.data(), scheme.name.size()).toLower().replace(' ', '_'), scale);
+    const QString schemeName =
+        QString::fromUtf8(scheme.name.data(), scheme.name.size()).toLower().replace(' ', '_');
+    const QString name = QStringLiteral("pane_%1_scale_%2_").arg(schemeName, scale);
     std::map<std::string, std::string> stored;
     for (int run = 1; run <= 2; ++run) {
       App a;
       for (const auto& [key, value] : stored) a.settings.stored[key] = value;
-      for (int e = 0; e < kColorElements; ++e) a.settings.write_integer(color_key(e), int(scheme.colors[e]));
+      for (int e = 0; e < kColorElements; ++e) {
+        a.settings.write_integer(color_key(e), int(scheme.colors[e]));
+      }
       a.startup();
       MainFrame& frame = a.app->frame();
       ButtonPane* pane = frame.buttonPane();
       QVERIFY(pane->isVisible());
       saveShot(&frame, name + QStringLiteral("run_%1").arg(run));
-      QVERIFY2(paneFault(frame).isEmpty(), qPrintable(name + QString::number(run) + QStringLiteral(": ") + paneFault(frame)));
+      QVERIFY2(paneFault(frame).isEmpty(), qPrintable(name + QString::number(run) + paneFault(frame)));
       // The grid grew with the window: it fills the grid window's width.
       QVERIFY(a.app->grid().geometry().surplus_width < 12);
       if (run == 1) {
@@ -298,13 +306,13 @@ void ButtonPaneTest::everyControlIsInsideTheWindow() {
         frame.resize(frame.size() * 1.6);
         QTRY_VERIFY(pane->zoom() > zoom);
         QVERIFY(QFontMetrics(pane->control(6008)->font()).height() > textHeight);
-        QTRY_VERIFY2(paneFault(frame).isEmpty(), qPrintable(name + QStringLiteral("large: ") + paneFault(frame)));
+        QTRY_VERIFY2(paneFault(frame).isEmpty(), qPrintable(name + "large " + paneFault(frame)));
         saveShot(&frame, name + QStringLiteral("large"));
       } else {
         // As small as the window goes: the pane at its own size, whole.
         frame.resize(1, 1);
         QTRY_COMPARE(pane->zoom(), 1.0);
-        QTRY_VERIFY2(paneFault(frame).isEmpty(), qPrintable(name + QStringLiteral("small: ") + paneFault(frame)));
+        QTRY_VERIFY2(paneFault(frame).isEmpty(), qPrintable(name + "small " + paneFault(frame)));
         saveShot(&frame, name + QStringLiteral("small"));
       }
       QVERIFY(frame.close());
