@@ -2,6 +2,7 @@
 #include "game/layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "classlib/inifile.h"
@@ -44,6 +45,13 @@ Size fit_pane(Size client, int pane_height, int max_width) {
   client.width = std::max(client.width, std::min(client.width + grow, max_width));
   client.height = pane_height;
   return client;
+}
+
+double pane_zoom(Size client, Size pane) {
+  if (pane.width <= 0 || pane.height <= 0) return 1;
+  const double room = std::min(double(client.height) / pane.height,
+                               double(client.width) / 2 / pane.width);
+  return std::clamp(std::floor(room * 8) / 8, 1.0, kLargestPaneZoom);
 }
 
 Point keep_on_desktop(std::int64_t x, std::int64_t y, int width, int height, const Rect& desktop) {

@@ -37,6 +37,14 @@ inline constexpr int kSmallestGridWindow = 120;
 // (no wider than max_width).
 Size fit_pane(Size client, int pane_height, int max_width);
 
+// How much larger than at its own size the pane is drawn in a client of the
+// given size, so that its fonts and controls grow with the window: the
+// largest step of 1/8 from 1 to kLargestPaneZoom at which the pane (of the
+// given size at 1) is no higher than the client and takes no more than half
+// its width.
+double pane_zoom(Size client, Size pane);
+inline constexpr double kLargestPaneZoom = 2;
+
 // Where a window of the given size goes so that it lies on the desktop:
 // moved left and up until its far edges are inside, then right and down
 // until its near edges are (a window larger than the desktop keeps its

@@ -53,6 +53,13 @@ constexpr const char* kScoreLabels[] = {"Elapsed time:", "Moves made:",   "Moves
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
+// The font at zoom times its size, in points or pixels as it was given.
+QFont zoomed(QFont font, double zoom) {
+  if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * zoom);
+  else font.setPixelSize(qRound(font.pixelSize() * zoom));
+  return font;
+}
+
 // The halved shade of a colour, for the shadow of a pressed face.
 QColor halved(const QColor& c) { return QColor(c.red() / 2, c.green() / 2, c.blue() / 2); }
 
@@ -72,8 +79,17 @@ void ODButton2::setPressed(bool on) {
   update();
 }
 
+void ODButton2::setZoom(double zoom) {
+  m_zoom = zoom;
+  setFixedSize(qRound(20 * zoom), qRound(20 * zoom));
+}
+
 void ODButton2::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  // Drawn in the 20 x 20 units of zoom 1: the digit's font is the pane's at 1.
+  p.scale(width() / 20.0, height() / 20.0);
+  p.setFont(zoomed(font(), 1 / m_zoom));
+  const QFontMetrics metrics = p.fontMetrics();
   const QColor fill = m_pressed ? m_pressedColor : m_face;
   const QString digit = QString::number(m_digit);
   p.setPen(Qt::black);
@@ -86,7 +102,7 @@ void ODButton2::paintEvent(QPaintEvent*) {
       p.setPen(Qt::NoPen);
       p.drawEllipse(QRectF(0.5, 0.5, 19, 19));
       p.setPen(Qt::black);
-      p.drawText(10 - fontMetrics().horizontalAdvance(digit) / 2, 15, digit);
+      p.drawText(10 - metrics.horizontalAdvance(digit) / 2, 15, digit);
     }
     return;
   }
@@ -112,7 +128,7 @@ void ODButton2::paintEvent(QPaintEvent*) {
   }
   const int shift = raised ? 0 : 1;
   p.setPen(Qt::black);
-  p.drawText(10 + shift - fontMetrics().horizontalAdvance(digit) / 2, 15 + shift, digit);
+  p.drawText(10 + shift - metrics.horizontalAdvance(digit) / 2, 15 + shift, digit);
   if (hasFocus()) {
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     p.drawRect(3, 3, 13, 13);
@@ -128,8 +144,10 @@ ButtonPane::ButtonPane(Game& game, std::function<void(int)> runCommand,
   setObjectName(QStringLiteral("buttonPane"));
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Button);
+  m_baseFont = font();
   buildControls();
   sizeControls();
+  m_baseSize = QSize(width(), m_body->height());
   m_focusGrid = openPaneToKeyboard(*this, std::move(m_focusGrid));
 }
 
@@ -348,11 +366,20 @@ void ButtonPane::sizeControls() {
       QString t;
       if (auto* b = qobject_cast<QAbstractButton*>(w)) t = b->text();
       if (auto* l = qobject_cast<QLabel*>(w)) t = l->text();
-      widest = std::max(widest, fm.horizontalAdvance(t));
+      // The ink may stand a pixel beyond the advance: the wider measure counts.
+      widest = std::max({widest, fm.horizontalAdvance(t),
+                         fm.boundingRect(QRect(), Qt::TextShowMnemonic, t).width()});
       tallest = std::max(tallest, fm.height());
     }
     widest += widest % 2;
-    for (QWidget* w : group) w->setFixedSize(widest + padW, tallest + padH);
+    // A check box or radio button is never narrower than its style asks.
+    int width = widest + qRound(padW * m_zoom);
+    for (QWidget* w : group) {
+      if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        width = std::max(width, w->sizeHint().width());
+      }
+    }
+    for (QWidget* w : group) w->setFixedSize(width, tallest + qRound(padH * m_zoom));
   };
   auto ids = [this](std::initializer_list<int> list) {
     std::vector<QWidget*> v;
@@ -390,7 +417,8 @@ void ButtonPane::sizeControls() {
   sizeGroup({m_values + 1, m_values + 6}, 0, 2);
   // The pane is as wide as "Undo and Hints" plus the margins.
   auto* hints = findChild<QGroupBox*>(QStringLiteral("undoAndHints"));
-  setFixedWidth(hints->sizeHint().width() + 2 * kGap);
+  m_body->layout()->activate();
+  setFixedWidth(hints->sizeHint().width() + qRound(2 * kGap * m_zoom));
   // Measured while every control is shown (the optional lines included),
   // so the body never has to grow when a line is turned on.
   m_body->setGeometry(0, 0, width(), m_body->sizeHint().height());
@@ -418,7 +446,37 @@ void ButtonPane::showChoices() {
   m_strategy->setCurrentIndex(m_strategy->findData(strategy));
 }
 
-int ButtonPane::requiredHeight() const { return m_body->height(); }
+int ButtonPane::requiredHeight() const { return m_baseSize.height(); }
+
+void ButtonPane::setZoom(double zoom) {
+  if (zoom == m_zoom) return;
+  m_zoom = zoom;
+  setFont(zoomed(m_baseFont, zoom));
+  // The gaps grow with the fonts; each layout's own are kept at the first zoom.
+  for (QLayout* layout : m_body->findChildren<QLayout*>()) {
+    if (!layout->property("baseMargin").isValid()) {
+      layout->setProperty("baseMargin", layout->contentsMargins().left());
+      layout->setProperty("baseSpacing", layout->spacing());
+      if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        layout->setProperty("baseHSpacing", grid->horizontalSpacing());
+        layout->setProperty("baseVSpacing", grid->verticalSpacing());
+      }
+    }
+    const int margin = qRound(layout->property("baseMargin").toInt() * zoom);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+      grid->setHorizontalSpacing(qRound(layout->property("baseHSpacing").toInt() * zoom));
+      grid->setVerticalSpacing(qRound(layout->property("baseVSpacing").toInt() * zoom));
+    } else {
+      layout->setSpacing(qRound(layout->property("baseSpacing").toInt() * zoom));
+    }
+  }
+  for (int d = 1; d <= 9; ++d) m_digits[d]->setZoom(zoom);
+  QFont status = font();  // the status line's own font stays bold or not
+  status.setBold(m_statusLine->font().bold());
+  m_statusLine->setFont(status);
+  sizeControls();
+}
 
 void ButtonPane::refresh(PaneUpdate update) {
   m_model.pane_changed(update);

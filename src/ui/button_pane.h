@@ -31,13 +31,16 @@ class ODButton2 : public QAbstractButton {
   ODButton2(int digit, QColor face, QColor pressedColor, QWidget* parent = nullptr);
   void setPressed(bool on);
   bool pressed() const { return m_pressed; }
-  QSize sizeHint() const override { return QSize(20, 20); }
+  // Drawn zoom times its size of 20 x 20, the digit in the pane's font.
+  void setZoom(double zoom);
+  QSize sizeHint() const override { return size(); }
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   int m_digit;
+  double m_zoom = 1;
   bool m_pressed = false;
   QColor m_face;
   QColor m_pressedColor;
@@ -59,9 +62,15 @@ class ButtonPane : public QWidget {
   // The Difficulty and Strategy lists show the remembered choices, which a
   // menu command may just have changed.
   void showChoices();
-  // The height that shows every control: the window's client is made at
-  // least this high.
+  // The height that shows every control at zoom 1: the window's client is
+  // made at least this high.
   int requiredHeight() const;
+  // The pane's size at zoom 1.
+  QSize baseSize() const { return m_baseSize; }
+  // Fonts, controls and gaps drawn zoom times their size at 1 (1 to 2), so
+  // the pane grows with the window.
+  void setZoom(double zoom);
+  double zoom() const { return m_zoom; }
 
   // The control with its id (6000-6039, or the command id of Where to Look
   // and Find Mistake), or null.
@@ -86,6 +95,9 @@ class ButtonPane : public QWidget {
   std::function<void(int)> m_runCommand;
   std::function<void()> m_focusGrid;
   QWidget* m_body = nullptr;
+  QFont m_baseFont;
+  QSize m_baseSize;
+  double m_zoom = 1;
   QHash<int, QWidget*> m_controls;
   QLabel* m_values[6] = {};
   QLabel* m_labels[6] = {};

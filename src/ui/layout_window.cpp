@@ -57,6 +57,14 @@ void LayoutWindow::arrange() {
   setMinimumHeight(paneHeight());
 }
 
+void LayoutWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  auto* pane = qobject_cast<ButtonPane*>(m_pane);
+  if (!pane) return;
+  const QSize base = pane->baseSize();
+  pane->setZoom(pane_zoom({width(), height()}, {base.width(), base.height()}));
+}
+
 void LayoutWindow::saveGeometry(QWidget* frame) {
   const GridGeometry& g = m_grid->grid().geometry();
   const QPoint at = frame->frameGeometry().topLeft();

@@ -43,6 +43,10 @@ class LayoutWindow : public QWidget {
   TSWindow* grid() const { return m_grid; }
   bool paneShown() const { return m_arrangement.pane_shown(); }
 
+ protected:
+  // The button pane's fonts and controls grow and shrink with the client.
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   std::string placement() const;
 

@@ -216,6 +216,13 @@ TEST(LayoutTest, TheClientGrowsToShowTheWholePane) {
   EXPECT_EQ(fit_pane({871, 651}, 766, 1920).width, 986);
   EXPECT_EQ(fit_pane({871, 651}, 766, 900).width, 900);
   EXPECT_EQ(fit_pane({871, 800}, 766, 1920).width, 871);  // high enough already
+  // The pane grows with the client in eighths, as far as the height and half
+  // the width allow, never below its own size nor above twice it.
+  EXPECT_EQ(pane_zoom({871, 651}, {220, 640}), 1.0);
+  EXPECT_EQ(pane_zoom({1400, 1000}, {220, 640}), 1.5);   // by the height: 1.56
+  EXPECT_EQ(pane_zoom({800, 1400}, {220, 640}), 1.75);   // by half the width: 1.82
+  EXPECT_EQ(pane_zoom({4000, 4000}, {220, 640}), kLargestPaneZoom);
+  EXPECT_EQ(pane_zoom({300, 200}, {220, 640}), 1.0);
   // A window larger than the desktop keeps its top-left corner on it.
   const Point big = keep_on_desktop(500, -40, 2000, 300, {0, 0, 1024, 768});
   EXPECT_EQ(big.x, 0);

@@ -186,7 +186,13 @@ void check_cases(BusyManager& busy, const std::string& file, std::size_t at_leas
   }
 }
 
+// finder_cases.txt: each finder on a corpus position; finder_edges.txt: hand-made
+// positions at the finders' edges (a fish with nothing to remove, a rectangle
+// over four boxes, the order of lines and digits tried, the wording of long
+// lists), where "row 0" and an empty Move say that nothing is found.
 TEST_F(FinderCases, EveryFinderDescribesTheRecordedMove) { check_cases(busy, "finder_cases.txt", 20); }
+
+TEST_F(FinderCases, FindersAtTheirEdges) { check_cases(busy, "finder_edges.txt", 50); }
 
 TEST_F(FinderCases, ExtendedFindersDescribeTheRecordedMoveOrNothing) { check_cases(busy, "extended_cases.txt", 8); }
 

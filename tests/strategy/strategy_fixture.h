@@ -102,15 +102,6 @@ inline void only(State& s, int r, int c, std::initializer_list<int> digits) {
   for (int d : digits) cell.possible[d] = true;
 }
 
-// Digit d stops being possible in the listed cells of a unit (by position).
-inline void drop(State& s, UnitKind kind, int index, int d, std::initializer_list<int> positions) {
-  for (int p : positions) {
-    int r = 0, c = 0;
-    cell_of(kind, index, p, r, c);
-    s.cell(r, c).possible[d] = false;
-  }
-}
-
 // Digit d is possible in the unit only at the listed positions.
 inline void keep_only_at(State& s, UnitKind kind, int index, int d, std::initializer_list<int> positions) {
   for (int p = 0; p < 9; ++p) {

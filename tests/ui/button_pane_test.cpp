@@ -4,6 +4,7 @@
 // the pane is rendered beside the grid on both sides.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,9 +12,11 @@
 #include <QTimer>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "classlib/settings_keys.h"
 #include "game/color_mgr.h"
+#include "game/color_schemes.h"
 #include "game/commands.h"
 #include "game/game.h"
 #include "game/grid_window.h"
@@ -221,40 +224,101 @@ void ButtonPaneTest::listsFollowTheRememberedChoicesAtOnce() {
   QCOMPARE(ran, kCmdCreateBase + 3);
 }
 
-void ButtonPaneTest::everyControlIsInsideTheWindow() {
-  // Run by ctest once per scale factor (QT_SCALE_FACTOR): a first start with
-  // no stored size, then a restart on the geometry the first run stored.
-  const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
-  std::map<std::string, std::string> stored;
-  for (int run = 1; run <= 2; ++run) {
-    App a;
-    for (const auto& [key, value] : stored) a.settings.stored[key] = value;
-    a.startup();
-    MainFrame& frame = a.app->frame();
-    QWidget* client = frame.layoutWindow();
-    ButtonPane* pane = frame.buttonPane();
-    QVERIFY(pane->isVisible());
-    int checked = 0;
-    for (QWidget* w : pane->findChildren<QWidget*>()) {
-      if (!w->isVisibleTo(pane)) continue;
-      const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
-      QVERIFY2(client->rect().contains(r),
-               qPrintable(QStringLiteral("run %1: %2 \"%3\" at %4,%5 %6x%7 outside %8x%9")
-                              .arg(run)
-                              .arg(QString::fromLatin1(w->metaObject()->className()),
-                                   w->property("text").toString())
-                              .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-                              .arg(client->width()).arg(client->height())));
-      ++checked;
+namespace {
+
+QString describe(QWidget* w, const QRect& r) {
+  return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
+      .arg(QString::fromLatin1(w->metaObject()->className()), w->property("text").toString())
+      .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// What a person would see wrong with the pane in the frame's client: a
+// control outside the client, two controls (or two groups) that overlap, a
+// text wider or higher than its control. Empty when nothing is.
+QString paneFault(MainFrame& frame) {
+  QWidget* client = frame.layoutWindow();
+  ButtonPane* pane = frame.buttonPane();
+  std::vector<std::pair<QWidget*, QRect>> controls, groups;
+  for (QWidget* w : pane->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(pane)) continue;
+    const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
+    if (!client->rect().contains(r)) return describe(w, r) + QStringLiteral(" outside the client");
+    if (qobject_cast<QGroupBox*>(w)) groups.emplace_back(w, r);
+    const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                         qobject_cast<QComboBox*>(w);
+    if (!control) continue;
+    controls.emplace_back(w, r);
+    const QFontMetrics fm(w->font());
+    const QString text = w->property("text").toString();
+    const int wide = std::max(fm.boundingRect(QRect(), Qt::TextShowMnemonic, text).width(),
+                              fm.size(Qt::TextShowMnemonic, text).width());
+    int room = w->width();
+    // A check box or radio button draws its mark beside the text.
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+      room -= w->sizeHint().width() - wide;
     }
-    QVERIFY(checked >= 57 - 18);  // the controls, their labels and groups
-    // The grid grew with the window: it fills the grid window's width.
-    const GridGeometry& g = a.app->grid().geometry();
-    QVERIFY(g.surplus_width < 12);
-    saveShot(&frame, QStringLiteral("pane_fits_scale_%1_run_%2").arg(scale).arg(run));
-    QVERIFY(frame.close());
-    a.settings.flush(false);
-    stored = a.settings.stored;
+    if (wide > room || fm.height() > w->height()) {
+      return describe(w, r) + QStringLiteral(" cuts its text (%1 wide, room %2)").arg(wide).arg(room);
+    }
+  }
+  for (const auto* list : {&controls, &groups}) {
+    for (std::size_t i = 0; i < list->size(); ++i) {
+      for (std::size_t j = i + 1; j < list->size(); ++j) {
+        const auto& [a, ra] = (*list)[i];
+        const auto& [b, rb] = (*list)[j];
+        if (ra.intersects(rb)) return describe(a, ra) + QStringLiteral(" overlaps ") + describe(b, rb);
+      }
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+void ButtonPaneTest::everyControlIsInsideTheWindow() {
+  // Run by ctest once per scale factor (QT_SCALE_FACTOR), in each colour
+  // scheme: a first start with no stored size, made larger; then a restart
+  // on the geometry that stored, made as small as it goes.
+  const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+  for (const ColorScheme& scheme : color_schemes()) {
+    const QString schemeName =
+        QString::fromUtf8(scheme.name.data(), scheme.name.size()).toLower().replace(' ', '_');
+    const QString name = QStringLiteral("pane_%1_scale_%2_").arg(schemeName, scale);
+    std::map<std::string, std::string> stored;
+    for (int run = 1; run <= 2; ++run) {
+      App a;
+      for (const auto& [key, value] : stored) a.settings.stored[key] = value;
+      for (int e = 0; e < kColorElements; ++e) {
+        a.settings.write_integer(color_key(e), int(scheme.colors[e]));
+      }
+      a.startup();
+      MainFrame& frame = a.app->frame();
+      ButtonPane* pane = frame.buttonPane();
+      QVERIFY(pane->isVisible());
+      saveShot(&frame, name + QStringLiteral("run_%1").arg(run));
+      QVERIFY2(paneFault(frame).isEmpty(), qPrintable(name + QString::number(run) + paneFault(frame)));
+      // The grid grew with the window: it fills the grid window's width.
+      QVERIFY(a.app->grid().geometry().surplus_width < 12);
+      if (run == 1) {
+        // Larger: the pane's fonts and controls grow, and the size is stored.
+        const double zoom = pane->zoom();
+        const int textHeight = QFontMetrics(pane->control(6008)->font()).height();
+        frame.resize(frame.size() * 1.6);
+        QTRY_VERIFY(pane->zoom() > zoom);
+        QVERIFY(QFontMetrics(pane->control(6008)->font()).height() > textHeight);
+        QTRY_VERIFY2(paneFault(frame).isEmpty(), qPrintable(name + "large " + paneFault(frame)));
+        saveShot(&frame, name + QStringLiteral("large"));
+      } else {
+        // As small as the window goes: the pane at its own size, whole.
+        frame.resize(1, 1);
+        QTRY_COMPARE(pane->zoom(), 1.0);
+        QTRY_VERIFY2(paneFault(frame).isEmpty(), qPrintable(name + "small " + paneFault(frame)));
+        saveShot(&frame, name + QStringLiteral("small"));
+      }
+      QVERIFY(frame.close());
+      a.settings.flush(false);
+      stored = a.settings.stored;
+    }
   }
 }
 

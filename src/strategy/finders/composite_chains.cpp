@@ -55,19 +55,14 @@ struct ExploredKeyHash {
 // which only bounds memory (about 20 MB) on boards nobody plays.
 inline constexpr std::size_t kExploredCap = 150000;
 
-struct CompositeSearch {
-  BusyManager& busy;
-  Move& move;
-  const State& s;
-  int n;
+struct CompositeSearch : SearchOn {
+  using SearchOn::SearchOn;
   int d = 0, e = 0;  // S may lose d; S is assumed e
   CellSet covered;   // the cells that see S and hold d
   Entry ch[kChainRoom] = {};
   StateStack boards;  // boards.at(k): the working board of recursion level k
   std::unordered_set<ExploredKey, ExploredKeyHash> explored;  // per start
 
-  CompositeSearch(BusyManager& busy_, Move& move_, const State& s_, int n_)
-      : busy(busy_), move(move_), s(s_), n(n_) {}
   bool cancelled() { return busy.cancel_pressed(); }
   bool poll() { return busy.cancelled(); }
 };

@@ -129,13 +129,8 @@ struct Partners {
   int box_partner = -1;
 };
 
-struct CycleSearch {
-  CycleSearch(BusyManager& b, Move& mv, const State& st, int number)
-      : busy(b), move(mv), s(st), n(number) {}
-  BusyManager& busy;
-  Move& move;
-  const State& s;
-  int n;
+struct CycleSearch : SearchOn {
+  using SearchOn::SearchOn;
   Partners links[9][9][10];
   // The chain: entry 0 is the start cell, written again at the end when the
   // cycle closes; digit[i] is the digit of the link into entry i.

@@ -14,6 +14,19 @@
 
 namespace vantry {
 
+class BusyManager;
+class Move;
+
+// What a search works on: the busy manager it asks whether to stop, the Move
+// it fills, the position it searches and the table row it searches for.
+struct SearchOn {
+  SearchOn(BusyManager& b, Move& m, const State& st, int number) : busy(b), move(m), s(st), n(number) {}
+  BusyManager& busy;
+  Move& move;
+  const State& s;
+  int n;
+};
+
 // A cell of the grid by row and column, 0-8.
 struct Place {
   int r, c;

@@ -10,6 +10,8 @@
 // The search, per digit and orientation: 1. list each line's candidates;
 // 2. a base line with two, a second line in another band holding the corners;
 // 3. the fins; 4. the removal cells, and the move when there are any.
+#include <initializer_list>
+
 #include "model/cellset.h"
 #include "model/coords.h"
 #include "model/state.h"
@@ -65,9 +67,18 @@ CellSet removal_cells(const Fish& f, int second, int pos) {
   return out;
 }
 
-// The pattern's cells and their d are shown; the marked removals are those
-// the hint shows, which may be more than the move's own.
-void mark_pattern(const Fish& f, const CellSet& pattern, const CellSet& removals) {
+// The pattern's cells (the corners, given as line and position, and the
+// fins) and their d are shown; the marked removals are those the hint shows,
+// which may be more than the move's own. The explanation starts with the
+// fins: "The value d appears either in cell F" or "in cells F<or> G".
+struct Corner {
+  int line, pos;
+};
+void show_pattern(const Fish& f, std::initializer_list<Corner> corners, const CellSet& fins,
+                  const CellSet& removals, Text& t, const char* or_fin) {
+  CellSet pattern;
+  for (const Corner& corner : corners) f.add(pattern, corner.line, corner.pos);
+  for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
   for (int i = 0; i < pattern.count(); ++i) {
     f.move.mark_cell(pattern.row(i), pattern.column(i), kMarkRemove);
     f.move.mark_digit(pattern.row(i), pattern.column(i), f.d, kMarkShow);
@@ -75,6 +86,9 @@ void mark_pattern(const Fish& f, const CellSet& pattern, const CellSet& removals
   for (int i = 0; i < removals.count(); ++i) {
     f.move.mark_digit(removals.row(i), removals.column(i), f.d, kMarkRemove);
   }
+  t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
+  t.cell_name(fins.row(0), fins.column(0));
+  if (fins.count() > 1) t.add(or_fin).cell_name(fins.row(1), fins.column(1));
 }
 
 void remove_all(Fish& f, const CellSet& removals) {
@@ -116,16 +130,7 @@ bool finned(Fish& f) {
       // Step 4. The move.
       remove_all(f, removals);
       Text t;
-      CellSet pattern;
-      f.add(pattern, base, p0);
-      f.add(pattern, base, p1);
-      f.add(pattern, second, p0);
-      f.add(pattern, second, p1);
-      for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
-      mark_pattern(f, pattern, removals);
-      t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
-      t.cell_name(fins.row(0), fins.column(0));
-      if (fins.count() > 1) t.add(" or ").cell_name(fins.row(1), fins.column(1));
+      show_pattern(f, {{base, p0}, {base, p1}, {second, p0}, {second, p1}}, fins, removals, t, " or ");
       t.add("; or in cells ");
       f.name(t, base, fin_corner).add(" and ");
       f.name(t, second, other_corner).add("; or cells ");
@@ -191,15 +196,7 @@ bool sashimi(Fish& f) {
           if (f.holds(line, fin_pos)) f.add(removals, line, fin_pos);
         }
       }
-      CellSet pattern;
-      f.add(pattern, base, p0);
-      f.add(pattern, base, p1);
-      f.add(pattern, second, present);
-      for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));
-      mark_pattern(f, pattern, removals);
-      t.add("The value ").number(f.d).add(" appears either in cell").add(fins.count() > 1 ? "s " : " ");
-      t.cell_name(fins.row(0), fins.column(0));
-      if (fins.count() > 1) t.add(" or cell ").cell_name(fins.row(1), fins.column(1));
+      show_pattern(f, {{base, p0}, {base, p1}, {second, present}}, fins, removals, t, " or cell ");
       t.add(", or cells ");
       f.name(t, second, present).add(" and ");
       f.name(t, base, missing).add(". In both cases, cell").add(removals.count() > 1 ? "s " : " ");

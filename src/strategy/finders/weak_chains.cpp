@@ -28,11 +28,8 @@ struct Forced {
 
 inline constexpr int kChainRoom = 24;
 
-struct WeakSearch {
-  BusyManager& busy;
-  Move& move;
-  const State& s;
-  int n;
+struct WeakSearch : SearchOn {
+  using SearchOn::SearchOn;
   int d = 0;
   Place s0{};
   CellSet p;  // the cells that lose d when S0 is d
@@ -41,7 +38,6 @@ struct WeakSearch {
   Place chain[kChainRoom] = {};
   StateStack copies;  // copy k is the board of chain step k
 
-  WeakSearch(BusyManager& b, Move& m, const State& st, int number) : busy(b), move(m), s(st), n(number) {}
   bool cancelled() { return busy.cancel_pressed(); }
 };
 

@@ -71,23 +71,34 @@ bool some_other_cell_sees_both(const State& s, const Bivalue& w1, const Bivalue&
   });
 }
 
-// The XY move: z leaves every cell that sees both wings. False when no such
-// cell holds z.
-bool xy_move(Move& move, int n, const State& s, const Chain& chain, const Bivalue& w1,
-             const Bivalue& w2, int z) {
-  // Step 1. The cells that see both wings and hold z, in the order of W1's peers.
-  if (!some_other_cell_sees_both(s, w1, w2, z)) return false;
+// Step 1 of a move: the cells other than the wings (and the pivot) that see
+// both wings (and the pivot) and hold z, in the order of W1's peers. Step 2:
+// each of them loses z, marked so on the hint. None when the move is empty.
+CellSet remove_where_seen(Move& move, const State& s, const Bivalue& w1, const Bivalue& w2,
+                          const Bivalue* pivot, int z) {
+  if (!some_other_cell_sees_both(s, w1, w2, z)) return {};
   CellSet removals = peers_holding(s, w1.r, w1.c, z);
   removals.remove(w1.r, w1.c);
   removals.remove(w2.r, w2.c);
   removals.intersect_with(peers_holding(s, w2.r, w2.c, z));
-  if (removals.empty()) return false;
-
-  // Step 2. The removals.
+  if (pivot) {
+    removals.remove(pivot->r, pivot->c);
+    removals.intersect_with(peers_holding(s, pivot->r, pivot->c, z));
+  }
   for (int i = 0; i < removals.count(); ++i) {
     move.remove(removals.row(i), removals.column(i), z);
     move.mark_digit(removals.row(i), removals.column(i), z, kMarkRemove);
   }
+  return removals;
+}
+
+// The XY move: z leaves every cell that sees both wings. False when no such
+// cell holds z.
+bool xy_move(Move& move, int n, const State& s, const Chain& chain, const Bivalue& w1,
+             const Bivalue& w2, int z) {
+  // Steps 1 and 2. The cells that see both wings lose z.
+  const CellSet removals = remove_where_seen(move, s, w1, w2, nullptr, z);
+  if (removals.empty()) return false;
   // Step 3. The wings and the chain as the hint chain, W1 first.
   move.chain_append(w1.r, w1.c);
   for (int i = 0; i < chain.n; ++i) move.chain_append(chain.r[i], chain.c[i]);
@@ -161,21 +172,9 @@ bool extend_chain(Move& move, int n, const State& s, const BivalueCells& cells,
 // The XYZ move: z leaves every cell that sees both wings and the pivot.
 bool xyz_move(Move& move, int n, const State& s, const Bivalue& w1, const Bivalue& pivot_cell,
               const Bivalue& w2, int z) {
-  // Step 1. The cells that see all three and hold z, in the order of W1's peers.
-  if (!some_other_cell_sees_both(s, w1, w2, z)) return false;
-  CellSet removals = peers_holding(s, w1.r, w1.c, z);
-  removals.remove(w1.r, w1.c);
-  removals.remove(w2.r, w2.c);
-  removals.remove(pivot_cell.r, pivot_cell.c);
-  removals.intersect_with(peers_holding(s, w2.r, w2.c, z));
-  removals.intersect_with(peers_holding(s, pivot_cell.r, pivot_cell.c, z));
+  // Steps 1 and 2. The cells that see all three lose z.
+  const CellSet removals = remove_where_seen(move, s, w1, w2, &pivot_cell, z);
   if (removals.empty()) return false;
-
-  // Step 2. The removals.
-  for (int i = 0; i < removals.count(); ++i) {
-    move.remove(removals.row(i), removals.column(i), z);
-    move.mark_digit(removals.row(i), removals.column(i), z, kMarkRemove);
-  }
   // Step 3. W1, the pivot and W2 as the hint chain.
   move.chain_append(w1.r, w1.c);
   move.chain_append(pivot_cell.r, pivot_cell.c);
