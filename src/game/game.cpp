@@ -4,7 +4,7 @@
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/game_messages.h"
-#include "game/printing.h"
+#include "view/printing.h"
 #include "game/recent_games.h"
 
 namespace vantry {

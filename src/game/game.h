@@ -10,7 +10,7 @@
 
 #include "classlib/platform.h"
 #include "game/file_name.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "game/generator.h"
 #include "game/statistics.h"
 #include "game/strategies_used.h"

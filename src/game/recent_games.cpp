@@ -7,7 +7,7 @@
 #include "classlib/platform.h"
 #include "game/game.h"
 #include "game/game_messages.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 
 namespace vantry {
 

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "classlib/platform.h"
-#include "game/button_pane_model.h"
+#include "view/button_pane_model.h"
 
 class QCheckBox;
 class QComboBox;

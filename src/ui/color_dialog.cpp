@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 #include "ui/qt_canvas.h"
 
 namespace vantry {

@@ -6,7 +6,7 @@
 // this is its face.
 #pragma once
 
-#include "game/color_editor.h"
+#include "view/color_editor.h"
 #include "ui/float_dlg.h"
 
 class QComboBox;

@@ -4,7 +4,7 @@
 
 #include "classlib/inifile.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "help/help_browser.h"
 #include "help/help_key.h"
 #include "ui/main_frame.h"

@@ -7,7 +7,7 @@
 
 #include "classlib/inifile.h"
 #include "game/game_fixture.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "game/recent_games.h"
 
 namespace vantry::testing {

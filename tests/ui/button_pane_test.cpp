@@ -13,12 +13,12 @@
 #include <map>
 
 #include "classlib/settings_keys.h"
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
-#include "game/grid_geometry.h"
-#include "game/highlight.h"
+#include "view/grid_window.h"
+#include "view/grid_geometry.h"
+#include "view/highlight.h"
 #include "strategy/strategy.h"
 #include "ui/button_pane.h"
 #include "ui/layout_window.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "strategy/hint_templates.h"
 #include "ui/coloring_dialog.h"
 #include "ui/hint_dialogs.h"

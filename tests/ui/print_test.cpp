@@ -19,7 +19,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/printing.h"
+#include "view/printing.h"
 #include "game/puzzle_text.h"
 #include "ui/main_frame.h"
 #include "ui/print_support.h"

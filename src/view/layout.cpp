@@ -1,5 +1,5 @@
 // The main window's layout arithmetic and the floating dialogs' placement.
-#include "game/layout.h"
+#include "view/layout.h"
 
 #include <algorithm>
 #include <cstdint>

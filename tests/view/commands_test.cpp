@@ -7,7 +7,7 @@
 
 #include "classlib/inifile.h"
 #include "game/commands.h"
-#include "game/menus.h"
+#include "view/menus.h"
 #include "game_fixture.h"
 #include "strategy/strategy_table.h"
 

@@ -1,14 +1,14 @@
 // The button pane's lines and texts. The next move comes from the strategy
 // engine in its name-only mode, the solution status from the solution
 // counter; each runs as a busy phase the player can cancel.
-#include "game/button_pane_model.h"
+#include "view/button_pane_model.h"
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 #include "game/game.h"
-#include "game/highlight.h"
+#include "view/highlight.h"
 #include "strategy/hint_command.h"
 
 namespace vantry {

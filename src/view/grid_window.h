@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "classlib/canvas.h"
-#include "game/color_mgr.h"
-#include "game/grid_geometry.h"
-#include "game/highlight.h"
+#include "view/color_mgr.h"
+#include "view/grid_geometry.h"
+#include "view/highlight.h"
 #include "game/memory_settings.h"
-#include "game/play_cursor.h"
+#include "view/play_cursor.h"
 
 namespace vantry {
 

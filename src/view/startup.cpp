@@ -6,7 +6,7 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "game/game_messages.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "help/help_viewer.h"
 
 namespace vantry {

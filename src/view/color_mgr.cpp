@@ -1,10 +1,10 @@
 // The colour elements' values, their settings keys and the two palettes.
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "classlib/platform.h"
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 
 namespace vantry {
 

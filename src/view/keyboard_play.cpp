@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 
 namespace vantry {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "classlib/inifile.h"
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 #include "game/commands.h"
 #include "game/game_messages.h"
 #include "game_fixture.h"

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 #include "game/difficulty.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 
 namespace vantry {
 

@@ -1,10 +1,10 @@
 // The colour dialog's logic over the grid window's ColorMgr.
-#include "game/color_editor.h"
+#include "view/color_editor.h"
 
 #include <algorithm>
 
 #include "classlib/contract.h"
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 #include "game/game.h"
 #include "help/help_viewer.h"
 

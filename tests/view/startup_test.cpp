@@ -9,7 +9,7 @@
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
-#include "game/layout.h"
+#include "view/layout.h"
 #include "game_fixture.h"
 
 namespace vantry::testing {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 
 namespace vantry {
 

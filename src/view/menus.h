@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/commands.h"
-#include "game/highlight.h"
+#include "view/highlight.h"
 #include "game/recent_games.h"
 
 namespace vantry {

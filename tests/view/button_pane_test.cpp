@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "classlib/settings_keys.h"
-#include "game/button_pane_model.h"
-#include "game/color_mgr.h"
+#include "view/button_pane_model.h"
+#include "view/color_mgr.h"
 #include "game_fixture.h"
 
 namespace vantry::testing {

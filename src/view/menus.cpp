@@ -1,6 +1,6 @@
 // Lookups over the menu tables and the Practice submenu built from the
 // strategy table.
-#include "game/menus.h"
+#include "view/menus.h"
 
 #include <algorithm>
 

@@ -9,8 +9,8 @@
 #include "classlib/inifile.h"
 #include "game/game.h"
 #include "game/game_messages.h"
-#include "game/grid_window.h"
-#include "game/menus.h"
+#include "view/grid_window.h"
+#include "view/menus.h"
 #include "game/recent_games.h"
 #include "strategy/strategy_table.h"
 

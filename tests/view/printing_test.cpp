@@ -6,7 +6,7 @@
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
-#include "game/printing.h"
+#include "view/printing.h"
 #include "game_fixture.h"
 #include "support/recording_canvas.h"
 

@@ -2,7 +2,7 @@
 // for the printout (the solution filled in, possibilities hidden, a new empty
 // game); whatever happens while printing, the first two are undone exactly,
 // the needs-saving flag included.
-#include "game/printing.h"
+#include "view/printing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/inifile.h"
-#include "game/color_editor.h"
+#include "view/color_editor.h"
 #include "game/commands.h"
 #include "game_fixture.h"
 

@@ -1,6 +1,6 @@
 // The grid window's geometry and colours, and the small helpers its other
 // files share: repainting and telling the button pane about the highlight.
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 
 #include "classlib/contract.h"
 #include "game/game.h"

@@ -1,10 +1,10 @@
 // The three schemes' colours and the contrast arithmetic.
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 
 #include <cmath>
 
 #include "classlib/contract.h"
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 
 namespace vantry {
 

@@ -1,11 +1,11 @@
 // Choosing the highlighted digits: the digit commands and keys, rules and
 // modes, and Next / Previous, which walk the sets of the same size in
 // lexicographic order and can pass over sets holding a finished digit.
-#include "game/highlight.h"
+#include "view/highlight.h"
 
 #include "classlib/contract.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 
 namespace vantry {
 
