@@ -29,7 +29,7 @@ struct CliGame {
   CliGame(const CreateOptions& options, std::uint32_t seed) {
     platform.set_quiet(true);
     // The game's own settings live in memory: nothing reaches a file.
-    game.grid().settings().write_integer(kAllowAsymmetric, options.asymmetric ? 1 : 0);
+    game.settings().write_integer(kAllowAsymmetric, options.asymmetric ? 1 : 0);
     game.set_random_seed(seed);
     game.set_attempt_limit(options.max_attempts);
   }

@@ -11,6 +11,7 @@
 #include "game/game_messages.h"
 #include "game/practice.h"
 #include "game/rating.h"
+#include "strategy/strategy_table.h"
 
 namespace vantry {
 
@@ -18,6 +19,18 @@ namespace {
 
 // One creation attempt may take this long before it is discarded.
 constexpr int kAttemptTimeMs = 5000;
+
+// 11907 and 11908 (Superhuman and beyond) have no menu item: Sadistic
+// stands for them; anything else unknown is the first difficulty.
+int menu_difficulty(int create_id) {
+  if (create_id == 11907 || create_id == 11908) return kCmdCreateSadistic;
+  if (create_id < kCmdCreateEasy || create_id > kCmdCreateSadistic) return kCmdCreateEasy;
+  return create_id;
+}
+
+int menu_strategy(int table_number) {
+  return table_number >= 1 && table_number <= kStrategyRows ? table_number : 1;
+}
 
 }  // namespace
 
@@ -36,11 +49,11 @@ void Game::create_new(int command_id, bool shift_held) {
     target = kCmdCreateSuperhuman;
   }
   // Step 4. The menus remember the difficulty for Ctrl+N (Superhuman as Sadistic).
-  if (command_id != my_grid.chosen_difficulty()) my_grid.choose_difficulty(command_id);
+  if (command_id != chosen_difficulty()) choose_difficulty(command_id);
   create_puzzle(target);
 }
 
-void Game::create_again() { create_new(my_grid.chosen_difficulty()); }
+void Game::create_again() { create_new(chosen_difficulty()); }
 
 bool Game::create_puzzle(int target) {
   // Step 5. The first creation of a run seeds from the clock, unless a seed
@@ -116,7 +129,7 @@ bool Game::build_candidate(int target) {
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();
   my_engine.set_requested_difficulty(target);
-  const bool symmetric = my_grid.settings().read_integer(kAllowAsymmetric) == 0;
+  const bool symmetric = settings().read_integer(kAllowAsymmetric) == 0;
   State& s = my_board.current();
 
   // Step 2. A random complete grid.
@@ -211,13 +224,13 @@ void Game::practise(int n) {
     return;
   }
   my_lastPractised = n;
-  if (n != my_grid.chosen_strategy()) my_grid.choose_strategy(n);
+  if (n != chosen_strategy()) choose_strategy(n);
   // Step 3.
   if (!new_game_step()) return;
   create_practice_puzzle(n);
 }
 
-void Game::practise_again() { practise(my_grid.chosen_strategy()); }
+void Game::practise_again() { practise(chosen_strategy()); }
 
 bool Game::create_practice_puzzle(int n) {
   my_engine.set_practice_strategy(n);
@@ -226,6 +239,22 @@ bool Game::create_practice_puzzle(int n) {
   my_busy.end(kBusyCreatingPractice);
   my_engine.set_practice_strategy(0);
   return made;
+}
+
+int Game::chosen_difficulty() const {
+  return menu_difficulty(my_settings->read_integer(kLastDifficulty));
+}
+
+int Game::chosen_strategy() const { return menu_strategy(my_settings->read_integer(kLastStrategy)); }
+
+void Game::choose_difficulty(int create_id) {
+  my_settings->write_integer(kLastDifficulty, menu_difficulty(create_id));
+  my_platform.menus_changed();
+}
+
+void Game::choose_strategy(int table_number) {
+  my_settings->write_integer(kLastStrategy, menu_strategy(table_number));
+  my_platform.menus_changed();
 }
 
 }  // namespace vantry

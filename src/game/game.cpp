@@ -4,7 +4,6 @@
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/game_messages.h"
-#include "view/printing.h"
 #include "game/recent_games.h"
 
 namespace vantry {
@@ -15,9 +14,6 @@ Game::Game(Platform& platform)
 }
 
 bool Game::run_command(int id) {
-  // The grid window's commands first: 11907 and 11908 are also difficulty
-  // numbers, and as commands they are the Highlight and Hint menus' items.
-  if (my_grid.run_command(id)) return true;
   switch (id) {
     case kCmdEnterPuzzle: enter_puzzle(); return true;
     case kCmdOpen: open(); return true;
@@ -43,12 +39,6 @@ bool Game::run_command(int id) {
     case kCmdPracticeAgain: practise_again(); return true;
     case kCmdRatePuzzle: rate_puzzle(); return true;
     case kCmdStrategiesUsed: show_strategies_used(); return true;
-    // ---- Printing ----
-    case kCmdPrintSetup: print_setup(*this); return true;
-    case kCmdPrintPuzzle:
-    case kCmdPrintNoClues:
-    case kCmdPrintAnswers:
-    case kCmdPrintBlankGrid: print_command(*this, id); return true;
     default: break;
   }
   // 11907 and 11908 are menu commands of their own, so Superhuman is no
@@ -108,8 +98,8 @@ bool Game::save_prompt() {
 bool Game::new_game_step() {
   if (!save_prompt()) return false;
   my_board.reset();
-  my_grid.set_paused(false);  // a new puzzle is not hidden behind the resume text
-  my_grid.clear_highlight_state();
+  my_paused = false;  // a new puzzle is not hidden behind the resume text
+  if (my_listener) my_listener->highlighting_reset();
   my_platform.clear_highlights();
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();
@@ -148,5 +138,20 @@ void Game::set_file_name(const std::string& path, bool saved_game) {
 }
 
 void Game::repaint() { my_platform.repaint_grid(); }
+
+void Game::pause_game() {
+  if (my_busy.is_busy() || !puzzle_guard() || my_paused) return;
+  my_paused = true;
+  stop_clock();
+  repaint();
+}
+
+void Game::resume_game() {
+  if (!my_paused) return;
+  my_paused = false;
+  // A finished puzzle's clock stays where it stopped.
+  if (!my_board.current().is_solved()) start_clock();
+  repaint();
+}
 
 }  // namespace vantry

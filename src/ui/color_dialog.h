@@ -20,7 +20,7 @@ class Game;
 class ColorDialog : public FloatDlg {
   Q_OBJECT
  public:
-  ColorDialog(QWidget* owner, Game& game, IniFile* settings);
+  ColorDialog(QWidget* owner, Game& game, GridWindow& grid, IniFile* settings);
 
   QListWidget* list() const { return m_list; }
   QLabel* description() const { return m_description; }

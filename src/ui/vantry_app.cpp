@@ -19,14 +19,16 @@ VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string arg
   qApp->installEventFilter(new HelpKey(*m_help, m_help.get()));
   m_platform = std::make_unique<QtPlatform>(&settings, m_help.get());
   m_game = std::make_unique<Game>(*m_platform);
-  m_game->grid().attach_settings(settings);
-  m_frame = std::make_unique<MainFrame>(*m_game, *m_platform, settings, std::move(argument));
+  m_game->attach_settings(settings);
+  m_grid = std::make_unique<GridWindow>(*m_game);
+  m_frame = std::make_unique<MainFrame>(*m_game, *m_grid, *m_platform, settings, std::move(argument));
 }
 
 VantryApp::~VantryApp() {
   // Timers and dialogs go before the game they call into.
   m_frame.reset();
   m_platform->setMainWindow(nullptr);
+  m_grid.reset();
   m_game.reset();
   m_platform.reset();
   m_help.reset();
@@ -34,7 +36,5 @@ VantryApp::~VantryApp() {
 }
 
 void VantryApp::start() { m_frame->start(); }
-
-GridWindow& VantryApp::grid() { return m_game->grid(); }
 
 }  // namespace vantry

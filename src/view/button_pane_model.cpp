@@ -8,6 +8,7 @@
 #include "classlib/settings_keys.h"
 #include "view/color_mgr.h"
 #include "game/game.h"
+#include "view/grid_window.h"
 #include "view/highlight.h"
 #include "strategy/hint_command.h"
 
@@ -17,27 +18,27 @@ namespace {
 constexpr Colorref kStatusRed = rgb(240, 0, 0);
 }  // namespace
 
-ButtonPaneModel::ButtonPaneModel(Game& game) : my_game(game) {}
+ButtonPaneModel::ButtonPaneModel(Game& game, GridWindow& grid) : my_game(game), my_grid(grid) {}
 
 void ButtonPaneModel::set_up() {
-  IniFile& settings = my_game.grid().settings();
+  IniFile& settings = my_game.settings();
   set_next_move_on(settings.read_integer(kButtonsNext) != 0);
   set_status_on(settings.read_integer(kButtonsOKSoFar) != 0);
 }
 
 void ButtonPaneModel::set_next_move_on(bool on) {
   my_nextOn = on;
-  my_game.grid().settings().write_integer(kButtonsNext, on ? 1 : 0);
+  my_game.settings().write_integer(kButtonsNext, on ? 1 : 0);
   my_nextLine.clear();
   if (on) compute_next_move();
 }
 
 void ButtonPaneModel::set_status_on(bool on) {
   my_statusOn = on;
-  my_game.grid().settings().write_integer(kButtonsOKSoFar, on ? 1 : 0);
+  my_game.settings().write_integer(kButtonsOKSoFar, on ? 1 : 0);
   my_status = StatusLine{};
   // A hidden status must not keep automatic solving stopped.
-  my_game.grid().set_stop_solving(false);
+  my_grid.set_stop_solving(false);
   if (on) compute_status();
 }
 
@@ -57,8 +58,8 @@ void ButtonPaneModel::update_lines(bool recompute) {
   if (my_statusOn) {
     my_status.text = idle_text();
     my_status.bold = false;
-    my_status.color = my_game.grid().colors().get(kColorAnswerGiven);
-    my_game.grid().set_stop_solving(false);
+    my_status.color = my_grid.colors().get(kColorAnswerGiven);
+    my_grid.set_stop_solving(false);
   }
 }
 
@@ -73,7 +74,7 @@ void ButtonPaneModel::compute_next_move() {
 }
 
 void ButtonPaneModel::compute_status() {
-  my_status.color = my_game.grid().colors().get(kColorAnswerGiven);
+  my_status.color = my_grid.colors().get(kColorAnswerGiven);
   my_status.bold = false;
   my_status.text = idle_text();
   if (my_status.text.empty()) {
@@ -97,7 +98,7 @@ void ButtonPaneModel::compute_status() {
   }
   // Automatic naked singles go on only while a computed status is "OK"; no
   // puzzle or a solved one leaves nothing to stop.
-  my_game.grid().set_stop_solving(my_status.bold && my_status.text[0] != 'O');
+  my_grid.set_stop_solving(my_status.bold && my_status.text[0] != 'O');
 }
 
 void ButtonPaneModel::pane_changed(PaneUpdate update) {
@@ -140,16 +141,16 @@ std::string ButtonPaneModel::score_text(ScoreField field) const {
 
 bool ButtonPaneModel::digit_enabled(int d) const {
   VANTRY_ASSERT(d >= 1 && d <= 9);
-  return my_game.grid().digit_available(d);
+  return my_grid.digit_available(d);
 }
 
 bool ButtonPaneModel::digit_pressed(int d) const {
   VANTRY_ASSERT(d >= 1 && d <= 9);
-  return my_game.grid().highlight().digits[d];
+  return my_grid.highlight().digits[d];
 }
 
 bool ButtonPaneModel::rules_enabled() const {
-  return my_game.grid().highlight().mode == kCmdModePossibilities;
+  return my_grid.highlight().mode == kCmdModePossibilities;
 }
 
 }  // namespace vantry

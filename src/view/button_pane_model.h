@@ -12,6 +12,7 @@
 namespace vantry {
 
 class Game;
+class GridWindow;
 
 // The solution-status line: its text, whether it is bold (a computed
 // status) and its colour.
@@ -26,7 +27,7 @@ enum class ScoreField { ElapsedTime, MovesMade, MovesUndone, LittleHints, Medium
 
 class ButtonPaneModel {
  public:
-  explicit ButtonPaneModel(Game& game);
+  ButtonPaneModel(Game& game, GridWindow& grid);
   ButtonPaneModel(const ButtonPaneModel&) = delete;
   ButtonPaneModel& operator=(const ButtonPaneModel&) = delete;
 
@@ -68,6 +69,7 @@ class ButtonPaneModel {
   void compute_status();
 
   Game& my_game;
+  GridWindow& my_grid;
   Statistics my_shown;  // the counters as last shown
   bool my_nextOn = false;
   bool my_statusOn = false;

@@ -7,11 +7,13 @@
 #include "view/color_schemes.h"
 #include "game/game.h"
 #include "help/help_viewer.h"
+#include "view/grid_window.h"
 
 namespace vantry {
 
-ColorEditor::ColorEditor(Game& game) : my_game(game), my_copy(game.grid().colors()) {
-  const int remembered = game.grid().color_list_position;
+ColorEditor::ColorEditor(Game& game, GridWindow& grid)
+    : my_game(game), my_grid(grid), my_copy(grid.colors()) {
+  const int remembered = grid.color_list_position;
   my_position = remembered >= 0 && remembered < kColorElements ? remembered : 0;
 }
 
@@ -32,25 +34,25 @@ void ColorEditor::select(int position) {
 
 std::string_view ColorEditor::description() const { return kColorElementTable[element()].description; }
 
-Colorref ColorEditor::swatch() const { return my_game.grid().colors().get(element()); }
+Colorref ColorEditor::swatch() const { return my_grid.colors().get(element()); }
 
 void ColorEditor::changed() {
   // Only the background has a window colour of its own; everything else shows on repaint.
-  if (element() == kColorBackground) my_game.grid().colors_changed();
+  if (element() == kColorBackground) my_grid.colors_changed();
   else my_game.repaint();
 }
 
 void ColorEditor::apply_scheme(int scheme) {
-  vantry::apply_scheme(my_game.grid().colors(), scheme);
-  my_game.grid().colors_changed();
+  vantry::apply_scheme(my_grid.colors(), scheme);
+  my_grid.colors_changed();
 }
 
-int ColorEditor::scheme() const { return matching_scheme(my_game.grid().colors()); }
+int ColorEditor::scheme() const { return matching_scheme(my_grid.colors()); }
 
-void ColorEditor::close() { my_game.grid().color_list_position = my_position; }
+void ColorEditor::close() { my_grid.color_list_position = my_position; }
 
 bool ColorEditor::button(int id) {
-  GridWindow& grid = my_game.grid();
+  GridWindow& grid = my_grid;
   switch (id) {
     case kColorEditorChange: {
       const auto chosen =

@@ -13,6 +13,7 @@
 namespace vantry {
 
 class Game;
+class GridWindow;
 
 // Button ids of the dialog.
 inline constexpr int kColorEditorOk = 1;
@@ -25,7 +26,7 @@ class ColorEditor {
  public:
   // Takes the copy that Cancel restores and selects the list position of
   // the last opening in this run (the first when out of range).
-  explicit ColorEditor(Game& game);
+  ColorEditor(Game& game, GridWindow& grid);
 
   // The list: display names in alphabetical order, each with its element number.
   struct Entry {
@@ -58,6 +59,7 @@ class ColorEditor {
   void close();
 
   Game& my_game;
+  GridWindow& my_grid;
   ColorMgr my_copy;
   int my_position = 0;
 };

@@ -11,6 +11,7 @@
 #include "game/game_messages.h"
 #include "view/grid_window.h"
 #include "view/menus.h"
+#include "view/printing.h"
 #include "game/recent_games.h"
 #include "strategy/strategy_table.h"
 
@@ -65,13 +66,13 @@ bool GridWindow::run_command(int id) {
     return true;
   }
   if (const IntegerKey* key = stored_toggle_key(id)) {
-    my_settings->write_integer(*key, my_settings->read_integer(*key) != 0 ? 0 : 1);
+    settings().write_integer(*key, settings().read_integer(*key) != 0 ? 0 : 1);
     platform.menus_changed();
     return true;
   }
   if (id == kCmdLastColorSelected || (id >= kCmdColor1 && id <= kCmdColor1 + 5)) {
     my_defaultColoring = id;
-    my_settings->write_integer(kDefaultColoring, id);
+    settings().write_integer(kDefaultColoring, id);
     platform.menus_changed();
     return true;
   }
@@ -90,14 +91,14 @@ bool GridWindow::run_command(int id) {
     case kCmdChangeColors: platform.color_dialog(); return true;
     case kCmdSystemColors:
       my_colors.set_system_colors(!my_colors.system_colors(), platform);
-      my_settings->write_integer(kSystemColors, my_colors.system_colors() ? 1 : 0);
+      settings().write_integer(kSystemColors, my_colors.system_colors() ? 1 : 0);
       platform.menus_changed();
       colors_changed();
       return true;
     case kCmdPaneLeft:
     case kCmdPaneRight:
     case kCmdPaneHide:
-      my_settings->write_string(kButtonsPlacement, id == kCmdPaneLeft    ? kButtonsLeft
+      settings().write_string(kButtonsPlacement, id == kCmdPaneLeft    ? kButtonsLeft
                                                    : id == kCmdPaneRight ? kButtonsRight
                                                                          : kButtonsHide);
       platform.menus_changed();
@@ -105,7 +106,7 @@ bool GridWindow::run_command(int id) {
       return true;
     case kCmdListByDifficulty:
     case kCmdListAlphabetically:
-      my_settings->write_integer(kPracticeListOrder, id == kCmdListByDifficulty ? 1 : 0);
+      settings().write_integer(kPracticeListOrder, id == kCmdListByDifficulty ? 1 : 0);
       platform.message_box("This change will take effect the next time you start Vantry.",
                            kProductName, MessageIcon::None, MessageButtons::Ok);
       return true;
@@ -115,13 +116,19 @@ bool GridWindow::run_command(int id) {
     case kCmdHelp: platform.show_help_contents(); return true;
     case kCmdAbout: platform.about_dialog(); return true;
     case kCmdExit: platform.close_main_window(); return true;
-    default: return false;
+    // ---- Printing ----
+    case kCmdPrintSetup: print_setup(my_game); return true;
+    case kCmdPrintPuzzle:
+    case kCmdPrintNoClues:
+    case kCmdPrintAnswers:
+    case kCmdPrintBlankGrid: print_command(my_game, *this, id); return true;
+    default: return my_game.run_command(id);
   }
 }
 
 void GridWindow::set_switch(bool& value, const IntegerKey& key, bool on) {
   value = on;
-  my_settings->write_integer(key, on ? 1 : 0);
+  settings().write_integer(key, on ? 1 : 0);
 }
 
 void GridWindow::toggle_display(int id) {
@@ -166,18 +173,18 @@ bool GridWindow::menu_checked(int id) const {
     case kCmdSystemColors: return my_colors.system_colors();
     case kCmdPaneLeft:
     case kCmdPaneRight:
-    case kCmdPaneHide: return placement_command(my_settings->read_string(kButtonsPlacement)) == id;
-    case kCmdListByDifficulty: return my_settings->read_integer(kPracticeListOrder) == 1;
-    case kCmdListAlphabetically: return my_settings->read_integer(kPracticeListOrder) != 1;
+    case kCmdPaneHide: return placement_command(settings().read_string(kButtonsPlacement)) == id;
+    case kCmdListByDifficulty: return settings().read_integer(kPracticeListOrder) == 1;
+    case kCmdListAlphabetically: return settings().read_integer(kPracticeListOrder) != 1;
     default: break;
   }
-  if (const IntegerKey* key = stored_toggle_key(id)) return my_settings->read_integer(*key) == 1;
+  if (const IntegerKey* key = stored_toggle_key(id)) return settings().read_integer(*key) == 1;
   if (id == kCmdLastColorSelected || (id >= kCmdColor1 && id <= kCmdColor1 + 5)) return my_defaultColoring == id;
   return false;
 }
 
 int GridWindow::menu_item_id(int id) const {
-  if (is_recent_game_command(id)) return recent_game_menu_id(*my_settings, id);
+  if (is_recent_game_command(id)) return recent_game_menu_id(settings(), id);
   if (id == kCmdUserAnswers && my_switches.hide_answers) return kCmdUserAnswersDisabled;
   return id;
 }
@@ -186,53 +193,19 @@ std::string GridWindow::menu_text(int id) const {
   // The Create and Practice items: a plain name, or the remembered one with its shortcut.
   if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
     std::string text(find_menu_item(id)->text);
-    if (id == chosen_difficulty()) text += "\bCtrl+N";
+    if (id == my_game.chosen_difficulty()) text += "\bCtrl+N";
     return text;
   }
   if (id > kCmdPracticeBase && id <= kCmdPracticeBase + kStrategyRows) {
     std::string text = kStrategyTable[id - kCmdPracticeBase - 1].name;
-    if (id - kCmdPracticeBase == chosen_strategy()) text += "\bShift+P";
+    if (id - kCmdPracticeBase == my_game.chosen_strategy()) text += "\bShift+P";
     return text;
   }
-  if (is_recent_game_command(id)) return recent_game_menu_text(*my_settings, id);
+  if (is_recent_game_command(id)) return recent_game_menu_text(settings(), id);
   if (const MenuItem* item = find_menu_item(id == kCmdUserAnswersDisabled ? kCmdUserAnswers : id)) {
     return std::string(item->text);
   }
   return {};
-}
-
-namespace {
-
-// 11907 and 11908 (Superhuman and beyond) have no menu item: Sadistic
-// stands for them; anything else unknown is the first difficulty.
-int menu_difficulty(int create_id) {
-  if (create_id == 11907 || create_id == 11908) return kCmdCreateSadistic;
-  if (create_id < kCmdCreateEasy || create_id > kCmdCreateSadistic) return kCmdCreateEasy;
-  return create_id;
-}
-
-int menu_strategy(int table_number) {
-  return table_number >= 1 && table_number <= kStrategyRows ? table_number : 1;
-}
-
-}  // namespace
-
-int GridWindow::chosen_difficulty() const {
-  return menu_difficulty(my_settings->read_integer(kLastDifficulty));
-}
-
-int GridWindow::chosen_strategy() const {
-  return menu_strategy(my_settings->read_integer(kLastStrategy));
-}
-
-void GridWindow::choose_difficulty(int create_id) {
-  my_settings->write_integer(kLastDifficulty, menu_difficulty(create_id));
-  my_game.platform().menus_changed();
-}
-
-void GridWindow::choose_strategy(int table_number) {
-  my_settings->write_integer(kLastStrategy, menu_strategy(table_number));
-  my_game.platform().menus_changed();
 }
 
 std::string GridWindow::answers_text() const {

@@ -25,7 +25,7 @@ int chain_position(const State& s, int r, int c) {
 }  // namespace
 
 void GridWindow::left_down(const GridMouse& m) {
-  if (my_paused) return;  // the grid is hidden behind the resume text: no moves
+  if (my_game.paused()) return;  // the grid is hidden behind the resume text: no moves
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
   if (!hit.valid()) return;
   my_cursor = {hit.row, hit.column};  // a click also moves the play cursor
@@ -109,7 +109,7 @@ void GridWindow::chain_drag_end(int r0, int c0, int r1, int c1) {
 }
 
 void GridWindow::right_down(const GridMouse& m) {
-  if (my_paused) return;
+  if (my_game.paused()) return;
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
   if (!hit.valid()) return;
   my_cursor = {hit.row, hit.column};
@@ -169,7 +169,7 @@ void GridWindow::open_coloring_dialog(const GridMouse& m, int r, int c) {
 }
 
 void GridWindow::char_typed(const std::string& text) {
-  if (my_paused) return;  // keys on the hidden grid change nothing either
+  if (my_game.paused()) return;  // keys on the hidden grid change nothing either
   if (text.empty()) return;
   for (int i = 0; i < 9; ++i) {
     const bool digit = text.size() == 1 && text[0] == '1' + i;
@@ -181,7 +181,7 @@ void GridWindow::char_typed(const std::string& text) {
 }
 
 void GridWindow::key_down(GridKey key) {
-  if (my_paused) return;
+  if (my_game.paused()) return;
   // The keypad with NumLock off adds or removes one digit.
   int code = -1;
   switch (key) {
@@ -250,7 +250,7 @@ void GridWindow::solve_singles_now() {
     toggle_display(kCmdSingles);
   }
   // The singles are placed on the grid for the player to see.
-  resume_game();
+  my_game.resume_game();
   my_solveNow = true;
   my_stopSolving = false;
   my_game.board().drop_redo();
@@ -285,7 +285,7 @@ void GridWindow::set_delay_command() {
     const int ms = parse_delay(text);
     if (ms >= 0) {
       my_singlesDelay = ms;
-      my_settings->write_integer(kSolveSinglesTiming, ms);
+      settings().write_integer(kSolveSinglesTiming, ms);
       return;
     }
     platform.message_box(

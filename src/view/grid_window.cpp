@@ -7,22 +7,11 @@
 
 namespace vantry {
 
-GridWindow::GridWindow(Game& game) : my_game(game) {}
+GridWindow::GridWindow(Game& game) : my_game(game) { my_game.set_listener(this); }
 
-void GridWindow::pause_game() {
-  if (my_game.busy().is_busy() || !my_game.puzzle_guard() || my_paused) return;
-  my_paused = true;
-  my_game.stop_clock();
-  repaint();
-}
+GridWindow::~GridWindow() { my_game.set_listener(nullptr); }
 
-void GridWindow::resume_game() {
-  if (!my_paused) return;
-  my_paused = false;
-  // A finished puzzle's clock stays where it stopped.
-  if (!my_game.board().current().is_solved()) my_game.start_clock();
-  repaint();
-}
+IniFile& GridWindow::settings() const { return my_game.settings(); }
 
 void GridWindow::resize(int width, int height) {
   my_geometry = GridGeometry::from_client(width, height);

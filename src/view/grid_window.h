@@ -1,9 +1,10 @@
 // The engine half of the grid window: everything the desktop program's grid
 // does that is logic rather than pixels on a screen. It draws the grid through
 // a Canvas, turns mouse clicks and keys into moves, keeps the highlight state
-// and the preferences, runs the grid's commands and the start-up steps. The
-// Qt window holds the Game and forwards its events here; it paints by calling
-// paint_grid with a canvas over its painter.
+// and the preferences, runs the grid's commands and the start-up steps. It
+// lives beside the Game it shows (the application object holds both) and
+// registers itself as the game's listener. The Qt window forwards its events
+// here; it paints by calling paint_grid with a canvas over its painter.
 #pragma once
 
 #include <array>
@@ -15,7 +16,7 @@
 #include "view/color_mgr.h"
 #include "view/grid_geometry.h"
 #include "view/highlight.h"
-#include "game/memory_settings.h"
+#include "game/game_listener.h"
 #include "view/play_cursor.h"
 
 namespace vantry {
@@ -58,17 +59,16 @@ struct DisplaySwitches {
   bool not_by_color_alone = false;    // NotByColorAlone: line styles beside colours
 };
 
-class GridWindow {
+class GridWindow final : public GameListener {
  public:
   explicit GridWindow(Game& game);
+  ~GridWindow() override;
   GridWindow(const GridWindow&) = delete;
   GridWindow& operator=(const GridWindow&) = delete;
 
   // ---- Settings and colours ----
-  // The settings object of the run (an in-memory one until attached); the
-  // Game's other commands read and write their settings here too.
-  IniFile& settings() { return *my_settings; }
-  void attach_settings(IniFile& settings) { my_settings = &settings; }
+  // The settings object of the run, which the Game owns.
+  IniFile& settings() const;
   ColorMgr& colors() { return my_colors; }
   const ColorMgr& colors() const { return my_colors; }
   // The colour dialog replaces the manager with its copy on Cancel.
@@ -108,8 +108,6 @@ class GridWindow {
   // Inputs of drawing set by other parts of the program (whether a puzzle
   // is being created or entered is the Game's).
   void set_draw_possibilities(bool on) { my_drawPossibilities = on; }
-  void set_paused(bool on) { my_paused = on; }
-  bool paused() const { return my_paused; }
   // The button pane sets this whenever the solution status is not "OK":
   // automatic solving then stops after the single in progress.
   void set_stop_solving(bool on) { my_stopSolving = on; }
@@ -154,11 +152,9 @@ class GridWindow {
   void next_highlight(bool forward);
   void toggle_skip_solved();
 
-  // ---- Pausing (the button pane's Pause Game and Resume Game) ----
-  void pause_game();
-  void resume_game();
   // Highlighting off without touching cell colouring (a new game).
   void clear_highlight_state();
+  void highlighting_reset() override { clear_highlight_state(); }
 
   // ---- Naked singles (grid_input.cpp) ----
   void solve_singles_now();
@@ -178,7 +174,10 @@ class GridWindow {
   int default_coloring() const { return my_defaultColoring; }
 
   // ---- Commands, menus and preferences (grid_commands.cpp) ----
-  // Runs one of the grid window's commands; false when the id is not one.
+  // Runs a command by its id: the grid window's own and the print commands
+  // first (11907 and 11908 are also difficulty numbers, and as commands they
+  // are the Highlight and Hint menus' items), then the game's. False when
+  // neither knows the id.
   bool run_command(int id);
   const DisplaySwitches& switches() const { return my_switches; }
   void toggle_display(int id);
@@ -189,14 +188,6 @@ class GridWindow {
   bool menu_checked(int id) const;
   int menu_item_id(int id) const;
   std::string menu_text(int id) const;
-  // The Create difficulty (command id 11901-11906) and the Practice strategy
-  // (table number) chosen in the pane or remembered: stored, and the Ctrl+N
-  // or Shift+P label moves to that item.
-  void choose_difficulty(int create_id);
-  void choose_strategy(int table_number);
-  // Both as the settings hold them now (creating a puzzle may change them).
-  int chosen_difficulty() const;
-  int chosen_strategy() const;
   // "Show answers": the solution as nine lines of nine digits.
   std::string answers_text() const;
 
@@ -230,15 +221,12 @@ class GridWindow {
   void set_switch(bool& value, const IntegerKey& key, bool on);
 
   Game& my_game;
-  MemorySettings my_ownSettings;
-  IniFile* my_settings = &my_ownSettings;
   ColorMgr my_colors;
   GridGeometry my_geometry;
   Highlight my_highlight;
   DisplaySwitches my_switches;
 
   bool my_drawPossibilities = true;
-  bool my_paused = false;
   int my_possibilityFont = 0;
   std::array<int, 10> my_solvedCounts = {};
   std::array<int, 10> my_possibilityCounts = {};

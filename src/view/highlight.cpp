@@ -133,7 +133,7 @@ void GridWindow::next_highlight(bool forward) {
 
 void GridWindow::toggle_skip_solved() {
   my_highlight.skip_solved = !my_highlight.skip_solved;
-  my_settings->write_integer(kHighlightSkip, my_highlight.skip_solved ? 1 : 0);
+  settings().write_integer(kHighlightSkip, my_highlight.skip_solved ? 1 : 0);
   my_game.platform().menus_changed();
 }
 

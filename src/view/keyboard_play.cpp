@@ -22,7 +22,7 @@ std::string cell_name(int r, int c) {
 
 bool GridWindow::play_key(PlayKey key) {
   if (!my_switches.keyboard_play || my_game.entering()) return false;
-  if (my_paused) return true;  // the hidden grid takes no keys
+  if (my_game.paused()) return true;  // the hidden grid takes no keys
   if (key != PlayKey::Delete) {
     my_cursor.move(key);
     repaint();
@@ -46,7 +46,7 @@ bool GridWindow::play_key(PlayKey key) {
 
 bool GridWindow::play_digit(int d, bool control, bool alt) {
   if (!my_switches.keyboard_play || my_game.entering() || d < 1 || d > 9) return false;
-  if (my_paused) return true;
+  if (my_game.paused()) return true;
   if (alt) {
     // The highlight command a plain digit gives without keyboard play.
     highlight_digit(d, false);

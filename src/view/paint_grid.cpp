@@ -128,7 +128,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
   const bool entering = my_game.entering();
 
   // Step 1. Colour mode.
-  ColorModeScope mode(my_colors, !printing || my_settings->read_integer(kPrintInColor) != 0);
+  ColorModeScope mode(my_colors, !printing || settings().read_integer(kPrintInColor) != 0);
 
   // Step 2. Origin and text background.
   canvas.set_origin(1, 1);
@@ -136,7 +136,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
   Colorref text_background = background;
 
   // Step 3. Erasing; a printed page clears the grid's area between header and footer.
-  if (erase || my_paused) {
+  if (erase || my_game.paused()) {
     canvas.fill_rect(update, background);
   } else if (printing) {
     const int pf = my_possibilityFont;
@@ -167,7 +167,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
   my_possibilityFont = possibility_font;
 
   // Step 7. A paused game shows only how to go on.
-  if (my_paused) {
+  if (my_game.paused()) {
     canvas.set_font_height(possibility_font);
     canvas.text_centred(p[4] + C / 2, p[4] + C / 2 - u / 2,
                         "Click \"Resume Game\" to continue ...",

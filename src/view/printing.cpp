@@ -13,6 +13,7 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "game/game_messages.h"
+#include "view/grid_window.h"
 
 namespace vantry {
 
@@ -91,9 +92,8 @@ void print_setup(Game& game) {
   game.platform().print_setup_dialog();
 }
 
-void print_command(Game& game, int id) {
+void print_command(Game& game, GridWindow& grid, int id) {
   Platform& platform = game.platform();
-  GridWindow& grid = game.grid();
   Board& board = game.board();
   if (!game.activity_guard()) return;
   const bool blank = id == kCmdPrintBlankGrid;
@@ -135,7 +135,7 @@ void print_command(Game& game, int id) {
     size.screen_dpi_x = dpi_x;
     size.screen_dpi_y = dpi_y;
     size.half = answers;
-    size.big = grid.settings().read_integer(kPrintBig) != 0;
+    size.big = game.settings().read_integer(kPrintBig) != 0;
     const Rect drawing = print_drawing_rect(size.preferred_size, size.possibility_font);
     const PrintResult result = platform.print_page(
         kPrintoutTitle, [&](const PrinterPage& page) { return page_mapping(page, size); },

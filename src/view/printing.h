@@ -10,6 +10,7 @@
 namespace vantry {
 
 class Game;
+class GridWindow;
 
 // The printout's name, in the print queue and the abort dialog.
 inline constexpr const char* kPrintoutTitle = "Vantry puzzle";
@@ -33,6 +34,6 @@ PageMapping page_mapping(const PrinterPage& page, const PrintSize& size);
 
 // "Print setup" and the four print commands (by command id).
 void print_setup(Game& game);
-void print_command(Game& game, int id);
+void print_command(Game& game, GridWindow& grid, int id);
 
 }  // namespace vantry

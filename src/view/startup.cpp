@@ -47,10 +47,10 @@ void GridWindow::build_shifted_table() {
     }
     my_shifted[i] = shifted;
   }
-  if (unusable && my_settings->read_integer(kHideNumberError) == 0) {
+  if (unusable && settings().read_integer(kHideNumberError) == 0) {
     if (my_game.platform().message_box(kShiftedDigitError, "Error", MessageIcon::None,
                                        MessageButtons::OkCancel) == MessageAnswer::Cancel) {
-      my_settings->write_integer(kHideNumberError, 1);
+      settings().write_integer(kHideNumberError, 1);
     }
   }
 }
@@ -59,27 +59,27 @@ void GridWindow::set_up() {
   Platform& platform = my_game.platform();
   // Step 2 (the engine's own set-up, step 1, is the Game's). Colours first:
   // nothing is drawn before them.
-  my_colors.load(*my_settings);
-  my_colors.set_system_colors(my_settings->read_integer(kSystemColors) != 0, platform);
+  my_colors.load(settings());
+  my_colors.set_system_colors(settings().read_integer(kSystemColors) != 0, platform);
   platform.set_grid_background(my_colors.get(kColorBackground));
   // Step 3.
   build_shifted_table();
   // Step 4. The getting-started question, once.
-  if (my_settings->read_integer(kTutorial) == 1) {
+  if (settings().read_integer(kTutorial) == 1) {
     if (platform.message_box(kGettingStartedQuestion, "Welcome to Vantry", MessageIcon::Question,
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
       platform.show_help_topic(kHelpGettingStarted);
     }
   }
-  my_settings->write_integer(kTutorial, 0);
+  settings().write_integer(kTutorial, 0);
 }
 
 void GridWindow::build_menus() {
   // Steps 1 and 3. The remembered Create difficulty and Practice strategy.
-  choose_difficulty(my_settings->read_integer(kLastDifficulty));
-  choose_strategy(my_settings->read_integer(kLastStrategy));
+  my_game.choose_difficulty(settings().read_integer(kLastDifficulty));
+  my_game.choose_strategy(settings().read_integer(kLastStrategy));
   // Step 5. The default colouring choice.
-  const int coloring = my_settings->read_integer(kDefaultColoring);
+  const int coloring = settings().read_integer(kDefaultColoring);
   my_defaultColoring =
       coloring == kCmdLastColorSelected || (coloring >= kCmdColor1 && coloring <= kCmdColor1 + 5)
           ? coloring
@@ -95,13 +95,13 @@ void GridWindow::build_menus() {
     const bool* already[] = {&my_switches.user_answers, &my_switches.deleted_possibilities,
                              &my_switches.mark_no_possibilities, &my_switches.hide_answers,
                              &my_switches.singles, &my_switches.solve_singles};
-    if (my_settings->read_integer(*keys[i]) != 0 && !*already[i]) toggle_display(toggles[i]);
+    if (settings().read_integer(*keys[i]) != 0 && !*already[i]) toggle_display(toggles[i]);
   }
   // The accessibility switches take effect without a toggle's repaint.
-  my_switches.keyboard_play = my_settings->read_integer(kKeyboardPlay) != 0;
-  my_switches.not_by_color_alone = my_settings->read_integer(kNotByColorAlone) != 0;
+  my_switches.keyboard_play = settings().read_integer(kKeyboardPlay) != 0;
+  my_switches.not_by_color_alone = settings().read_integer(kNotByColorAlone) != 0;
   // Step 8. The delay; a value the dialog would refuse means the default.
-  const int delay = my_settings->read_integer(kSolveSinglesTiming);
+  const int delay = settings().read_integer(kSolveSinglesTiming);
   my_singlesDelay = delay >= 0 && delay <= 2000 ? delay : kSolveSinglesTiming.default_value;
   // Steps 2, 4 and 6 are the menu layer's: it asks menu_checked and practice_menu.
   my_game.platform().menus_changed();
@@ -115,10 +115,10 @@ void GridWindow::first_drawing(const std::string& argument) {
                          MessageButtons::Ok);
   }
   // Step 2.
-  my_highlight.skip_solved = my_settings->read_integer(kHighlightSkip) != 0;
-  my_settings->write_integer(kHighlightSkip, my_highlight.skip_solved ? 1 : 0);
-  my_switches.user_answers = my_settings->read_integer(kUserAns) != 0;
-  my_switches.deleted_possibilities = my_settings->read_integer(kDelPoss) != 0;
+  my_highlight.skip_solved = settings().read_integer(kHighlightSkip) != 0;
+  settings().write_integer(kHighlightSkip, my_highlight.skip_solved ? 1 : 0);
+  my_switches.user_answers = settings().read_integer(kUserAns) != 0;
+  my_switches.deleted_possibilities = settings().read_integer(kDelPoss) != 0;
   platform.menus_changed();
   // Step 3. A saved game named on the command line.
   if (argument.find(".spz") != std::string::npos) {
@@ -129,13 +129,13 @@ void GridWindow::first_drawing(const std::string& argument) {
   const int choice = platform.welcome_dialog();
   if (choice == kCmdEnterPuzzle || choice == kCmdOpen ||
       (choice >= kCmdCreateEasy && choice <= kCmdCreateSadistic)) {
-    my_game.run_command(choice);
+    run_command(choice);
   }
 }
 
 void GridWindow::shut_down() {
-  my_colors.save(*my_settings);
-  my_settings->flush(false);
+  my_colors.save(settings());
+  settings().flush(false);
 }
 
 }  // namespace vantry

@@ -9,15 +9,15 @@
 #include "classlib/settings_keys.h"
 #include "view/button_pane_model.h"
 #include "view/color_mgr.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 
 namespace vantry::testing {
 namespace {
 
-class ButtonPaneTest : public GameTest {
+class ButtonPaneTest : public ViewTest {
  protected:
-  ButtonPaneModel pane{game};
-  Colorref answer_color() const { return game.grid().colors().get(kColorAnswerGiven); }
+  ButtonPaneModel pane{game, grid};
+  Colorref answer_color() const { return grid.colors().get(kColorAnswerGiven); }
   // The pane hears what the game told the platform, as the Qt pane does.
   void deliver() {
     const std::vector<PaneUpdate> updates = platform.pane_updates;
@@ -36,7 +36,7 @@ TEST_F(ButtonPaneTest, StatusLineInEachOutcomeAndTheStopSolvingFlag) {
   pane.set_status_on(true);
   EXPECT_EQ(pane.status_line().text, "No puzzle yet");
   EXPECT_FALSE(pane.status_line().bold);
-  EXPECT_FALSE(game.grid().stop_solving());
+  EXPECT_FALSE(grid.stop_solving());
 
   paste_puzzle();
   deliver();  // the new game clears the lines
@@ -44,7 +44,7 @@ TEST_F(ButtonPaneTest, StatusLineInEachOutcomeAndTheStopSolvingFlag) {
   EXPECT_EQ(pane.status_line().text, "OK");
   EXPECT_TRUE(pane.status_line().bold);
   EXPECT_EQ(pane.status_line().color, answer_color());
-  EXPECT_FALSE(game.grid().stop_solving());
+  EXPECT_FALSE(grid.stop_solving());
   EXPECT_FALSE(game.busy().is_busy());
   // A clock tick shows the time and keeps the status.
   game.start_clock();
@@ -57,19 +57,19 @@ TEST_F(ButtonPaneTest, StatusLineInEachOutcomeAndTheStopSolvingFlag) {
   deliver();
   EXPECT_EQ(pane.status_line().text, "NO SOLUTION!");
   EXPECT_EQ(pane.status_line().color, rgb(240, 0, 0));
-  EXPECT_TRUE(game.grid().stop_solving());
+  EXPECT_TRUE(grid.stop_solving());
 
   // Too few givens: more than one solution.
   open_up_cells();
   pane.update_lines(true);
   EXPECT_EQ(pane.status_line().text, "Multiple solutions!");
   EXPECT_EQ(pane.status_line().color, rgb(240, 0, 0));
-  EXPECT_TRUE(game.grid().stop_solving());
+  EXPECT_TRUE(grid.stop_solving());
 
   // Counting without recomputing clears a computed status.
   pane.update_lines(false);
   EXPECT_EQ(pane.status_line().text, "");
-  EXPECT_FALSE(game.grid().stop_solving());
+  EXPECT_FALSE(grid.stop_solving());
 }
 
 TEST_F(ButtonPaneTest, CancelledStatusCount) {
@@ -81,7 +81,7 @@ TEST_F(ButtonPaneTest, CancelledStatusCount) {
   pane.set_status_on(true);
   EXPECT_EQ(pane.status_line().text, "(cancelled)");
   EXPECT_TRUE(pane.status_line().bold);
-  EXPECT_TRUE(game.grid().stop_solving());
+  EXPECT_TRUE(grid.stop_solving());
 }
 
 TEST_F(ButtonPaneTest, NextMoveLineNamesAStrategyAndEndsItsBusyPhase) {
@@ -102,7 +102,7 @@ TEST_F(ButtonPaneTest, NextMoveLineNamesAStrategyAndEndsItsBusyPhase) {
   // Hints don't touch the line; turning it off empties it and stores the setting.
   pane.set_next_move_on(false);
   EXPECT_EQ(pane.next_move_line(), "");
-  EXPECT_EQ(game.grid().settings().read_integer(kButtonsNext), 0);
+  EXPECT_EQ(game.settings().read_integer(kButtonsNext), 0);
 }
 
 TEST_F(ButtonPaneTest, CheckBoxSettingsSurviveANewPane) {
@@ -111,7 +111,7 @@ TEST_F(ButtonPaneTest, CheckBoxSettingsSurviveANewPane) {
   EXPECT_FALSE(pane.check_solution_shown());
   pane.set_status_on(false);
   EXPECT_TRUE(pane.check_solution_shown());
-  ButtonPaneModel again{game};
+  ButtonPaneModel again{game, grid};
   again.set_up();
   EXPECT_TRUE(again.next_move_on());
   EXPECT_FALSE(again.status_on());
@@ -142,9 +142,9 @@ TEST_F(ButtonPaneTest, CountersFollowMovesUndosAndHints) {
 TEST_F(ButtonPaneTest, RuleButtonsOnlyInModePossibilities) {
   paste_puzzle();
   EXPECT_TRUE(pane.rules_enabled());
-  game.grid().set_mode(kCmdModeCount);
+  grid.set_mode(kCmdModeCount);
   EXPECT_FALSE(pane.rules_enabled());
-  game.grid().highlight_digit(3, false);
+  grid.highlight_digit(3, false);
   EXPECT_TRUE(pane.digit_pressed(3));
   EXPECT_FALSE(pane.digit_pressed(4));
 }

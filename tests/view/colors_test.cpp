@@ -5,7 +5,7 @@
 #include "classlib/inifile.h"
 #include "view/color_editor.h"
 #include "game/commands.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 
 namespace vantry::testing {
 namespace {
@@ -43,9 +43,8 @@ TEST(ColorMgrTest, BlackAndWhitePaletteAndCopies) {
   EXPECT_EQ(copy.stored(kColorHintRemove), rgb(9, 9, 9));
 }
 
-class Colors : public GameTest {
+class Colors : public ViewTest {
  protected:
-  GridWindow& grid = game.grid();
 };
 
 TEST_F(Colors, SystemColorsFollowThePlatform) {
@@ -74,7 +73,7 @@ TEST_F(Colors, DialogChangesAtOnceAndCancelRestores) {
   int background = 0;
   while (entries[background].element != kColorBackground) ++background;
   {
-    ColorEditor dialog(game);
+    ColorEditor dialog(game, grid);
     dialog.select(background);
     EXPECT_EQ(dialog.description(), "The background for cells that are not highlighted.");
     platform.color_answers = {rgb(1, 1, 1)};
@@ -95,7 +94,7 @@ TEST_F(Colors, DialogChangesAtOnceAndCancelRestores) {
 
   // The next opening selects the same entry; Default and OK keep the change.
   grid.colors().set(kColorLines, rgb(5, 5, 5));
-  ColorEditor again(game);
+  ColorEditor again(game, grid);
   EXPECT_EQ(again.position(), background);
   int lines = 0;
   while (entries[lines].element != kColorLines) ++lines;

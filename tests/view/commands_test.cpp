@@ -8,7 +8,7 @@
 #include "classlib/inifile.h"
 #include "game/commands.h"
 #include "view/menus.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 #include "strategy/strategy_table.h"
 
 namespace vantry::testing {
@@ -50,52 +50,51 @@ TEST(MenusTest, TreeAcceleratorsAndPracticeSubmenu) {
   EXPECT_EQ(by_level[0].name, "Naked single");
 }
 
-class Commands : public GameTest {
+class Commands : public ViewTest {
  protected:
-  GridWindow& grid = game.grid();
   IniFile& settings() { return grid.settings(); }
 };
 
 TEST_F(Commands, DisplayTogglesPullEachOtherAndPersist) {
-  game.run_command(kCmdSolveSingles);
+  grid.run_command(kCmdSolveSingles);
   EXPECT_TRUE(grid.menu_checked(kCmdSolveSingles));
   EXPECT_TRUE(grid.menu_checked(kCmdSingles));
   EXPECT_EQ(settings().read_integer(kSingles), 1);
-  game.run_command(kCmdSingles);
+  grid.run_command(kCmdSingles);
   EXPECT_FALSE(grid.switches().solve_singles);
   EXPECT_EQ(settings().read_integer(kSolveSingles), 0);
 
   // Hiding answers greys "Indicate which cells you solved" and stops it.
-  game.run_command(kCmdUserAnswers);
-  game.run_command(kCmdHideAnswers);
+  grid.run_command(kCmdUserAnswers);
+  grid.run_command(kCmdHideAnswers);
   EXPECT_EQ(grid.menu_item_id(kCmdUserAnswers), kCmdUserAnswersDisabled);
   EXPECT_EQ(grid.menu_text(kCmdUserAnswersDisabled), "Indicate which cells you solved");
   EXPECT_TRUE(grid.menu_checked(kCmdUserAnswersDisabled));
-  game.run_command(kCmdUserAnswers);
+  grid.run_command(kCmdUserAnswers);
   EXPECT_TRUE(grid.switches().user_answers);
-  EXPECT_FALSE(game.run_command(kCmdUserAnswersDisabled));
-  game.run_command(kCmdHideAnswers);
+  EXPECT_FALSE(grid.run_command(kCmdUserAnswersDisabled));
+  grid.run_command(kCmdHideAnswers);
   EXPECT_EQ(grid.menu_item_id(kCmdUserAnswers), kCmdUserAnswers);
-  game.run_command(kCmdUserAnswers);
+  grid.run_command(kCmdUserAnswers);
   EXPECT_FALSE(grid.switches().user_answers);
   EXPECT_EQ(settings().read_integer(kUserAns), 0);
 }
 
 TEST_F(Commands, StoredPreferencesPlacementAndColouringChoice) {
-  game.run_command(kCmdPrintInColor);
-  game.run_command(kCmdPrintBig);
+  grid.run_command(kCmdPrintInColor);
+  grid.run_command(kCmdPrintBig);
   EXPECT_EQ(settings().read_integer(kPrintInColor), 0);
   EXPECT_FALSE(grid.menu_checked(kCmdPrintInColor));
   EXPECT_TRUE(grid.menu_checked(kCmdPrintBig));
 
-  game.run_command(kCmdListByDifficulty);
+  grid.run_command(kCmdListByDifficulty);
   expect_message("This change will take effect the next time you start Vantry.", "Vantry",
                  MessageIcon::None);
   EXPECT_EQ(settings().read_integer(kPracticeListOrder), 1);
   EXPECT_TRUE(grid.menu_checked(kCmdListByDifficulty));
 
   EXPECT_TRUE(grid.menu_checked(kCmdPaneRight));
-  game.run_command(kCmdPaneHide);
+  grid.run_command(kCmdPaneHide);
   EXPECT_EQ(settings().read_string(kButtonsPlacement), "Hide");
   EXPECT_EQ(platform.arranges, 1);
   EXPECT_TRUE(grid.menu_checked(kCmdPaneHide));
@@ -103,7 +102,7 @@ TEST_F(Commands, StoredPreferencesPlacementAndColouringChoice) {
   settings().write_string(kButtonsPlacement, "left");  // a hand-edited value
   EXPECT_TRUE(grid.menu_checked(kCmdPaneLeft));
 
-  game.run_command(11898);
+  grid.run_command(11898);
   EXPECT_EQ(settings().read_integer(kDefaultColoring), 11898);
   EXPECT_TRUE(grid.menu_checked(11898));
   EXPECT_FALSE(grid.menu_checked(kCmdColor1));
@@ -112,25 +111,25 @@ TEST_F(Commands, StoredPreferencesPlacementAndColouringChoice) {
 
 TEST_F(Commands, ShortcutLabelsMoveWithTheChoice) {
   EXPECT_EQ(grid.menu_text(11901), "&Easy\bCtrl+N");
-  grid.choose_difficulty(11902);
+  game.choose_difficulty(11902);
   EXPECT_EQ(grid.menu_text(11901), "&Easy");
   EXPECT_EQ(grid.menu_text(11902), "&Medium\bCtrl+N");
   EXPECT_EQ(settings().read_integer(kLastDifficulty), 11902);
-  grid.choose_difficulty(11907);  // Superhuman has no item: Sadistic carries the label
+  game.choose_difficulty(11907);  // Superhuman has no item: Sadistic carries the label
   EXPECT_EQ(grid.menu_text(11906), "&Sadistic\bCtrl+N");
 
   EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 1), "Naked single\bShift+P");
-  grid.choose_strategy(9);
+  game.choose_strategy(9);
   EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 1), "Naked single");
   EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 9), "X-wing\bShift+P");
-  grid.choose_strategy(kStrategyRows + 1);
-  EXPECT_EQ(grid.chosen_strategy(), 1);
+  game.choose_strategy(kStrategyRows + 1);
+  EXPECT_EQ(game.chosen_strategy(), 1);
   EXPECT_GT(platform.menu_changes, 0);
 }
 
 TEST_F(Commands, ShowAnswersAndPause) {
   paste_puzzle();
-  game.run_command(kCmdShowAnswers);
+  grid.run_command(kCmdShowAnswers);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].caption, "Answers");
   const std::string& text = platform.messages[0].text;
@@ -140,11 +139,11 @@ TEST_F(Commands, ShowAnswersAndPause) {
 
   // Pausing needs a puzzle and stops the clock until Resume.
   game.start_clock();
-  grid.pause_game();
-  EXPECT_TRUE(grid.paused());
+  game.pause_game();
+  EXPECT_TRUE(game.paused());
   EXPECT_FALSE(game.clock_running());
-  grid.resume_game();
-  EXPECT_FALSE(grid.paused());
+  game.resume_game();
+  EXPECT_FALSE(game.paused());
   EXPECT_TRUE(game.clock_running());
 }
 

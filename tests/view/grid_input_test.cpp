@@ -6,15 +6,14 @@
 #include "classlib/inifile.h"
 #include "game/commands.h"
 #include "game/game_messages.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 #include "support/recording_canvas.h"
 
 namespace vantry::testing {
 namespace {
 
-class GridInput : public GameTest {
+class GridInput : public ViewTest {
  protected:
-  GridWindow& grid = game.grid();
   void SetUp() override { grid.resize(300, 330); }  // cells of 33 pixels, slots of 11
 
   // The middle of digit d's slot in cell (r, c), on the screen 1000 pixels further.
@@ -167,11 +166,11 @@ TEST_F(GridInput, UnusableShiftedKeyWarnsUntilCancelled) {
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(grid.shifted_digit(2), "");
   EXPECT_EQ(grid.shifted_digit(0), "!");
-  EXPECT_EQ(game.grid().settings().read_integer(kHideNumberError), 0);
+  EXPECT_EQ(game.settings().read_integer(kHideNumberError), 0);
   platform.messages.clear();
   platform.answers = {MessageAnswer::Cancel};
   grid.set_up();
-  EXPECT_EQ(game.grid().settings().read_integer(kHideNumberError), 1);
+  EXPECT_EQ(game.settings().read_integer(kHideNumberError), 1);
   platform.messages.clear();
   grid.set_up();
   EXPECT_TRUE(platform.messages.empty());
@@ -229,8 +228,8 @@ TEST_F(GridInput, DelayDialogParsesAndRefuses) {
 
 TEST_F(GridInput, PausedGridTakesNoInputAndShowingThePuzzleResumes) {
   paste_puzzle();
-  grid.pause_game();
-  ASSERT_TRUE(grid.paused());
+  game.pause_game();
+  ASSERT_TRUE(game.paused());
   grid.left_down(at(0, 2, 4));
   grid.right_down(at(0, 3, 2));
   drag(0, 2, 1, 1);
@@ -242,19 +241,19 @@ TEST_F(GridInput, PausedGridTakesNoInputAndShowingThePuzzleResumes) {
   EXPECT_FALSE(grid.highlight().digits[5] || grid.highlight().digits[7]);
   EXPECT_EQ(game.board().size(), 1);
   EXPECT_EQ(game.statistics().moves_made, 0);
-  EXPECT_TRUE(grid.paused());
+  EXPECT_TRUE(game.paused());
   EXPECT_FALSE(game.clock_running());
 
   // A hint shows the puzzle: the game goes on before its dialog opens.
   bool paused_under_dialog = true;
-  platform.on_hint_dialog = [&] { paused_under_dialog = grid.paused(); };
+  platform.on_hint_dialog = [&] { paused_under_dialog = game.paused(); };
   platform.hint_answers = {7, 7, 7};
   for (int id : {kCmdLittleHint, kCmdMediumHint, kCmdBigHint}) {
-    grid.pause_game();
+    game.pause_game();
     paused_under_dialog = true;
-    game.run_command(id);
+    grid.run_command(id);
     EXPECT_FALSE(paused_under_dialog) << id;
-    EXPECT_FALSE(grid.paused()) << id;
+    EXPECT_FALSE(game.paused()) << id;
   }
   platform.on_hint_dialog = nullptr;
   // So does every other command that shows or changes the puzzle.
@@ -262,17 +261,17 @@ TEST_F(GridInput, PausedGridTakesNoInputAndShowingThePuzzleResumes) {
   platform.answers = {MessageAnswer::Yes};  // highlight the singles to solve them
   for (int id : {kCmdCheckSolution, kCmdUndo, kCmdRedo, kCmdUndoUntilOk, kCmdStartOver,
                  kCmdSolveSinglesNow}) {
-    grid.pause_game();
-    ASSERT_TRUE(grid.paused()) << id;
-    game.run_command(id);
-    EXPECT_FALSE(grid.paused()) << id;
+    game.pause_game();
+    ASSERT_TRUE(game.paused()) << id;
+    grid.run_command(id);
+    EXPECT_FALSE(game.paused()) << id;
     EXPECT_TRUE(game.clock_running()) << id;
   }
   // A new puzzle starts unpaused, with its clock running.
-  grid.pause_game();
+  game.pause_game();
   platform.answers = {MessageAnswer::No};  // no need to save the old one
   paste_puzzle();
-  EXPECT_FALSE(grid.paused());
+  EXPECT_FALSE(game.paused());
   EXPECT_TRUE(game.clock_running());
 }
 

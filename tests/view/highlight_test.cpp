@@ -6,7 +6,7 @@
 #include <set>
 
 #include "game/commands.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 #include "support/recording_canvas.h"
 
 namespace vantry::testing {
@@ -45,9 +45,8 @@ TEST(DigitSetTest, StepsInLexicographicOrderAndWraps) {
   }
 }
 
-class Highlighting : public GameTest {
+class Highlighting : public ViewTest {
  protected:
-  GridWindow& grid = game.grid();
   RecordingCanvas canvas;
   void SetUp() override {
     grid.resize(300, 330);
@@ -108,14 +107,14 @@ TEST_F(Highlighting, RulesAndModesWithTheirChecks) {
   EXPECT_EQ(highlighted(), std::vector<int>({3}));  // a rule keeps the digits
 
   // Through the Game: 11907 is the Highlight menu's mode, not a difficulty.
-  game.run_command(kCmdModeCount);
+  grid.run_command(kCmdModeCount);
   EXPECT_TRUE(highlighted().empty());  // a new mode starts clear
   EXPECT_TRUE(grid.menu_checked(kCmdModeCount));
   grid.highlight_digit(2, false);
   paint();
   // In "# of possibilities" the buttons follow the cells' counts.
   for (int n = 1; n <= 9; ++n) EXPECT_EQ(grid.digit_available(n), grid.possibility_counts()[n] > 0) << n;
-  EXPECT_TRUE(game.run_command(kCmdModePossibilities));
+  EXPECT_TRUE(grid.run_command(kCmdModePossibilities));
   EXPECT_TRUE(grid.menu_checked(kCmdModePossibilities));
   EXPECT_EQ(platform.pane_updates.back(), PaneUpdate::Highlight);
 

@@ -12,7 +12,7 @@
 #include "view/color_schemes.h"
 #include "game/commands.h"
 #include "game/game_messages.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 #include "support/recording_canvas.h"
 
 namespace vantry::testing {
@@ -36,9 +36,8 @@ TEST(PlayCursorTest, KeysMoveAndStopAtTheEdges) {
   }
 }
 
-class KeyboardPlay : public GameTest {
+class KeyboardPlay : public ViewTest {
  protected:
-  GridWindow& grid = game.grid();
   void SetUp() override {
     grid.resize(300, 330);
     paste_puzzle();
@@ -192,8 +191,7 @@ TEST(ColorSchemesTest, DarkSchemesKeepEveryDigitAndMarkReadable) {
   EXPECT_GE(contrast_ratio(play_cursor_color(ColorMgr::default_color(0)), ColorMgr::default_color(0)), 3.0);
 }
 
-TEST_F(GameTest, SystemColorsOnADarkDesktopTakeTheDarkScheme) {
-  GridWindow& grid = game.grid();
+TEST_F(ViewTest, SystemColorsOnADarkDesktopTakeTheDarkScheme) {
   platform.system = {rgb(40, 40, 40), rgb(230, 230, 230)};
   grid.run_command(kCmdSystemColors);
   const ColorMgr& colors = grid.colors();

@@ -7,7 +7,7 @@
 
 #include "classlib/inifile.h"
 #include "game/commands.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 #include "support/recording_canvas.h"
 
 namespace vantry::testing {
@@ -86,10 +86,9 @@ TEST(HighlightColorTest, RuleDecidesAndCountsShade) {
   EXPECT_EQ(count.color_for(cell_with({})), 0);
 }
 
-class Painting : public GameTest {
+class Painting : public ViewTest {
  protected:
   RecordingCanvas canvas;
-  GridWindow& grid = game.grid();
 
   void SetUp() override {
     grid.resize(300, 330);
@@ -297,7 +296,7 @@ TEST_F(Painting, NakedSingleIsScheduledOnlyOnTheNewestState) {
 }
 
 TEST_F(Painting, PausedGameShowsOnlyTheResumeText) {
-  grid.set_paused(true);
+  game.pause_game();
   paint();
   ASSERT_EQ(canvas.texts.size(), 1u);
   EXPECT_EQ(canvas.texts[0].text, "Click \"Resume Game\" to continue ...");

@@ -7,7 +7,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "view/printing.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 #include "support/recording_canvas.h"
 
 namespace vantry::testing {
@@ -79,9 +79,8 @@ TEST(PageLayoutTest, NaturalSizeTooLargeForThePaperShrinksToFit) {
   EXPECT_NEAR(place(kLetter, size).width_in, 8.0, 0.02);
 }
 
-class Printing : public GameTest {
+class Printing : public ViewTest {
  protected:
-  GridWindow& grid = game.grid();
   RecordingCanvas canvas;
 
   void SetUp() override {
@@ -99,15 +98,27 @@ class Printing : public GameTest {
   }
 };
 
+// The print commands are the view's; they keep the game's guard.
+TEST_F(ViewTest, PrintCommandsWaitForTheEntryToFinish) {
+  game.enter_puzzle();
+  for (int id : {kCmdPrintPuzzle, kCmdPrintBlankGrid, kCmdPrintSetup}) {
+    platform.messages.clear();
+    EXPECT_TRUE(grid.run_command(id));
+    ASSERT_EQ(platform.messages.size(), 1u) << id;
+    expect_message("Please finish entering the puzzle\nbefore doing this.", "Vantry",
+                   MessageIcon::Exclamation);
+  }
+}
+
 TEST_F(Printing, PuzzleAndNoCluesDrawTheGridOnTheirOwnTerms) {
-  game.run_command(kCmdPrintPuzzle);
+  grid.run_command(kCmdPrintPuzzle);
   ASSERT_EQ(platform.print_titles.size(), 1u);
   EXPECT_EQ(platform.print_titles[0], "Vantry puzzle");
   EXPECT_GT(texts_in_empty_cell(), 1u);
   EXPECT_TRUE(header_printed());
 
   canvas = RecordingCanvas{};
-  game.run_command(kCmdPrintNoClues);
+  grid.run_command(kCmdPrintNoClues);
   EXPECT_EQ(texts_in_empty_cell(), 0u);
   EXPECT_EQ(canvas.texts_in_cell(0, 0, grid.geometry().cell).size(), 1u);  // the given 5
   // The window draws its possibilities again.
@@ -126,7 +137,7 @@ TEST_F(Printing, AnswersPrintTheSolutionAndLeaveTheGameExactlyAsItWas) {
   bool full_during_print = false;
   platform.on_print = [&] { full_during_print = game.board().current().cell(8, 0).answer == 3; };
 
-  game.run_command(kCmdPrintAnswers);
+  grid.run_command(kCmdPrintAnswers);
   EXPECT_TRUE(full_during_print);
   EXPECT_EQ(game.board().size(), states);
   EXPECT_EQ(game.board().current_index(), at);
@@ -135,13 +146,13 @@ TEST_F(Printing, AnswersPrintTheSolutionAndLeaveTheGameExactlyAsItWas) {
   EXPECT_TRUE(game.board().redo());
   // Answers print at half the natural size: the logical window is twice as wide.
   const int half_width = platform.last_mapping.window.right - platform.last_mapping.window.left;
-  game.run_command(kCmdPrintPuzzle);
+  grid.run_command(kCmdPrintPuzzle);
   EXPECT_NEAR(half_width, 2 * (platform.last_mapping.window.right - platform.last_mapping.window.left), 2);
 }
 
 TEST_F(Printing, BlankGridAsksBeforeErasingThePuzzle) {
   platform.answers.push_back(MessageAnswer::No);
-  game.run_command(kCmdPrintBlankGrid);
+  grid.run_command(kCmdPrintBlankGrid);
   expect_message("Printing a blank solving grid will erase\nthe current puzzle.  Do you wish to proceed?",
                  "Vantry", MessageIcon::Question);
   EXPECT_TRUE(game.puzzle_valid());
@@ -150,36 +161,36 @@ TEST_F(Printing, BlankGridAsksBeforeErasingThePuzzle) {
   platform.messages.clear();
   // Yes, then not saving the pasted game: the new empty game prints.
   platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
-  game.run_command(kCmdPrintBlankGrid);
+  grid.run_command(kCmdPrintBlankGrid);
   EXPECT_FALSE(game.puzzle_valid());
   ASSERT_EQ(platform.print_titles.size(), 1u);
   EXPECT_FALSE(header_printed());
   // With no puzzle there is nothing to ask about; the other prints need one.
   platform.messages.clear();
-  game.run_command(kCmdPrintBlankGrid);
+  grid.run_command(kCmdPrintBlankGrid);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(platform.print_titles.size(), 2u);
-  game.run_command(kCmdPrintPuzzle);
+  grid.run_command(kCmdPrintPuzzle);
   EXPECT_EQ(platform.print_titles.size(), 2u);
   EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 TEST_F(Printing, FailuresAreReportedAndTheGameRestored) {
   platform.printer_creatable = false;
-  game.run_command(kCmdPrintAnswers);
+  grid.run_command(kCmdPrintAnswers);
   expect_message("Cannot access printer.", "Error", MessageIcon::Stop);
   EXPECT_TRUE(platform.print_titles.empty());
   EXPECT_EQ(game.board().current().cell(0, 2).answer, 0);
-  game.run_command(kCmdPrintSetup);
+  grid.run_command(kCmdPrintSetup);
   EXPECT_EQ(platform.print_setups, 0);
 
   platform.printer_creatable = true;
-  game.run_command(kCmdPrintSetup);
+  grid.run_command(kCmdPrintSetup);
   EXPECT_EQ(platform.print_setups, 1);
 
   platform.messages.clear();
   platform.print_result = PrintResult::Failed;
-  game.run_command(kCmdPrintNoClues);
+  grid.run_command(kCmdPrintNoClues);
   expect_message("Unknown printing error", "Error", MessageIcon::Stop);
   canvas = RecordingCanvas{};
   grid.paint_grid(canvas, true, {0, 0, 300, 330}, false);
@@ -188,15 +199,15 @@ TEST_F(Printing, FailuresAreReportedAndTheGameRestored) {
   // A cancelled print says nothing.
   platform.messages.clear();
   platform.print_result = PrintResult::Cancelled;
-  game.run_command(kCmdPrintPuzzle);
+  grid.run_command(kCmdPrintPuzzle);
   EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(Printing, FullSizeSettingReachesTheLayout) {
-  game.run_command(kCmdPrintPuzzle);
+  grid.run_command(kCmdPrintPuzzle);
   const int natural = platform.last_mapping.window.right - platform.last_mapping.window.left;
   grid.settings().write_integer(kPrintBig, 1);
-  game.run_command(kCmdPrintPuzzle);
+  grid.run_command(kCmdPrintPuzzle);
   EXPECT_LT(platform.last_mapping.window.right - platform.last_mapping.window.left, natural / 2);
 }
 

@@ -10,16 +10,15 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "view/layout.h"
-#include "game_fixture.h"
+#include "view_fixture.h"
 
 namespace vantry::testing {
 namespace {
 
-class Startup : public GameTest {
+class Startup : public ViewTest {
  protected:
   MemorySettings file;
-  GridWindow& grid = game.grid();
-  void SetUp() override { grid.attach_settings(file); }
+  void SetUp() override { game.attach_settings(file); }
 };
 
 TEST_F(Startup, GettingStartedIsAskedOnceAndColoursComeFromTheFile) {
@@ -57,7 +56,7 @@ TEST_F(Startup, MenusApplyTheStoredChoices) {
   EXPECT_EQ(grid.singles_delay_ms(), 40);
   EXPECT_TRUE(grid.menu_checked(kCmdLastColorSelected));
   EXPECT_TRUE(grid.menu_checked(kCmdSystemColors));
-  EXPECT_EQ(grid.chosen_difficulty(), kCmdCreateSadistic);
+  EXPECT_EQ(game.chosen_difficulty(), kCmdCreateSadistic);
   EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 1), "Naked single\bShift+P");
   EXPECT_EQ(file.read_integer(kLastStrategy), 1);
 }
@@ -70,7 +69,8 @@ TEST_F(Startup, FirstDrawingOpensTheSavedGameOrWelcomes) {
   ASSERT_TRUE(game.save_as());
   FakePlatform fresh_platform;
   Game fresh(fresh_platform);
-  fresh.grid().first_drawing(path);
+  GridWindow fresh_grid(fresh);
+  fresh_grid.first_drawing(path);
   EXPECT_EQ(fresh_platform.welcome_dialogs, 0);
   EXPECT_TRUE(fresh.puzzle_valid());
 

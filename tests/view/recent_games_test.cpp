@@ -6,16 +6,16 @@
 #include <string>
 
 #include "classlib/inifile.h"
-#include "game/game_fixture.h"
+#include "view_fixture.h"
 #include "view/grid_window.h"
 #include "game/recent_games.h"
 
 namespace vantry::testing {
 namespace {
 
-class RecentGamesTest : public GameTest {
+class RecentGamesTest : public ViewTest {
  protected:
-  IniFile& settings() { return game.grid().settings(); }
+  IniFile& settings() { return game.settings(); }
   std::vector<std::string> list() { return recent_games(settings()); }
 
   // Saves the pasted puzzle under name through Save As.
@@ -58,22 +58,22 @@ TEST_F(RecentGamesTest, SavedAndOpenedGamesGoOnTopEightAtMost) {
 }
 
 TEST_F(RecentGamesTest, TheMenuShowsTheNamesAndChoosingOneOpensIt) {
-  EXPECT_EQ(game.grid().menu_text(kCmdRecentGame1), "(No recent games)");
-  EXPECT_EQ(game.grid().menu_item_id(kCmdRecentGame1), kCmdNoRecentGames);
-  EXPECT_EQ(game.grid().menu_text(kCmdRecentGame1 + 1), "");
+  EXPECT_EQ(grid.menu_text(kCmdRecentGame1), "(No recent games)");
+  EXPECT_EQ(grid.menu_item_id(kCmdRecentGame1), kCmdNoRecentGames);
+  EXPECT_EQ(grid.menu_text(kCmdRecentGame1 + 1), "");
 
   paste_puzzle();
   const std::string first = save_as("first & best.spz");
   save_as("second.spz");
-  EXPECT_EQ(game.grid().menu_text(kCmdRecentGame1), "&1 second.spz");
-  EXPECT_EQ(game.grid().menu_text(kCmdRecentGame1 + 1), "&2 first && best.spz");
-  EXPECT_EQ(game.grid().menu_item_id(kCmdRecentGame1), kCmdRecentGame1);
-  EXPECT_EQ(game.grid().menu_text(kCmdRecentGame1 + 2), "");
+  EXPECT_EQ(grid.menu_text(kCmdRecentGame1), "&1 second.spz");
+  EXPECT_EQ(grid.menu_text(kCmdRecentGame1 + 1), "&2 first && best.spz");
+  EXPECT_EQ(grid.menu_item_id(kCmdRecentGame1), kCmdRecentGame1);
+  EXPECT_EQ(grid.menu_text(kCmdRecentGame1 + 2), "");
 
   // Choosing the second opens it (the game in play was saved: no question).
   game.board().current().set_answer(0, 2, right_digit(0, 2));
   platform.answers.push_back(MessageAnswer::No);  // do not save the change
-  EXPECT_TRUE(game.run_command(kCmdRecentGame1 + 1));
+  EXPECT_TRUE(grid.run_command(kCmdRecentGame1 + 1));
   EXPECT_EQ(current().cell(0, 2).answer, 0);
   EXPECT_EQ(list().front(), first);
 }
@@ -84,7 +84,7 @@ TEST_F(RecentGamesTest, AGameThatIsGoneIsTakenOffWithAMessage) {
   const std::string gone = save_as("gone.spz");
   std::filesystem::remove(gone);
   platform.messages.clear();
-  game.run_command(kCmdRecentGame1);
+  grid.run_command(kCmdRecentGame1);
   expect_message(recent_game_missing_text(gone), "Vantry", MessageIcon::Exclamation);
   EXPECT_EQ(list(), std::vector<std::string>{kept});
   // The game in play is untouched.
