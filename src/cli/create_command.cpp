@@ -15,6 +15,7 @@
 #include "game/difficulty.h"
 #include "game/disk_file.h"
 #include "game/game.h"
+#include "game/rating.h"
 #include "game/saved_game.h"
 
 namespace vantry {
@@ -86,7 +87,7 @@ int create_command(std::ostream& out, std::ostream& err, int target, const Creat
         return [&](int i, std::string& text, std::string& error) {
           CliGame cli(options, position_seed(seed, i));
           if (!cli.game.create_puzzle(target)) {
-            error = "vantry-cli: no " + std::string(kDifficultyNames[target - 11900]) + " puzzle after " +
+            error = "vantry-cli: no " + std::string(kDifficultyNames[difficulty_index(target)]) + " puzzle after " +
                     std::to_string(cli.game.attempts_made()) + " attempts\n";
             return false;
           }
