@@ -8,7 +8,7 @@
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "game/practice.h"
 #include "game/rating.h"
 #include "strategy/strategy_table.h"

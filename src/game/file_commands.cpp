@@ -10,7 +10,7 @@
 #include "classlib/platform.h"
 #include "game/disk_file.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "game/puzzle_text.h"
 #include "game/recent_games.h"
 #include "game/saved_game.h"

@@ -3,7 +3,7 @@
 #include "classlib/contract.h"
 #include "game/commands.h"
 #include "game/difficulty.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "game/recent_games.h"
 
 namespace vantry {

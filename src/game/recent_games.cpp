@@ -6,7 +6,7 @@
 #include "classlib/inifile.h"
 #include "classlib/platform.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 
 namespace vantry {
 

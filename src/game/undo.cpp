@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "strategy/hint_command.h"
 
 namespace vantry {

@@ -1,4 +1,5 @@
-// The texts of the messages more than one command of the game shows.
+// The texts of the messages more than one command of the game shows, the
+// hint command among them (so they live with it, below the game).
 #pragma once
 
 namespace vantry {

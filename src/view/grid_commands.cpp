@@ -8,7 +8,7 @@
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "view/grid_window.h"
 #include "view/menus.h"
 #include "view/printing.h"

@@ -8,7 +8,7 @@
 #include "classlib/contract.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "view/grid_window.h"
 
 namespace vantry {

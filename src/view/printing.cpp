@@ -12,7 +12,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "view/grid_window.h"
 
 namespace vantry {

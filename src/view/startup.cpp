@@ -5,7 +5,7 @@
 #include "classlib/inifile.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "view/grid_window.h"
 #include "help/help_viewer.h"
 

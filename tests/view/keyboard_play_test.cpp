@@ -11,7 +11,7 @@
 #include "classlib/inifile.h"
 #include "view/color_schemes.h"
 #include "game/commands.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "view_fixture.h"
 #include "support/recording_canvas.h"
 
