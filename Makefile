@@ -29,7 +29,7 @@ TEST_FUZZ_SEED ?= 1
 FUZZ_HARNESSES := saved_game puzzle_text settings cli_line counter
 SAN_CXX = $(shell command -v clang++ >/dev/null 2>&1 && echo clang++ || echo g++)
 SAN_FUZZ = $(if $(filter clang++,$(SAN_CXX)),ON,OFF)
-SAN_TARGETS = vantry_model_tests vantry_classlib_tests vantry_strategy_tests vantry_game_tests vantry-cli \
+SAN_TARGETS = vantry_model_tests vantry_classlib_tests vantry_strategy_tests vantry_game_tests vantry_view_tests vantry_pattern_finder_tests vantry-cli \
               $(foreach h,$(FUZZ_HARNESSES),fuzz_$(h)_replay $(if $(filter ON,$(SAN_FUZZ)),fuzz_$(h)))
 SAN_ENV = LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
 

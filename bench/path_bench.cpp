@@ -29,6 +29,7 @@
 #include "game/solution_path.h"
 #include "ui/path_panel.h"
 #include "ui/ts_window.h"
+#include "view/grid_window.h"
 
 namespace {
 
@@ -86,11 +87,12 @@ int main(int argc, char** argv) {
   ConsolePlatform platform;
   platform.set_quiet(true);
   Game game(platform);
+  GridWindow gridWindow(game);
   MemorySettings settings;
   settings.write_integer(kSolutionPath, 1);
   QWidget host;
   auto* row = new QHBoxLayout(&host);
-  auto* grid = new TSWindow(game.grid(), &host);
+  auto* grid = new TSWindow(gridWindow, &host);
   row->addWidget(grid, 1);
   PathPanel panel(game, settings, grid, row, &host);
   panel.setUp();

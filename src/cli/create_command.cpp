@@ -16,6 +16,7 @@
 #include "game/disk_file.h"
 #include "game/game.h"
 #include "game/position_text.h"
+#include "game/rating.h"
 #include "game/saved_game.h"
 
 namespace vantry {
@@ -30,7 +31,7 @@ struct CliGame {
   CliGame(const CreateOptions& options, std::uint32_t seed) {
     platform.set_quiet(true);
     // The game's own settings live in memory: nothing reaches a file.
-    game.grid().settings().write_integer(kAllowAsymmetric, options.asymmetric ? 1 : 0);
+    game.settings().write_integer(kAllowAsymmetric, options.asymmetric ? 1 : 0);
     game.set_random_seed(seed);
     game.set_attempt_limit(options.max_attempts);
   }
@@ -72,7 +73,7 @@ int create_command(std::ostream& out, std::ostream& err, int target, const Creat
         return [&](int i, std::string& text, std::string& error) {
           CliGame cli(options, position_seed(seed, i));
           if (!cli.game.create_puzzle(target)) {
-            error = "vantry-cli: no " + std::string(kDifficultyNames[target - 11900]) + " puzzle after " +
+            error = "vantry-cli: no " + std::string(kDifficultyNames[difficulty_index(target)]) + " puzzle after " +
                     std::to_string(cli.game.attempts_made()) + " attempts\n";
             return false;
           }

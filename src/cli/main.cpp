@@ -15,6 +15,7 @@
 #include "classlib/safe_file.h"
 #include "cli/cli_commands.h"
 #include "cli/progress_line.h"
+#include "game/commands.h"
 #include "game/difficulty.h"
 #include "strategy/strategy.h"
 
@@ -201,7 +202,7 @@ int create(int argc, char** argv) {
   // The difficulties that can be created: Easy (1) to Superhuman (7).
   int target = 0;
   for (int index = 1; index <= 7; ++index) {
-    if (lower(vantry::kDifficultyNames[index]) == lower(a.what)) target = 11900 + index;
+    if (lower(vantry::kDifficultyNames[index]) == lower(a.what)) target = vantry::kCmdCreateBase + index;
   }
   if (target == 0) return usage_error("create needs --difficulty easy, medium, hard, expert, devious, sadistic or superhuman");
   vantry::ProgressLine progress("puzzles", a.options.count, vantry::ProgressLine::stderr_is_terminal());

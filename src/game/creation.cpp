@@ -11,10 +11,11 @@
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "game/practice.h"
 #include "game/practice_library.h"
 #include "game/rating.h"
+#include "strategy/strategy_table.h"
 
 namespace vantry {
 
@@ -22,6 +23,18 @@ namespace {
 
 // One creation attempt may take this long before it is discarded.
 constexpr int kAttemptTimeMs = 5000;
+
+// 11907 and 11908 (Superhuman and beyond) have no menu item: Sadistic
+// stands for them; anything else unknown is the first difficulty.
+int menu_difficulty(int create_id) {
+  if (create_id == 11907 || create_id == 11908) return kCmdCreateSadistic;
+  if (create_id < kCmdCreateEasy || create_id > kCmdCreateSadistic) return kCmdCreateEasy;
+  return create_id;
+}
+
+int menu_strategy(int table_number) {
+  return table_number >= 1 && table_number <= kStrategyRows ? table_number : 1;
+}
 
 }  // namespace
 
@@ -40,11 +53,11 @@ void Game::create_new(int command_id, bool shift_held) {
     target = kCmdCreateSuperhuman;
   }
   // Step 4. The menus remember the difficulty for Ctrl+N (Superhuman as Sadistic).
-  if (command_id != my_grid.chosen_difficulty()) my_grid.choose_difficulty(command_id);
+  if (command_id != chosen_difficulty()) choose_difficulty(command_id);
   create_puzzle(target);
 }
 
-void Game::create_again() { create_new(my_grid.chosen_difficulty()); }
+void Game::create_again() { create_new(chosen_difficulty()); }
 
 bool Game::create_puzzle(int target) {
   // Puzzles are made from the standard strategies alone: the attempts' ratings
@@ -139,7 +152,7 @@ bool Game::build_candidate(int target) {
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();
   my_engine.set_requested_difficulty(target);
-  const bool symmetric = my_grid.settings().read_integer(kAllowAsymmetric) == 0;
+  const bool symmetric = settings().read_integer(kAllowAsymmetric) == 0;
   State& s = my_board.current();
 
   // Step 2. A random complete grid.
@@ -188,7 +201,7 @@ int Game::rate(bool show) {
   update_title();
   if (show) {
     my_busy.end(kBusyRating);
-    message(rating_message(my_difficulty, my_strategiesUsed, my_grid.settings().read_integer(kDifficultyScore) != 0),
+    message(rating_message(my_difficulty, my_strategiesUsed, settings().read_integer(kDifficultyScore) != 0),
             kProductName, MessageIcon::None);
   }
   return id;
@@ -244,7 +257,7 @@ void Game::practise(int n) {
     return;
   }
   my_lastPractised = n;
-  if (n != my_grid.chosen_strategy()) my_grid.choose_strategy(n);
+  if (n != chosen_strategy()) choose_strategy(n);
   if (from_library) {
     // Step 3.
     if (!new_game_step()) return;
@@ -282,7 +295,7 @@ void Game::practise(int n) {
   }
 }
 
-void Game::practise_again() { practise(my_grid.chosen_strategy()); }
+void Game::practise_again() { practise(chosen_strategy()); }
 
 bool Game::draw_practice_position(int n, State& drawn) {
   if (!my_random.seeded()) my_random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -330,6 +343,22 @@ bool Game::create_practice_puzzle(int n) {
   if (!draw_practice_position(n, drawn)) return search_practice_puzzle(n);
   show_practice_position(n, drawn);
   return true;
+}
+
+int Game::chosen_difficulty() const {
+  return menu_difficulty(my_settings->read_integer(kLastDifficulty));
+}
+
+int Game::chosen_strategy() const { return menu_strategy(my_settings->read_integer(kLastStrategy)); }
+
+void Game::choose_difficulty(int create_id) {
+  my_settings->write_integer(kLastDifficulty, menu_difficulty(create_id));
+  my_platform.menus_changed();
+}
+
+void Game::choose_strategy(int table_number) {
+  my_settings->write_integer(kLastStrategy, menu_strategy(table_number));
+  my_platform.menus_changed();
 }
 
 }  // namespace vantry

@@ -8,7 +8,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "game/practice.h"
 #include "game/statistics.h"
 #include "model/busy_manager.h"
@@ -147,7 +147,7 @@ DrillReport make_drill_report(int n, const std::vector<DrillCount>& counts,
 
 bool Drill::run_command(int id) {
   switch (id) {
-    case kCmdStartDrill: start(my_game.grid().chosen_strategy()); return true;
+    case kCmdStartDrill: start(my_game.chosen_strategy()); return true;
     case kCmdCheckMyMove: check_move(); return true;
     case kCmdEndDrill: end(true); return true;
     default: return false;
@@ -175,7 +175,7 @@ void Drill::start(int n) {
           MessageAnswer::Yes) {
     return;
   }
-  if (n != my_game.grid().chosen_strategy()) my_game.grid().choose_strategy(n);
+  if (n != my_game.chosen_strategy()) my_game.choose_strategy(n);
   // The first position replaces the game in play the usual way, with the
   // offer to save it; a drill's own positions are never offered.
   my_advancing = true;
@@ -184,7 +184,7 @@ void Drill::start(int n) {
   if (!replaced) return;
   end(false);
   my_strategy = n;
-  my_length = drill_length(my_game.grid().settings());
+  my_length = drill_length(my_game.settings());
   if (!next_position()) end(false);
   changed();
 }
@@ -246,7 +246,7 @@ void Drill::check_move() {
 }
 
 void Drill::finish() {
-  IniFile& settings = my_game.grid().settings();
+  IniFile& settings = my_game.settings();
   const DrillBest before = read_drill_best(settings, my_strategy);
   DrillCount total;
   int all_seconds = 0;
@@ -271,7 +271,7 @@ void Drill::end(bool show_summary) {
   if (!running()) return;
   if (show_summary && !my_counts.empty()) {
     const int n = my_strategy;
-    const DrillBest before = read_drill_best(my_game.grid().settings(), n);
+    const DrillBest before = read_drill_best(my_game.settings(), n);
     const DrillReport report = make_drill_report(n, my_counts, my_seconds, before, false);
     my_strategy = 0;
     my_game.platform().drill_summary(report);

@@ -4,7 +4,7 @@
 #include "classlib/contract.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 
 namespace vantry {
 

@@ -10,7 +10,7 @@
 #include "classlib/platform.h"
 #include "game/disk_file.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "game/puzzle_text.h"
 #include "game/recent_games.h"
 #include "game/saved_game.h"
@@ -90,7 +90,7 @@ void Game::open_file(const std::string& path) {
   my_strategiesUsed.mark_stale();
   my_puzzleValid = true;
   set_file_name(path, true);
-  remember_recent_game(my_grid.settings(), path);
+  remember_recent_game(settings(), path);
   my_stats = trailer.stats;
   my_platform.pane_changed(PaneUpdate::CountersAndLines);
   // The clock goes on from the saved seconds, unless the game is over.
@@ -162,7 +162,7 @@ bool Game::save_to(FileName target) {
   target.mark_written();
   my_fileName = target;
   update_title();
-  remember_recent_game(my_grid.settings(), target.path);
+  remember_recent_game(settings(), target.path);
   return true;
 }
 

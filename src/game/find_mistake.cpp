@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "classlib/contract.h"
-#include "game/color_mgr.h"
+#include "game/color_elements.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "model/board.h"
 #include "model/n_solutions.h"
 #include "model/state.h"
@@ -240,7 +240,7 @@ std::string mistake_text(const Mistake& m) {
 
 void find_my_mistake(Game& game) {
   if (!game.activity_guard() || !game.puzzle_guard()) return;
-  game.grid().resume_game();
+  game.resume_game();
   Board& board = game.board();
   BusyManager& busy = game.busy();
   Platform& platform = game.platform();

@@ -4,8 +4,7 @@
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/find_mistake.h"
-#include "game/game_messages.h"
-#include "game/printing.h"
+#include "strategy/game_messages.h"
 #include "game/recent_games.h"
 #include "game/where_to_look.h"
 
@@ -17,9 +16,6 @@ Game::Game(Platform& platform)
 }
 
 bool Game::run_command(int id) {
-  // The grid window's commands first: 11907 and 11908 are also difficulty
-  // numbers, and as commands they are the Highlight and Hint menus' items.
-  if (my_grid.run_command(id)) return true;
   if (my_drill.run_command(id)) return true;
   switch (id) {
     case kCmdEnterPuzzle: enter_puzzle(); return true;
@@ -48,12 +44,6 @@ bool Game::run_command(int id) {
     case kCmdPracticeAgain: practise_again(); return true;
     case kCmdRatePuzzle: rate_puzzle(); return true;
     case kCmdStrategiesUsed: show_strategies_used(); return true;
-    // ---- Printing ----
-    case kCmdPrintSetup: print_setup(*this); return true;
-    case kCmdPrintPuzzle:
-    case kCmdPrintNoClues:
-    case kCmdPrintAnswers:
-    case kCmdPrintBlankGrid: print_command(*this, id); return true;
     default: break;
   }
   // 11907 and 11908 are menu commands of their own, so Superhuman is no
@@ -115,8 +105,8 @@ bool Game::new_game_step() {
   my_drill.puzzle_replaced();
   my_board.reset();
   my_engine.set_practised(0);
-  my_grid.set_paused(false);  // a new puzzle is not hidden behind the resume text
-  my_grid.clear_highlight_state();
+  my_paused = false;  // a new puzzle is not hidden behind the resume text
+  if (my_listener) my_listener->highlighting_reset();
   my_platform.clear_highlights();
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();
@@ -155,5 +145,20 @@ void Game::set_file_name(const std::string& path, bool saved_game) {
 }
 
 void Game::repaint() { my_platform.repaint_grid(); }
+
+void Game::pause_game() {
+  if (my_busy.is_busy() || !puzzle_guard() || my_paused) return;
+  my_paused = true;
+  stop_clock();
+  repaint();
+}
+
+void Game::resume_game() {
+  if (!my_paused) return;
+  my_paused = false;
+  // A finished puzzle's clock stays where it stopped.
+  if (!my_board.current().is_solved()) start_clock();
+  repaint();
+}
 
 }  // namespace vantry

@@ -1,9 +1,11 @@
 // The game in progress: the one object main creates and hands down. It owns
 // the Board and the game-state fields, the busy manager, the solution counter
 // and the strategy engine, keeps the statistics and the clock, and carries out
-// every command on the puzzle in play with its guards and messages. It reaches
-// the window system only through the Platform; the grid window and the button
-// pane are thin faces over it.
+// every command on the puzzle in play with its guards and messages, and owns
+// the settings of the run and the paused state. It reaches the window system
+// only through the Platform; the view library's grid window and button pane
+// are faces over it, and the grid window hears of a new puzzle as the game's
+// listener.
 #pragma once
 
 #include <string>
@@ -11,8 +13,9 @@
 #include "classlib/platform.h"
 #include "game/drill.h"
 #include "game/file_name.h"
-#include "game/grid_window.h"
+#include "game/game_listener.h"
 #include "game/generator.h"
+#include "game/memory_settings.h"
 #include "game/statistics.h"
 #include "game/strategies_used.h"
 #include "model/board.h"
@@ -45,8 +48,14 @@ class Game final : public HintHost {
   const Board& board() const { return my_board; }
 
   // Runs a command of the game by its identifier; false when the id is not
-  // one of the game's (the grid window handles those itself).
+  // one of the game's (the grid window runs its own before it asks the game).
   bool run_command(int id);
+
+  // The settings object of the run (an in-memory one until attached).
+  IniFile& settings() { return *my_settings; }
+  void attach_settings(IniFile& settings) { my_settings = &settings; }
+  // The presentation that hears of a new puzzle; nullptr for none.
+  void set_listener(GameListener* listener) { my_listener = listener; }
 
   // ---- State of the game (game.cpp) ----
   bool entering() const override { return my_entering; }
@@ -188,9 +197,21 @@ class Game final : public HintHost {
   void set_next_move_text(const std::string& text) override;
   const std::string& next_move_text() const { return my_nextMoveText; }
 
-  // ---- The desktop program's grid window, colours and preferences (grid_window.h) ----
-  GridWindow& grid() { return my_grid; }
-  const GridWindow& grid() const { return my_grid; }
+  // ---- Pausing (the button pane's Pause Game and Resume Game) ----
+  // A paused game hides its grid behind the resume text and stops the clock.
+  void pause_game();
+  void resume_game();
+  bool paused() const { return my_paused; }
+
+  // ---- The remembered Create difficulty and Practice strategy ----
+  // The Create difficulty (command id 11901-11906) and the Practice strategy
+  // (table number) chosen in the pane or remembered: stored, and the menus
+  // told, as the Ctrl+N or Shift+P label moves to that item.
+  void choose_difficulty(int create_id);
+  void choose_strategy(int table_number);
+  // Both as the settings hold them now (creating a puzzle may change them).
+  int chosen_difficulty() const;
+  int chosen_strategy() const;
 
  private:
   // One attempt of creation: a random grid with givens removed, the givens
@@ -254,9 +275,10 @@ class Game final : public HintHost {
   const PracticeLibrary* my_practiceLibrary = nullptr;
   bool my_practiceTimedOut = false;
 
-  // The grid window's engine half, last: it draws and takes input over
-  // everything above.
-  GridWindow my_grid{*this};
+  MemorySettings my_ownSettings;
+  IniFile* my_settings = &my_ownSettings;
+  GameListener* my_listener = nullptr;
+  bool my_paused = false;
 };
 
 }  // namespace vantry

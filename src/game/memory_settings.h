@@ -1,5 +1,5 @@
 // A settings object with no file underneath: the values live in memory for
-// the run. The grid window uses one until the program attaches the real
+// the run. The game uses one until the program attaches the real
 // settings file, and tests use it to see what was written.
 #pragma once
 

@@ -3,7 +3,7 @@
 // before it, and counts one move. During entry the same clicks place givens.
 #include "classlib/contract.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 
 namespace vantry {
 

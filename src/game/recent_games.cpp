@@ -6,8 +6,7 @@
 #include "classlib/inifile.h"
 #include "classlib/platform.h"
 #include "game/game.h"
-#include "game/game_messages.h"
-#include "game/grid_window.h"
+#include "strategy/game_messages.h"
 
 namespace vantry {
 
@@ -100,7 +99,7 @@ std::string recent_game_missing_text(const std::string& path) {
 }
 
 void open_recent_game(Game& game, int id) {
-  IniFile& settings = game.grid().settings();
+  IniFile& settings = game.settings();
   const std::vector<std::string> list = recent_games(settings);
   const int slot = slot_of(id);
   if (slot < 0 || slot >= static_cast<int>(list.size())) return;

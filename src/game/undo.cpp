@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "strategy/hint_command.h"
 
 namespace vantry {
@@ -13,7 +13,7 @@ namespace vantry {
 void Game::undo() {
   if (my_busy.is_busy() || my_autoSolving) return;
   if (!my_entering && !puzzle_guard()) return;
-  my_grid.resume_game();
+  resume_game();
   const bool left_solved = my_board.current().is_solved();
   if (!my_board.undo()) {
     message("No moves to undo.", kProductName, MessageIcon::Exclamation);
@@ -27,7 +27,7 @@ void Game::undo() {
 
 void Game::redo() {
   if (my_busy.is_busy() || my_autoSolving) return;
-  my_grid.resume_game();
+  resume_game();
   if (!my_board.redo()) {
     message("No moves to redo.", kProductName, MessageIcon::Exclamation);
     return;
@@ -39,7 +39,7 @@ void Game::redo() {
 
 void Game::undo_until_ok() {
   if (!activity_guard() || !puzzle_guard()) return;
-  my_grid.resume_game();
+  resume_game();
   // The counts run in a busy phase whose dialog offers Cancel, as Check
   // solution's does: a long history of hard positions can take a while.
   my_busy.start(kBusyCheckingSolution);
@@ -97,11 +97,11 @@ void Game::undo_until_ok() {
 
 void Game::start_over() {
   if (my_busy.is_busy() || my_autoSolving) return;
-  my_grid.resume_game();
+  resume_game();
   while (my_board.undo()) {
   }
   my_board.forget_history();
-  my_grid.clear_highlight_state();
+  if (my_listener) my_listener->highlighting_reset();
   my_platform.clear_highlights();
   repaint();
   reset_statistics();
@@ -110,7 +110,7 @@ void Game::start_over() {
 
 void Game::check_solution() {
   if (!activity_guard() || !puzzle_guard()) return;
-  my_grid.resume_game();
+  resume_game();
   my_busy.start(kBusyCheckingSolution);
   const int n = my_counter.n_solutions(my_board.current());
   const bool cancelled = my_busy.cancel_pressed();
@@ -125,7 +125,7 @@ void Game::check_solution() {
 
 void Game::hint(int level) {
   // The guards of the hint command: a hint it refuses leaves the game paused.
-  if (!my_entering && !my_autoSolving && !my_busy.is_busy() && my_puzzleValid) my_grid.resume_game();
+  if (!my_entering && !my_autoSolving && !my_busy.is_busy() && my_puzzleValid) resume_game();
   hint_command(*this, my_engine, level);
 }
 

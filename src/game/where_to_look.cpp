@@ -1,8 +1,8 @@
 #include "game/where_to_look.h"
 
-#include "game/color_mgr.h"
+#include "game/color_elements.h"
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "strategy/game_messages.h"
 #include "strategy/move.h"
 
 namespace vantry {
@@ -36,7 +36,7 @@ int pattern_cells(const Move& move, bool cells[9][9]) {
 void where_to_look(Game& game) {
   // Step 1. The guards of the hint commands.
   if (!game.activity_guard() || !game.puzzle_guard()) return;
-  game.grid().resume_game();
+  game.resume_game();
 
   // Step 2. A new hint starts from a clean grid, as the other levels do.
   State& s = game.board().current();

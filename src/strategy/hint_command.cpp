@@ -4,6 +4,7 @@
 #include "classlib/platform.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
+#include "strategy/game_messages.h"
 #include "strategy/hint_host.h"
 #include "strategy/strategy.h"
 
@@ -17,16 +18,12 @@ void hint_command(HintHost& host, Strategy& engine, int command_id) {
   // Step 1. The guards: nothing while a puzzle is entered, while something
   // else runs, or without a puzzle.
   if (host.entering()) {
-    platform.message_box("Please finish entering the puzzle\nbefore doing this.", "Vantry",
-                         MessageIcon::Exclamation, MessageButtons::Ok);
+    platform.message_box(kFinishEnteringText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
     return;
   }
   if (host.auto_solving() || busy.is_busy()) return;
   if (!host.puzzle_valid()) {
-    platform.message_box(
-        "There is no valid puzzle yet!\n\nPlease enter one using File|Enter puzzle\nor create one "
-        "using File|Create new.",
-        "Vantry", MessageIcon::Exclamation, MessageButtons::Ok);
+    platform.message_box(kNoPuzzleText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
     return;
   }
 
@@ -53,8 +50,8 @@ void hint_command(HintHost& host, Strategy& engine, int command_id) {
   // Step 8. A Big hint answered Yes may have filled the last cell. A grid that
   // was full before the hint was congratulated when it was filled.
   if (!was_solved && host.board().current().is_solved()) {
-    platform.message_box("Congratulations!  You solved the puzzle!", "Vantry",
-                         MessageIcon::Exclamation, MessageButtons::Ok);
+    platform.message_box(kCongratulationsText, kProductName, MessageIcon::Exclamation,
+                         MessageButtons::Ok);
   }
 }
 

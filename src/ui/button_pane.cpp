@@ -20,11 +20,12 @@
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 #include "game/commands.h"
 #include "game/difficulty.h"
 #include "game/game.h"
-#include "game/highlight.h"
+#include "view/grid_window.h"
+#include "view/highlight.h"
 #include "strategy/strategy.h"
 #include "ui/pane_focus.h"
 #include "ui/qt_canvas.h"
@@ -137,9 +138,9 @@ void ODButton2::paintEvent(QPaintEvent*) {
 
 // ---- ButtonPane ----
 
-ButtonPane::ButtonPane(Game& game, std::function<void(int)> runCommand,
+ButtonPane::ButtonPane(Game& game, GridWindow& grid, std::function<void(int)> runCommand,
                        std::function<void()> focusGrid, QWidget* parent)
-    : QWidget(parent), m_game(game), m_model(game), m_runCommand(std::move(runCommand)),
+    : QWidget(parent), m_game(game), m_grid(grid), m_model(game, grid), m_runCommand(std::move(runCommand)),
       m_focusGrid(std::move(focusGrid)) {
   setObjectName(QStringLiteral("buttonPane"));
   setAutoFillBackground(true);
@@ -174,7 +175,7 @@ void ButtonPane::buildControls() {
   auto* column = new QVBoxLayout(m_body);
   column->setContentsMargins(kGap, kGap, kGap, kGap);
   column->setSpacing(kGap);
-  GridWindow& grid = m_game.grid();
+  GridWindow& grid = m_grid;
 
   // 1. "New Puzzles": the Create button runs the remembered difficulty's
   // command (what Ctrl+N runs), Practice the remembered strategy's.
@@ -187,9 +188,9 @@ void ButtonPane::buildControls() {
   disconnect(create, nullptr, this, nullptr);
   disconnect(practice, nullptr, this, nullptr);
   connect(create, &QPushButton::clicked, this,
-          [this] { clicked(m_game.grid().chosen_difficulty()); });
+          [this] { clicked(m_game.chosen_difficulty()); });
   connect(practice, &QPushButton::clicked, this,
-          [this] { clicked(kCmdPracticeBase + m_game.grid().chosen_strategy()); });
+          [this] { clicked(kCmdPracticeBase + m_game.chosen_strategy()); });
   m_difficulty = new QComboBox;
   m_strategy = new QComboBox;
   m_controls.insert(6037, m_difficulty);
@@ -199,17 +200,17 @@ void ButtonPane::buildControls() {
   }
   std::vector<std::pair<QString, int>> strategies;
   for (int n = 1; n <= strategy_count(); ++n) strategies.emplace_back(QString::fromUtf8(strategy_row(n).name), n);
-  if (grid.settings().read_integer(kPracticeListOrder) != 1) {
+  if (m_game.settings().read_integer(kPracticeListOrder) != 1) {
     std::stable_sort(strategies.begin(), strategies.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
   }
   for (const auto& [name, n] : strategies) m_strategy->addItem(name, n);
   connect(m_difficulty, &QComboBox::activated, this, [this](int index) {
-    m_game.grid().choose_difficulty(m_difficulty->itemData(index).toInt());
+    m_game.choose_difficulty(m_difficulty->itemData(index).toInt());
     if (m_focusGrid) m_focusGrid();
   });
   connect(m_strategy, &QComboBox::activated, this, [this](int index) {
-    m_game.grid().choose_strategy(m_strategy->itemData(index).toInt());
+    m_game.choose_strategy(m_strategy->itemData(index).toInt());
     if (m_focusGrid) m_focusGrid();
   });
   pg->addWidget(create, 0, 0);
@@ -342,11 +343,11 @@ void ButtonPane::buildControls() {
   m_controls.insert(6019, resume);
   connect(pause, &QPushButton::clicked, this, [this] {
     if (m_focusGrid) m_focusGrid();
-    m_game.grid().pause_game();
+    m_game.pause_game();
   });
   connect(resume, &QPushButton::clicked, this, [this] {
     if (m_focusGrid) m_focusGrid();
-    m_game.grid().resume_game();
+    m_game.resume_game();
   });
   sg->addWidget(pause, 6, 0);
   sg->addWidget(resume, 6, 1);
@@ -425,9 +426,8 @@ void ButtonPane::sizeControls() {
 }
 
 void ButtonPane::setUp() {
-  GridWindow& grid = m_game.grid();
-  m_nextBox->setChecked(grid.settings().read_integer(kButtonsNext) != 0);
-  m_statusBox->setChecked(grid.settings().read_integer(kButtonsOKSoFar) != 0);
+  m_nextBox->setChecked(m_game.settings().read_integer(kButtonsNext) != 0);
+  m_statusBox->setChecked(m_game.settings().read_integer(kButtonsOKSoFar) != 0);
   m_model.set_up();
   showChoices();
   showDrill();
@@ -437,11 +437,10 @@ void ButtonPane::setUp() {
 }
 
 void ButtonPane::showChoices() {
-  const GridWindow& grid = m_game.grid();
-  const int difficulty = m_difficulty->findData(grid.chosen_difficulty());
+  const int difficulty = m_difficulty->findData(m_game.chosen_difficulty());
   VANTRY_ASSERT(difficulty >= 0);
   m_difficulty->setCurrentIndex(difficulty);
-  const int strategy = grid.chosen_strategy();
+  const int strategy = m_game.chosen_strategy();
   VANTRY_ASSERT(strategy >= 1 && strategy <= strategy_count());
   m_strategy->setCurrentIndex(m_strategy->findData(strategy));
 }
@@ -523,7 +522,7 @@ void ButtonPane::showHighlight() {
     m_digits[d]->setEnabled(m_model.digit_enabled(d));
     m_digits[d]->setPressed(m_model.digit_pressed(d));
   }
-  const Highlight& h = m_game.grid().highlight();
+  const Highlight& h = m_grid.highlight();
   for (const RadioControl& r : kRules) {
     auto* radio = static_cast<QRadioButton*>(control(r.id));
     radio->setChecked(h.rule == r.command);

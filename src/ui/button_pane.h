@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "classlib/platform.h"
-#include "game/button_pane_model.h"
+#include "view/button_pane_model.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +22,7 @@ class QRadioButton;
 namespace vantry {
 
 class Game;
+class GridWindow;
 
 // A 20 x 20 highlight button drawn by the pane. Besides Qt's momentary down
 // state it keeps its own pressed flag: the digit is highlighted.
@@ -51,7 +52,7 @@ class ButtonPane : public QWidget {
  public:
   // runCommand carries out a menu command id; focusGrid gives the grid the
   // keyboard focus.
-  ButtonPane(Game& game, std::function<void(int)> runCommand, std::function<void()> focusGrid,
+  ButtonPane(Game& game, GridWindow& grid, std::function<void(int)> runCommand, std::function<void()> focusGrid,
              QWidget* parent = nullptr);
 
   // After the grid window's set-up: the check boxes from the settings, the
@@ -91,6 +92,7 @@ class ButtonPane : public QWidget {
   void showDrill();
 
   Game& m_game;
+  GridWindow& m_grid;
   ButtonPaneModel m_model;
   std::function<void(int)> m_runCommand;
   std::function<void()> m_focusGrid;

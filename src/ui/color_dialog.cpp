@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 #include "ui/qt_canvas.h"
 
 namespace vantry {
@@ -17,8 +17,8 @@ namespace {
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 }  // namespace
 
-ColorDialog::ColorDialog(QWidget* owner, Game& game, IniFile* settings)
-    : FloatDlg(owner, settings, "ColorDlg"), m_editor(game) {
+ColorDialog::ColorDialog(QWidget* owner, Game& game, GridWindow& grid, IniFile* settings)
+    : FloatDlg(owner, settings, "ColorDlg"), m_editor(game, grid) {
   setWindowTitle(QStringLiteral("Change colors"));
   auto* layout = new QGridLayout(this);
 

@@ -6,7 +6,7 @@
 // this is its face.
 #pragma once
 
-#include "game/color_editor.h"
+#include "view/color_editor.h"
 #include "ui/float_dlg.h"
 
 class QComboBox;
@@ -20,7 +20,7 @@ class Game;
 class ColorDialog : public FloatDlg {
   Q_OBJECT
  public:
-  ColorDialog(QWidget* owner, Game& game, IniFile* settings);
+  ColorDialog(QWidget* owner, Game& game, GridWindow& grid, IniFile* settings);
 
   QListWidget* list() const { return m_list; }
   QLabel* description() const { return m_description; }

@@ -6,7 +6,7 @@
 #include <QWindow>
 
 #include "classlib/inifile.h"
-#include "game/layout.h"
+#include "view/layout.h"
 
 namespace vantry {
 

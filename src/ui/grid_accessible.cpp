@@ -1,6 +1,6 @@
 #include "ui/grid_accessible.h"
 
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "ui/ts_window.h"
 
 namespace vantry {

@@ -5,8 +5,8 @@
 
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
-#include "game/grid_window.h"
-#include "game/layout.h"
+#include "view/grid_window.h"
+#include "view/layout.h"
 #include "ui/button_pane.h"
 #include "ui/ts_window.h"
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string>
 
-#include "game/layout.h"
+#include "view/layout.h"
 
 class QHBoxLayout;
 

@@ -13,9 +13,9 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
-#include "game/layout.h"
-#include "game/menus.h"
+#include "view/grid_window.h"
+#include "view/layout.h"
+#include "view/menus.h"
 #include "ui/app_icon.h"
 #include "ui/button_pane.h"
 #include "ui/color_dialog.h"
@@ -39,16 +39,16 @@ QString menuText(std::string_view text) {
 
 }  // namespace
 
-MainFrame::MainFrame(Game& game, QtPlatform& platform, IniFile& settings, std::string argument,
-                     QWidget* parent)
-    : QMainWindow(parent), m_game(game), m_grid(game.grid()), m_platform(platform),
+MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
+                     std::string argument, QWidget* parent)
+    : QMainWindow(parent), m_game(game), m_grid(grid), m_platform(platform),
       m_settings(settings), m_argument(std::move(argument)) {
   setWindowTitle(QStringLiteral("Vantry"));
   setWindowIcon(vantryIcon());
   m_gridWindow = new TSWindow(m_grid);
   // The button pane: its commands run as the menus' do, and the grid keeps the keyboard.
   m_pane = new ButtonPane(
-      game, [this](int id) { runCommand(id); },
+      game, grid, [this](int id) { runCommand(id); },
       [this] {
         activateWindow();
         m_gridWindow->setFocus();
@@ -150,7 +150,7 @@ void MainFrame::firstDrawing() {
 void MainFrame::runCommand(int id) {
   // Every command works on the game's position, never on a step shown.
   m_pathPanel->leavePreview();
-  if (!m_pathPanel->runCommand(id)) m_game.run_command(id);
+  if (!m_pathPanel->runCommand(id)) m_grid.run_command(id);
   refreshMenus();
 }
 
@@ -233,7 +233,7 @@ void MainFrame::refreshMenus() {
 }
 
 void MainFrame::openColorDialog() {
-  ColorDialog dialog(this, m_game, &m_settings);
+  ColorDialog dialog(this, m_game, m_grid, &m_settings);
   dialog.exec();
 }
 

@@ -26,7 +26,7 @@ struct MenuItem;
 class MainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  MainFrame(Game& game, QtPlatform& platform, IniFile& settings,
+  MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
             std::string argument, QWidget* parent = nullptr);
   ~MainFrame() override;
 

@@ -16,7 +16,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "ui/ts_window.h"
 
 namespace vantry {
@@ -37,7 +37,7 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 PathPanel::PathPanel(Game& game, IniFile& settings, TSWindow* grid, QHBoxLayout* row, QWidget* parent)
-    : QWidget(parent), m_game(game), m_settings(settings), m_gridEngine(game.grid()), m_grid(grid),
+    : QWidget(parent), m_game(game), m_settings(settings), m_gridEngine(grid->grid()), m_grid(grid),
       m_row(row) {
   setObjectName(QStringLiteral("SolutionPath"));
   auto* box = new QVBoxLayout(this);

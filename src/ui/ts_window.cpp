@@ -9,7 +9,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "ui/grid_accessible.h"
 #include "ui/qt_canvas.h"
 

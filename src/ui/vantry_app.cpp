@@ -4,7 +4,7 @@
 
 #include "classlib/inifile.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "help/help_browser.h"
 #include "help/help_key.h"
 #include "ui/help_links.h"
@@ -20,8 +20,9 @@ VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string arg
   qApp->installEventFilter(new HelpKey(*m_help, m_help.get()));
   m_platform = std::make_unique<QtPlatform>(&settings, m_help.get());
   m_game = std::make_unique<Game>(*m_platform);
-  m_game->grid().attach_settings(settings);
-  m_frame = std::make_unique<MainFrame>(*m_game, *m_platform, settings, std::move(argument));
+  m_game->attach_settings(settings);
+  m_grid = std::make_unique<GridWindow>(*m_game);
+  m_frame = std::make_unique<MainFrame>(*m_game, *m_grid, *m_platform, settings, std::move(argument));
   // "Practise this strategy" on a help page practises in the main window.
   m_links = std::make_unique<HelpLinks>([this](int id) {
     m_frame->raise();
@@ -35,6 +36,7 @@ VantryApp::~VantryApp() {
   m_links.reset();
   m_frame.reset();
   m_platform->setMainWindow(nullptr);
+  m_grid.reset();
   m_game.reset();
   m_platform.reset();
   m_help.reset();
@@ -42,7 +44,5 @@ VantryApp::~VantryApp() {
 }
 
 void VantryApp::start() { m_frame->start(); }
-
-GridWindow& VantryApp::grid() { return m_game->grid(); }
 
 }  // namespace vantry

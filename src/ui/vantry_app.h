@@ -1,5 +1,5 @@
 // The application object: owns the one-per-run objects in the order they
-// must come up (settings, help, platform, the game with its grid window, the
+// must come up (settings, help, platform, the game, its grid window, the
 // frame) and goes down in reverse, so the settings file is flushed last.
 #pragma once
 
@@ -28,7 +28,7 @@ class VantryApp {
 
   MainFrame& frame() { return *m_frame; }
   Game& game() { return *m_game; }
-  GridWindow& grid();
+  GridWindow& grid() { return *m_grid; }
   QtPlatform& platform() { return *m_platform; }
   HelpBrowser& help() { return *m_help; }
 
@@ -37,6 +37,7 @@ class VantryApp {
   std::unique_ptr<HelpBrowser> m_help;
   std::unique_ptr<QtPlatform> m_platform;
   std::unique_ptr<Game> m_game;
+  std::unique_ptr<GridWindow> m_grid;
   std::unique_ptr<MainFrame> m_frame;
   std::unique_ptr<HelpLinks> m_links;
 };

@@ -19,7 +19,7 @@ class CreationTest : public ::testing::Test {
  protected:
   FakePlatform platform;
   Game game{platform};
-  IniFile& settings{game.grid().settings()};
+  IniFile& settings{game.settings()};
 
   CreationTest() { game.set_random_seed(20261206); }
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cli/cli_commands.h"
-#include "game/color_mgr.h"
+#include "game/color_elements.h"
 #include "game/commands.h"
 #include "game/find_mistake.h"
 #include "game/saved_game.h"

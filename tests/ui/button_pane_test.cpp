@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "classlib/settings_keys.h"
-#include "game/color_mgr.h"
-#include "game/color_schemes.h"
+#include "view/color_mgr.h"
+#include "view/color_schemes.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
-#include "game/grid_geometry.h"
-#include "game/highlight.h"
+#include "view/grid_window.h"
+#include "view/grid_geometry.h"
+#include "view/highlight.h"
 #include "strategy/strategy.h"
 #include "ui/button_pane.h"
 #include "ui/layout_window.h"
@@ -44,7 +44,7 @@ struct PaneApp : App {
   PaneApp() {
     startup();
     pane = std::make_unique<ButtonPane>(
-        app->game(), [this](int id) { app->frame().runCommand(id); }, [this] { ++focusCalls; });
+        app->game(), app->grid(), [this](int id) { app->frame().runCommand(id); }, [this] { ++focusCalls; });
     auto& calls = app->platform().calls();
     calls.paneChanged = [this, frameCall = calls.paneChanged](PaneUpdate u) {
       if (frameCall) frameCall(u);
@@ -92,13 +92,13 @@ void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
 
   // Highlight digit 5, then Clear; the mode radio disables the rules.
   a.click(6032);
-  QVERIFY(game.grid().highlight().digits[5]);
+  QVERIFY(a.app->grid().highlight().digits[5]);
   QVERIFY(static_cast<ODButton2*>(a.pane->control(6032))->pressed());
   a.click(6017);
-  QVERIFY(!game.grid().highlight().digits[5]);
+  QVERIFY(!a.app->grid().highlight().digits[5]);
   QVERIFY(!static_cast<ODButton2*>(a.pane->control(6032))->pressed());
   a.click(6027);
-  QCOMPARE(game.grid().highlight().mode, kCmdModeCount);
+  QCOMPARE(a.app->grid().highlight().mode, kCmdModeCount);
   QVERIFY(!a.pane->control(6022)->isEnabled());
   QVERIFY(static_cast<QRadioButton*>(a.pane->control(6027))->isChecked());
   a.click(6026);
@@ -106,10 +106,10 @@ void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
 
   // Pause stops the clock; Resume starts it again.
   a.click(6018);
-  QVERIFY(game.grid().paused());
+  QVERIFY(game.paused());
   QVERIFY(!game.clock_running());
   a.click(6019);
-  QVERIFY(!game.grid().paused());
+  QVERIFY(!game.paused());
   QVERIFY(game.clock_running());
 
   // Check Solution shows its message; the lists choose what Create and Practice make.
@@ -124,11 +124,11 @@ void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
   auto* difficulty = static_cast<QComboBox*>(a.pane->control(6037));
   QCOMPARE(difficulty->count(), 6);
   emit difficulty->activated(3);
-  QCOMPARE(game.grid().chosen_difficulty(), kCmdCreateEasy + 3);
+  QCOMPARE(game.chosen_difficulty(), kCmdCreateEasy + 3);
   auto* strategy = static_cast<QComboBox*>(a.pane->control(6038));
   QVERIFY(strategy->itemText(0) < strategy->itemText(1));  // alphabetical
   emit strategy->activated(2);
-  QCOMPARE(game.grid().chosen_strategy(), strategy->itemData(2).toInt());
+  QCOMPARE(game.chosen_strategy(), strategy->itemData(2).toInt());
 
   game.count_hint(kCmdMediumHint);
   QCOMPARE(a.value(ScoreField::MediumHints), QStringLiteral("1"));
@@ -146,7 +146,7 @@ void ButtonPaneTest::highlightButtonsFollowTheCountsInBothModes() {
   QVERIFY(a.pane->control(6031)->isEnabled());
   a.click(6027);
   a.app->frame().gridWindow()->grab();
-  const auto& counts = game.grid().possibility_counts();
+  const auto& counts = a.app->grid().possibility_counts();
   for (int d = 1; d <= 9; ++d) QCOMPARE(a.pane->control(6027 + d)->isEnabled(), counts[d] > 0);
 }
 
@@ -160,7 +160,7 @@ void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
   QCOMPARE(line->text(), QStringLiteral("OK"));
   QVERIFY(line->font().bold());
   QCOMPARE(line->palette().color(QPalette::WindowText),
-           toQColor(game.grid().colors().get(kColorAnswerGiven)));
+           toQColor(a.app->grid().colors().get(kColorAnswerGiven)));
   for (int d = 1; d <= 9; ++d) {
     if (d != kSolution[2] - '0' && game.board().current().cell(0, 2).is_possible(d)) {
       game.left_click(0, 2, d);
@@ -169,7 +169,7 @@ void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
   }
   QCOMPARE(line->text(), QStringLiteral("NO SOLUTION!"));
   QCOMPARE(line->palette().color(QPalette::WindowText), QColor(240, 0, 0));
-  QVERIFY(game.grid().stop_solving());
+  QVERIFY(a.app->grid().stop_solving());
   // What the player sees: the text's pixels are red, none of them black.
   const Inks seen = inks(line->grab().toImage());
   saveShot(line, QStringLiteral("status_no_solution"));
@@ -185,7 +185,7 @@ void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
   a.click(6021);
   QVERIFY(line->isHidden());
   QVERIFY(!a.pane->control(6014)->isHidden());
-  ButtonPane again(game, {}, {});
+  ButtonPane again(game, a.app->grid(), {}, {});
   again.setUp();
   QVERIFY(!static_cast<QCheckBox*>(again.control(6021))->isChecked());
   QVERIFY(static_cast<QCheckBox*>(again.control(6020))->isChecked());
@@ -212,13 +212,13 @@ void ButtonPaneTest::listsFollowTheRememberedChoicesAtOnce() {
   frame.runCommand(kCmdCreateBase + 3);  // File > Create new > Hard
   QCOMPARE(difficulty->currentText(), QStringLiteral("Hard"));
   const int n = strategy_count() - 1;
-  QVERIFY(n != game.grid().chosen_strategy());
+  QVERIFY(n != game.chosen_strategy());
   frame.runCommand(kCmdPracticeBase + n);  // File > Practice > the last but one
   QCOMPARE(strategy->currentText(), QString::fromUtf8(strategy_row(n).name));
   QCOMPARE(strategy->currentData().toInt(), n);
   // The pane's Create makes what the list shows.
   int ran = 0;
-  ButtonPane own(game, [&](int id) { ran = id; }, {});
+  ButtonPane own(game, a.app->grid(), [&](int id) { ran = id; }, {});
   own.setUp();
   QTest::mouseClick(own.control(6000), Qt::LeftButton);
   QCOMPARE(ran, kCmdCreateBase + 3);
@@ -361,7 +361,7 @@ void ButtonPaneTest::screenshotsWithThePaneOnEachSide() {
   for (const char* side : {"Right", "Left"}) {
     a.settings.write_string(kButtonsPlacement, side);
     // A second view over the same grid, beside the pane, as the frame lays them out.
-    auto* grid = new TSWindow(a.game().grid());
+    auto* grid = new TSWindow(a.app->grid());
     ButtonPane* pane = a.pane.get();  // lent to the window, taken back below
     LayoutWindow window(a.settings, grid, pane);
     window.arrange();

@@ -11,7 +11,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "help/help_browser.h"
 #include "strategy/move.h"
 #include "ui/button_pane.h"
@@ -116,7 +116,7 @@ void DrillTest::helpPageLinkStartsPractice() {
   const QPoint point = browser->cursorRect(at).center();
   QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, point);
   QTRY_VERIFY_WITH_TIMEOUT(a.app->game().puzzle_valid(), 20000);
-  QCOMPARE(a.app->grid().chosen_strategy(), 2);
+  QCOMPARE(a.app->game().chosen_strategy(), 2);
   QCOMPARE(a.app->game().last_practised(), 2);
 }
 

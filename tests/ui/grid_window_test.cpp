@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "strategy/hint_templates.h"
 #include "ui/coloring_dialog.h"
 #include "ui/hint_dialogs.h"
@@ -67,7 +67,7 @@ void GridWindowTest::geometryFollowsTheClientSize() {
   MemorySettings settings;
   QtPlatform platform(&settings);
   Game game(platform);
-  GridWindow& grid = game.grid();
+  GridWindow grid(game);
   TSWindow window(grid);
   window.resize(300, 330);
   window.show();
@@ -259,7 +259,7 @@ void GridWindowTest::paintsWhatThePlayerShouldSee() {
     }
     d->button(kButtonNo)->click();
   });
-  a.app->game().run_command(kBigHint);
+  a.app->grid().run_command(kBigHint);
   QVERIFY(marked);
 }
 

@@ -10,10 +10,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "game/color_schemes.h"
+#include "view/color_schemes.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "ui/button_pane.h"
 #include "ui/color_dialog.h"
 #include "ui/main_frame.h"

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "classlib/settings_keys.h"
-#include "game/color_mgr.h"
+#include "view/color_mgr.h"
 #include "game/commands.h"
 #include "game/game.h"
 #include "ui/button_pane.h"

@@ -15,7 +15,7 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/grid_window.h"
+#include "view/grid_window.h"
 #include "game/solution_path.h"
 #include "ui/main_frame.h"
 #include "ui/path_panel.h"

@@ -19,7 +19,8 @@
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/game.h"
-#include "game/printing.h"
+#include "view/grid_window.h"
+#include "view/printing.h"
 #include "game/puzzle_text.h"
 #include "ui/main_frame.h"
 #include "ui/print_support.h"
@@ -45,7 +46,7 @@ Page printToPdf(App& a, int id, const QString& name) {
   const QString pdf = dir + QLatin1Char('/') + name + QStringLiteral(".pdf");
   QFile::remove(pdf);
   a.app->platform().printing().setOutputFile(pdf);
-  a.app->game().run_command(id);
+  a.app->grid().run_command(id);
   Page page;
   if (!QFile::exists(pdf)) return page;
   QProcess info;
@@ -220,7 +221,7 @@ void PrintTest::abortDialogNamesTheJobAndCancels() {
     saveShot(&dialog, QStringLiteral("print_abort_dialog"));
     dialog.cancelButton()->click();
   };
-  a.app->game().run_command(kCmdPrintPuzzle);
+  a.app->grid().run_command(kCmdPrintPuzzle);
   printing.onAbortDialog = nullptr;
   QCOMPARE(lines.size(), 3);
   QCOMPARE(lines[0], QStringLiteral("Now printing"));

@@ -31,6 +31,7 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "game/saved_game.h"
+#include "view/grid_window.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
@@ -45,14 +46,14 @@ using namespace vantry;
 // The grid at 15 pixels a small digit's slot: 45-pixel cells, 408 pixels a side.
 constexpr int kPictureSize = 408;
 
-QImage draw(Game& game) {
+QImage draw(GridWindow& grid) {
   QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   {
     QtCanvas canvas(painter);
-    game.grid().resize(kPictureSize, kPictureSize);
-    game.grid().paint_grid(canvas, true, Rect{0, 0, kPictureSize, kPictureSize}, false);
+    grid.resize(kPictureSize, kPictureSize);
+    grid.paint_grid(canvas, true, Rect{0, 0, kPictureSize, kPictureSize}, false);
   }
   painter.end();
   return image;
@@ -75,8 +76,9 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
     }
     ConsolePlatform platform;
     Game game(platform);
+    GridWindow grid(game);
     // The player's answers in their own colour, as the avoidable rectangles need.
-    game.grid().toggle_display(kCmdUserAnswers);
+    grid.toggle_display(kCmdUserAnswers);
     game.board().current() = s;
     if (p.found_first_as != 0) {
       const BigHintShown first = big_hint(game, platform);
@@ -95,7 +97,7 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
     // The hint's own words, for the guide's caption.
     std::cout << "== " << p.picture << '\n' << platform.last_hint_dialog().text << "\n\n";
     const std::filesystem::path png = out_dir / (p.picture + ".png");
-    if (!draw(game).save(QString::fromStdString(png.string()))) {
+    if (!draw(grid).save(QString::fromStdString(png.string()))) {
       errors.push_back("cannot write " + png.string());
     }
   }

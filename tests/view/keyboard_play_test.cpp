@@ -1,0 +1,262 @@
+// Keyboard play: the play cursor's keys, digits that place, Control+digit
+// that removes and restores, Delete that takes back, Alt+digit highlighting,
+// the texts for assistive technology, a whole puzzle played from the keys,
+// and the keys left alone while the preference is off. Also the colour
+// schemes with their contrast, and the drawing of the cursor and of the
+// line styles that stand beside colours.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "classlib/inifile.h"
+#include "view/color_schemes.h"
+#include "game/commands.h"
+#include "strategy/game_messages.h"
+#include "view_fixture.h"
+#include "support/recording_canvas.h"
+
+namespace vantry::testing {
+namespace {
+
+TEST(PlayCursorTest, KeysMoveAndStopAtTheEdges) {
+  struct Step {
+    PlayKey key;
+    int row, column;
+  };
+  const Step steps[] = {
+      {PlayKey::Up, 0, 0},       {PlayKey::Left, 0, 0},     {PlayKey::Right, 0, 1},
+      {PlayKey::Down, 1, 1},     {PlayKey::RowEnd, 1, 8},   {PlayKey::Right, 1, 8},
+      {PlayKey::RowStart, 1, 0}, {PlayKey::LastCell, 8, 8}, {PlayKey::Down, 8, 8},
+      {PlayKey::Delete, 8, 8},   {PlayKey::FirstCell, 0, 0},
+  };
+  PlayCursor cursor;
+  for (const Step& s : steps) {
+    cursor.move(s.key);
+    EXPECT_EQ(cursor, (PlayCursor{s.row, s.column})) << static_cast<int>(s.key);
+  }
+}
+
+class KeyboardPlay : public ViewTest {
+ protected:
+  void SetUp() override {
+    grid.resize(300, 330);
+    paste_puzzle();
+    grid.run_command(kCmdKeyboardPlay);
+  }
+  void go_to(int r, int c) {
+    grid.play_key(PlayKey::FirstCell);
+    for (int i = 0; i < r; ++i) grid.play_key(PlayKey::Down);
+    for (int i = 0; i < c; ++i) grid.play_key(PlayKey::Right);
+  }
+};
+
+TEST_F(KeyboardPlay, PreferenceIsStoredAndOffLeavesEveryKeyAlone) {
+  EXPECT_EQ(grid.settings().read_integer(kKeyboardPlay), 1);
+  EXPECT_TRUE(grid.menu_checked(kCmdKeyboardPlay));
+  grid.run_command(kCmdKeyboardPlay);
+  EXPECT_EQ(grid.settings().read_integer(kKeyboardPlay), 0);
+  // Off: nothing is taken, so the Qt layer sends the keys on as before.
+  EXPECT_FALSE(grid.play_key(PlayKey::Down));
+  EXPECT_FALSE(grid.play_digit(5, false, false));
+  EXPECT_EQ(grid.play_cursor(), (PlayCursor{0, 0}));
+  grid.char_typed("5");
+  EXPECT_TRUE(grid.highlight().digits[5]);
+  grid.key_down(GridKey::Up);  // the keypad's 8 adds a highlight
+  EXPECT_TRUE(grid.highlight().digits[8]);
+  EXPECT_EQ(game.statistics().moves_made, 0);
+}
+
+TEST_F(KeyboardPlay, DigitsPlaceRemoveRestoreAndTakeBackAsMoves) {
+  // (0,2) can hold 1, 2 and 4.
+  const State before = current();
+  go_to(0, 2);
+  EXPECT_EQ(grid.play_cursor(), (PlayCursor{0, 2}));
+  EXPECT_EQ(grid.cell_text(0, 2), "row 1, column 3: possibilities 1, 2, 4");
+  EXPECT_EQ(grid.cell_text(0, 0), "row 1, column 1: 5, given");
+
+  EXPECT_TRUE(grid.play_digit(3, false, false));  // not possible: no move
+  EXPECT_EQ(current().cell(0, 2).answer, 0);
+  EXPECT_EQ(grid.take_announcement(), "3 is not possible in row 1, column 3");
+
+  EXPECT_TRUE(grid.play_digit(2, true, false));  // Control: removed
+  EXPECT_TRUE(current().cell(0, 2).deleted[2]);
+  EXPECT_EQ(grid.take_announcement(), "2 removed from row 1, column 3");
+  EXPECT_TRUE(grid.play_digit(2, true, false));  // and back, though deleted ones are hidden
+  EXPECT_TRUE(current().cell(0, 2).possible[2]);
+  EXPECT_EQ(grid.take_announcement(), "2 restored in row 1, column 3");
+
+  EXPECT_TRUE(grid.play_digit(4, false, false));
+  EXPECT_EQ(current().cell(0, 2).answer, 4);
+  EXPECT_EQ(grid.take_announcement(), "4 placed in row 1, column 3");
+  EXPECT_EQ(grid.cell_text(0, 2), "row 1, column 3: 4");
+
+  // Delete takes the answer back, and every possibility it removed.
+  EXPECT_TRUE(grid.play_key(PlayKey::Delete));
+  EXPECT_EQ(grid.take_announcement(), "4 taken back from row 1, column 3");
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      for (int d = 1; d <= 9; ++d) {
+        ASSERT_EQ(current().cell(r, c).possible[d], before.cell(r, c).possible[d]) << r << c << d;
+      }
+      ASSERT_EQ(current().cell(r, c).answer, before.cell(r, c).answer);
+    }
+  }
+  // A given stays.
+  grid.play_key(PlayKey::RowStart);
+  grid.play_key(PlayKey::Delete);
+  EXPECT_EQ(current().cell(0, 0).answer, 5);
+  EXPECT_EQ(grid.take_announcement(), "");
+
+  // Four moves, undone by Undo in turn.
+  EXPECT_EQ(game.statistics().moves_made, 4);
+  game.undo();
+  EXPECT_EQ(current().cell(0, 2).answer, 4);
+  game.undo();
+  EXPECT_EQ(current().cell(0, 2).answer, 0);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(KeyboardPlay, AltDigitHighlightsAndClicksMoveTheCursor) {
+  grid.play_digit(7, false, true);
+  EXPECT_TRUE(grid.highlight().digits[7]);
+  EXPECT_EQ(game.statistics().moves_made, 0);
+  grid.play_digit(7, false, true);
+  EXPECT_FALSE(grid.highlight().digits[7]);
+  // The middle of cell (4,6), slot 5.
+  grid.right_down({6 * 33 + 16, 4 * 33 + 16, false, true, 0, 0});
+  EXPECT_EQ(grid.play_cursor(), (PlayCursor{4, 6}));
+  // While a puzzle is entered the keys keep their entry meaning.
+  platform.answers.push_back(MessageAnswer::No);  // no saving first
+  game.enter_puzzle();
+  ASSERT_TRUE(game.entering());
+  EXPECT_FALSE(grid.play_key(PlayKey::Up));
+  EXPECT_FALSE(grid.play_digit(3, false, false));
+}
+
+TEST_F(KeyboardPlay, WholePuzzlePlayedFromTheKeys) {
+  for (int r = 0; r < 9; ++r) {
+    grid.play_key(PlayKey::RowStart);
+    for (int c = 0; c < 9; ++c) {
+      if (current().cell(r, c).answer == 0) grid.play_digit(right_digit(r, c), false, false);
+      grid.play_key(PlayKey::Right);
+    }
+    grid.play_key(PlayKey::Down);
+  }
+  EXPECT_TRUE(current().is_solved());
+  expect_message(kCongratulationsText, "Vantry", MessageIcon::Exclamation);
+}
+
+// ---- Colour schemes ----
+
+TEST(ColorSchemesTest, ClassicIsTheDefaultsAndSchemesMatchBack) {
+  ASSERT_EQ(color_schemes().size(), 3u);
+  EXPECT_EQ(color_schemes()[kSchemeClassic].name, "Classic");
+  EXPECT_EQ(color_schemes()[kSchemeDark].name, "Dark");
+  EXPECT_EQ(color_schemes()[kSchemeHighContrast].name, "High contrast");
+  ColorMgr colors;
+  EXPECT_EQ(matching_scheme(colors), kSchemeClassic);
+  apply_scheme(colors, kSchemeDark);
+  EXPECT_EQ(matching_scheme(colors), kSchemeDark);
+  colors.set(kColorLines, rgb(1, 2, 3));
+  EXPECT_EQ(matching_scheme(colors), -1);
+  // A scheme is saved as the same 27 keys and loads back whole.
+  apply_scheme(colors, kSchemeHighContrast);
+  MemorySettings settings;
+  colors.save(settings);
+  ColorMgr loaded;
+  loaded.load(settings);
+  EXPECT_EQ(matching_scheme(loaded), kSchemeHighContrast);
+}
+
+TEST(ColorSchemesTest, ContrastArithmetic) {
+  EXPECT_NEAR(contrast_ratio(rgb(0, 0, 0), rgb(255, 255, 255)), 21.0, 1e-9);
+  EXPECT_NEAR(contrast_ratio(rgb(255, 255, 255), rgb(255, 255, 255)), 1.0, 1e-9);
+  EXPECT_NEAR(contrast_ratio(rgb(118, 118, 118), rgb(255, 255, 255)), 4.54, 0.01);
+  EXPECT_TRUE(is_dark(rgb(28, 30, 36)));
+  EXPECT_FALSE(is_dark(ColorMgr::default_color(kColorBackground)));
+}
+
+TEST(ColorSchemesTest, DarkSchemesKeepEveryDigitAndMarkReadable) {
+  for (int scheme : {kSchemeDark, kSchemeHighContrast}) {
+    const ColorScheme& s = color_schemes()[scheme];
+    EXPECT_TRUE(is_dark(s.colors[kColorBackground])) << s.name;
+    for (int fg : kForegroundElements) {
+      for (int bg : kBackgroundElements) {
+        EXPECT_GE(contrast_ratio(s.colors[fg], s.colors[bg]), 4.5)
+            << s.name << ": element " << fg << " on " << bg;
+      }
+    }
+    EXPECT_GE(contrast_ratio(play_cursor_color(s.colors[0]), s.colors[0]), 3.0) << s.name;
+  }
+  EXPECT_GE(contrast_ratio(play_cursor_color(ColorMgr::default_color(0)), ColorMgr::default_color(0)), 3.0);
+}
+
+TEST_F(ViewTest, SystemColorsOnADarkDesktopTakeTheDarkScheme) {
+  platform.system = {rgb(40, 40, 40), rgb(230, 230, 230)};
+  grid.run_command(kCmdSystemColors);
+  const ColorMgr& colors = grid.colors();
+  EXPECT_EQ(colors.get(kColorBackground), rgb(40, 40, 40));
+  EXPECT_EQ(colors.get(kColorPossible), rgb(230, 230, 230));
+  EXPECT_EQ(colors.get(kColorHighlightBgNormal), color_schemes()[kSchemeDark].colors[kColorHighlightBgNormal]);
+  EXPECT_EQ(colors.stored(kColorHighlightBgNormal), ColorMgr::default_color(kColorHighlightBgNormal));
+  // The desktop turns light while the program runs: the stored colours are back.
+  platform.system = {rgb(250, 250, 250), rgb(0, 0, 0)};
+  grid.colors().refresh_system_colors(platform);
+  EXPECT_EQ(colors.get(kColorHighlightBgNormal), ColorMgr::default_color(kColorHighlightBgNormal));
+}
+
+// ---- Drawing ----
+
+class KeyboardPainting : public KeyboardPlay {
+ protected:
+  RecordingCanvas canvas;
+  void paint() {
+    canvas = RecordingCanvas{};
+    grid.paint_grid(canvas, true, {0, 0, 300, 330}, false);
+  }
+  int lines_of(Colorref c) const {
+    return static_cast<int>(std::count_if(canvas.lines.begin(), canvas.lines.end(),
+                                          [&](const DrawnLine& l) { return l.color == c; }));
+  }
+};
+
+TEST_F(KeyboardPainting, CursorBracketsOnlyWhileKeyboardPlayIsOn) {
+  const Colorref cursor = play_cursor_color(ColorMgr::default_color(kColorBackground));
+  go_to(2, 3);
+  paint();
+  EXPECT_EQ(lines_of(cursor), 8);
+  for (const DrawnLine& l : canvas.lines) {
+    if (l.color != cursor) continue;
+    EXPECT_TRUE(l.x1 >= 99 && l.x1 <= 132 && l.y1 >= 66 && l.y1 <= 99) << l.x1 << "," << l.y1;
+  }
+  grid.run_command(kCmdKeyboardPlay);
+  paint();
+  EXPECT_EQ(lines_of(cursor), 0);
+}
+
+TEST_F(KeyboardPainting, LineStylesStandBesideColoursOnlyWhenAsked) {
+  grid.run_command(kCmdKeyboardPlay);  // no cursor in the counts
+  State& s = game.board().current();
+  s.cell(0, 2).cellMark = kColorHintHighlight;
+  s.cell(0, 2).digitMark[1] = kColorHintRemove;
+  s.cell(0, 2).digitMark[4] = kColorHintSet;
+  grid.char_typed("6");  // highlights cells with 6
+  paint();
+  const std::vector<DrawnLine> plain = canvas.lines;
+  grid.run_command(kCmdNotByColorAlone);
+  EXPECT_EQ(grid.settings().read_integer(kNotByColorAlone), 1);
+  paint();
+  // The highlighted cell's frame is dotted: many short pieces instead of four sides.
+  EXPECT_GT(lines_of(ColorMgr::default_color(kColorHintHighlight)), 8);
+  // The possibility to remove is struck through, the answer boxed.
+  EXPECT_EQ(lines_of(ColorMgr::default_color(kColorHintRemove)), 1);
+  EXPECT_EQ(lines_of(ColorMgr::default_color(kColorHintSet)), 4);
+  // Highlighted cells get inner frames in the possibilities' colour.
+  EXPECT_GT(canvas.lines.size(), plain.size() + 20);
+  grid.run_command(kCmdNotByColorAlone);
+  paint();
+  EXPECT_EQ(canvas.lines.size(), plain.size());
+}
+
+}  // namespace
+}  // namespace vantry::testing
