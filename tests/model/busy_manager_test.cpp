@@ -103,14 +103,5 @@ TEST(BusyManagerDeathTest, ACloseRequestDuringAPollCancelsThePhase) {
       ::testing::ExitedWithCode(3), "");
 }
 
-TEST(BusyPhases, EveryTokenHasItsMessageAndDelay) {
-  EXPECT_EQ(busy_phase(kBusyCreatingPractice).message, "Creating a practice puzzle...");
-  EXPECT_EQ(busy_phase(kBusyCreatingPractice).delay_ms, 0);
-  EXPECT_EQ(busy_phase(kBusySolvingSingles).delay_ms, 99999999);
-  EXPECT_EQ(busy_phase(kBusyDoneEntering).message, "Checking the puzzle...");
-  EXPECT_EQ(busy_phase(kBusyImport).message, "Checking puzzle...");
-  EXPECT_EQ(busy_phase(kBusySolutionStatus).message, "Checking solution status...");
-}
-
 }  // namespace
 }  // namespace vantry

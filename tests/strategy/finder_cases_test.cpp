@@ -194,7 +194,7 @@ TEST_F(FinderCases, EveryFinderDescribesTheRecordedMove) { check_cases(busy, "fi
 
 TEST_F(FinderCases, FindersAtTheirEdges) { check_cases(busy, "finder_edges.txt", 50); }
 
-TEST_F(FinderCases, ExtendedFindersDescribeTheRecordedMoveOrNothing) { check_cases(busy, "extended_cases.txt", 8); }
+TEST_F(FinderCases, ExtendedFindersDescribeTheRecordedMoveOrNothing) { check_cases(busy, "extended_cases.txt", 30); }
 
 // Walks the corpus in apply mode and records, for each table row, the first
 // position where a search's move is that row's.

@@ -10,12 +10,6 @@
 namespace vantry::testing {
 namespace {
 
-TEST(StrategyTable, OnlyTheCompositeChainHasAPreCheck) {
-  ASSERT_EQ(strategy_count(), 44);
-  for (int n = 1; n <= 44; ++n) EXPECT_EQ(strategy_row(n).pre_check != nullptr, n == 43) << n;
-  EXPECT_EQ(kStrategyTable[44].name, nullptr);
-}
-
 TEST(StrategyTable, FirstRowOfEachLevel) {
   FakePlatform platform;
   BusyManager busy(platform);

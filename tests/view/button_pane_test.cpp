@@ -105,19 +105,6 @@ TEST_F(ButtonPaneTest, NextMoveLineNamesAStrategyAndEndsItsBusyPhase) {
   EXPECT_EQ(game.settings().read_integer(kButtonsNext), 0);
 }
 
-TEST_F(ButtonPaneTest, CheckBoxSettingsSurviveANewPane) {
-  pane.set_status_on(true);
-  pane.set_next_move_on(true);
-  EXPECT_FALSE(pane.check_solution_shown());
-  pane.set_status_on(false);
-  EXPECT_TRUE(pane.check_solution_shown());
-  ButtonPaneModel again{game, grid};
-  again.set_up();
-  EXPECT_TRUE(again.next_move_on());
-  EXPECT_FALSE(again.status_on());
-  EXPECT_TRUE(again.check_solution_shown());
-}
-
 TEST_F(ButtonPaneTest, CountersFollowMovesUndosAndHints) {
   paste_puzzle();
   pane.set_status_on(true);

@@ -67,7 +67,6 @@ TEST_F(Colors, SystemColorsFollowThePlatform) {
 TEST_F(Colors, DialogChangesAtOnceAndCancelRestores) {
   const auto& entries = ColorEditor::entries();
   ASSERT_EQ(entries.size(), 27u);
-  EXPECT_EQ(entries[0].name, "Answer, initial");
   for (size_t i = 1; i < entries.size(); ++i) EXPECT_LT(entries[i - 1].name, entries[i].name);
 
   int background = 0;
@@ -75,7 +74,6 @@ TEST_F(Colors, DialogChangesAtOnceAndCancelRestores) {
   {
     ColorEditor dialog(game, grid);
     dialog.select(background);
-    EXPECT_EQ(dialog.description(), "The background for cells that are not highlighted.");
     platform.color_answers = {rgb(1, 1, 1)};
     const int repaints = platform.repaints;
     EXPECT_FALSE(dialog.button(kColorEditorChange));
