@@ -16,6 +16,7 @@
 #include "cli/cli_commands.h"
 #include "cli/progress_line.h"
 #include "game/difficulty.h"
+#include "game/practice_library.h"
 #include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 
@@ -222,6 +223,11 @@ int practice(int argc, char** argv) {
     if (lower(vantry::strategy_row(row).name) == lower(a.what)) n = row;
   }
   if (n == 0) return usage_error("practice needs --strategy with a table number 1-55 or a strategy's name");
+  if (vantry::is_extended_row(n) && vantry::shared_practice_library().positions(n).empty()) {
+    std::cerr << "vantry-cli: no practice position for " << vantry::strategy_row(n).name
+              << ": the practice library has none\n";
+    return 1;
+  }
   vantry::ProgressLine progress("positions", a.options.count, vantry::ProgressLine::stderr_is_terminal());
   g_run.progress = &progress;
   return vantry::practice_command(std::cout, std::cerr, n, a.options, a.spz, g_run);

@@ -213,15 +213,19 @@ struct Worker {
   }
 
   // The positions of s where the standard rows find nothing and the extended
-  // search moves first, at most two for each extended row, the extended
-  // search on from the first one to the end.
+  // search moves first, at most two for each extended row, over the first
+  // few extended moves of its solving run (a forcing chain search can take
+  // seconds, and the first moves are the ones a player meets).
   void mine_extended(State s, const std::vector<bool>& wanted, Finds& finds) {
+    constexpr int kExtendedMoves = 6;
     int taken[kAllRowsEnd] = {};
+    int extended_moves = 0;
     engine.set_extended(true);
-    for (int step = 0; step < kMaxSteps && !s.is_solved(); ++step) {
+    for (int step = 0; step < kMaxSteps && !s.is_solved() && extended_moves < kExtendedMoves; ++step) {
       Move move;
       const int n = engine.find(s, true, move);
       if (n == kNoMove) break;
+      extended_moves += is_extended_row(n) ? 1 : 0;
       if (is_extended_row(n) && wanted[static_cast<std::size_t>(n)] && taken[n] < 2) {
         ++taken[n];
         finds.push_back({n, position_text(s)});
