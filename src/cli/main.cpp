@@ -17,6 +17,8 @@
 #include "cli/progress_line.h"
 #include "game/commands.h"
 #include "game/difficulty.h"
+#include "game/practice_library.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 
 namespace {
@@ -65,7 +67,8 @@ constexpr std::string_view kUsage =
     "  practice   print N practice positions for a strategy (its table number or its\n"
     "             name): the 81 answers, '.' for empty, then the answers that are no\n"
     "             givens as r<row>c<column>=<digit> and the removed possibilities as\n"
-    "             r<row>c<column><><digit>; --spz also saves each as a game\n"
+    "             r<row>c<column><><digit>; --spz also saves each as a game; 45-55,\n"
+    "             the extended strategies, come from the library alone\n"
     "  mistake    print the first wrong move of a saved game as Find my mistake\n"
     "             words it, or \"no mistake\"\n"
     "  --seed makes a run reproducible; --max-attempts (default 10000) gives up a\n"
@@ -215,11 +218,17 @@ int practice(int argc, char** argv) {
   if (!a.problem.empty()) return usage_error(a.problem);
   int n = 0;
   unsigned long long number = 0;
-  if (parse_number(a.what, 1, vantry::strategy_count(), number)) n = static_cast<int>(number);
-  for (int row = 1; row <= vantry::strategy_count() && n == 0; ++row) {
+  // The extended rows too: their positions come from the library alone.
+  if (parse_number(a.what, 1, vantry::kLastExtendedRow, number)) n = static_cast<int>(number);
+  for (int row = 1; row <= vantry::kLastExtendedRow && n == 0; ++row) {
     if (lower(vantry::strategy_row(row).name) == lower(a.what)) n = row;
   }
-  if (n == 0) return usage_error("practice needs --strategy with a table number 1-44 or a strategy's name");
+  if (n == 0) return usage_error("practice needs --strategy with a table number 1-55 or a strategy's name");
+  if (vantry::is_extended_row(n) && vantry::shared_practice_library().positions(n).empty()) {
+    std::cerr << "vantry-cli: no practice position for " << vantry::strategy_row(n).name
+              << ": the practice library has none\n";
+    return 1;
+  }
   vantry::ProgressLine progress("positions", a.options.count, vantry::ProgressLine::stderr_is_terminal());
   g_run.progress = &progress;
   return vantry::practice_command(std::cout, std::cerr, n, a.options, a.spz, g_run);

@@ -13,6 +13,7 @@
 #include "game/position_text.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/move.h"
 #include "strategy/strategy.h"
 
@@ -39,7 +40,12 @@ std::string program_folder() {
 
 bool practice_move_holds(Strategy& engine, const State& s, int n, Move* move) {
   Move found;
+  // An extended row is checked with the extended search on, whatever the
+  // player's preference: its position is one where the standard rows are stuck.
+  const bool extended = engine.extended();
+  if (is_extended_row(n)) engine.set_extended(true);
   const int next = engine.find(s, true, found);
+  engine.set_extended(extended);
   if (move != nullptr) *move = found;
   if (next == n) return true;
   if (next == kNoMove || !reached_only_by_own_finder(n) || strategy_row(next).level != strategy_row(n).level) {
@@ -51,7 +57,7 @@ bool practice_move_holds(Strategy& engine, const State& s, int n, Move* move) {
 }
 
 std::string PracticeLibrary::read(std::istream& in) {
-  std::vector<std::vector<std::string>> positions(static_cast<std::size_t>(strategy_count()) + 1);
+  std::vector<std::vector<std::string>> positions(static_cast<std::size_t>(kAllRowsEnd));
   std::string line;
   long number = 0;
   State s;
@@ -66,7 +72,7 @@ std::string PracticeLibrary::read(std::istream& in) {
       if (line[i] < '0' || line[i] > '9') return "line " + std::to_string(number) + ": no strategy number";
       n = n * 10 + (line[i] - '0');
     }
-    if (n < 1 || n > strategy_count()) return "line " + std::to_string(number) + ": no strategy " + std::to_string(n);
+    if (n < 1 || n > kLastExtendedRow) return "line " + std::to_string(number) + ": no strategy " + std::to_string(n);
     const std::string position = line.substr(space + 1);
     if (const std::string reason = read_position(position, s); !reason.empty()) {
       return "line " + std::to_string(number) + ": " + reason;

@@ -24,6 +24,7 @@ class Strategy;
 // the search can never reach first (reached_only_by_own_finder: the XY-wing
 // chain, every one of which is also a pairs chain), its own finder must find
 // the very move the search makes with a row of the same level.
+// An extended row (45-55) is checked with the extended search on.
 // move, when given, receives the search's move.
 bool practice_move_holds(Strategy& engine, const State& s, int n, Move* move = nullptr);
 

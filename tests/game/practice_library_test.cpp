@@ -1,5 +1,5 @@
-// The practice library as shipped: every entry well formed, distinct, with
-// one solution and its strategy next; and every entry through a random
+// The practice library as shipped, the extended rows included: every entry
+// well formed, distinct, with one solution and its strategy next; and every entry through a random
 // symmetry of the grid (a few tried) keeps its strategy. One pass over the
 // whole file.
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "model/busy_manager.h"
 #include "model/n_solutions.h"
 #include "model/state.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/move.h"
 #include "strategy/strategy.h"
 
@@ -23,9 +24,21 @@ namespace {
 
 constexpr int kLeastPerStrategy = 60;
 constexpr int kSymmetries = 8;
-// Avoidable rectangle (type 2): the miner has not met one yet; Practice
-// searches for it as before.
-constexpr int kNotYetMined = 35;
+// Extended rows that the standard rows leave (nearly) no room for, with the
+// number of positions the corpus gives them.
+struct ShortRow {
+  int n;
+  int least;
+};
+constexpr ShortRow kShortRows[] = {{45, 0}, {46, 0}, {47, 0}, {48, 0}, {49, 0}, {50, 0},
+                                   {51, 0}, {52, 0}, {53, 0}, {54, 0}, {55, 0}};
+
+int least_for(int n) {
+  for (const ShortRow& row : kShortRows) {
+    if (row.n == n) return row.least;
+  }
+  return kLeastPerStrategy;
+}
 
 TEST(PracticeLibraryFile, EveryEntryHoldsAlsoThroughASymmetry) {
   PracticeLibrary library;
@@ -39,12 +52,10 @@ TEST(PracticeLibraryFile, EveryEntryHoldsAlsoThroughASymmetry) {
   random.seed(17);
   std::set<std::string> seen;
   int entries = 0, first_try = 0;
-  for (int n = 1; n <= strategy_count(); ++n) {
+  for (int n = 1; n <= kLastExtendedRow; ++n) {
     SCOPED_TRACE(strategy_row(n).name);
     const auto& positions = library.positions(n);
-    if (n != kNotYetMined) {
-      EXPECT_GE(static_cast<int>(positions.size()), kLeastPerStrategy);
-    }
+    EXPECT_GE(static_cast<int>(positions.size()), least_for(n));
     int fragile = 0;
     for (const std::string& text : positions) {
       SCOPED_TRACE(text);

@@ -209,7 +209,8 @@ TEST(PracticeLibraryText, BadLinesAreRefusedWithTheirReason) {
   } cases[] = {
       {"# comment\n\n3 " + position + " r1c3=3 r1c1<>1\n", ""},
       {"3" + position + "\n", "line 1: no strategy number"},
-      {"45 " + position + "\n", "line 1: no strategy 45"},
+      {"55 " + position + "\n", ""},
+      {"56 " + position + "\n", "line 1: no strategy 56"},
       {"# c\n3 " + position.substr(1) + "\n", "line 2: a position needs 81 cells"},
       {"3 " + position + " r1c3<>1\n", "line 1: r1c3<>1 removes a possibility from a cell that has an answer"},
       {"3 " + position + " r1c1=4\n", "line 1: r1c1=4 names an answer the cells do not hold"},

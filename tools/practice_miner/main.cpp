@@ -7,13 +7,17 @@
 // sound and still has its one solution, and its next move is often another.
 //
 //   practice_miner [--per N] [--generated N] [--variants N] [--seed S]
-//                  [--jobs N] [--from LIBRARY] CORPUS_DIR OUT
+//                  [--jobs N] [--from LIBRARY] [--extended] CORPUS_DIR OUT
 //
 // A strategy still short after the puzzles gets variants of the positions
 // kept for its family (the rows one finder reports), a few wrong
 // possibilities removed at random, kept when its move is still next; the
 // variants join the seeds. --from starts from a library instead of mining,
-// and only adds such variants.
+// and only adds such variants. Avoidable rectangle (type 2), which no mined
+// position shows, is built into the positions of the rows after it.
+// --extended also mines the extended rows (45-55): the positions of the
+// corpus puzzles on which the standard rows get stuck, where the extended
+// search moves first; the rows of --from are kept without it.
 //
 // Keeps at most N distinct positions per strategy (default 75), stops when
 // every strategy has them or the puzzles run out (status 1 when a strategy
@@ -41,6 +45,7 @@
 #include "model/busy_manager.h"
 #include "model/n_solutions.h"
 #include "model/state.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/move.h"
 #include "strategy/strategy.h"
 
@@ -51,6 +56,8 @@ using namespace vantry;
 constexpr int kMinimum = 60;
 constexpr int kBatch = 48;
 constexpr int kMaxSteps = 400;
+// Avoidable rectangle (type 2): no mined position has one, so it is built.
+constexpr int kAvoidableType2 = 35;
 
 struct Options {
   int per = 75;
@@ -58,6 +65,7 @@ struct Options {
   int variants = 4;
   unsigned seed = 1;
   int jobs = 2;
+  bool extended = false;
   std::string corpus;
   std::string out;
   std::string from;
@@ -75,6 +83,67 @@ std::uint32_t mix(std::uint64_t z) {
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   return static_cast<std::uint32_t>(z ^ (z >> 31));
+}
+
+// An avoidable rectangle of type 2 built into a position s on which the rows
+// up to it find nothing: A and B answered in one line, C and D across from
+// them spanning two boxes with the solution putting B's answer in C (or A's
+// in D) and a third digit x in the other. C and D keep only {b, x} and
+// {a, x}, the rest of their possibilities (all wrong) removed; x must be left
+// in a cell that sees both. A or B given becomes the player's answer; when
+// the givens left have more than one solution, the other answers become
+// givens. found receives every such variant on which the rectangle is the
+// engine's next move and whose givens have one solution.
+template <typename Found>
+void build_avoidable(Strategy& engine, SolutionCounter& counter, const State& s, const int* solution, Found found) {
+  const auto at = [](int r, int c) { return r * 9 + c; };
+  const auto answered = [&](int i) { return s.cell(i / 9, i % 9).answer != 0; };
+  const auto open = [&](int i, int d) { return s.cell(i / 9, i % 9).is_possible(d); };
+  // The puzzle of variant's givens alone has one solution.
+  const auto givens_unique = [&](const State& variant) {
+    State puzzle;
+    for (int i = 0; i < 81; ++i) {
+      if (variant.cell(i / 9, i % 9).given) puzzle.set_answer_and_solution(i / 9, i % 9, variant.cell(i / 9, i % 9).answer);
+    }
+    return counter.n_solutions(puzzle) == 1;
+  };
+  for (int a = 0; a < 81; ++a) {
+    if (!answered(a)) continue;
+    for (int across = 0; across < 2; ++across) {
+      // across 0: B to the right of A, C and D below or above in their columns;
+      // across 1: B below A, C and D beside them in their rows.
+      for (int k = (across == 0 ? a % 9 : a / 9) + 1; k < 9; ++k) {
+        const int b = across == 0 ? at(a / 9, k) : at(k, a % 9);
+        if (!answered(b)) continue;
+        for (int i = 0; i < 9; ++i) {
+          const int c = across == 0 ? at(i, a % 9) : at(a / 9, i);
+          const int d = across == 0 ? at(i, b % 9) : at(b / 9, i);
+          if (c == a || !(box_of(a / 9, a % 9) == box_of(b / 9, b % 9) || box_of(a / 9, a % 9) == box_of(c / 9, c % 9))) {
+            continue;
+          }
+          const int va = solution[a], vb = solution[b];
+          const int x = solution[c] == vb ? solution[d] : solution[d] == va ? solution[c] : 0;
+          if (x == 0 || x == va || x == vb || !open(c, vb) || !open(c, x) || !open(d, va) || !open(d, x)) continue;
+          State variant = s;
+          for (int digit = 1; digit <= 9; ++digit) {
+            if (digit != vb && digit != x && open(c, digit)) variant.delete_possibility(c / 9, c % 9, digit);
+            if (digit != va && digit != x && open(d, digit)) variant.delete_possibility(d / 9, d % 9, digit);
+          }
+          const bool demoted = variant.cell(a / 9, a % 9).given || variant.cell(b / 9, b % 9).given;
+          variant.cell(a / 9, a % 9).given = false;
+          variant.cell(b / 9, b % 9).given = false;
+          if (demoted && !givens_unique(variant)) {
+            // The other answers become givens, the puzzle the position shows.
+            for (int j = 0; j < 81; ++j) {
+              if (j != a && j != b && variant.cell(j / 9, j % 9).answer != 0) variant.cell(j / 9, j % 9).given = true;
+            }
+            if (!givens_unique(variant)) continue;
+          }
+          if (practice_move_holds(engine, variant, kAvoidableType2)) found(variant);
+        }
+      }
+    }
+  }
 }
 
 // One thread's engine, counter and random numbers.
@@ -141,6 +210,31 @@ struct Worker {
       move.apply_to(s);
       if (position_text(s) == before) return;
     }
+  }
+
+  // The positions of s where the standard rows find nothing and the extended
+  // search moves first, at most two for each extended row, over the first
+  // few extended moves of its solving run (a forcing chain search can take
+  // seconds, and the first moves are the ones a player meets).
+  void mine_extended(State s, const std::vector<bool>& wanted, Finds& finds) {
+    constexpr int kExtendedMoves = 6;
+    int taken[kAllRowsEnd] = {};
+    int extended_moves = 0;
+    engine.set_extended(true);
+    for (int step = 0; step < kMaxSteps && !s.is_solved() && extended_moves < kExtendedMoves; ++step) {
+      Move move;
+      const int n = engine.find(s, true, move);
+      if (n == kNoMove) break;
+      extended_moves += is_extended_row(n) ? 1 : 0;
+      if (is_extended_row(n) && wanted[static_cast<std::size_t>(n)] && taken[n] < 2) {
+        ++taken[n];
+        finds.push_back({n, position_text(s)});
+      }
+      const std::string before = position_text(s);
+      move.apply_to(s);
+      if (position_text(s) == before) break;
+    }
+    engine.set_extended(false);
   }
 
   // Variants of an advanced position: a few wrong possibilities removed.
@@ -266,6 +360,7 @@ bool parse_options(int argc, char** argv, Options& o) {
     else if (a == "--seed") ok = number(o.seed);
     else if (a == "--jobs") ok = number(o.jobs);
     else if (a == "--from" && i + 1 < argc) o.from = argv[++i];
+    else if (a == "--extended") o.extended = true;
     else operands.emplace_back(a);
     if (!ok) return false;
   }
@@ -330,7 +425,7 @@ int main(int argc, char** argv) {
   Options o;
   if (!parse_options(argc, argv, o)) {
     std::cerr << "usage: practice_miner [--per N] [--generated N] [--variants N] [--seed S] [--jobs N] "
-                 "[--from LIBRARY] CORPUS_DIR OUT\n";
+                 "[--from LIBRARY] [--extended] CORPUS_DIR OUT\n";
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();
@@ -338,7 +433,7 @@ int main(int argc, char** argv) {
   const long total = o.from.empty() ? static_cast<long>(corpus.size()) + o.generated : 0;
   const int strategies = strategy_count();
 
-  std::vector<std::vector<std::string>> kept(static_cast<std::size_t>(strategies) + 1);
+  std::vector<std::vector<std::string>> kept(static_cast<std::size_t>(kAllRowsEnd));
   std::set<std::string> seen;
   std::vector<Worker> workers(static_cast<std::size_t>(o.jobs));
   for (Worker& w : workers) w.variants = o.variants;
@@ -348,7 +443,7 @@ int main(int argc, char** argv) {
       std::cerr << "practice_miner: " << reason << '\n';
       return 1;
     }
-    for (int n = 1; n <= strategies; ++n) {
+    for (int n = 1; n <= kLastExtendedRow; ++n) {
       for (const std::string& text : library.positions(n)) {
         if (seen.insert(text).second) kept[static_cast<std::size_t>(n)].push_back(text);
       }
@@ -405,12 +500,101 @@ int main(int argc, char** argv) {
     }
   }
 
+  // The avoidable rectangle (type 2) built into the positions kept for the
+  // rows after it, on which every row up to it finds nothing.
+  for (int m = kAvoidableType2 + 1; m <= strategies; ++m) {
+    auto& list = kept[static_cast<std::size_t>(kAvoidableType2)];
+    Worker& w = workers[0];
+    w.counter.set_record_solution(true);
+    for (std::size_t k = 0; k < kept[static_cast<std::size_t>(m)].size() && static_cast<int>(list.size()) < o.per; ++k) {
+      State s;
+      read_position(kept[static_cast<std::size_t>(m)][k], s);
+      State probe = s;
+      if (w.counter.n_solutions(probe) != 1) continue;
+      int solution[81];
+      for (int i = 0; i < 81; ++i) solution[i] = w.counter.solution_text()[i] - '0';
+      int taken = 0;
+      // The kept position and the ones the engine walks on to from it on
+      // which no row up to the rectangle's finds a move.
+      for (int step = 0; step < kMaxSteps && taken < 2 && !s.is_solved(); ++step) {
+        Move move;
+        const int next = w.engine.find(s, true, move);
+        if (next == kNoMove || next > kAvoidableType2) {
+          build_avoidable(w.engine, w.counter, s, solution, [&](const State& built) {
+            std::string text = position_text(built);
+            if (taken < 2 && static_cast<int>(list.size()) < o.per && seen.insert(text).second) {
+              list.push_back(std::move(text));
+              ++taken;
+            }
+          });
+        }
+        if (next == kNoMove) break;
+        move.apply_to(s);
+      }
+    }
+  }
+
+  std::cerr << "built: " << kAvoidableType2 << ' ' << strategy_row(kAvoidableType2).name << ": "
+            << kept[static_cast<std::size_t>(kAvoidableType2)].size() << std::endl;
+
   for (int n = 1; n <= strategies; ++n) {
     if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) >= o.per) continue;
     amplify(workers[0], n, o.per, mix((static_cast<std::uint64_t>(o.seed) << 32) + 0xA000u + static_cast<unsigned>(n)),
             kept, seen);
     std::cerr << "variants: " << n << ' ' << strategy_row(n).name << ": " << kept[static_cast<std::size_t>(n)].size() << std::endl;
   }
+
+  // The extended rows: positions of the corpus puzzles on which the standard
+  // rows get stuck, in batches like the mining above.
+  const std::vector<std::string> stuck_corpus = o.extended ? corpus_puzzles(o.corpus) : std::vector<std::string>();
+  const auto extended_wanted = [&] {
+    std::vector<bool> wanted(static_cast<std::size_t>(kAllRowsEnd), false);
+    bool any = false;
+    for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) {
+      wanted[static_cast<std::size_t>(n)] = static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per;
+      any = any || wanted[static_cast<std::size_t>(n)];
+    }
+    return std::make_pair(wanted, any);
+  };
+  const long corpus_total = static_cast<long>(stuck_corpus.size());
+  for (long first = 0; first < corpus_total && extended_wanted().second; first += kBatch) {
+    const std::vector<bool> wanted = extended_wanted().first;
+    const long end = std::min(corpus_total, first + kBatch);
+    std::vector<Finds> results(static_cast<std::size_t>(end - first));
+    std::atomic<long> claim{first};
+    std::vector<std::thread> threads;
+    for (Worker& w : workers) {
+      threads.emplace_back([&] {
+        for (long i = claim++; i < end; i = claim++) {
+          State s;
+          for (int k = 0; k < 81; ++k) {
+            const char ch = stuck_corpus[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+            if (ch != '.') s.set_answer_and_solution(k / 9, k % 9, ch - '0');
+          }
+          s.mark_givens();
+          State probe = s;
+          if (w.counter.n_solutions(probe) != 1) continue;
+          w.mine_extended(s, wanted, results[static_cast<std::size_t>(i - first)]);
+        }
+      });
+    }
+    for (std::thread& t : threads) t.join();
+    for (const Finds& finds : results) {
+      for (const Found& f : finds) {
+        auto& list = kept[static_cast<std::size_t>(f.n)];
+        if (static_cast<int>(list.size()) >= o.per || !seen.insert(f.text).second) continue;
+        list.push_back(f.text);
+      }
+    }
+    if (end % (kBatch * 20) == 0 || end == corpus_total) {
+      std::cerr << end << " puzzles for the extended rows, "
+                << static_cast<long>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+                << " s" << std::endl;
+    }
+  }
+  std::cerr << "extended:";
+  for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
+  std::cerr << std::endl;
 
   std::ofstream out(o.out);
   out << "# Vantry practice library, written by tools/practice_miner (see README).\n"
@@ -419,11 +603,14 @@ int main(int argc, char** argv) {
          "# then the removed possibilities r<row>c<column><><digit>.\n"
          "# From each position the engine's next move with the whole table is that\n"
          "# strategy (the XY-wing chain: the move its own finder makes), and its\n"
-         "# puzzle has one solution.\n";
+         "# puzzle has one solution. Rows 45-55 are the extended strategies: the\n"
+         "# standard rows find nothing there, and the extended search moves first.\n";
   int status = 0;
-  for (int n = 1; n <= strategies; ++n) {
+  // The extended rows follow; one the standard rows leave no room for (the
+  // empty rectangle) may stay short without failing the run.
+  for (int n = 1; n <= kLastExtendedRow; ++n) {
     const auto& list = kept[static_cast<std::size_t>(n)];
-    if (static_cast<int>(list.size()) < kMinimum) status = 1;
+    if (static_cast<int>(list.size()) < kMinimum && !is_extended_row(n)) status = 1;
     out << "# " << n << ' ' << strategy_row(n).name << ": " << list.size() << '\n';
     for (const std::string& text : list) out << n << ' ' << text << '\n';
   }
