@@ -120,11 +120,12 @@ std::string level_counts(const SolutionPath& path) {
 
 }  // namespace
 
-SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop) {
+SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop, bool extended) {
   WorkerPlatform platform(stop);
   BusyManager busy(platform);
   Strategy engine(busy);
   engine.set_mode(kApplyMode);
+  engine.set_extended(extended);
 
   SolutionPath path;
   path.start = start;
@@ -132,6 +133,7 @@ SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop) {
   State s = path.start;
   StrategiesUsed used;
   int highest = 0;
+  bool beyond = false;
   // The phase only makes the engine's polls look at the stop flag.
   busy.start(kBusyNextMove);
 
@@ -150,6 +152,13 @@ SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop) {
     step.move.apply_to(s);
     step.action = describe_changes(step.before, s);
     path.steps.push_back(std::move(step));
+    ++path.by_level[strategy_row(n).level];
+    // A step beyond the standard strategies means they got stuck here: the
+    // difficulty is what they imply, as the rating has it.
+    if (n > strategy_count()) {
+      beyond = true;
+      continue;
+    }
     ++used.by_strategy[n];
     ++used.by_level[strategy_row(n).level];
     if (n > highest) highest = n;
@@ -163,7 +172,7 @@ SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop) {
   path.solved = s.is_solved();
   path.cells_left = empty_cells(s);
   path.end_grid = grid_text(s);
-  for (int level = 0; level < kLevels; ++level) path.by_level[level] = used.by_level[level];
+  if (beyond) highest = kNoMove;
   const int first_rows[kLevels] = {engine.first_row_of_level(0), engine.first_row_of_level(1),
                                    engine.first_row_of_level(2), engine.first_row_of_level(3)};
   const int singles = highest < first_rows[1] ? count_singles(engine, path.start) : 0;

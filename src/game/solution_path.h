@@ -36,7 +36,9 @@ struct SolutionPath {
 
 // Works the path out on a copy of start. Polls stop between finders and
 // between moves; once it is set the result has stopped set and is incomplete.
-SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop);
+// With extended, the strategies beyond the standard ones go on where those
+// are stuck; the difficulty stays the one the standard strategies imply.
+SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop, bool extended = false);
 
 // "Hard: 48 steps (Basic 45, Intermediate 3)" - the difficulty the path
 // implies and the steps of each level needed.

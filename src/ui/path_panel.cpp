@@ -214,10 +214,11 @@ void PathPanel::start() {
   m_running = true;
   ++m_started;
   const int generation = ++m_generation;
-  m_thread = std::thread([this, start = m_computing, generation] {
+  const bool extended = m_game.engine().extended();
+  m_thread = std::thread([this, start = m_computing, generation, extended] {
     const int running = ++m_runningNow;
     if (running > m_mostAtOnce) m_mostAtOnce = running;
-    auto path = std::make_shared<SolutionPath>(work_out_path(start, m_stop));
+    auto path = std::make_shared<SolutionPath>(work_out_path(start, m_stop, extended));
     --m_runningNow;
     QMetaObject::invokeMethod(this, [this, path, generation] { finished(path, generation); },
                               Qt::QueuedConnection);

@@ -100,6 +100,23 @@ TEST(SolutionPath, HeadingNamesOnlyTheLevelsUsedAndAStuckPathSaysWhatIsLeft) {
             "May the Force be with you: 0 steps\nNo strategy goes further: 81 cells left.\n");
 }
 
+TEST(SolutionPath, BeyondTheStandardStrategiesItFinishesButTheDifficultyStays) {
+  // Stuck for the standard strategies after a few dozen steps.
+  State s;
+  ASSERT_EQ(read_puzzle("........8..3...4...9..2..6.....79.......612...6.5.2.7...8...5...1.....2.4.5.....3", s), "");
+  const SolutionPath standard = work_out_path(s, kNever);
+  ASSERT_FALSE(standard.solved);
+  const SolutionPath extended = work_out_path(s, kNever, true);
+  EXPECT_TRUE(extended.solved);
+  EXPECT_EQ(extended.difficulty, standard.difficulty);
+  ASSERT_GT(extended.steps.size(), standard.steps.size());
+  // The standard steps come first and are the same.
+  for (std::size_t i = 0; i < standard.steps.size(); ++i) {
+    EXPECT_EQ(extended.steps[i].action, standard.steps[i].action);
+  }
+  EXPECT_GT(extended.steps[standard.steps.size()].move.row(), strategy_count());
+}
+
 TEST(SolutionPath, AStopEndsTheWorkAtOnceAndMarksItIncomplete) {
   // A puzzle whose path takes long, stopped from the start and part-way through.
   State s;
