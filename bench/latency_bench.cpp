@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
       // as the engine's search does (pre-checks, the cancel poll and the
       // event pump between finders), with every finder call timed.
       for (int step = 0; !s.is_solved(); ++step) {
-        engine.set_mode(kApplyMode);
+        engine.set_purpose(EnginePurpose::Apply);
         const State before = s;
         const double search_start = now_us();
         int found = kNoMove;

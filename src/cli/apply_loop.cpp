@@ -10,7 +10,7 @@ int apply_moves(Strategy& engine, State& s,
                 const std::function<bool(int n, const State& before, const State& after)>& on_move) {
   int moves = 0;
   while (!s.is_solved()) {
-    engine.set_mode(kApplyMode);
+    engine.set_purpose(EnginePurpose::Apply);
     const State before = s;
     const int n = engine.search(s, true);
     if (n == kNoMove) break;

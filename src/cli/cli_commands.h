@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/job_runner.h"
+#include "strategy/hint_level.h"
 
 namespace vantry {
 
@@ -22,9 +23,9 @@ int steps_command(std::istream& in, std::ostream& out, const RunOptions& options
 // Per puzzle: the solution path as the panel beside the grid lists it (a
 // heading, one line a step, a line when stuck) and an empty line.
 int path_command(std::istream& in, std::ostream& out, const RunOptions& options = {});
-// Per puzzle: what the hint command of level (kLittleHint, kMediumHint or
-// kBigHint) would show on the puzzle as given.
-int hint_command_cli(std::istream& in, std::ostream& out, int level);
+// Per puzzle: what the hint command of the level would show on the puzzle
+// as given.
+int hint_command_cli(std::istream& in, std::ostream& out, HintLevel level);
 // The first wrong move of the saved game at path, as Find my mistake words
 // it, or "no mistake"; status 1 (and the reason on err) when the file cannot
 // be read as a saved game.

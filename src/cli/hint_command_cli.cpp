@@ -25,21 +25,21 @@ class ConsoleHintHost final : public HintHost {
   bool auto_solving() const override { return false; }
   bool puzzle_valid() const override { return true; }
   Board& board() override { return my_board; }
-  int last_hint_level() const override { return my_lastHintLevel; }
-  void set_last_hint_level(int level) override { my_lastHintLevel = level; }
-  void count_hint(int) override {}
+  HintLevel last_hint_level() const override { return my_lastHintLevel; }
+  void set_last_hint_level(HintLevel level) override { my_lastHintLevel = level; }
+  void count_hint(HintLevel) override {}
   void count_moves(int, bool) override {}
   void repaint() override {}
   void set_next_move_text(const std::string&) override {}
 
  private:
   Board my_board;
-  int my_lastHintLevel = 0;
+  HintLevel my_lastHintLevel = HintLevel::Little;
 };
 
 }  // namespace
 
-int hint_command_cli(std::istream& in, std::ostream& out, int level) {
+int hint_command_cli(std::istream& in, std::ostream& out, HintLevel level) {
   ConsolePlatform platform;
   platform.set_quiet(true);
   BusyManager busy(platform);
@@ -54,7 +54,7 @@ int hint_command_cli(std::istream& in, std::ostream& out, int level) {
     const ConsolePlatform::ShownDialog& dialog = platform.last_hint_dialog();
     if (dialog.template_id != 0) {
       out << "title: " << dialog.title << '\n' << dialog.text << '\n';
-      if (level == kBigHint) {
+      if (level == HintLevel::Big) {
         const State& s = host.board().current();
         out << "cells: " << describe_marked_cells(s) << '\n';
         out << "marks: " << describe_marks(s) << '\n';

@@ -108,11 +108,16 @@ int hint(int argc, char** argv) {
     level_word = std::string_view(argv[2]).substr(8);
     next = 3;
   }
-  int level = 0;
-  if (level_word == "little") level = vantry::kLittleHint;
-  if (level_word == "medium") level = vantry::kMediumHint;
-  if (level_word == "big") level = vantry::kBigHint;
-  if (level == 0) return usage_error("hint needs --level little, medium or big");
+  vantry::HintLevel level;
+  if (level_word == "little") {
+    level = vantry::HintLevel::Little;
+  } else if (level_word == "medium") {
+    level = vantry::HintLevel::Medium;
+  } else if (level_word == "big") {
+    level = vantry::HintLevel::Big;
+  } else {
+    return usage_error("hint needs --level little, medium or big");
+  }
   return on_input(argc, argv, next, [&](std::istream& in) {
     return vantry::hint_command_cli(in, std::cout, level);
   });

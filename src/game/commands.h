@@ -48,9 +48,9 @@ inline constexpr int kCmdRedo = 11846;
 inline constexpr int kCmdUndoUntilOk = 11871;
 inline constexpr int kCmdStartOver = 11866;
 // Hint menu (the hint levels are the engine's modes).
-inline constexpr int kCmdLittleHint = kLittleHint;
-inline constexpr int kCmdMediumHint = kMediumHint;
-inline constexpr int kCmdBigHint = kBigHint;
+inline constexpr int kCmdLittleHint = 11859;
+inline constexpr int kCmdMediumHint = 11860;
+inline constexpr int kCmdBigHint = 11848;
 inline constexpr int kCmdShowAnswers = 11915;
 // The gentlest hint (the pattern's cells framed) and Find my mistake.
 inline constexpr int kCmdWhereToLook = 12040;

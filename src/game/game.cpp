@@ -31,9 +31,9 @@ bool Game::run_command(int id) {
     case kCmdUndoUntilOk: undo_until_ok(); return true;
     case kCmdStartOver: start_over(); return true;
     case kCmdCheckSolution: check_solution(); return true;
-    case kCmdLittleHint:
-    case kCmdMediumHint:
-    case kCmdBigHint: hint(id); return true;
+    case kCmdLittleHint: hint(HintLevel::Little); return true;
+    case kCmdMediumHint: hint(HintLevel::Medium); return true;
+    case kCmdBigHint: hint(HintLevel::Big); return true;
     case kCmdWhereToLook: where_to_look(*this); return true;
     case kCmdFindMistake: find_my_mistake(*this); return true;
     case kEntryDoneEntering:

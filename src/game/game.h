@@ -67,8 +67,8 @@ class Game final : public HintHost {
   int difficulty() const { return my_difficulty; }
   void set_difficulty(int index);
   StrategiesUsed& strategies_used() { return my_strategiesUsed; }
-  int last_hint_level() const override { return my_lastHintLevel; }
-  void set_last_hint_level(int level) override { my_lastHintLevel = level; }
+  HintLevel last_hint_level() const override { return my_lastHintLevel; }
+  void set_last_hint_level(HintLevel level) override { my_lastHintLevel = level; }
 
   // The guards: true when the command may go on. The activity guard refuses
   // while a puzzle is entered (with its message), while naked singles are
@@ -108,7 +108,7 @@ class Game final : public HintHost {
   void undo_until_ok();
   void start_over();
   void check_solution();
-  void hint(int level);
+  void hint(HintLevel level);
 
   // ---- Puzzle entry (entry.cpp) ----
   void enter_puzzle();
@@ -184,7 +184,7 @@ class Game final : public HintHost {
 
   // ---- Statistics and the clock (statistics_ops.cpp) ----
   const Statistics& statistics() const { return my_stats; }
-  void count_hint(int level) override;
+  void count_hint(HintLevel level) override;
   void count_moves(int delta, bool recompute) override;
   // All six counters to zero and the clock stopped.
   void reset_statistics();
@@ -254,7 +254,7 @@ class Game final : public HintHost {
   bool my_autoSolving = false;
   int my_difficulty = 0;
   StrategiesUsed my_strategiesUsed;
-  int my_lastHintLevel = kLittleHint;
+  HintLevel my_lastHintLevel = HintLevel::Little;
   FileName my_fileName;
 
   int my_entryRow = 0;

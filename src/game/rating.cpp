@@ -68,7 +68,7 @@ SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, in
                             StrategiesUsed& used) {
   used.clear();
   ExtendedOff standard_only(engine);
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   BusyManager& busy = engine.busy();
   State copy = s;
   State before;
@@ -102,7 +102,7 @@ SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, in
 int count_singles(Strategy& engine, const State& s) {
   State copy = s;
   engine.reset_singles_count();
-  engine.set_mode(kSinglesCountMode);
+  engine.set_purpose(EnginePurpose::SinglesCount);
   engine.search(copy, false);
   return engine.singles_count();
 }

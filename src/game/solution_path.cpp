@@ -124,7 +124,7 @@ SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop, bo
   WorkerPlatform platform(stop);
   BusyManager busy(platform);
   Strategy engine(busy);
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   engine.set_extended(extended);
 
   SolutionPath path;
@@ -247,7 +247,7 @@ int apply_path_steps(HintHost& host, const SolutionPath& path, int last) {
     s.clear_marks(false, false);
     const int moves = changes_made(move, s);
     move.apply_to(s);
-    host.count_hint(kBigHint);
+    host.count_hint(HintLevel::Big);
     host.count_moves(moves, false);
   }
   host.repaint();

@@ -5,11 +5,11 @@
 
 namespace vantry {
 
-void Game::count_hint(int level) {
+void Game::count_hint(HintLevel level) {
   switch (level) {
-    case kLittleHint: ++my_stats.little_hints; break;
-    case kMediumHint: ++my_stats.medium_hints; break;
-    case kBigHint: ++my_stats.big_hints; break;
+    case HintLevel::Little: ++my_stats.little_hints; break;
+    case HintLevel::Medium: ++my_stats.medium_hints; break;
+    case HintLevel::Big: ++my_stats.big_hints; break;
     default: VANTRY_ASSERT(!"unknown hint level");
   }
   my_platform.pane_changed(PaneUpdate::Counters);

@@ -123,7 +123,7 @@ void Game::check_solution() {
   message(text, "Solution status:", MessageIcon::Information);
 }
 
-void Game::hint(int level) {
+void Game::hint(HintLevel level) {
   // The guards of the hint command: a hint it refuses leaves the game paused.
   if (!my_entering && !my_autoSolving && !my_busy.is_busy() && my_puzzleValid) resume_game();
   hint_command(*this, my_engine, level);

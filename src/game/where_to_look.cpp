@@ -68,7 +68,7 @@ void where_to_look(Game& game) {
       if (cells[r][c]) s.mark_cell(r, c, kColorHintRemove);
     }
   }
-  game.count_hint(kLittleHint);
+  game.count_hint(HintLevel::Little);
   game.repaint();
 }
 

@@ -10,8 +10,7 @@
 
 namespace vantry {
 
-void hint_command(HintHost& host, Strategy& engine, int command_id) {
-  VANTRY_ASSERT(command_id == kLittleHint || command_id == kMediumHint || command_id == kBigHint);
+void hint_command(HintHost& host, Strategy& engine, HintLevel level) {
   BusyManager& busy = engine.busy();
   Platform& platform = busy.platform();
 
@@ -33,7 +32,7 @@ void hint_command(HintHost& host, Strategy& engine, int command_id) {
   State& s = host.board().current();
   const bool was_solved = s.is_solved();
   s.clear_marks(false, true);
-  if (command_id == kBigHint) {
+  if (level == HintLevel::Big) {
     for (int r = 0; r < 9; ++r) {
       for (int c = 0; c < 9; ++c) s.cell(r, c).color = 0;
     }
@@ -41,8 +40,8 @@ void hint_command(HintHost& host, Strategy& engine, int command_id) {
 
   // Steps 4-7. The search; the move offer ends the busy phase before any
   // dialog opens.
-  host.set_last_hint_level(command_id);
-  engine.set_mode(command_id);
+  host.set_last_hint_level(level);
+  engine.set_purpose(EnginePurpose::Hint, level);
   busy.start(kBusyHint);
   engine.search(s, true);
   busy.end(kBusyHint);  // already ended unless no offer was made
@@ -56,8 +55,8 @@ void hint_command(HintHost& host, Strategy& engine, int command_id) {
 }
 
 void find_next_move(HintHost& host, Strategy& engine) {
-  host.set_last_hint_level(kLittleHint);
-  engine.set_mode(kLittleHint | kPaneFlag);
+  host.set_last_hint_level(HintLevel::Little);
+  engine.set_purpose(EnginePurpose::PaneLookUp);
   engine.busy().start(kBusyNextMove);
   // The look-up runs after every move while the player may be following a
   // hint or drawing a chain: it reads the position and only names the move,

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "strategy/hint_level.h"
+
 namespace vantry {
 
 class Board;
@@ -22,15 +24,15 @@ class HintHost {
   // The history whose current State is the puzzle on display.
   virtual Board& board() = 0;
 
-  // The hint command that ran last (kLittleHint, kMediumHint or kBigHint); the
-  // button pane's next-move display sets kLittleHint.
-  virtual int last_hint_level() const = 0;
-  virtual void set_last_hint_level(int level) = 0;
+  // The hint command that ran last; the button pane's next-move display sets
+  // Little.
+  virtual HintLevel last_hint_level() const = 0;
+  virtual void set_last_hint_level(HintLevel level) = 0;
 
   // Statistics: one hint given at a level; moves made (delta > 0) or undone
   // (delta < 0). With recompute, the pane's next-move and solution-status
   // lines are worked out again.
-  virtual void count_hint(int level) = 0;
+  virtual void count_hint(HintLevel level) = 0;
   virtual void count_moves(int delta, bool recompute) = 0;
 
   // Redraws the whole grid.

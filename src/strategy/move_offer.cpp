@@ -13,7 +13,7 @@
 
 namespace vantry {
 
-std::string little_hint_text(int level, int n, std::string_view detail) {
+std::string little_hint_text(HintLevel level, int n, std::string_view detail) {
   const std::string_view name = strategy_row(n).name;
   std::string text = "Look for ";
   // The X- and W- names read "an XY-wing", and so do the almost locked sets
@@ -29,7 +29,7 @@ std::string little_hint_text(int level, int n, std::string_view detail) {
     text += static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
     text += name.substr(1);
   }
-  if (level != kLittleHint) {
+  if (level != HintLevel::Little) {
     text += " with ";
     text += detail;
   }
@@ -41,7 +41,7 @@ int offer_move(Strategy& engine, const Move* move) {
   VANTRY_ASSERT(host != nullptr);
   BusyManager& busy = engine.busy();
   Platform& platform = busy.platform();
-  const int level = host->last_hint_level();
+  const HintLevel level = host->last_hint_level();
 
   // Step 1. The busy dialog must never cover a hint.
   busy.end(kBusyHint);
@@ -62,7 +62,7 @@ int offer_move(Strategy& engine, const Move* move) {
 
   // Step 5. Big hint: show the marks and the explanation, and on Yes carry
   // the move out on a new State so that Undo takes it back.
-  if (level == kBigHint) {
+  if (level == HintLevel::Big) {
     host->repaint();
     const int answer = platform.hint_dialog(move->template_id(), move->explanation(), row.name,
                                             row.help_context, std::string(kBigHintSection));
@@ -83,7 +83,7 @@ int offer_move(Strategy& engine, const Move* move) {
 
   // Step 6. Little and Medium hints name the strategy (and the detail).
   platform.little_hint_dialog(little_hint_text(level, move->row(), move->detail()),
-                              level == kLittleHint ? "Little hint" : "Medium hint",
+                              level == HintLevel::Little ? "Little hint" : "Medium hint",
                               row.help_context, std::string(kLittleHintSection));
   return kButtonCancel;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "strategy/hint_level.h"
+
 namespace vantry {
 
 class Move;
@@ -24,6 +26,6 @@ void name_move(Strategy& engine, int n);
 
 // "Look for " with the strategy's name and its article; for any level but a
 // Little hint, " with " and the detail phrase.
-std::string little_hint_text(int level, int n, std::string_view detail);
+std::string little_hint_text(HintLevel level, int n, std::string_view detail);
 
 }  // namespace vantry

@@ -33,19 +33,14 @@ int strategy_count() { return kStrategyRows; }
 
 Strategy::Strategy(BusyManager& busy) : my_busy(busy) { find_first_rows(kStrategyTable, my_firstRow); }
 
-void Strategy::set_mode(int value) {
-  my_mode = value & ~kPaneFlag;
-  my_paneFlag = (value & kPaneFlag) != 0;
-}
-
 int Strategy::search(State& s, bool allow_composite) {
-  // Step 1. Singles count mode only counts the singles in sight, then the
-  // search goes on as an ordinary apply-mode search.
-  if (my_mode == kSinglesCountMode) {
+  // Step 1. Counting singles only counts the singles in sight, then the
+  // search goes on as an ordinary search that applies its move.
+  if (my_purpose == EnginePurpose::SinglesCount) {
     my_singlesCount += singles_available(s);
-    my_mode = kApplyMode;
+    my_purpose = EnginePurpose::Apply;
   }
-  if (my_mode != kApplyMode && my_paneFlag) return name_next_move(s, allow_composite);
+  if (my_purpose == EnginePurpose::PaneLookUp) return name_next_move(s, allow_composite);
 
   // Step 2. The move.
   Move move;
@@ -53,7 +48,7 @@ int Strategy::search(State& s, bool allow_composite) {
 
   // Step 3. What it is for: applied, or offered as a hint. A hint says so
   // when nothing was found.
-  if (my_mode == kApplyMode) {
+  if (my_purpose == EnginePurpose::Apply) {
     if (n != kNoMove) move.apply_to(s);
   } else if (n != kNoMove) {
     if (is_big_hint()) move.mark_on(s);
@@ -113,7 +108,7 @@ bool composite_chain_allowed(const Strategy& engine, bool allow_composite) {
     return true;
   }
   if (allow_composite) return true;
-  if (engine.mode() != kApplyMode) return true;
+  if (engine.purpose() != EnginePurpose::Apply) return true;
   const int difficulty = engine.requested_difficulty();
   return difficulty == kCreateSuperhuman || difficulty == kCreateUnsolvable;
 }

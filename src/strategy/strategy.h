@@ -1,11 +1,12 @@
 // The solving engine: one search that runs the finders of the strategy table
 // in order on a State and stops at the first that finds a move. Rating, the
 // three hint levels, the button pane's next move and practice puzzles all go
-// through this search; the mode decides what a finder does with its move.
+// through this search; its purpose decides what becomes of the move found.
 #pragma once
 
-#include <climits>
 #include <string_view>
+
+#include "strategy/hint_level.h"
 
 namespace vantry {
 
@@ -15,15 +16,10 @@ class Move;
 class State;
 class Strategy;
 
-// Engine modes. The hint modes are the command identifiers of the three hint
-// commands; any other non-zero mode is treated like a Little or Medium hint.
-inline constexpr int kApplyMode = 0;
-inline constexpr int kSinglesCountMode = 1;
-inline constexpr int kLittleHint = 11859;
-inline constexpr int kMediumHint = 11860;
-inline constexpr int kBigHint = 11848;
-// Set in the value given to set_mode: report to the button pane, not a dialog.
-inline constexpr int kPaneFlag = INT_MIN;
+// What the search does with the move it finds: carry it out (rating, solving,
+// practice, the command line), count the singles in sight first and then carry
+// it out, offer it as a hint, or only name it in the button pane.
+enum class EnginePurpose { Apply, SinglesCount, Hint, PaneLookUp };
 
 // What search returns when no finder found a move (or it was cancelled).
 inline constexpr int kNoMove = 999;
@@ -76,17 +72,20 @@ class Strategy {
   void set_owner_window(HintHost* owner) { my_owner = owner; }
   HintHost* owner_window() const { return my_owner; }
 
-  // The mode with its top bit cleared; the top bit becomes the pane flag.
-  void set_mode(int value);
-  int mode() const { return my_mode; }
-  bool pane_flag() const { return my_paneFlag; }
-  bool is_big_hint() const { return my_mode == kBigHint; }
+  // The level matters only to a hint; the pane's look-up is a Little hint.
+  void set_purpose(EnginePurpose purpose, HintLevel level = HintLevel::Little) {
+    my_purpose = purpose;
+    my_hintLevel = level;
+  }
+  EnginePurpose purpose() const { return my_purpose; }
+  HintLevel hint_level() const { return my_hintLevel; }
+  bool is_big_hint() const { return my_purpose == EnginePurpose::Hint && my_hintLevel == HintLevel::Big; }
 
-  // The search driver. It finds the next move on s and uses it as the mode
-  // says: apply mode carries it out on s; a hint mode offers it (a Big hint
-  // marks it on s first, and the player's Yes carries it out on the host's
-  // Board), and with the pane flag it is only named in the button pane. In a
-  // hint mode the empty move is presented when nothing was found. Returns the
+  // The search driver. It finds the next move on s and uses it as the purpose
+  // says: Apply carries it out on s; Hint offers it (a Big hint marks it on s
+  // first, and the player's Yes carries it out on the host's Board), and the
+  // pane's look-up only names it in the button pane. A hint presents the
+  // empty move when nothing was found, so that the player is told. Returns the
   // table number of the move, or kNoMove.
   int search(State& s, bool allow_composite);
 
@@ -106,7 +105,7 @@ class Strategy {
   void set_extended(bool on) { my_extended = on; }
   bool extended() const { return my_extended; }
 
-  // Singles count mode adds to this counter; the caller clears it first.
+  // The SinglesCount purpose adds to this counter; the caller clears it first.
   int singles_count() const { return my_singlesCount; }
   void reset_singles_count() { my_singlesCount = 0; }
 
@@ -130,8 +129,8 @@ class Strategy {
  private:
   BusyManager& my_busy;
   HintHost* my_owner = nullptr;
-  int my_mode = kApplyMode;
-  bool my_paneFlag = false;
+  EnginePurpose my_purpose = EnginePurpose::Apply;
+  HintLevel my_hintLevel = HintLevel::Little;
   int my_firstRow[kLevels] = {};
   int my_singlesCount = 0;
   bool my_strategiesUsed = false;

@@ -190,7 +190,7 @@ void PathPanel::checkPosition() {
   // Seeing the path is seeing every hint at once: once a game, as a Big hint.
   if (!m_countedThisGame) {
     m_countedThisGame = true;
-    m_game.count_hint(kBigHint);
+    m_game.count_hint(HintLevel::Big);
   }
   const State& now = m_game.board().current();
   if (m_running) {

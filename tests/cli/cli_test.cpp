@@ -96,10 +96,10 @@ TEST(CliHint, EachLevelAsItsDialogShowsIt) {
   const std::string input = std::string(kPuzzle) + "\n";
   std::istringstream in1(input), in2(input), in3(input), in4(std::string(81, '.') + "\n");
   std::ostringstream little, medium, big, none;
-  hint_command_cli(in1, little, kLittleHint);
-  hint_command_cli(in2, medium, kMediumHint);
-  hint_command_cli(in3, big, kBigHint);
-  hint_command_cli(in4, none, kBigHint);
+  hint_command_cli(in1, little, HintLevel::Little);
+  hint_command_cli(in2, medium, HintLevel::Medium);
+  hint_command_cli(in3, big, HintLevel::Big);
+  hint_command_cli(in4, none, HintLevel::Big);
   EXPECT_EQ(little.str(), "title: Little hint\nLook for naked single\n\n");
   EXPECT_EQ(medium.str(), "title: Medium hint\nLook for naked single with the value 6\n\n");
   EXPECT_EQ(big.str(),

@@ -33,7 +33,7 @@ TEST_F(GameFiles, ASavedGameReopensWithItsHistoryDifficultyAndStatistics) {
   game.right_click(0, 3, 2, false, false);
   game.left_click(0, 5, 8);
   game.undo();  // the undone move is not saved
-  game.hint(kLittleHint);
+  game.hint(HintLevel::Little);
   game.set_difficulty(3);
   platform.fire_timer(kClockTimer);
   platform.file_answers = {at("game.spz")};

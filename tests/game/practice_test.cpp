@@ -31,7 +31,7 @@ class Practice : public CreationTest {
   // The engine's next move from the puzzle in play, on a copy.
   int next_move() {
     State copy = current();
-    game.engine().set_mode(kApplyMode);
+    game.engine().set_purpose(EnginePurpose::Apply);
     return game.engine().search(copy, true);
   }
 };
@@ -139,7 +139,7 @@ class LibraryPractice : public CreationTest {
   const PracticeLibrary& library = shared_practice_library();
   int next_move() {
     State copy = current();
-    game.engine().set_mode(kApplyMode);
+    game.engine().set_purpose(EnginePurpose::Apply);
     return game.engine().search(copy, true);
   }
 };
@@ -169,7 +169,7 @@ TEST_F(LibraryPractice, XyWingChainHintsNameThePractisedStrategy) {
   game.practise(kXyWingChain);
   ASSERT_TRUE(game.puzzle_valid());
   EXPECT_EQ(next_move(), kXyWingChain);
-  game.run_command(kLittleHint);
+  game.run_command(kCmdLittleHint);
   ASSERT_FALSE(platform.hint_dialogs.empty());
   EXPECT_EQ(platform.hint_dialogs.back().text, "Look for an XY-wing chain");
   // Without the practice the same move is a pairs chain, as it always was.

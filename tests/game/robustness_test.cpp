@@ -97,7 +97,7 @@ TEST_F(Robustness, DamagedSavedGamesLoadWholeOrNotAtAll) {
     game.check_solution();  // what was loaded can be played on
     game.left_click(0, 0, 1);
     game.undo_until_ok();
-    game.hint(kLittleHint);
+    game.hint(HintLevel::Little);
   });
   EXPECT_GT(loaded, 20);  // the mutations leave many games readable
 }

@@ -48,8 +48,8 @@ TEST_F(Chains, CancelEndsEitherSearchWithoutAMove) {
   keep_only_at(s, UnitKind::Box, 8, 7, {0, 2});
   keep_only_at(s, UnitKind::Row, 6, 7, {6, 8, 0});
   platform.on_pump[3].push_back([this] { busy.cancel(); });
-  EXPECT_EQ(hint_with(find_pairs_chain, 20, 0, kBigHint), 0);
-  EXPECT_EQ(hint_with(find_singles_chain, 38, 0, kBigHint), 0);
+  EXPECT_EQ(hint_with(find_pairs_chain, 20, 0, HintLevel::Big), 0);
+  EXPECT_EQ(hint_with(find_singles_chain, 38, 0, HintLevel::Big), 0);
   EXPECT_TRUE(platform.hint_dialogs.empty());
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(s.chain_length(), 0);

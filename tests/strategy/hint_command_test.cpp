@@ -22,17 +22,17 @@ State with_holes(std::initializer_list<int> holes) {
 }
 
 TEST(LittleHintText, ArticlesAndCaseFollowTheName) {
-  EXPECT_EQ(little_hint_text(kLittleHint, 1, "the value 5"), "Look for naked single");
-  EXPECT_EQ(little_hint_text(kMediumHint, 1, "the value 5"), "Look for naked single with the value 5");
-  EXPECT_EQ(little_hint_text(kMediumHint, 7, "the value 3"), "Look for an XY-wing with the value 3");
-  EXPECT_EQ(little_hint_text(kLittleHint, 13, ""), "Look for an W-wing (type 1)");
-  EXPECT_EQ(little_hint_text(kMediumHint, 15, "the values 2 and 7"),
+  EXPECT_EQ(little_hint_text(HintLevel::Little, 1, "the value 5"), "Look for naked single");
+  EXPECT_EQ(little_hint_text(HintLevel::Medium, 1, "the value 5"), "Look for naked single with the value 5");
+  EXPECT_EQ(little_hint_text(HintLevel::Medium, 7, "the value 3"), "Look for an XY-wing with the value 3");
+  EXPECT_EQ(little_hint_text(HintLevel::Little, 13, ""), "Look for an W-wing (type 1)");
+  EXPECT_EQ(little_hint_text(HintLevel::Medium, 15, "the values 2 and 7"),
             "Look for a BUG with the values 2 and 7");
-  EXPECT_EQ(little_hint_text(kLittleHint, 3, ""), "Look for box/line elimination");
+  EXPECT_EQ(little_hint_text(HintLevel::Little, 3, ""), "Look for box/line elimination");
   // The rows beyond the standard table are named the same way.
-  EXPECT_EQ(little_hint_text(kLittleHint, 48, ""), "Look for an ALS-XZ");
-  EXPECT_EQ(little_hint_text(kLittleHint, 51, ""), "Look for 3D Medusa");
-  EXPECT_EQ(little_hint_text(kMediumHint, 54, "the value 2 in row 7"),
+  EXPECT_EQ(little_hint_text(HintLevel::Little, 48, ""), "Look for an ALS-XZ");
+  EXPECT_EQ(little_hint_text(HintLevel::Little, 51, ""), "Look for 3D Medusa");
+  EXPECT_EQ(little_hint_text(HintLevel::Medium, 54, "the value 2 in row 7"),
             "Look for unit forcing chain with the value 2 in row 7");
 }
 
@@ -40,13 +40,13 @@ using HintCommand = StrategyFixture;
 
 TEST_F(HintCommand, GuardsRefuseWithTheirMessages) {
   host.is_entering = true;
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   host.is_entering = false;
   host.is_valid = false;
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   host.is_valid = true;
   host.is_auto_solving = true;
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].text, "Please finish entering the puzzle\nbefore doing this.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
@@ -55,13 +55,13 @@ TEST_F(HintCommand, GuardsRefuseWithTheirMessages) {
             "one using File|Create new.");
   EXPECT_EQ(platform.messages[1].caption, "Vantry");
   EXPECT_TRUE(platform.hint_dialogs.empty());
-  EXPECT_EQ(host.level, 0);  // nothing remembered either
+  EXPECT_FALSE(host.level.has_value());  // nothing remembered either
 }
 
 TEST_F(HintCommand, LittleAndMediumHintsNameTheStrategyAndChangeNothing) {
   current() = with_holes({3, 40});  // two naked singles: r1c4 = 9 first
-  hint_command(host, engine, kLittleHint);
-  hint_command(host, engine, kMediumHint);
+  hint_command(host, engine, HintLevel::Little);
+  hint_command(host, engine, HintLevel::Medium);
   ASSERT_EQ(platform.hint_dialogs.size(), 2u);
   const RecordedHintDialog& little = platform.hint_dialogs[0];
   EXPECT_FALSE(little.big);
@@ -72,7 +72,7 @@ TEST_F(HintCommand, LittleAndMediumHintsNameTheStrategyAndChangeNothing) {
   EXPECT_EQ(little.section, "LittleMediumHint");
   EXPECT_EQ(platform.hint_dialogs[1].title, "Medium hint");
   EXPECT_EQ(platform.hint_dialogs[1].text, "Look for naked single with the value 9");
-  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint, kMediumHint}));
+  EXPECT_EQ(host.hints_counted, (std::vector<HintLevel>{HintLevel::Little, HintLevel::Medium}));
   EXPECT_EQ(host.game.size(), 1);
   EXPECT_EQ(current().cell(0, 3).answer, 0);
   EXPECT_EQ(current().cell(0, 3).digitMark[9], 0);
@@ -83,7 +83,7 @@ TEST_F(HintCommand, BigHintYesPushesTheBoardAndCountsTheMoves) {
   current() = with_holes({3, 40});
   current().cell(5, 5).color = 3;
   platform.hint_answers.push_back(6);
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   const RecordedHintDialog& dialog = last_dialog();
   EXPECT_TRUE(dialog.big);
   EXPECT_EQ(dialog.template_id, 1501);
@@ -96,7 +96,7 @@ TEST_F(HintCommand, BigHintYesPushesTheBoardAndCountsTheMoves) {
   EXPECT_EQ(host.game.current_index(), 1);
   EXPECT_EQ(host.moves_made, 1);
   EXPECT_EQ(host.recomputes, 1);
-  EXPECT_EQ(host.hints_counted, (std::vector<int>{kBigHint}));
+  EXPECT_EQ(host.hints_counted, (std::vector<HintLevel>{HintLevel::Big}));
   EXPECT_EQ(current().cell(5, 5).color, 0);  // a big hint clears the colouring
   EXPECT_TRUE(platform.messages.empty());  // one cell still empty: no congratulation
 }
@@ -106,13 +106,13 @@ TEST_F(HintCommand, BigHintNoKeepsMarksUntilTheNextHint) {
   current().append(0, 0, true);
   current().append(0, 1, true);
   platform.hint_answers.push_back(7);
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   EXPECT_EQ(current().cell(0, 3).digitMark[9], kMarkAnswer);
   EXPECT_EQ(current().cell(0, 3).cellMark, kMarkRemove);
   EXPECT_EQ(current().chain_length(), 0);  // the player's chain went with the old marks
   EXPECT_EQ(host.game.size(), 1);
 
-  hint_command(host, engine, kLittleHint);
+  hint_command(host, engine, HintLevel::Little);
   EXPECT_EQ(current().cell(0, 3).digitMark[9], 0);
   EXPECT_EQ(current().cell(0, 3).cellMark, 0);
 }
@@ -121,7 +121,7 @@ TEST_F(HintCommand, BigHintCancelClearsItsMarks) {
   current() = with_holes({3, 40});
   platform.hint_answers.push_back(2);
   const int repaints_before = host.repaints;
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   EXPECT_EQ(current().cell(0, 3).digitMark[9], 0);
   EXPECT_EQ(current().cell(0, 3).cellMark, 0);
   EXPECT_EQ(host.repaints, repaints_before + 2);  // marks drawn, then wiped
@@ -131,7 +131,7 @@ TEST_F(HintCommand, BigHintCancelClearsItsMarks) {
 TEST_F(HintCommand, YesOnTheLastCellCongratulates) {
   current() = with_holes({80});
   platform.hint_answers.push_back(6);
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   EXPECT_TRUE(current().is_solved());
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Congratulations!  You solved the puzzle!");
@@ -140,7 +140,7 @@ TEST_F(HintCommand, YesOnTheLastCellCongratulates) {
 
 TEST_F(HintCommand, NoMoveAtAnyLevelSaysNoHintsAvailable) {
   // An open grid: every cell holds every digit, no strategy applies.
-  for (int level : {kLittleHint, kMediumHint, kBigHint}) hint_command(host, engine, level);
+  for (HintLevel level : {HintLevel::Little, HintLevel::Medium, HintLevel::Big}) hint_command(host, engine, level);
   ASSERT_EQ(platform.messages.size(), 3u);
   for (const RecordedMessage& m : platform.messages) EXPECT_EQ(m.text, "No hints available");
   EXPECT_TRUE(platform.hint_dialogs.empty());
@@ -149,14 +149,14 @@ TEST_F(HintCommand, NoMoveAtAnyLevelSaysNoHintsAvailable) {
 
 TEST_F(HintCommand, PaneModeWritesTheNameInsteadOfADialog) {
   current() = with_holes({3, 40});
-  host.level = kBigHint;
+  host.level = HintLevel::Big;
   find_next_move(host, engine);
   EXPECT_FALSE(busy.is_busy());
   EXPECT_EQ(platform.dialog_message, "Looking for the next move...");
   EXPECT_TRUE(platform.hint_dialogs.empty());
   EXPECT_EQ(host.next_move_texts, (std::vector<std::string>{"Naked single"}));
   // The line names the strategy, as a Little hint does, and counts as one.
-  EXPECT_EQ(host.hints_counted, (std::vector<int>{kLittleHint}));
+  EXPECT_EQ(host.hints_counted, (std::vector<HintLevel>{HintLevel::Little}));
   EXPECT_EQ(current().cell(0, 3).answer, 0);
 
   // An open grid: nothing found, said in the pane alone.

@@ -20,14 +20,14 @@ TEST_F(Rectangles, Type3TakesOnlyTheExtraDigitsEachCellHolds) {
   ASSERT_TRUE(s.cell(4, 3).answer == 0 && !s.cell(4, 3).possible[9]);
 
   State applied = s;
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   EXPECT_EQ(apply_with(engine.busy(), find_unique_rectangle, 28, applied, 0), 30);
   EXPECT_EQ(real_changes(s, applied), 3);
 
   // Yes on the Big hint: three moves, and nothing crossed out that the player never had.
   current() = s;
   platform.hint_answers.push_back(6);
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   ASSERT_EQ(last_dialog().title, "Unique rectangle (type 3)");
   EXPECT_EQ(host.moves_made, 3);
   EXPECT_EQ(real_changes(s, current()), 3);

@@ -30,18 +30,6 @@ TEST(StrategyTableDeathTest, TableLongerThanTheLimitIsAProgrammingError) {
   EXPECT_EQ(first[0], 1);
 }
 
-TEST(StrategyModes, TopBitIsThePaneFlag) {
-  FakePlatform platform;
-  BusyManager busy(platform);
-  Strategy engine(busy);
-  engine.set_mode(kLittleHint | kPaneFlag);
-  EXPECT_EQ(engine.mode(), kLittleHint);
-  EXPECT_TRUE(engine.pane_flag());
-  engine.set_mode(kBigHint);
-  EXPECT_EQ(engine.mode(), kBigHint);
-  EXPECT_FALSE(engine.pane_flag());
-}
-
 TEST(StrategyModes, CompositeChainRunsOnlyWhenItMayBeNeeded) {
   FakePlatform platform;
   BusyManager busy(platform);
@@ -56,9 +44,9 @@ TEST(StrategyModes, CompositeChainRunsOnlyWhenItMayBeNeeded) {
   engine.set_practice_strategy(41);
   EXPECT_FALSE(composite_chain_allowed(engine, false));
   engine.set_practice_strategy(0);
-  engine.set_mode(kMediumHint);
+  engine.set_purpose(EnginePurpose::Hint, HintLevel::Medium);
   EXPECT_TRUE(composite_chain_allowed(engine, false));
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   for (int difficulty : {11906, 11907, 11908}) {
     engine.set_requested_difficulty(difficulty);
     EXPECT_EQ(composite_chain_allowed(engine, false), difficulty != 11906) << difficulty;
@@ -69,11 +57,11 @@ using StrategySearch = StrategyFixture;
 
 TEST_F(StrategySearch, SolvedGridHasNoMoveAndOnlyAHintSaysSo) {
   current() = grid("483921657967345821251876493548132976729564138136798245372689514814253769695417382");
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   EXPECT_EQ(engine.search(current(), true), kNoMove);
   EXPECT_TRUE(platform.messages.empty());
-  host.level = kLittleHint;
-  engine.set_mode(kLittleHint);
+  host.level = HintLevel::Little;
+  engine.set_purpose(EnginePurpose::Hint, HintLevel::Little);
   EXPECT_EQ(engine.search(current(), true), kNoMove);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].caption, "Vantry");
@@ -90,10 +78,10 @@ TEST_F(StrategySearch, SinglesCountModeCountsEverySingleThenApplies) {
   keep_only_at(s, UnitKind::Row, 2, 9, {2});
   keep_only_at(s, UnitKind::Column, 2, 9, {2});
   engine.reset_singles_count();
-  engine.set_mode(kSinglesCountMode);
+  engine.set_purpose(EnginePurpose::SinglesCount);
   EXPECT_EQ(engine.search(s, false), 1);
   EXPECT_EQ(engine.singles_count(), 3 + 3);
-  EXPECT_EQ(engine.mode(), kApplyMode);
+  EXPECT_EQ(engine.purpose(), EnginePurpose::Apply);
   EXPECT_EQ(s.cell(0, 5).answer, 1);  // the search went on and made the first move
   EXPECT_EQ(s.cell(4, 4).answer, 0);
 }
@@ -101,7 +89,7 @@ TEST_F(StrategySearch, SinglesCountModeCountsEverySingleThenApplies) {
 TEST_F(StrategySearch, CancelledHintShowsNothingAndThePaneSaysCancelled) {
   // An open grid: no finder fires, and Cancel arrives at the first poll.
   platform.on_pump[1].push_back([&] { busy.cancel(); });
-  hint_command(host, engine, kBigHint);
+  hint_command(host, engine, HintLevel::Big);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(platform.hint_dialogs.empty());
   EXPECT_FALSE(busy.is_busy());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,8 +29,8 @@ class TestHost : public HintHost {
   bool is_auto_solving = false;
   bool is_valid = true;
   Board game;
-  int level = 0;
-  std::vector<int> hints_counted;
+  std::optional<HintLevel> level;  // none until a hint command sets it
+  std::vector<HintLevel> hints_counted;
   int moves_made = 0;
   int recomputes = 0;
   int repaints = 0;
@@ -39,9 +40,9 @@ class TestHost : public HintHost {
   bool auto_solving() const override { return is_auto_solving; }
   bool puzzle_valid() const override { return is_valid; }
   Board& board() override { return game; }
-  int last_hint_level() const override { return level; }
-  void set_last_hint_level(int l) override { level = l; }
-  void count_hint(int l) override { hints_counted.push_back(l); }
+  HintLevel last_hint_level() const override { return level.value_or(HintLevel::Little); }
+  void set_last_hint_level(HintLevel l) override { level = l; }
+  void count_hint(HintLevel l) override { hints_counted.push_back(l); }
   void count_moves(int delta, bool recompute) override {
     moves_made += delta;
     if (recompute) ++recomputes;
@@ -63,14 +64,14 @@ class StrategyFixture : public ::testing::Test {
 
   // Runs one finder as a hint of the given level would, on the current State.
   // A Big hint is answered No, so its marks stay to be looked at.
-  int hint_with(Finder finder, int n, int argument, int level) {
-    if (level == kBigHint) platform.hint_answers.push_back(7);
+  int hint_with(Finder finder, int n, int argument, HintLevel level) {
+    if (level == HintLevel::Big) platform.hint_answers.push_back(7);
     host.level = level;
-    engine.set_mode(level);
+    engine.set_purpose(EnginePurpose::Hint, level);
     Move move;
     const int found = finder(busy, n, current(), argument, move);
     if (found == 0) return 0;
-    if (level == kBigHint) move.mark_on(current());
+    if (level == HintLevel::Big) move.mark_on(current());
     offer_move(engine, &move);
     return found;
   }
@@ -141,7 +142,7 @@ inline int real_changes(const State& before, const State& after) {
 // Runs the whole search in apply mode from s, move by move, until the next
 // move would be the one of table number n; false when it never comes.
 inline bool advance_to(Strategy& engine, State& s, int n) {
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   for (int step = 0; step < 400; ++step) {
     State next = s;
     const int found = engine.search(next, true);

@@ -16,7 +16,7 @@ constexpr std::string_view kChainMove =
 TEST_F(WeakChains, CancelEndsTheSearchWithNoMove) {
   current() = basic_position(engine, kChainMove);
   busy.cancel();
-  engine.set_mode(kApplyMode);
+  engine.set_purpose(EnginePurpose::Apply);
   const State before = current();
   EXPECT_EQ(apply_with(engine.busy(), find_weak_singles_chain, 41, current(), 0), 0);
   EXPECT_EQ(current().cell(5, 1).possible[3], before.cell(5, 1).possible[3]);

@@ -130,7 +130,7 @@ void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
   emit strategy->activated(2);
   QCOMPARE(game.chosen_strategy(), strategy->itemData(2).toInt());
 
-  game.count_hint(kCmdMediumHint);
+  game.count_hint(HintLevel::Medium);
   QCOMPARE(a.value(ScoreField::MediumHints), QStringLiteral("1"));
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "game/commands.h"
 #include "game/game.h"
 #include "view/grid_window.h"
 #include "strategy/hint_templates.h"
@@ -259,7 +260,7 @@ void GridWindowTest::paintsWhatThePlayerShouldSee() {
     }
     d->button(kButtonNo)->click();
   });
-  a.app->grid().run_command(kBigHint);
+  a.app->grid().run_command(kCmdBigHint);
   QVERIFY(marked);
 }
 

@@ -113,9 +113,9 @@ TEST_F(ButtonPaneTest, CountersFollowMovesUndosAndHints) {
   deliver();
   EXPECT_EQ(pane.score_text(ScoreField::MovesMade), "3");
   EXPECT_EQ(pane.score_text(ScoreField::MovesUndone), "2");
-  game.count_hint(kLittleHint);
-  game.count_hint(kBigHint);
-  game.count_hint(kBigHint);
+  game.count_hint(HintLevel::Little);
+  game.count_hint(HintLevel::Big);
+  game.count_hint(HintLevel::Big);
   EXPECT_EQ(pane.score_text(ScoreField::LittleHints), "1");
   EXPECT_EQ(pane.score_text(ScoreField::MediumHints), "0");
   EXPECT_EQ(pane.score_text(ScoreField::BigHints), "2");

@@ -42,7 +42,7 @@ TEST_F(ExtendedStrategies, ThePreferencesAreOffAtFirstAndToggleFromTheMenu) {
 TEST_F(ExtendedStrategies, HintsGoBeyondOnlyWhenAsked) {
   load(kStuckPuzzle);
   // Bring the puzzle to where the 44 are stuck.
-  game.engine().set_mode(kApplyMode);
+  game.engine().set_purpose(EnginePurpose::Apply);
   while (game.engine().search(game.board().current(), true) != kNoMove) {
   }
   ASSERT_FALSE(current().is_solved());

@@ -144,7 +144,7 @@ BigHintShown big_hint(Game& game, ConsolePlatform& platform) {
   platform.set_quiet(true);
   platform.forget_hint_dialog();
   game.set_puzzle_valid(true);
-  hint_command(game, game.engine(), kBigHint);
+  hint_command(game, game.engine(), HintLevel::Big);
   return shown_by(game, platform);
 }
 
@@ -157,8 +157,8 @@ BigHintShown big_hint_of(Game& game, ConsolePlatform& platform, int n) {
   State& s = game.board().current();
   s.clear_marks(false, true);
   Strategy& engine = game.engine();
-  game.set_last_hint_level(kBigHint);
-  engine.set_mode(kBigHint);
+  game.set_last_hint_level(HintLevel::Big);
+  engine.set_purpose(EnginePurpose::Hint, HintLevel::Big);
   engine.busy().start(kBusyHint);
   Move move;
   if (row.finder(engine.busy(), n, s, row.argument, move) != 0) {
