@@ -32,9 +32,76 @@
 
 namespace vantry {
 
+// The pane's buttons, lists and check boxes in the order they stand (which
+// is also the order Tab visits them): what they are, their text and control
+// id, the command a button's click runs (0: worked out when clicked, see
+// ButtonPane::pushed), the group box and the cell of its grid they sit in,
+// and for a button its size group: the buttons of one size group share the
+// width of the widest text among them.
+enum class Kind { Button, List, CheckBox };
+enum class Box { Puzzles, Hints, Steps, Score };
+struct PaneControl {
+  Kind kind;
+  const char* text;
+  int id;
+  int command;
+  Box box;
+  int row, column;
+  int size_group = -1;
+  int column_span = 1;
+};
+
 namespace {
 
 constexpr int kGap = 6;
+// The size group of a button as high as a check box rather than a button.
+constexpr int kLowSizeGroup = 5;
+constexpr int kSizeGroups = 8;
+
+constexpr PaneControl kControls[] = {
+    // "New Puzzles": Create runs the difficulty chosen in the list beside it
+    // (what Ctrl+N runs), Practice the strategy chosen in its list.
+    {Kind::Button, "Create", 6000, 0, Box::Puzzles, 0, 0, 0},
+    {Kind::List, "Difficulty", 6037, 0, Box::Puzzles, 0, 1},
+    {Kind::Button, "Practice", 6001, 0, Box::Puzzles, 1, 0, 0},
+    {Kind::List, "Strategy", 6038, 0, Box::Puzzles, 1, 1},
+    {Kind::Button, "Enter Puzzle", 6002, kCmdEnterPuzzle, Box::Puzzles, 2, 0, 1},
+    {Kind::Button, "Save", 6003, kCmdSave, Box::Puzzles, 2, 1, 1},
+    {Kind::Button, "Print", 6004, kCmdPrintPuzzle, Box::Puzzles, 3, 0, 1},
+    {Kind::Button, "Open", 6005, kCmdOpen, Box::Puzzles, 3, 1, 1},
+    {Kind::Button, "Save As", 6006, kCmdSaveAs, Box::Puzzles, 4, 0, 1},
+    // Starts a drill of the chosen strategy; while one runs the same button
+    // checks the move made on each of its positions. Sized alone, for its
+    // longer text.
+    {Kind::Button, "Check My Move", 6039, 0, Box::Puzzles, 4, 1, 2},
+    // "Undo and Hints". Check Solution shares the first row: it only shows
+    // while the status line is off, and the pane stays as low as it can. Find
+    // Mistake takes the same place, offered only while the status line says
+    // "NO SOLUTION!" (so never while Check Solution shows).
+    {Kind::Button, "Start Over", 6007, kCmdStartOver, Box::Hints, 0, 0, 1},
+    {Kind::Button, "Check Solution", 6014, kCmdCheckSolution, Box::Hints, 0, 1, 3},
+    {Kind::Button, "Find Mistake", kCmdFindMistake, kCmdFindMistake, Box::Hints, 0, 1, 3},
+    {Kind::Button, "Undo", 6008, kCmdUndo, Box::Hints, 1, 0, 4},
+    {Kind::Button, "Undo until OK", 6009, kCmdUndoUntilOk, Box::Hints, 1, 1, 4},
+    {Kind::Button, "Redo", 6010, kCmdRedo, Box::Hints, 2, 0, 4},
+    {Kind::Button, "Little Hint", 6011, kCmdLittleHint, Box::Hints, 2, 1, 4},
+    {Kind::Button, "Medium Hint", 6012, kCmdMediumHint, Box::Hints, 3, 0, 4},
+    {Kind::Button, "Big Hint", 6013, kCmdBigHint, Box::Hints, 3, 1, 4},
+    // The two optional lines (rows 5 and 7) each under its check box. The
+    // gentlest hint shares the first box's row and is as high as the box: the
+    // pane keeps its height, and with it the window's place and the grid's
+    // size on a small screen.
+    {Kind::CheckBox, "Next move:", 6020, 0, Box::Hints, 4, 0},
+    {Kind::Button, "Where to Look", kCmdWhereToLook, kCmdWhereToLook, Box::Hints, 4, 1, kLowSizeGroup},
+    {Kind::CheckBox, "Solution status:", 6021, 0, Box::Hints, 6, 0, -1, 2},
+    // "Highlight": the row under the nine digits.
+    {Kind::Button, "Next", 6015, kCmdHighlightNext, Box::Steps, 0, 0, 6},
+    {Kind::Button, "Previous", 6016, kCmdHighlightPrevious, Box::Steps, 0, 1, 6},
+    {Kind::Button, "Clear", 6017, kCmdHighlightClear, Box::Steps, 0, 2, 6},
+    // "Score": under the six counters.
+    {Kind::Button, "Pause Game", 6018, 0, Box::Score, 6, 0, 7},
+    {Kind::Button, "Resume Game", 6019, 0, Box::Score, 6, 1, 7},
+};
 
 // The radio buttons: control id and the rule or mode command it runs.
 struct RadioControl {
@@ -152,12 +219,57 @@ ButtonPane::ButtonPane(Game& game, GridWindow& grid, std::function<void(int)> ru
   m_focusGrid = openPaneToKeyboard(*this, std::move(m_focusGrid));
 }
 
-QPushButton* ButtonPane::addButton(const char* label, int id, int command) {
-  auto* button = new QPushButton(QString::fromLatin1(label));
-  button->setFocusPolicy(Qt::NoFocus);
-  m_controls.insert(id, button);
-  connect(button, &QPushButton::clicked, this, [this, command] { clicked(command); });
-  return button;
+QWidget* ButtonPane::addControl(const PaneControl& c) {
+  QWidget* widget = nullptr;
+  switch (c.kind) {
+    case Kind::Button: {
+      auto* button = new QPushButton(QString::fromLatin1(c.text));
+      connect(button, &QPushButton::clicked, this, [this, &c] { pushed(c); });
+      widget = button;
+      break;
+    }
+    case Kind::List: {
+      auto* list = new QComboBox;
+      (c.id == 6037 ? m_difficulty : m_strategy) = list;
+      connect(list, &QComboBox::activated, this, [this, list](int index) {
+        const int choice = list->itemData(index).toInt();
+        if (list == m_difficulty) m_game.choose_difficulty(choice);
+        else m_game.choose_strategy(choice);
+        if (m_focusGrid) m_focusGrid();
+      });
+      widget = list;
+      break;
+    }
+    case Kind::CheckBox: {
+      auto* box = new QCheckBox(QString::fromLatin1(c.text));
+      (c.id == 6020 ? m_nextBox : m_statusBox) = box;
+      connect(box, &QCheckBox::clicked, this, [this, box](bool on) {
+        if (box == m_nextBox) m_model.set_next_move_on(on);
+        else m_model.set_status_on(on);
+        showLines();
+        if (m_focusGrid) m_focusGrid();
+      });
+      widget = box;
+      break;
+    }
+  }
+  widget->setFocusPolicy(Qt::NoFocus);
+  m_controls.insert(c.id, widget);
+  return widget;
+}
+
+void ButtonPane::pushed(const PaneControl& c) {
+  switch (c.id) {
+    case 6000: return clicked(m_game.chosen_difficulty());
+    case 6001: return clicked(kCmdPracticeBase + m_game.chosen_strategy());
+    case 6039: return clicked(m_game.drill().running() ? kCmdCheckMyMove : kCmdStartDrill);
+    case 6018:
+    case 6019:
+      // Pausing is no menu command: the pane asks the game itself.
+      if (m_focusGrid) m_focusGrid();
+      return c.id == 6018 ? m_game.pause_game() : m_game.resume_game();
+    default: return clicked(c.command);
+  }
 }
 
 void ButtonPane::clicked(int command) {
@@ -175,26 +287,27 @@ void ButtonPane::buildControls() {
   auto* column = new QVBoxLayout(m_body);
   column->setContentsMargins(kGap, kGap, kGap, kGap);
   column->setSpacing(kGap);
-  GridWindow& grid = m_grid;
+  auto group = [column](const char* title, QLayout* layout) {
+    auto* box = new QGroupBox(QString::fromLatin1(title));
+    box->setLayout(layout);
+    layout->setContentsMargins(kGap, kGap, kGap, kGap);
+    layout->setSpacing(kGap);
+    column->addWidget(box);
+    return box;
+  };
+  auto addControls = [this](Box box, auto add) {
+    for (const PaneControl& c : kControls) {
+      if (c.box == box) add(addControl(c), c);
+    }
+  };
+  auto gridCell = [](QGridLayout* grid) {
+    return [grid](QWidget* w, const PaneControl& c) { grid->addWidget(w, c.row, c.column, 1, c.column_span); };
+  };
 
-  // 1. "New Puzzles": the Create button runs the remembered difficulty's
-  // command (what Ctrl+N runs), Practice the remembered strategy's.
-  auto* puzzles = new QGroupBox(QStringLiteral("New Puzzles"));
-  auto* pg = new QGridLayout(puzzles);
-  pg->setSpacing(kGap);
-  pg->setContentsMargins(kGap, kGap, kGap, kGap);
-  auto* create = addButton("Create", 6000, 0);
-  auto* practice = addButton("Practice", 6001, 0);
-  disconnect(create, nullptr, this, nullptr);
-  disconnect(practice, nullptr, this, nullptr);
-  connect(create, &QPushButton::clicked, this,
-          [this] { clicked(m_game.chosen_difficulty()); });
-  connect(practice, &QPushButton::clicked, this,
-          [this] { clicked(kCmdPracticeBase + m_game.chosen_strategy()); });
-  m_difficulty = new QComboBox;
-  m_strategy = new QComboBox;
-  m_controls.insert(6037, m_difficulty);
-  m_controls.insert(6038, m_strategy);
+  // 1. "New Puzzles", with the Difficulty and Strategy lists.
+  auto* puzzles = new QGridLayout;
+  addControls(Box::Puzzles, gridCell(puzzles));
+  group("New Puzzles", puzzles);
   for (int i = 0; i < 6; ++i) {
     m_difficulty->addItem(text(std::string(kDifficultyNames[i + 1])), kCmdCreateEasy + i);
   }
@@ -205,86 +318,23 @@ void ButtonPane::buildControls() {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
   }
   for (const auto& [name, n] : strategies) m_strategy->addItem(name, n);
-  connect(m_difficulty, &QComboBox::activated, this, [this](int index) {
-    m_game.choose_difficulty(m_difficulty->itemData(index).toInt());
-    if (m_focusGrid) m_focusGrid();
-  });
-  connect(m_strategy, &QComboBox::activated, this, [this](int index) {
-    m_game.choose_strategy(m_strategy->itemData(index).toInt());
-    if (m_focusGrid) m_focusGrid();
-  });
-  pg->addWidget(create, 0, 0);
-  pg->addWidget(m_difficulty, 0, 1);
-  pg->addWidget(practice, 1, 0);
-  pg->addWidget(m_strategy, 1, 1);
-  pg->addWidget(addButton("Enter Puzzle", 6002, kCmdEnterPuzzle), 2, 0);
-  pg->addWidget(addButton("Save", 6003, kCmdSave), 2, 1);
-  pg->addWidget(addButton("Print", 6004, kCmdPrintPuzzle), 3, 0);
-  pg->addWidget(addButton("Open", 6005, kCmdOpen), 3, 1);
-  pg->addWidget(addButton("Save As", 6006, kCmdSaveAs), 4, 0);
-  // "Drill" starts a drill of the chosen strategy; while one runs the same
-  // button checks the move made on each of its positions.
-  auto* drill = addButton("Check My Move", 6039, 0);
-  disconnect(drill, nullptr, this, nullptr);
-  connect(drill, &QPushButton::clicked, this,
-          [this] { clicked(m_game.drill().running() ? kCmdCheckMyMove : kCmdStartDrill); });
-  pg->addWidget(drill, 4, 1);
-  column->addWidget(puzzles);
 
   // 2. "Undo and Hints" with the two optional lines.
-  auto* hints = new QGroupBox(QStringLiteral("Undo and Hints"));
-  hints->setObjectName(QStringLiteral("undoAndHints"));
-  auto* hg = new QGridLayout(hints);
-  hg->setSpacing(kGap);
-  hg->setContentsMargins(kGap, kGap, kGap, kGap);
-  hg->addWidget(addButton("Start Over", 6007, kCmdStartOver), 0, 0);
-  // "Check Solution" shares the first row: it only shows while the status
-  // line is off, and the pane stays as low as it can.
-  hg->addWidget(addButton("Check Solution", 6014, kCmdCheckSolution), 0, 1);
-  // In the same place, offered only while the status line says
-  // "NO SOLUTION!" (so never while "Check Solution" shows).
-  hg->addWidget(addButton("Find Mistake", kCmdFindMistake, kCmdFindMistake), 0, 1);
-  hg->addWidget(addButton("Undo", 6008, kCmdUndo), 1, 0);
-  hg->addWidget(addButton("Undo until OK", 6009, kCmdUndoUntilOk), 1, 1);
-  hg->addWidget(addButton("Redo", 6010, kCmdRedo), 2, 0);
-  hg->addWidget(addButton("Little Hint", 6011, kCmdLittleHint), 2, 1);
-  hg->addWidget(addButton("Medium Hint", 6012, kCmdMediumHint), 3, 0);
-  hg->addWidget(addButton("Big Hint", 6013, kCmdBigHint), 3, 1);
-  m_nextBox = new QCheckBox(QStringLiteral("Next move:"));
-  m_statusBox = new QCheckBox(QStringLiteral("Solution status:"));
+  auto* hints = new QGridLayout;
+  addControls(Box::Hints, gridCell(hints));
   m_nextLine = new QLabel(QStringLiteral("Weak singles chain contradiction"));
   m_statusLine = new QLabel(QStringLiteral("Puzzle cannot be solved!"));
-  m_controls.insert(6020, m_nextBox);
-  m_controls.insert(6021, m_statusBox);
-  for (QCheckBox* box : {m_nextBox, m_statusBox}) box->setFocusPolicy(Qt::NoFocus);
-  connect(m_nextBox, &QCheckBox::clicked, this, [this](bool on) {
-    m_model.set_next_move_on(on);
-    showLines();
-    if (m_focusGrid) m_focusGrid();
-  });
-  connect(m_statusBox, &QCheckBox::clicked, this, [this](bool on) {
-    m_model.set_status_on(on);
-    showLines();
-    if (m_focusGrid) m_focusGrid();
-  });
-  // The gentlest hint shares the check box's row, so the pane keeps its height.
-  hg->addWidget(m_nextBox, 4, 0);
-  hg->addWidget(addButton("Where to Look", kCmdWhereToLook, kCmdWhereToLook), 4, 1);
-  hg->addWidget(m_nextLine, 5, 0, 1, 2);
-  hg->addWidget(m_statusBox, 6, 0, 1, 2);
-  hg->addWidget(m_statusLine, 7, 0, 1, 2);
-  column->addWidget(hints);
+  hints->addWidget(m_nextLine, 5, 0, 1, 2);
+  hints->addWidget(m_statusLine, 7, 0, 1, 2);
+  group("Undo and Hints", hints)->setObjectName(QStringLiteral("undoAndHints"));
 
   // 3. "Highlight": the nine digits, Next/Previous/Clear, rule and mode.
-  auto* highlight = new QGroupBox(QStringLiteral("Highlight"));
-  auto* hl = new QVBoxLayout(highlight);
-  hl->setSpacing(kGap);
-  hl->setContentsMargins(kGap, kGap, kGap, kGap);
+  auto* hl = new QVBoxLayout;
   auto* digits = new QHBoxLayout;
   digits->setSpacing(2);
   const QColor face = palette().color(QPalette::Button);
   // Read once: a changed colour shows at the next start.
-  const QColor pressed = toQColor(grid.colors().get(kColorHighlightButtons));
+  const QColor pressed = toQColor(m_grid.colors().get(kColorHighlightButtons));
   for (int d = 1; d <= 9; ++d) {
     m_digits[d] = new ODButton2(d, face, pressed);
     m_controls.insert(6027 + d, m_digits[d]);
@@ -295,9 +345,7 @@ void ButtonPane::buildControls() {
   hl->addLayout(digits);
   auto* steps = new QHBoxLayout;
   steps->setSpacing(kGap);
-  steps->addWidget(addButton("Next", 6015, kCmdHighlightNext));
-  steps->addWidget(addButton("Previous", 6016, kCmdHighlightPrevious));
-  steps->addWidget(addButton("Clear", 6017, kCmdHighlightClear));
+  addControls(Box::Steps, [steps](QWidget* w, const PaneControl&) { steps->addWidget(w); });
   steps->addStretch();
   hl->addLayout(steps);
   auto* rules = new QGridLayout;
@@ -319,39 +367,22 @@ void ButtonPane::buildControls() {
   modes->setSpacing(0);
   for (const RadioControl& r : kModes) modes->addWidget(addRadio(r));
   hl->addLayout(modes);
-  column->addWidget(highlight);
+  group("Highlight", hl);
 
-  // 4. "Score".
-  auto* score = new QGroupBox(QStringLiteral("Score"));
-  auto* sg = new QGridLayout(score);
-  sg->setHorizontalSpacing(kGap);
-  sg->setContentsMargins(kGap, kGap, kGap, kGap);
-  sg->setVerticalSpacing(0);
+  // 4. "Score": the six counters over Pause and Resume.
+  auto* score = new QGridLayout;
   for (int i = 0; i < 6; ++i) {
     m_labels[i] = new QLabel(QString::fromLatin1(kScoreLabels[i]));
     m_values[i] = new QLabel(i == 0 ? QStringLiteral("00:00:00") : QStringLiteral("9999"));
     m_values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    sg->addWidget(m_labels[i], i, 0);
+    score->addWidget(m_labels[i], i, 0);
     // The value's own width is that of its widest text: it stands at the
     // column's right edge, where the numbers line up.
-    sg->addWidget(m_values[i], i, 1, Qt::AlignRight);
+    score->addWidget(m_values[i], i, 1, Qt::AlignRight);
   }
-  auto* pause = new QPushButton(QStringLiteral("Pause Game"));
-  auto* resume = new QPushButton(QStringLiteral("Resume Game"));
-  for (auto* b : {pause, resume}) b->setFocusPolicy(Qt::NoFocus);
-  m_controls.insert(6018, pause);
-  m_controls.insert(6019, resume);
-  connect(pause, &QPushButton::clicked, this, [this] {
-    if (m_focusGrid) m_focusGrid();
-    m_game.pause_game();
-  });
-  connect(resume, &QPushButton::clicked, this, [this] {
-    if (m_focusGrid) m_focusGrid();
-    m_game.resume_game();
-  });
-  sg->addWidget(pause, 6, 0);
-  sg->addWidget(resume, 6, 1);
-  column->addWidget(score);
+  addControls(Box::Score, gridCell(score));
+  group("Score", score);
+  score->setVerticalSpacing(0);
   // With 18 labels and 4 groups: 58 controls, and Where to Look and Find Mistake.
   VANTRY_ASSERT(m_controls.size() == 42);
 }
@@ -387,17 +418,13 @@ void ButtonPane::sizeControls() {
     for (int id : list) v.push_back(control(id));
     return v;
   };
-  sizeGroup(ids({6000, 6001}), 8, 8);
-  sizeGroup(ids({6002, 6003, 6004, 6005, 6006, 6007}), 8, 8);
-  // Wide enough for its longer text, "Check My Move".
-  sizeGroup(ids({6039}), 8, 8);
-  sizeGroup(ids({6008, 6009, 6010, 6011, 6012, 6013}), 8, 8);
-  // As high as the check box beside it: the pane keeps its height, and with
-  // it the window's place and the grid's size on a small screen.
-  sizeGroup(ids({kCmdWhereToLook}), 8, 2);
-  sizeGroup(ids({6014, kCmdFindMistake}), 8, 8);
-  sizeGroup(ids({6015, 6016, 6017}), 8, 8);
-  sizeGroup(ids({6018, 6019}), 8, 8);
+  for (int g = 0; g < kSizeGroups; ++g) {
+    std::vector<QWidget*> group;
+    for (const PaneControl& c : kControls) {
+      if (c.size_group == g) group.push_back(control(c.id));
+    }
+    sizeGroup(group, 8, g == kLowSizeGroup ? 2 : 8);
+  }
   // The paddings make room for the check mark and the radio dot, which
   // this style may draw wider than the paddings allow.
   const QStyle* s = style();

@@ -23,6 +23,7 @@ namespace vantry {
 
 class Game;
 class GridWindow;
+struct PaneControl;
 
 // A 20 x 20 highlight button drawn by the pane. Besides Qt's momentary down
 // state it keeps its own pressed flag: the digit is highlighted.
@@ -82,7 +83,10 @@ class ButtonPane : public QWidget {
   ButtonPaneModel& model() { return m_model; }
 
  private:
-  QPushButton* addButton(const char* text, int id, int command);
+  // A control of the table, made, connected and registered under its id.
+  QWidget* addControl(const PaneControl& control);
+  // A button of the table was clicked.
+  void pushed(const PaneControl& control);
   void buildControls();
   void sizeControls();
   void clicked(int command);
