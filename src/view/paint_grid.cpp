@@ -8,7 +8,12 @@
 
 #include "view/color_schemes.h"
 #include "game/difficulty.h"
-#include "game/game.h"
+#include "classlib/inifile.h"
+#include "game/presented_game.h"
+#include "classlib/platform.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
+#include "game/file_name.h"
 #include "view/grid_window.h"
 
 namespace vantry {

@@ -4,7 +4,8 @@
 // choices after the first drawing, and the colours saved at the end.
 #include "classlib/inifile.h"
 #include "game/commands.h"
-#include "game/game.h"
+#include "game/presented_game.h"
+#include "classlib/platform.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"
 #include "help/help_viewer.h"
