@@ -6,10 +6,10 @@
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
-#include "view/color_mgr.h"
 #include "game/presented_game.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
+#include "view/color_mgr.h"
 #include "view/grid_window.h"
 #include "view/highlight.h"
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "classlib/contract.h"
-#include "view/color_schemes.h"
-#include "game/presented_game.h"
 #include "classlib/platform.h"
+#include "game/presented_game.h"
+#include "view/color_schemes.h"
 #include "help/help_viewer.h"
 #include "view/grid_window.h"
 

@@ -7,8 +7,8 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "game/presented_game.h"
 #include "classlib/platform.h"
+#include "game/presented_game.h"
 #include "model/board.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"

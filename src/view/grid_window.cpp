@@ -3,8 +3,8 @@
 #include "view/grid_window.h"
 
 #include "classlib/contract.h"
-#include "game/presented_game.h"
 #include "classlib/platform.h"
+#include "game/presented_game.h"
 #include "model/board.h"
 
 namespace vantry {

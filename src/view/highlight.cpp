@@ -5,8 +5,8 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "game/presented_game.h"
 #include "classlib/platform.h"
+#include "game/presented_game.h"
 #include "view/grid_window.h"
 
 namespace vantry {

@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "classlib/inifile.h"
+#include "classlib/platform.h"
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/presented_game.h"
-#include "classlib/platform.h"
 #include "model/board.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"
