@@ -1,8 +1,8 @@
 // The game as its presentation sees it: what the grid window, the button
 // pane, the colour dialog, printing and start-up ask of the game in progress
-// and what they tell it. The game implements this; the view library holds it
-// instead of the whole game, so the view needs nothing of the game's commands
-// it does not forward, and a test can put a scripted game under a grid window.
+// and what they tell it. The game implements this and the view holds only it,
+// never the game's counter, engine or drill; a test can put a scripted game
+// under a grid window to see exactly which calls an event makes.
 #pragma once
 
 #include <string>
