@@ -4,8 +4,8 @@
 // every command on the puzzle in play with its guards and messages, and owns
 // the settings of the run and the paused state. It reaches the window system
 // only through the Platform; the view library's grid window and button pane
-// are faces over it, and the grid window hears of a new puzzle as the game's
-// listener.
+// are faces over it that see it as a PresentedGame, and the grid window hears
+// of a new puzzle as the game's listener.
 #pragma once
 
 #include <string>
@@ -16,6 +16,7 @@
 #include "game/game_listener.h"
 #include "game/generator.h"
 #include "game/memory_settings.h"
+#include "game/presented_game.h"
 #include "game/statistics.h"
 #include "game/strategies_used.h"
 #include "model/board.h"
@@ -34,37 +35,37 @@ inline constexpr int kClockIntervalMs = 1000;
 // The generator's time limit for one creation attempt.
 inline constexpr int kCreateAttemptTimer = 1;
 
-class Game final : public HintHost {
+class Game final : public HintHost, public PresentedGame {
  public:
   explicit Game(Platform& platform);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
   // The one-per-run objects.
-  Platform& platform() { return my_platform; }
-  BusyManager& busy() { return my_busy; }
+  Platform& platform() override { return my_platform; }
+  BusyManager& busy() override { return my_busy; }
   SolutionCounter& counter() { return my_counter; }
   Strategy& engine() { return my_engine; }
   const Board& board() const { return my_board; }
 
   // Runs a command of the game by its identifier; false when the id is not
   // one of the game's (the grid window runs its own before it asks the game).
-  bool run_command(int id);
+  bool run_command(int id) override;
 
   // The settings object of the run (an in-memory one until attached).
-  IniFile& settings() { return *my_settings; }
+  IniFile& settings() override { return *my_settings; }
   void attach_settings(IniFile& settings) { my_settings = &settings; }
   // The presentation that hears of a new puzzle; nullptr for none.
-  void set_listener(GameListener* listener) { my_listener = listener; }
+  void set_listener(GameListener* listener) override { my_listener = listener; }
 
   // ---- State of the game (game.cpp) ----
   bool entering() const override { return my_entering; }
   bool auto_solving() const override { return my_autoSolving; }
   bool puzzle_valid() const override { return my_puzzleValid; }
   Board& board() override { return my_board; }
-  void set_auto_solving(bool on) { my_autoSolving = on; }
+  void set_auto_solving(bool on) override { my_autoSolving = on; }
   void set_puzzle_valid(bool valid) { my_puzzleValid = valid; }
-  int difficulty() const { return my_difficulty; }
+  int difficulty() const override { return my_difficulty; }
   void set_difficulty(int index);
   StrategiesUsed& strategies_used() { return my_strategiesUsed; }
   HintLevel last_hint_level() const override { return my_lastHintLevel; }
@@ -74,20 +75,20 @@ class Game final : public HintHost {
   // while a puzzle is entered (with its message), while naked singles are
   // solved automatically and while a busy phase runs; the puzzle guard
   // refuses without a puzzle (with its message).
-  bool activity_guard();
-  bool puzzle_guard();
+  bool activity_guard() override;
+  bool puzzle_guard() override;
   // Offers to save a game with unsaved changes; false when the player
   // cancelled or the save did not happen, and the calling command stops.
   bool save_prompt();
   // Clears the game for a new one after the save prompt; false when cancelled.
-  bool new_game_step();
+  bool new_game_step() override;
   // The main window is about to close: false keeps it open.
   bool query_close();
 
   // "Vantry", then the file name and the difficulty when there are any.
   std::string window_title() const;
   void update_title();
-  const FileName& file_name() const { return my_fileName; }
+  const FileName& file_name() const override { return my_fileName; }
   void set_file_name(const std::string& path, bool saved_game);
 
   // ---- Moves on the grid (moves.cpp) ----
@@ -97,10 +98,10 @@ class Game final : public HintHost {
   // entry, takes a wrongly entered digit out (Shift: removes a possibility).
   // Clicks with Control, and Shift-clicks in play, draw chains and colour
   // cells: the grid window handles those after the puzzle guard.
-  void left_click(int r, int c, int d);
-  void right_click(int r, int c, int d, bool shift, bool show_deleted);
+  void left_click(int r, int c, int d) override;
+  void right_click(int r, int c, int d, bool shift, bool show_deleted) override;
   // A full grid stops the clock and is congratulated.
-  void solved_check();
+  void solved_check() override;
 
   // ---- Undo, redo and checking (undo.cpp) ----
   void undo();
@@ -115,7 +116,7 @@ class Game final : public HintHost {
   // A key during entry: 1-9 place that digit at the entry cursor, 0 and 10
   // (Space, Insert, the 0 key, Clear) move the cursor on. False when no
   // puzzle is being entered, so the key is the grid's highlight command.
-  bool entry_key(int code);
+  bool entry_key(int code) override;
   void done_entering();
   void entry_start_over();
   void entry_cancel();
@@ -128,7 +129,7 @@ class Game final : public HintHost {
   void open();
   // Opens the saved game at path, as Open does after its dialog (the path
   // named on the command line comes here).
-  void open_file(const std::string& path);
+  void open_file(const std::string& path) override;
   bool save();
   bool save_as();
   void import_puzzle();
@@ -151,7 +152,7 @@ class Game final : public HintHost {
   int rate(bool show);
   // The preference "Continue beyond the standard strategies": the engine's
   // hints go on beyond them, and a rating on record is made again to list them.
-  void set_extended_strategies(bool on);
+  void set_extended_strategies(bool on) override;
   void rate_puzzle();
   void show_strategies_used();
   // Practise strategy n (a table number), and the one remembered in the settings.
@@ -167,7 +168,7 @@ class Game final : public HintHost {
   // The library practice positions come from; the one installed with the
   // program unless another is set (null: the installed one again).
   void set_practice_library(const PracticeLibrary* library) { my_practiceLibrary = library; }
-  bool creating() const { return my_creating; }
+  bool creating() const override { return my_creating; }
   int last_practised() const { return my_lastPractised; }
   // A seed makes every creation that follows reproducible; without one the
   // first creation of the run seeds from the clock.
@@ -181,9 +182,10 @@ class Game final : public HintHost {
   // The drill in progress, if any (drill.cpp).
   Drill& drill() { return my_drill; }
   const Drill& drill() const { return my_drill; }
+  int drill_menu_item_id(int id) const override { return my_drill.menu_item_id(id); }
 
   // ---- Statistics and the clock (statistics_ops.cpp) ----
-  const Statistics& statistics() const { return my_stats; }
+  const Statistics& statistics() const override { return my_stats; }
   void count_hint(HintLevel level) override;
   void count_moves(int delta, bool recompute) override;
   // All six counters to zero and the clock stopped.
@@ -195,23 +197,26 @@ class Game final : public HintHost {
   bool clock_running() const { return my_clockRunning; }
   void repaint() override;
   void set_next_move_text(const std::string& text) override;
-  const std::string& next_move_text() const { return my_nextMoveText; }
+  const std::string& next_move_text() const override { return my_nextMoveText; }
+  // The button pane's next-move line and solution status.
+  void name_next_move() override;
+  int count_solutions() override { return my_counter.n_solutions(my_board.current()); }
 
   // ---- Pausing (the button pane's Pause Game and Resume Game) ----
   // A paused game hides its grid behind the resume text and stops the clock.
   void pause_game();
-  void resume_game();
-  bool paused() const { return my_paused; }
+  void resume_game() override;
+  bool paused() const override { return my_paused; }
 
   // ---- The remembered Create difficulty and Practice strategy ----
   // The Create difficulty (command id 11901-11906) and the Practice strategy
   // (table number) chosen in the pane or remembered: stored, and the menus
   // told, as the Ctrl+N or Shift+P label moves to that item.
-  void choose_difficulty(int create_id);
-  void choose_strategy(int table_number);
+  void choose_difficulty(int create_id) override;
+  void choose_strategy(int table_number) override;
   // Both as the settings hold them now (creating a puzzle may change them).
-  int chosen_difficulty() const;
-  int chosen_strategy() const;
+  int chosen_difficulty() const override;
+  int chosen_strategy() const override;
 
  private:
   // One attempt of creation: a random grid with givens removed, the givens

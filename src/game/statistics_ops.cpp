@@ -2,6 +2,7 @@
 // every move, undo and hint, and the button pane is told to show them again.
 #include "classlib/contract.h"
 #include "game/game.h"
+#include "strategy/hint_command.h"
 
 namespace vantry {
 
@@ -55,5 +56,8 @@ void Game::set_next_move_text(const std::string& text) {
   my_nextMoveText = text;
   my_platform.pane_changed(PaneUpdate::NextMoveText);
 }
+
+// The search hands its answer to set_next_move_text above.
+void Game::name_next_move() { find_next_move(*this, my_engine); }
 
 }  // namespace vantry

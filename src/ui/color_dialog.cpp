@@ -17,7 +17,7 @@ namespace {
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 }  // namespace
 
-ColorDialog::ColorDialog(QWidget* owner, Game& game, GridWindow& grid, IniFile* settings)
+ColorDialog::ColorDialog(QWidget* owner, PresentedGame& game, GridWindow& grid, IniFile* settings)
     : FloatDlg(owner, settings, "ColorDlg"), m_editor(game, grid) {
   setWindowTitle(QStringLiteral("Change colors"));
   auto* layout = new QGridLayout(this);

@@ -15,12 +15,12 @@ class QListWidget;
 
 namespace vantry {
 
-class Game;
+class PresentedGame;
 
 class ColorDialog : public FloatDlg {
   Q_OBJECT
  public:
-  ColorDialog(QWidget* owner, Game& game, GridWindow& grid, IniFile* settings);
+  ColorDialog(QWidget* owner, PresentedGame& game, GridWindow& grid, IniFile* settings);
 
   QListWidget* list() const { return m_list; }
   QLabel* description() const { return m_description; }

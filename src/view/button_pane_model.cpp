@@ -6,11 +6,12 @@
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
+#include "game/presented_game.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
 #include "view/color_mgr.h"
-#include "game/game.h"
 #include "view/grid_window.h"
 #include "view/highlight.h"
-#include "strategy/hint_command.h"
 
 namespace vantry {
 
@@ -18,7 +19,7 @@ namespace {
 constexpr Colorref kStatusRed = rgb(240, 0, 0);
 }  // namespace
 
-ButtonPaneModel::ButtonPaneModel(Game& game, GridWindow& grid) : my_game(game), my_grid(grid) {}
+ButtonPaneModel::ButtonPaneModel(PresentedGame& game, GridWindow& grid) : my_game(game), my_grid(grid) {}
 
 void ButtonPaneModel::set_up() {
   IniFile& settings = my_game.settings();
@@ -66,10 +67,10 @@ void ButtonPaneModel::update_lines(bool recompute) {
 void ButtonPaneModel::compute_next_move() {
   my_nextLine = idle_text();
   if (!my_nextLine.empty()) return;
-  // The engine hands its answer (a strategy's name, "No hints available" or
-  // "(cancelled)") to Game::set_next_move_text, which ends the busy phase.
+  // The game's search leaves its answer (a strategy's name, "No hints
+  // available" or "(cancelled)") in next_move_text and ends the busy phase.
   my_nextLine = "Looking for move...";
-  find_next_move(my_game, my_game.engine());
+  my_game.name_next_move();
   my_nextLine = my_game.next_move_text();
 }
 
@@ -80,7 +81,7 @@ void ButtonPaneModel::compute_status() {
   if (my_status.text.empty()) {
     BusyManager& busy = my_game.busy();
     busy.start(kBusySolutionStatus);
-    const int n = my_game.counter().n_solutions(my_game.board().current());
+    const int n = my_game.count_solutions();
     const bool cancelled = busy.cancel_pressed() || n < 0;
     busy.end(kBusySolutionStatus);
     my_status.bold = true;

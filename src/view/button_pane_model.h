@@ -11,7 +11,7 @@
 
 namespace vantry {
 
-class Game;
+class PresentedGame;
 class GridWindow;
 
 // The solution-status line: its text, whether it is bold (a computed
@@ -27,7 +27,7 @@ enum class ScoreField { ElapsedTime, MovesMade, MovesUndone, LittleHints, Medium
 
 class ButtonPaneModel {
  public:
-  ButtonPaneModel(Game& game, GridWindow& grid);
+  ButtonPaneModel(PresentedGame& game, GridWindow& grid);
   ButtonPaneModel(const ButtonPaneModel&) = delete;
   ButtonPaneModel& operator=(const ButtonPaneModel&) = delete;
 
@@ -71,7 +71,7 @@ class ButtonPaneModel {
   void compute_next_move();
   void compute_status();
 
-  Game& my_game;
+  PresentedGame& my_game;
   GridWindow& my_grid;
   Statistics my_shown;  // the counters as last shown
   bool my_nextOn = false;

@@ -4,14 +4,15 @@
 #include <algorithm>
 
 #include "classlib/contract.h"
+#include "classlib/platform.h"
+#include "game/presented_game.h"
 #include "view/color_schemes.h"
-#include "game/game.h"
 #include "help/help_viewer.h"
 #include "view/grid_window.h"
 
 namespace vantry {
 
-ColorEditor::ColorEditor(Game& game, GridWindow& grid)
+ColorEditor::ColorEditor(PresentedGame& game, GridWindow& grid)
     : my_game(game), my_grid(grid), my_copy(grid.colors()) {
   const int remembered = grid.color_list_position;
   my_position = remembered >= 0 && remembered < kColorElements ? remembered : 0;

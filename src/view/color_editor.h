@@ -12,7 +12,7 @@
 
 namespace vantry {
 
-class Game;
+class PresentedGame;
 class GridWindow;
 
 // Button ids of the dialog.
@@ -26,7 +26,7 @@ class ColorEditor {
  public:
   // Takes the copy that Cancel restores and selects the list position of
   // the last opening in this run (the first when out of range).
-  ColorEditor(Game& game, GridWindow& grid);
+  ColorEditor(PresentedGame& game, GridWindow& grid);
 
   // The list: display names in alphabetical order, each with its element number.
   struct Entry {
@@ -58,7 +58,7 @@ class ColorEditor {
   void changed();
   void close();
 
-  Game& my_game;
+  PresentedGame& my_game;
   GridWindow& my_grid;
   ColorMgr my_copy;
   int my_position = 0;

@@ -7,7 +7,9 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "game/game.h"
+#include "classlib/platform.h"
+#include "game/presented_game.h"
+#include "model/board.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"
 #include "view/menus.h"
@@ -189,7 +191,7 @@ bool GridWindow::menu_checked(int id) const {
 int GridWindow::menu_item_id(int id) const {
   if (is_recent_game_command(id)) return recent_game_menu_id(settings(), id);
   if (id == kCmdUserAnswers && my_switches.hide_answers) return kCmdUserAnswersDisabled;
-  if (id == kCmdCheckMyMove || id == kCmdEndDrill) return my_game.drill().menu_item_id(id);
+  if (id == kCmdCheckMyMove || id == kCmdEndDrill) return my_game.drill_menu_item_id(id);
   return id;
 }
 

@@ -6,8 +6,12 @@
 #include <sstream>
 
 #include "classlib/contract.h"
+#include "classlib/inifile.h"
+#include "classlib/platform.h"
 #include "game/commands.h"
-#include "game/game.h"
+#include "game/presented_game.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"
 

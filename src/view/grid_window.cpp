@@ -3,11 +3,13 @@
 #include "view/grid_window.h"
 
 #include "classlib/contract.h"
-#include "game/game.h"
+#include "classlib/platform.h"
+#include "game/presented_game.h"
+#include "model/board.h"
 
 namespace vantry {
 
-GridWindow::GridWindow(Game& game) : my_game(game) { my_game.set_listener(this); }
+GridWindow::GridWindow(PresentedGame& game) : my_game(game) { my_game.set_listener(this); }
 
 GridWindow::~GridWindow() { my_game.set_listener(nullptr); }
 

@@ -2,8 +2,8 @@
 // does that is logic rather than pixels on a screen. It draws the grid through
 // a Canvas, turns mouse clicks and keys into moves, keeps the highlight state
 // and the preferences, runs the grid's commands and the start-up steps. It
-// lives beside the Game it shows (the application object holds both) and
-// registers itself as the game's listener. The Qt window forwards its events
+// lives beside the Game it shows (the application object holds both), reaches
+// it only through PresentedGame and registers itself as the game's listener. The Qt window forwards its events
 // here; it paints by calling paint_grid with a canvas over its painter.
 #pragma once
 
@@ -21,7 +21,7 @@
 
 namespace vantry {
 
-class Game;
+class PresentedGame;
 class IniFile;
 class State;
 
@@ -62,13 +62,13 @@ struct DisplaySwitches {
 
 class GridWindow final : public GameListener {
  public:
-  explicit GridWindow(Game& game);
+  explicit GridWindow(PresentedGame& game);
   ~GridWindow() override;
   GridWindow(const GridWindow&) = delete;
   GridWindow& operator=(const GridWindow&) = delete;
 
   // ---- Settings and colours ----
-  // The settings object of the run, which the Game owns.
+  // The settings object of the run, which the game owns.
   IniFile& settings() const;
   ColorMgr& colors() { return my_colors; }
   const ColorMgr& colors() const { return my_colors; }
@@ -107,7 +107,7 @@ class GridWindow final : public GameListener {
   bool digit_available(int d) const { return my_available[d]; }
 
   // Inputs of drawing set by other parts of the program (whether a puzzle
-  // is being created or entered is the Game's).
+  // is being created or entered is the game's).
   void set_draw_possibilities(bool on) { my_drawPossibilities = on; }
   // The button pane sets this whenever the solution status is not "OK":
   // automatic solving then stops after the single in progress.
@@ -225,7 +225,7 @@ class GridWindow final : public GameListener {
   void build_shifted_table();
   void set_switch(bool& value, const IntegerKey& key, bool on);
 
-  Game& my_game;
+  PresentedGame& my_game;
   ColorMgr my_colors;
   GridGeometry my_geometry;
   Highlight my_highlight;

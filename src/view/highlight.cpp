@@ -4,7 +4,9 @@
 #include "view/highlight.h"
 
 #include "classlib/contract.h"
-#include "game/game.h"
+#include "classlib/inifile.h"
+#include "classlib/platform.h"
+#include "game/presented_game.h"
 #include "view/grid_window.h"
 
 namespace vantry {

@@ -7,7 +7,9 @@
 // checked alike. Each move leaves a sentence for assistive technology.
 #include <string>
 
-#include "game/game.h"
+#include "game/presented_game.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
 #include "view/grid_window.h"
 
 namespace vantry {

@@ -6,9 +6,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "classlib/inifile.h"
+#include "classlib/platform.h"
+#include "game/file_name.h"
+#include "game/presented_game.h"
+#include "model/board.h"
+#include "model/busy_manager.h"
 #include "view/color_schemes.h"
 #include "game/difficulty.h"
-#include "game/game.h"
 #include "view/grid_window.h"
 
 namespace vantry {

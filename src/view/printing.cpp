@@ -9,9 +9,11 @@
 #include <optional>
 
 #include "classlib/inifile.h"
+#include "classlib/platform.h"
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
-#include "game/game.h"
+#include "game/presented_game.h"
+#include "model/board.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"
 
@@ -86,13 +88,13 @@ PageMapping page_mapping(const PrinterPage& page, const PrintSize& size) {
   return mapping;
 }
 
-void print_setup(Game& game) {
+void print_setup(PresentedGame& game) {
   if (!game.activity_guard()) return;
   if (!make_printer(game.platform())) return;
   game.platform().print_setup_dialog();
 }
 
-void print_command(Game& game, GridWindow& grid, int id) {
+void print_command(PresentedGame& game, GridWindow& grid, int id) {
   Platform& platform = game.platform();
   Board& board = game.board();
   if (!game.activity_guard()) return;

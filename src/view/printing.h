@@ -9,7 +9,7 @@
 
 namespace vantry {
 
-class Game;
+class PresentedGame;
 class GridWindow;
 
 // The printout's name, in the print queue and the abort dialog.
@@ -33,7 +33,7 @@ Rect print_drawing_rect(int preferred_size, int possibility_font);
 PageMapping page_mapping(const PrinterPage& page, const PrintSize& size);
 
 // "Print setup" and the four print commands (by command id).
-void print_setup(Game& game);
-void print_command(Game& game, GridWindow& grid, int id);
+void print_setup(PresentedGame& game);
+void print_command(PresentedGame& game, GridWindow& grid, int id);
 
 }  // namespace vantry

@@ -3,8 +3,9 @@
 // and switches once the menus exist, the one-time checks and the welcome
 // choices after the first drawing, and the colours saved at the end.
 #include "classlib/inifile.h"
+#include "classlib/platform.h"
 #include "game/commands.h"
-#include "game/game.h"
+#include "game/presented_game.h"
 #include "strategy/game_messages.h"
 #include "view/grid_window.h"
 #include "help/help_viewer.h"
