@@ -310,7 +310,8 @@ void HelpPagesTest::screenshotsOfGuidesAndSearch() {
   help.resize(700, 900);
   const QList<std::pair<int, QString>> guides{{5070, QStringLiteral("help_x_wing.png")},
                                                {5071, QStringLiteral("help_turbot_fish.png")},
-                                               {5250, QStringLiteral("help_composite_chain.png")}};
+                                               {5250, QStringLiteral("help_composite_chain.png")},
+                                               {5510, QStringLiteral("help_dynamic_forcing_chain.png")}};
   for (const auto& [topic, shot] : guides) {
     help.show_topic(topic);
     QVERIFY(QTest::qWaitForWindowExposed(&help));
