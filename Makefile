@@ -93,7 +93,7 @@ practice-bench: build
 
 practice-library: build
 	nice -n 19 ./$(BUILD)/tools/practice_miner/practice_miner --per 75 --generated 300000 --variants 6 \
-	  --jobs 2 ../shared/corpus src/help/practice.txt
+	  --jobs 2 --extended ../shared/corpus src/help/practice.txt
 
 # The .deb: programs, help pages, desktop entry, saved-game type, icons,
 # metainfo and man pages; the dependencies computed from the shared libraries.

@@ -15,6 +15,7 @@
 #include "game/practice.h"
 #include "game/practice_library.h"
 #include "game/rating.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/strategy_table.h"
 
 namespace vantry {
@@ -208,6 +209,12 @@ int Game::rate(bool show) {
 }
 
 void Game::set_extended_strategies(bool on) {
+  my_extendedPreferred = on;
+  update_extended_search();
+}
+
+void Game::update_extended_search() {
+  const bool on = my_extendedPreferred || is_extended_row(my_engine.practised());
   if (on == my_engine.extended()) return;
   my_engine.set_extended(on);
   my_strategiesUsed.mark_stale();
@@ -242,9 +249,24 @@ void Game::show_strategies_used() {
 }
 
 void Game::practise(int n) {
-  if (n < 1 || n > strategy_count()) return;
+  const bool extended = is_extended_row(n);
+  if (n < 1 || (n > strategy_count() && !extended)) return;
   // Step 1.
   if (!activity_guard()) return;
+  if (extended) {
+    // The search never builds positions for the extended rows (a forcing
+    // chain search on every attempt would take minutes): the library's or none.
+    State drawn;
+    if (!draw_practice_position(n, drawn)) {
+      message("The practice library has no position for " + std::string(strategy_row(n).name) +
+                  ".\nThe game is as it was; please choose another strategy.",
+              kProductName, MessageIcon::Information);
+      return;
+    }
+    my_lastPractised = n;
+    if (new_game_step()) show_practice_position(n, drawn);
+    return;
+  }
   // Step 2. A position from the library is there at once. Without one the
   // search may take long for a rare strategy: ask, unless it was the one
   // practised last.
@@ -318,6 +340,7 @@ void Game::show_practice_position(int n, const State& s) {
   }
   my_counter.set_record_solution(false);
   my_engine.set_practised(n);
+  if (is_extended_row(n)) update_extended_search();
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();
   my_puzzleValid = true;

@@ -6,6 +6,7 @@
 #include "game/find_mistake.h"
 #include "strategy/game_messages.h"
 #include "game/recent_games.h"
+#include "strategy/extended/extended_table.h"
 #include "game/where_to_look.h"
 
 namespace vantry {
@@ -52,7 +53,8 @@ bool Game::run_command(int id) {
     create_new(id, my_platform.shift_held());
     return true;
   }
-  if (id > kCmdPracticeBase && id <= kCmdPracticeBase + strategy_count()) {
+  // The extended rows are practised from their help pages' links.
+  if (id > kCmdPracticeBase && id <= kCmdPracticeBase + kLastExtendedRow) {
     practise(id - kCmdPracticeBase);
     return true;
   }
@@ -104,7 +106,9 @@ bool Game::new_game_step() {
   if (!save_prompt()) return false;
   my_drill.puzzle_replaced();
   my_board.reset();
+  const bool practised_extended = is_extended_row(my_engine.practised());
   my_engine.set_practised(0);
+  if (practised_extended) update_extended_search();
   my_paused = false;  // a new puzzle is not hidden behind the resume text
   if (my_listener) my_listener->highlighting_reset();
   my_platform.clear_highlights();

@@ -152,10 +152,15 @@ class Game final : public HintHost, public PresentedGame {
   int rate(bool show);
   // The preference "Continue beyond the standard strategies": the engine's
   // hints go on beyond them, and a rating on record is made again to list them.
+  // A position practising an extended strategy searches beyond the standard
+  // ones until the next game, whatever the preference: it was chosen as one
+  // on which they are stuck, and its hints must name the strategy practised.
   void set_extended_strategies(bool on) override;
   void rate_puzzle();
   void show_strategies_used();
-  // Practise strategy n (a table number), and the one remembered in the settings.
+  // Practise strategy n (a table number), and the one remembered in the
+  // settings. An extended row (45-55) is practised from the library alone,
+  // and is not remembered: Practice again stays with the standard strategies.
   void practise(int n);
   void practise_again();
   // A practice position for strategy n in play, without guards or questions:
@@ -242,6 +247,9 @@ class Game final : public HintHost, public PresentedGame {
   // s becomes the puzzle in play for practising strategy n, unrated, its
   // solution recorded.
   void show_practice_position(int n, const State& s);
+  // The engine searches beyond the standard strategies when the preference
+  // asks for it or the practised strategy is one of them.
+  void update_extended_search();
   // The practice build by the search, with its progress count and time limit.
   bool search_practice_puzzle(int n);
   void advance_entry_cursor();
@@ -273,6 +281,7 @@ class Game final : public HintHost, public PresentedGame {
   Random my_random;
   bool my_creating = false;
   int my_lastPractised = 0;
+  bool my_extendedPreferred = false;
   int my_attemptLimit = 0;
   int my_attempts = 0;
   Drill my_drill{*this};

@@ -5,7 +5,7 @@
 
 #include "game/commands.h"
 #include "help/practice_link.h"
-#include "strategy/strategy.h"
+#include "strategy/extended/extended_table.h"
 
 namespace vantry {
 
@@ -24,7 +24,7 @@ HelpLinks::~HelpLinks() { QDesktopServices::unsetUrlHandler(kScheme); }
 
 void HelpLinks::openLink(const QUrl& url) {
   const int n = practice_link_strategy(url.toString().toStdString());
-  if (n < 1 || n > strategy_count()) return;
+  if (n < 1 || n > kLastExtendedRow) return;
   // The click is still being handled inside the help window; Practice runs a
   // long computation of its own, so it starts once that click is over.
   QTimer::singleShot(0, this, [this, n] {

@@ -17,6 +17,7 @@
 #include "game/practice_library.h"
 #include "game/saved_game.h"
 #include "model/board.h"
+#include "strategy/extended/extended_table.h"
 
 namespace vantry::testing {
 namespace {
@@ -129,7 +130,7 @@ TEST_F(Practice, PractiseAgainUsesTheRememberedStrategy) {
   EXPECT_EQ(game.last_practised(), 1);
   // Out of range ids are not practice commands.
   EXPECT_FALSE(game.run_command(kCmdPracticeBase));
-  EXPECT_FALSE(game.run_command(kCmdPracticeBase + 45));
+  EXPECT_FALSE(game.run_command(kCmdPracticeBase + kLastExtendedRow + 1));
 }
 
 // Practice from the library: at once, without the question, and the game's
@@ -178,6 +179,51 @@ TEST_F(LibraryPractice, XyWingChainHintsNameThePractisedStrategy) {
   game.board().clear_modified();
   game.practise(3);
   EXPECT_EQ(game.engine().practised(), 3);
+}
+
+// The extended strategies come from the library alone, the preference off:
+// the game searches beyond the standard ones until the next game, so that the
+// next move and the hints name the strategy practised. Practice again stays
+// with the standard strategy remembered.
+TEST_F(LibraryPractice, ExtendedRowsAreServedFromTheLibraryAndHintedByName) {
+  ASSERT_FALSE(game.engine().extended());
+  const int chosen = game.chosen_strategy();
+  for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) {
+    SCOPED_TRACE(strategy_row(n).name);
+    platform.messages.clear();
+    platform.hint_dialogs.clear();
+    game.board().clear_modified();
+    const std::string before = position_text(current());
+    game.practise(n);
+    if (library.positions(n).empty()) {
+      // No search instead: it would try forcing chains on every attempt.
+      ASSERT_EQ(platform.messages.size(), 1u);
+      EXPECT_EQ(platform.messages[0].text, "The practice library has no position for " +
+                                               std::string(strategy_row(n).name) +
+                                               ".\nThe game is as it was; please choose another strategy.");
+      EXPECT_EQ(position_text(current()), before);
+      continue;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_TRUE(game.puzzle_valid());
+    EXPECT_EQ(game.engine().practised(), n);
+    EXPECT_EQ(next_move(), n);
+    game.run_command(kCmdBigHint);
+    ASSERT_FALSE(platform.hint_dialogs.empty());
+    EXPECT_EQ(platform.hint_dialogs.back().title, strategy_row(n).name);
+    EXPECT_EQ(game.chosen_strategy(), chosen);
+  }
+  EXPECT_EQ(game.engine().practised(), kLastExtendedRow);
+  // A new game searches the standard strategies alone again; with the
+  // preference on, the extended ones stay searched after the practice.
+  game.board().clear_modified();
+  ASSERT_TRUE(game.new_game_step());
+  EXPECT_FALSE(game.engine().extended());
+  game.set_extended_strategies(true);
+  game.practise(kFirstExtendedRow);
+  game.board().clear_modified();
+  ASSERT_TRUE(game.new_game_step());
+  EXPECT_TRUE(game.engine().extended());
 }
 
 TEST_F(LibraryPractice, WithoutTheLibraryTheSearchCountsAndGivesUpLeavingTheGame) {

@@ -13,9 +13,11 @@
 #include "game/game.h"
 #include "view/grid_window.h"
 #include "help/help_browser.h"
+#include "strategy/hint_templates.h"
 #include "strategy/move.h"
 #include "ui/button_pane.h"
 #include "ui/drill_summary_dialog.h"
+#include "ui/hint_dialogs.h"
 #include "ui/main_frame.h"
 #include "ui_test_support.h"
 #include "ui_tests.h"
@@ -100,14 +102,13 @@ void DrillTest::drillThroughTheWindowReachesItsSummary() {
   QCOMPARE(a.settings.read_integer("Drills", "Score1", -1), 50);
 }
 
-void DrillTest::helpPageLinkStartsPractice() {
-  App a;
-  a.startup();
-  HelpBrowser help(QStringLiteral(VANTRY_HELP_SOURCE_DIR "/pages.chm"));
-  help.show_topic(5020);
+namespace {
+
+// Clicks a guide's "Practise this strategy" link where it is drawn.
+void clickPractiseLink(HelpBrowser& help, int topic) {
+  help.show_topic(topic);
   QTextBrowser* browser = help.browser();
   QTRY_VERIFY(browser->isVisible());
-  // Click the link where it is drawn.
   QTextCursor at = browser->document()->find(QStringLiteral("Practise this strategy"));
   QVERIFY(!at.isNull());
   at.setPosition(at.selectionStart() + 3);
@@ -115,9 +116,43 @@ void DrillTest::helpPageLinkStartsPractice() {
   browser->ensureCursorVisible();
   const QPoint point = browser->cursorRect(at).center();
   QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+}  // namespace
+
+void DrillTest::helpPageLinkStartsPractice() {
+  App a;
+  a.startup();
+  HelpBrowser help(QStringLiteral(VANTRY_HELP_SOURCE_DIR "/pages.chm"));
+  clickPractiseLink(help, 5020);
   QTRY_VERIFY_WITH_TIMEOUT(a.app->game().puzzle_valid(), 20000);
   QCOMPARE(a.app->game().chosen_strategy(), 2);
   QCOMPARE(a.app->game().last_practised(), 2);
+}
+
+// An extended strategy's guide practises it with the preference off, and the
+// Big hint on the position names it; Practice again stays with the standard one.
+void DrillTest::extendedGuideLinkPractisesItsStrategy() {
+  constexpr int kMedusa = 51;
+  App a;
+  a.settings.write_integer(kLastStrategy, 2);
+  a.startup();
+  QCOMPARE(a.settings.read_integer(kExtendedStrategies), 0);
+  HelpBrowser help(QStringLiteral(VANTRY_HELP_SOURCE_DIR "/pages.chm"));
+  clickPractiseLink(help, 5460);
+  Game& game = a.app->game();
+  QTRY_VERIFY_WITH_TIMEOUT(game.puzzle_valid(), 20000);
+  QCOMPARE(game.engine().practised(), kMedusa);
+  QCOMPARE(game.chosen_strategy(), 2);
+  QString title;
+  whenModal<HintDialog>([&](HintDialog* d) {
+    title = d->windowTitle();
+    QApplication::processEvents();
+    saveShot(&a.app->frame(), QStringLiteral("extended_practice_big_hint"));
+    d->button(kButtonNo)->click();
+  });
+  a.app->grid().run_command(kCmdBigHint);
+  QCOMPARE(title, QStringLiteral("3D Medusa"));
 }
 
 }  // namespace vantry::uitest

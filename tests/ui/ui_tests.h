@@ -79,6 +79,7 @@ class DrillTest : public QObject {
  private slots:
   void drillThroughTheWindowReachesItsSummary();
   void helpPageLinkStartsPractice();
+  void extendedGuideLinkPractisesItsStrategy();
 };
 
 // Find my mistake and Where to look through the window.

@@ -10,6 +10,12 @@
 //       solves the puzzles of the files (one a line, 81 characters) with the
 //       strategies and prints, for each strategy, the first N positions
 //       (default 1) where it is the next move, as lines of a position file
+//   help_pictures library [--per N] LIBRARY STRATEGY [FROM]
+//       prints the lines of a position file for the first N (default 1)
+//       positions of a practice library (FROM's, default STRATEGY's) on which
+//       the Big hint is STRATEGY, the extended ones searched for; or, as
+//       STRATEGY/M, on which STRATEGY's own finder makes the very move the
+//       search finds first as M
 //   help_pictures line GAME.spz
 //       prints the line of a position file for the game on display in a saved
 //       game (vantry-cli practice --spz writes such games)
@@ -30,12 +36,15 @@
 #include "cli/puzzle_input.h"
 #include "game/commands.h"
 #include "game/game.h"
+#include "game/position_text.h"
+#include "game/practice_library.h"
 #include "game/saved_game.h"
 #include "view/grid_window.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
 #include "picture_positions.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 #include "ui/qt_canvas.h"
 
@@ -79,7 +88,7 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
     GridWindow grid(game);
     // The player's answers in their own colour, as the avoidable rectangles need.
     grid.toggle_display(kCmdUserAnswers);
-    game.board().current() = s;
+    show_position(p, s, game);
     if (p.found_first_as != 0) {
       const BigHintShown first = big_hint(game, platform);
       if (first.strategy != p.found_first_as || first.marks != p.marks) {
@@ -137,6 +146,45 @@ int find(int per, const std::vector<std::string>& files) {
   return 0;
 }
 
+int library_lines(int per, const std::string& path, int n, int from) {
+  PracticeLibrary library;
+  if (const std::string reason = library.read_file(path); !reason.empty()) {
+    std::cerr << "help_pictures: " << reason << '\n';
+    return 1;
+  }
+  if (n < 1 || n > kLastExtendedRow || from < 1 || from > kLastExtendedRow) return 2;
+  int printed = 0;
+  for (const std::string& text : library.positions(from)) {
+    if (printed >= per) break;
+    PicturePosition p;
+    p.strategy = n;
+    State now;
+    if (!read_position(text, now).empty()) continue;
+    State start;
+    for (int i = 0; i < 81; ++i) {
+      if (now.cell(i / 9, i % 9).given) start.set_answer(i / 9, i % 9, now.cell(i / 9, i % 9).answer);
+    }
+    start.mark_givens();
+    ConsolePlatform platform;
+    Game game(platform);
+    show_position(p, now, game);
+    const BigHintShown first = big_hint(game, platform);
+    std::string line = picture_line("strategy_" + std::to_string(n), n, start, now, first.marks);
+    if (first.strategy != n) {
+      ConsolePlatform own_platform;
+      Game own(own_platform);
+      show_position(p, now, own);
+      const BigHintShown pictured = big_hint_of(own, own_platform, n);
+      if (first.strategy == 0 || pictured.strategy != n || pictured.marks != first.marks) continue;
+      const std::string number = std::to_string(n);
+      line.insert(line.find(' ' + number + ' ') + 1 + number.size(), '/' + std::to_string(first.strategy));
+    }
+    std::cout << line << '\n' << std::flush;
+    ++printed;
+  }
+  return printed == 0 ? 1 : 0;
+}
+
 int line(const std::string& path) {
   std::ifstream file(path);
   Board board;
@@ -171,6 +219,20 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 3 && args[0] == "render") return render(args[1], args[2]);
   if (args.size() == 2 && args[0] == "line") return line(args[1]);
+  if (args.size() >= 3 && args[0] == "library") {
+    int per = 1;
+    std::size_t first = 1;
+    if (args[1] == "--per" && args.size() >= 5) {
+      per = std::atoi(args[2].c_str());
+      first = 3;
+    }
+    const std::size_t left = args.size() - first;
+    if (per >= 1 && (left == 2 || left == 3)) {
+      const int n = std::atoi(args[first + 1].c_str());
+      const int from = left == 3 ? std::atoi(args[first + 2].c_str()) : n;
+      return library_lines(per, args[first], n, from);
+    }
+  }
   if (!args.empty() && args[0] == "find") {
     int per = 1;
     std::size_t first = 1;
@@ -184,6 +246,7 @@ int main(int argc, char** argv) {
   }
   std::cerr << "usage: help_pictures render POSITIONS OUTDIR\n"
                "       help_pictures find [--per N] FILE...\n"
+               "       help_pictures library [--per N] LIBRARY STRATEGY [FROM]\n"
                "       help_pictures line GAME.spz\n";
   return 2;
 }

@@ -12,6 +12,7 @@
 #include "strategy/hint_command.h"
 #include "strategy/move.h"
 #include "strategy/move_offer.h"
+#include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 
 namespace vantry {
@@ -60,13 +61,13 @@ std::vector<PicturePosition> read_picture_positions(std::istream& in, std::vecto
     std::from_chars_result read = std::from_chars(strategy.data(), last, p.strategy);
     if (read.ec == std::errc() && read.ptr != last && *read.ptr == '/') {
       read = std::from_chars(read.ptr + 1, last, p.found_first_as);
-      if (p.found_first_as < 1 || p.found_first_as > strategy_count()) read.ec = std::errc::invalid_argument;
+      if (p.found_first_as < 1 || p.found_first_as > kLastExtendedRow) read.ec = std::errc::invalid_argument;
     }
     const auto [end, error] = read;
-    if (error != std::errc() || end != last || p.strategy < 1 || p.strategy > strategy_count() ||
+    if (error != std::errc() || end != last || p.strategy < 1 || p.strategy > kLastExtendedRow ||
         p.givens.size() != 81) {
       errors.push_back("line " + std::to_string(number) + ": expected a picture name, a table number 1-" +
-                       std::to_string(strategy_count()) + " and 81 characters of givens");
+                       std::to_string(kLastExtendedRow) + " and 81 characters of givens");
       continue;
     }
     bool arrow = false;
@@ -116,6 +117,11 @@ std::string build_position(const PicturePosition& position, State& s) {
   return {};
 }
 
+void show_position(const PicturePosition& position, const State& s, Game& game) {
+  game.board().current() = s;
+  game.set_extended_strategies(is_extended_row(position.strategy));
+}
+
 std::string moves_between(const State& start, const State& now) { return describe_changes(start, now); }
 
 std::string picture_line(const std::string& picture, int strategy, const State& start, const State& now,
@@ -131,7 +137,7 @@ namespace {
 BigHintShown shown_by(Game& game, ConsolePlatform& platform) {
   BigHintShown shown;
   const std::string& title = platform.last_hint_dialog().title;
-  for (int n = 1; n <= strategy_count() && !title.empty(); ++n) {
+  for (int n = 1; n <= kLastExtendedRow && !title.empty(); ++n) {
     if (strategy_row(n).name == title) shown.strategy = n;
   }
   shown.marks = describe_marks(game.board().current());

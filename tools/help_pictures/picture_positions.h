@@ -11,8 +11,9 @@
 // givens to the position in vantry-cli's notation (r<row>c<column>=<digit>
 // for an answer the player placed, r<row>c<column><><digit> for a removed
 // possibility); the marks are the move the Big hint shows there, written the
-// way "vantry-cli hint --level big" writes them. Blank lines and lines
-// starting with '#' are skipped.
+// way "vantry-cli hint --level big" writes them. An extended strategy
+// (45-55) is the next move with the search going on beyond the standard
+// strategies. Blank lines and lines starting with '#' are skipped.
 #pragma once
 
 #include <iosfwd>
@@ -43,6 +44,10 @@ std::vector<PicturePosition> read_picture_positions(std::istream& in, std::vecto
 // The position as a State: the givens, then the player's answers, then the
 // removals. Returns the reason when the text is not a position, else "".
 std::string build_position(const PicturePosition& position, State& s);
+
+// s in play in game, the search going beyond the standard strategies when
+// the position pictures an extended one.
+void show_position(const PicturePosition& position, const State& s, Game& game);
 
 // The moves a player made from start to now, in the file's notation.
 std::string moves_between(const State& start, const State& now);

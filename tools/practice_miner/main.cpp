@@ -7,7 +7,8 @@
 // sound and still has its one solution, and its next move is often another.
 //
 //   practice_miner [--per N] [--generated N] [--variants N] [--seed S]
-//                  [--jobs N] [--from LIBRARY] [--extended] CORPUS_DIR OUT
+//                  [--jobs N] [--from LIBRARY] [--extended] [--extended-per N]
+//                  CORPUS_DIR OUT
 //
 // A strategy still short after the puzzles gets variants of the positions
 // kept for its family (the rows one finder reports), a few wrong
@@ -17,7 +18,10 @@
 // position shows, is built into the positions of the rows after it.
 // --extended also mines the extended rows (45-55): the positions of the
 // corpus puzzles on which the standard rows get stuck, where the extended
-// search moves first; the rows of --from are kept without it.
+// search moves first, at most --extended-per of them (default 25: each is
+// also shown through a random symmetry), then variants of them like the
+// standard rows' until each has that many; the rows of --from are kept
+// without it.
 //
 // Keeps at most N distinct positions per strategy (default 75), stops when
 // every strategy has them or the puzzles run out (status 1 when a strategy
@@ -61,6 +65,7 @@ constexpr int kAvoidableType2 = 35;
 
 struct Options {
   int per = 75;
+  int extended_per = 25;
   long generated = 200000;
   int variants = 4;
   unsigned seed = 1;
@@ -214,16 +219,24 @@ struct Worker {
 
   // The positions of s where the standard rows find nothing and the extended
   // search moves first, at most two for each extended row, over the first
-  // few extended moves of its solving run (a forcing chain search can take
-  // seconds, and the first moves are the ones a player meets).
+  // few extended moves of its solving run (the first moves are the ones a
+  // player meets). The extended finders are walked here rather than by the
+  // engine so that the walk can stop after the last row still wanted: the
+  // dynamic forcing chains, tried last, take almost all of the time on the
+  // hardest puzzles, and once their row is full a position only they can
+  // move on ends the run. The row found is the one the whole search would
+  // find, since the finders before it are the same.
   void mine_extended(State s, const std::vector<bool>& wanted, Finds& finds) {
     constexpr int kExtendedMoves = 6;
+    int last_wanted = 0;
+    for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) {
+      if (wanted[static_cast<std::size_t>(n)]) last_wanted = n;
+    }
     int taken[kAllRowsEnd] = {};
     int extended_moves = 0;
-    engine.set_extended(true);
     for (int step = 0; step < kMaxSteps && !s.is_solved() && extended_moves < kExtendedMoves; ++step) {
       Move move;
-      const int n = engine.find(s, true, move);
+      const int n = next_move_up_to(s, last_wanted, move);
       if (n == kNoMove) break;
       extended_moves += is_extended_row(n) ? 1 : 0;
       if (is_extended_row(n) && wanted[static_cast<std::size_t>(n)] && taken[n] < 2) {
@@ -234,7 +247,16 @@ struct Worker {
       move.apply_to(s);
       if (position_text(s) == before) break;
     }
-    engine.set_extended(false);
+  }
+
+  // The engine's next move on s with the extended search on, as long as it is
+  // a standard row or an extended row up to last; kNoMove otherwise.
+  int next_move_up_to(const State& s, int last, Move& move) {
+    int n = engine.find(s, true, move);
+    for (int e = kFirstExtendedRow; n == kNoMove && e <= last; ++e) {
+      if (const int r = extended_row(e).finder(busy, e, s, 0, move); r != 0) n = r;
+    }
+    return n;
   }
 
   // Variants of an advanced position: a few wrong possibilities removed.
@@ -361,10 +383,11 @@ bool parse_options(int argc, char** argv, Options& o) {
     else if (a == "--jobs") ok = number(o.jobs);
     else if (a == "--from" && i + 1 < argc) o.from = argv[++i];
     else if (a == "--extended") o.extended = true;
+    else if (a == "--extended-per") ok = number(o.extended_per);
     else operands.emplace_back(a);
     if (!ok) return false;
   }
-  if (operands.size() != 2 || o.jobs < 1 || o.per < 1) return false;
+  if (operands.size() != 2 || o.jobs < 1 || o.per < 1 || o.extended_per < 1) return false;
   o.corpus = operands[0];
   o.out = operands[1];
   return true;
@@ -392,7 +415,10 @@ void amplify(Worker& w, int n, int per, std::uint32_t seed, std::vector<std::vec
   if (seeds.empty()) return;
   w.random.seed(seed);
   w.counter.set_record_solution(true);
-  const long attempts = 400L * per;
+  // An extended row's check stops after its own finder (the forcing chains
+  // after it are slow), and it gets fewer attempts.
+  const bool extended = is_extended_row(n);
+  const long attempts = (extended ? 40L : 400L) * per;
   for (long a = 0; a < attempts && static_cast<int>(list.size()) < per; ++a) {
     State variant;
     read_position(seeds[static_cast<std::size_t>(a) % seeds.size()], variant);
@@ -411,7 +437,8 @@ void amplify(Worker& w, int n, int per, std::uint32_t seed, std::vector<std::vec
       const int pick = wrong[static_cast<std::size_t>(w.random.next(static_cast<int>(wrong.size())))];
       variant.delete_possibility(pick / 10 / 9, pick / 10 % 9, pick % 10);
     }
-    if (!practice_move_holds(w.engine, variant, n)) continue;
+    Move move;
+    if (extended ? w.next_move_up_to(variant, n, move) != n : !practice_move_holds(w.engine, variant, n)) continue;
     std::string text = position_text(variant);
     if (!seen.insert(text).second) continue;
     list.push_back(text);
@@ -425,7 +452,7 @@ int main(int argc, char** argv) {
   Options o;
   if (!parse_options(argc, argv, o)) {
     std::cerr << "usage: practice_miner [--per N] [--generated N] [--variants N] [--seed S] [--jobs N] "
-                 "[--from LIBRARY] [--extended] CORPUS_DIR OUT\n";
+                 "[--from LIBRARY] [--extended] [--extended-per N] CORPUS_DIR OUT\n";
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();
@@ -551,7 +578,7 @@ int main(int argc, char** argv) {
     std::vector<bool> wanted(static_cast<std::size_t>(kAllRowsEnd), false);
     bool any = false;
     for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) {
-      wanted[static_cast<std::size_t>(n)] = static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per;
+      wanted[static_cast<std::size_t>(n)] = static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.extended_per;
       any = any || wanted[static_cast<std::size_t>(n)];
     }
     return std::make_pair(wanted, any);
@@ -582,7 +609,7 @@ int main(int argc, char** argv) {
     for (const Finds& finds : results) {
       for (const Found& f : finds) {
         auto& list = kept[static_cast<std::size_t>(f.n)];
-        if (static_cast<int>(list.size()) >= o.per || !seen.insert(f.text).second) continue;
+        if (static_cast<int>(list.size()) >= o.extended_per || !seen.insert(f.text).second) continue;
         list.push_back(f.text);
       }
     }
@@ -591,6 +618,16 @@ int main(int argc, char** argv) {
                 << static_cast<long>(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
                 << " s" << std::endl;
     }
+  }
+  if (o.extended) {
+    std::cerr << "mined:";
+    for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
+    std::cerr << std::endl;
+  }
+  for (int n = kFirstExtendedRow; o.extended && n <= kLastExtendedRow; ++n) {
+    if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) >= o.extended_per) continue;
+    amplify(workers[0], n, o.extended_per,
+            mix((static_cast<std::uint64_t>(o.seed) << 32) + 0xB000u + static_cast<unsigned>(n)), kept, seen);
   }
   std::cerr << "extended:";
   for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
