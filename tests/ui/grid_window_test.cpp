@@ -151,39 +151,6 @@ void GridWindowTest::shiftDragBuildsAChainAndCtrlClickColours() {
   QCOMPARE(a.app->game().statistics().moves_made, 0);  // neither is a move
 }
 
-void GridWindowTest::keysHighlightOnAnyLayout() {
-  App a;
-  a.startup();
-  a.pastePuzzle();
-  TSWindow* w = a.app->frame().gridWindow();
-  const Highlight& h = a.app->grid().highlight();
-  auto digits = [&] {
-    QList<int> on;
-    for (int d = 1; d <= 9; ++d) {
-      if (h.digits[d]) on << d;
-    }
-    return on;
-  };
-  QTest::keyClick(w, Qt::Key_5);
-  QCOMPARE(digits(), QList<int>{5});
-  QVERIFY(a.app->frame().action(11853)->isChecked());
-  // Shift + the number row types a layout's own character; it adds the digit.
-  QTest::keyClick(w, Qt::Key_NumberSign, Qt::ShiftModifier);
-  QCOMPARE(digits(), (QList<int>{3, 5}));
-  // The keypad with NumLock off: Home is 7, added to the others.
-  QTest::keyClick(w, Qt::Key_Home, Qt::KeypadModifier);
-  QCOMPARE(digits(), (QList<int>{3, 5, 7}));
-  QTest::keyClick(w, Qt::Key_Space);
-  QCOMPARE(digits(), (QList<int>{3, 5, 7}));
-  // A plain 5 while 5 is on clears everything.
-  QTest::keyClick(w, Qt::Key_5);
-  QVERIFY(digits().isEmpty());
-  QVERIFY(!a.app->frame().action(11853)->isChecked());
-  // The keypad's own digits with NumLock on are plain digits.
-  QTest::keyClick(w, Qt::Key_8, Qt::KeypadModifier);
-  QCOMPARE(digits(), QList<int>{8});
-}
-
 void GridWindowTest::paintsWhatThePlayerShouldSee() {
   App a;
   a.startup();

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <tuple>
 
 #include "classlib/inifile.h"
 #include "game/commands.h"
@@ -41,49 +45,40 @@ TEST(GridGeometryTest, MeasuresFollowTheSmallerSide) {
   EXPECT_FALSE(hit_test(tiny, 0, 0).valid());
 }
 
-Cell cell_with(std::initializer_list<int> possibilities) {
-  Cell cell;
-  for (int d = 1; d <= 9; ++d) cell.possible[d] = false;
-  for (int d : possibilities) cell.possible[d] = true;
-  return cell;
-}
-
+// The colour rule over the cases of tests/data/highlight_colors.txt.
 TEST(HighlightColorTest, RuleDecidesAndCountsShade) {
-  Highlight h;
-  h.digits[3] = h.digits[5] = true;
-  h.recount();
-  EXPECT_EQ(h.color_for(cell_with({3, 5})), 17);
-  EXPECT_EQ(h.color_for(cell_with({3, 5, 8})), 16);
-  EXPECT_EQ(h.color_for(cell_with({3, 8})), 14);
-  EXPECT_EQ(h.color_for(cell_with({1, 8})), 0);
-  h.rule = kCmdRuleAll;
-  EXPECT_EQ(h.color_for(cell_with({3, 8})), 0);
-  EXPECT_EQ(h.color_for(cell_with({3, 5, 8})), 16);
-
-  // One digit under Only: the lone possibility is plain highlight, not "only".
-  Highlight one;
-  one.digits[4] = true;
-  one.recount();
-  one.rule = kCmdRuleOnly;
-  EXPECT_EQ(one.color_for(cell_with({4})), 14);
-  EXPECT_EQ(one.color_for(cell_with({4, 6})), 0);
-
-  // The player's colouring wins; an answered cell has no possibilities.
-  Cell coloured = cell_with({1});
-  coloured.color = 23;
-  EXPECT_EQ(one.color_for(coloured), 23);
-  Cell answered = cell_with({4});
-  answered.answer = 4;
-  EXPECT_EQ(one.color_for(answered), 0);
-
-  // "# of possibilities": cells whose count is highlighted.
-  Highlight count;
-  count.mode = kCmdModeCount;
-  count.digits[2] = true;
-  count.recount();
-  EXPECT_EQ(count.color_for(cell_with({1, 9})), 14);
-  EXPECT_EQ(count.color_for(cell_with({1, 2, 9})), 0);
-  EXPECT_EQ(count.color_for(cell_with({})), 0);
+  std::ifstream in(VANTRY_TEST_DATA_DIR "/highlight_colors.txt");
+  ASSERT_TRUE(in);
+  const std::map<std::string, std::pair<int, int>> kinds = {
+      {"any", {kCmdModePossibilities, kCmdRuleAny}}, {"2+", {kCmdModePossibilities, kCmdRule2OrMore}},
+      {"all", {kCmdModePossibilities, kCmdRuleAll}}, {"only", {kCmdModePossibilities, kCmdRuleOnly}},
+      {"count", {kCmdModeCount, kCmdRuleAny}}};
+  int cases = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    SCOPED_TRACE(line);
+    std::istringstream words(line);
+    std::string kind, digits, bar, possible, word;
+    int expected = -1;
+    words >> kind >> digits >> bar >> possible;
+    ASSERT_TRUE(kinds.contains(kind));
+    Highlight h;
+    std::tie(h.mode, h.rule) = kinds.at(kind);
+    for (char d : digits) {
+      if (d != '-') h.digits[d - '0'] = true;
+    }
+    h.recount();
+    Cell cell;
+    for (int d = 1; d <= 9; ++d) cell.possible[d] = possible.find(char('0' + d)) != std::string::npos;
+    while (words >> word && word != "|") {
+      if (word == "answer") words >> cell.answer;
+      else words >> cell.color;
+    }
+    words >> expected;
+    EXPECT_EQ(h.color_for(cell), expected);
+    ++cases;
+  }
+  EXPECT_GE(cases, 20);
 }
 
 class Painting : public ViewTest {
