@@ -1,5 +1,4 @@
-// Mouse and keys on the grid: placing, removing and restoring digits by the
-// slot clicked, Shift-drawn chains and their editing, Control colouring,
+// Mouse and keys on the grid: Shift-drawn chains and their editing, Control colouring,
 // typed and keypad highlighting, the singles timer and the delay dialog.
 #include <gtest/gtest.h>
 
@@ -31,28 +30,6 @@ class GridInput : public ViewTest {
     return cells;
   }
 };
-
-TEST_F(GridInput, ClicksPlaceRemoveAndRestoreBySlot) {
-  grid.left_down(at(0, 2, 4));
-  expect_message(kNoPuzzleText, "Vantry", MessageIcon::Exclamation);
-  paste_puzzle();
-  // (0,2) can hold 1, 2 and 4; (0,3) 2 and 6.
-  grid.left_down(at(0, 2, 3));  // the top-right slot: 3 is not possible there
-  EXPECT_EQ(current().cell(0, 2).answer, 0);
-  grid.left_down(at(0, 2, 4));
-  EXPECT_EQ(current().cell(0, 2).answer, 4);
-  grid.left_down({300, 5, false, false, 0, 0});  // beside the grid: nothing
-  grid.right_down(at(0, 3, 2));
-  EXPECT_FALSE(current().cell(0, 3).possible[2]);
-  EXPECT_TRUE(current().cell(0, 3).deleted[2]);
-  grid.right_down(at(0, 3, 2));  // crossed-out digits hidden: no restore
-  EXPECT_FALSE(current().cell(0, 3).possible[2]);
-  grid.run_command(kCmdDeletedPossibilities);
-  grid.right_down(at(0, 3, 2));
-  EXPECT_TRUE(current().cell(0, 3).possible[2]);
-  EXPECT_EQ(game.statistics().moves_made, 3);
-  EXPECT_TRUE(platform.messages.empty());
-}
 
 TEST_F(GridInput, ShiftDragsBuildExtendAndReplaceTheChain) {
   paste_puzzle();
