@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <tuple>
 
 #include "classlib/inifile.h"
 #include "game/commands.h"
+#include "support/corpus.h"
 #include "view_fixture.h"
 #include "support/recording_canvas.h"
 
@@ -47,20 +47,17 @@ TEST(GridGeometryTest, MeasuresFollowTheSmallerSide) {
 
 // The colour rule over the cases of tests/data/highlight_colors.txt.
 TEST(HighlightColorTest, RuleDecidesAndCountsShade) {
-  std::ifstream in(VANTRY_TEST_DATA_DIR "/highlight_colors.txt");
-  ASSERT_TRUE(in);
   const std::map<std::string, std::pair<int, int>> kinds = {
       {"any", {kCmdModePossibilities, kCmdRuleAny}}, {"2+", {kCmdModePossibilities, kCmdRule2OrMore}},
       {"all", {kCmdModePossibilities, kCmdRuleAll}}, {"only", {kCmdModePossibilities, kCmdRuleOnly}},
       {"count", {kCmdModeCount, kCmdRuleAny}}};
-  int cases = 0;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    SCOPED_TRACE(line);
-    std::istringstream words(line);
-    std::string kind, digits, bar, possible, word;
-    int expected = -1;
-    words >> kind >> digits >> bar >> possible;
+  const auto cases = read_case_fields("highlight_colors.txt");
+  for (const std::vector<std::string>& fields : cases) {
+    ASSERT_EQ(fields.size(), 3u) << fields[0];
+    SCOPED_TRACE(fields[0] + " | " + fields[1]);
+    std::istringstream words(fields[0] + ' ' + fields[1]);
+    std::string kind, digits, possible, word;
+    words >> kind >> digits >> possible;
     ASSERT_TRUE(kinds.contains(kind));
     Highlight h;
     std::tie(h.mode, h.rule) = kinds.at(kind);
@@ -70,15 +67,13 @@ TEST(HighlightColorTest, RuleDecidesAndCountsShade) {
     h.recount();
     Cell cell;
     for (int d = 1; d <= 9; ++d) cell.possible[d] = possible.find(char('0' + d)) != std::string::npos;
-    while (words >> word && word != "|") {
+    while (words >> word) {
       if (word == "answer") words >> cell.answer;
       else words >> cell.color;
     }
-    words >> expected;
-    EXPECT_EQ(h.color_for(cell), expected);
-    ++cases;
+    EXPECT_EQ(h.color_for(cell), std::stoi(fields[2]));
   }
-  EXPECT_GE(cases, 20);
+  EXPECT_GE(cases.size(), 20u);
 }
 
 class Painting : public ViewTest {
