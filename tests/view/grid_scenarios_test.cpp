@@ -82,6 +82,8 @@ const std::map<std::string, MessageAnswer> kAnswers = {
 const std::map<std::string, MessageIcon> kIcons = {
     {"None", MessageIcon::None}, {"Information", MessageIcon::Information},
     {"Exclamation", MessageIcon::Exclamation}, {"Question", MessageIcon::Question}};
+const std::map<std::string, MessageButtons> kButtons = {
+    {"Ok", MessageButtons::Ok}, {"OkCancel", MessageButtons::OkCancel}, {"YesNo", MessageButtons::YesNo}};
 const std::map<std::string, bool DisplaySwitches::*> kSwitches = {
     {"singles", &DisplaySwitches::singles}, {"solve-singles", &DisplaySwitches::solve_singles},
     {"user-answers", &DisplaySwitches::user_answers}};
@@ -112,6 +114,17 @@ std::string rest(Words& words) {
   std::string text;
   std::getline(words >> std::ws, text);
   return unescape(text);
+}
+
+// The rest of the line cut at '|', each part without its surrounding spaces.
+std::vector<std::string> fields(Words& words) {
+  std::vector<std::string> out;
+  std::istringstream parts(rest(words));
+  for (std::string part; std::getline(parts, part, '|');) {
+    const auto first = part.find_first_not_of(' ');
+    out.push_back(first == std::string::npos ? "" : part.substr(first, part.find_last_not_of(' ') - first + 1));
+  }
+  return out;
 }
 
 // A cell as "r3c5", optionally with the slot of the digit clicked: "r3c5d4" (else 5).
@@ -223,6 +236,13 @@ void GridScenario::SetUp() {
          grid.paint_grid(canvas, true, {0, 0, 300, 330}, false);
        }},
       {"clear-messages", [&](Words&) { platform.messages.clear(); }},
+      {"shifted-key", [&](Words& w) {  // what Shift with a digit types on this layout
+         const std::string digit = word(w);
+         platform.shifted_keys[digit[0]] = rest(w);
+       }},
+      {"input-answers", [&](Words& w) { while (w >> std::ws && !w.eof()) platform.input_answers.push_back(word(w)); }},
+      {"stop-solving", [&](Words&) { grid.set_stop_solving(true); }},
+      {"fire-singles-timer", [&](Words&) { platform.fire_timer(kSinglesTimer); }},
       {"mark", [&](Words&) {
          marked = current();
          marked_pane_highlights = pane_highlights();
@@ -276,14 +296,36 @@ void GridScenario::SetUp() {
          const int id = number(w);
          EXPECT_EQ(grid.menu_item_id(id), number(w));
        }},
-      {"expect message", [&](Words& w) {  // <caption> | <icon> | <text>
-         std::string caption;
-         std::getline(w >> std::ws, caption, '|');
-         const MessageIcon icon = kIcons.at(word(w));
-         word(w);
-         expect_message(rest(w), caption.substr(0, caption.find_last_not_of(' ') + 1), icon);
+      {"expect message", [&](Words& w) {  // the last one: <caption> | <icon> | <text>
+         const std::vector<std::string> f = fields(w);
+         ASSERT_EQ(f.size(), 3u);
+         expect_message(f[2], f[0], kIcons.at(f[1]));
        }},
-      {"expect no-messages", [&](Words&) { EXPECT_TRUE(platform.messages.empty()); }},
+      {"expect messages", [&](Words& w) { EXPECT_EQ(platform.messages.size(), static_cast<size_t>(number(w))); }},
+      {"expect first-message", [&](Words& w) {  // <buttons> <caption>
+         ASSERT_FALSE(platform.messages.empty());
+         EXPECT_EQ(platform.messages[0].buttons, kButtons.at(word(w)));
+         EXPECT_EQ(platform.messages[0].caption, rest(w));
+       }},
+      {"expect first-input", [&](Words& w) {  // <title> | <prompt> | <text> | <longest>
+         const std::vector<std::string> f = fields(w);
+         ASSERT_FALSE(platform.inputs.empty());
+         ASSERT_EQ(f.size(), 4u);
+         const FakePlatform::RecordedInput& input = platform.inputs[0];
+         EXPECT_EQ(input.title, f[0]);
+         EXPECT_EQ(input.prompt, f[1]);
+         EXPECT_EQ(input.text, f[2]);
+         EXPECT_EQ(input.max_chars, std::stoi(f[3]));
+       }},
+      {"expect shifted", [&](Words& w) {  // what Shift with the digit types, as the grid took it
+         const int d = number(w);
+         EXPECT_EQ(grid.shifted_digit(d - 1), rest(w));
+       }},
+      {"expect solve-now", [&](Words& w) { EXPECT_EQ(grid.solve_now(), yes(w)); }},
+      {"expect stop-solving", [&](Words& w) { EXPECT_EQ(grid.stop_solving(), yes(w)); }},
+      {"expect singles-timer", [&](Words& w) { EXPECT_EQ(platform.timer_running(kSinglesTimer), yes(w)); }},
+      {"expect pending-single", [&](Words& w) { EXPECT_EQ(grid.pending_single().row != -1, yes(w)); }},
+      {"expect singles-delay", [&](Words& w) { EXPECT_EQ(grid.singles_delay_ms(), number(w)); }},
       {"expect announcement", [&](Words& w) { EXPECT_EQ(grid.take_announcement(), rest(w)); }},
       {"expect cell-text", [&](Words& w) {
          const Place p = place(w);
@@ -349,6 +391,19 @@ TEST_P(GridScenario, Runs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, GridScenario, ::testing::ValuesIn(load_scenarios()), test_name);
+
+// The singles delay as the player types it: seconds, up to 2, to the millisecond.
+TEST(SinglesDelay, ParsesSecondsAndRefusesTheRest) {
+  EXPECT_EQ(GridWindow::parse_delay("0.0004"), 0);
+  EXPECT_EQ(GridWindow::parse_delay("0.25  "), 250);
+  EXPECT_EQ(GridWindow::parse_delay("2"), 2000);
+  EXPECT_EQ(GridWindow::parse_delay("2.5"), -1);
+  EXPECT_EQ(GridWindow::parse_delay("0"), -1);
+  EXPECT_EQ(GridWindow::parse_delay("fast"), -1);
+  EXPECT_EQ(GridWindow::parse_delay("0.5s"), -1);
+  EXPECT_EQ(GridWindow::parse_delay(""), -1);
+  EXPECT_EQ(GridWindow::delay_text(1000), "1");
+}
 
 }  // namespace
 }  // namespace vantry::testing

@@ -1,6 +1,6 @@
-// Keyboard play beside the scripted scenarios: the play cursor's keys, the
-// colour schemes with their contrast, and the drawing of the cursor and of
-// the line styles that stand beside colours.
+// Keyboard play beside the scripted scenarios: the colour schemes with their
+// contrast, and the drawing of the cursor and of the line styles that stand
+// beside colours.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,24 +14,6 @@
 
 namespace vantry::testing {
 namespace {
-
-TEST(PlayCursorTest, KeysMoveAndStopAtTheEdges) {
-  struct Step {
-    PlayKey key;
-    int row, column;
-  };
-  const Step steps[] = {
-      {PlayKey::Up, 0, 0},       {PlayKey::Left, 0, 0},     {PlayKey::Right, 0, 1},
-      {PlayKey::Down, 1, 1},     {PlayKey::RowEnd, 1, 8},   {PlayKey::Right, 1, 8},
-      {PlayKey::RowStart, 1, 0}, {PlayKey::LastCell, 8, 8}, {PlayKey::Down, 8, 8},
-      {PlayKey::Delete, 8, 8},   {PlayKey::FirstCell, 0, 0},
-  };
-  PlayCursor cursor;
-  for (const Step& s : steps) {
-    cursor.move(s.key);
-    EXPECT_EQ(cursor, (PlayCursor{s.row, s.column})) << static_cast<int>(s.key);
-  }
-}
 
 class KeyboardPlay : public ViewTest {
  protected:
