@@ -86,10 +86,8 @@ void KeyboardPlayTest::anEasyPuzzleCreatedAndSolvedFromTheKeyboardAlone() {
           if (d != right && now(a).cell(r, c).is_possible(d)) wrong = d;
         if (wrong) {
           triedUndo = true;
-          const int moves = a.app->game().statistics().moves_made;
           QTest::keyClick(w, Qt::Key(Qt::Key_0 + wrong));
           QCOMPARE(now(a).cell(r, c).answer, wrong);
-          QCOMPARE(a.app->game().statistics().moves_made, moves + 1);
           saveShot(w, QStringLiteral("keyboard_play_cursor"));
           QTest::keyClick(w, Qt::Key_U);
           QCOMPARE(now(a).cell(r, c).answer, 0);
