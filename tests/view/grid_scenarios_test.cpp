@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -99,10 +101,14 @@ std::string word(Words& words) {
 }
 int number(Words& words) {
   int n = 0;
-  words >> n;
+  EXPECT_TRUE(words >> n) << "a number is missing";
   return n;
 }
-bool yes(Words& words) { return word(words) == "yes"; }
+bool yes(Words& words) {
+  const std::string w = word(words);
+  EXPECT_TRUE(w == "yes" || w == "no") << "yes or no, not \"" << w << '"';
+  return w == "yes";
+}
 // Keyboard play and commands report whether they took the input.
 bool accepted(Words& words) { return words.str().find(" refused") == std::string::npos; }
 std::vector<int> numbers(Words& words) {
