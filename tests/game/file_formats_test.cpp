@@ -175,6 +175,7 @@ TEST(SavedGame, OlderFormsAndOddTrailers) {
   EXPECT_EQ(trailer.stats, Statistics{});
   EXPECT_TRUE(board.current().cell(0, 0).given);
   EXPECT_FALSE(board.current().cell(0, 2).given);
+  EXPECT_TRUE(board.current().cell(0, 2).possible[9]);
 
   // Without the difficulty the file is damaged, and so is a cell out of range.
   std::istringstream no_trailer(old_form), bad_cell("10 " + old_form + "0\n");

@@ -16,6 +16,7 @@
 #include "game/where_to_look.h"
 #include "game_fixture.h"
 #include "strategy/move.h"
+#include "support/corpus.h"
 
 namespace vantry::testing {
 namespace {
@@ -62,45 +63,33 @@ void set_givens(Board& board, const std::string& puzzle) {
   s.mark_givens();
 }
 
-std::string trim(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 TEST(FindMistake, RecordedHistories) {
-  std::ifstream file(VANTRY_TEST_DATA_DIR "/mistake_cases.txt");
-  ASSERT_TRUE(file) << "mistake_cases.txt";
   FakePlatform platform;
   BusyManager busy(platform);
   SolutionCounter counter(busy);
   std::map<std::string, std::string> puzzles;
-  std::string line;
   int cases = 0;
-  while (std::getline(file, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    if (line.starts_with("puzzle ")) {
-      std::istringstream words(line.substr(7));
+  for (const std::vector<std::string>& fields : read_case_fields("mistake_cases.txt")) {
+    if (fields[0].starts_with("puzzle ")) {
+      std::istringstream words(fields[0].substr(7));
       std::string name, cells;
       words >> name >> cells;
-      ASSERT_EQ(cells.size(), 81u) << line;
+      ASSERT_EQ(cells.size(), 81u) << fields[0];
       puzzles[name] = cells;
       continue;
     }
-    const auto bar1 = line.find('|'), bar2 = line.find('|', bar1 + 1);
-    ASSERT_NE(bar2, std::string::npos) << line;
-    const std::string puzzle = trim(line.substr(0, bar1));
-    ASSERT_TRUE(puzzles.contains(puzzle)) << line;
-    SCOPED_TRACE(line);
+    ASSERT_EQ(fields.size(), 3u) << fields[0];
+    ASSERT_TRUE(puzzles.contains(fields[0])) << fields[0];
+    SCOPED_TRACE(fields[0] + " | " + fields[1]);
     Board board;
-    set_givens(board, puzzles[puzzle]);
-    std::istringstream moves(line.substr(bar1 + 1, bar2 - bar1 - 1));
+    set_givens(board, puzzles[fields[0]]);
+    std::istringstream moves(fields[1]);
     std::string move;
     while (moves >> move) play(board, move);
     const int size = board.size(), current = board.current_index();
 
     const Mistake m = find_mistake(board, counter);
-    EXPECT_EQ(m.kind == MistakeKind::None ? "no mistake" : mistake_text(m), trim(line.substr(bar2 + 1)));
+    EXPECT_EQ(m.kind == MistakeKind::None ? "no mistake" : mistake_text(m), fields[2]);
     // The walk only reads the history.
     EXPECT_EQ(board.size(), size);
     EXPECT_EQ(board.current_index(), current);

@@ -125,14 +125,6 @@ TEST_F(Generator, EasyAttemptsAndPutBack) {
   }
 }
 
-TEST_F(Generator, AbortFlagStopsRemoval) {
-  State s = full;
-  game.counter().set_abort(true);
-  EXPECT_EQ(remove_givens(s, game.counter(), random, true, kSymmetricCandidates).count, 0);
-  EXPECT_TRUE(s.is_solved());
-  game.counter().set_abort(false);
-}
-
 // ---- Create new ----
 
 TEST_F(CreationTest, CreateMakesAUniquePuzzleOfTheDifficultyAndStartsTheGame) {

@@ -7,7 +7,6 @@
 
 #include "model/cellset.h"
 #include "model/combination.h"
-#include "model/coords.h"
 #include "model/list.h"
 
 namespace vantry {
@@ -127,26 +126,6 @@ TEST(Combination, WalksSubsetsInLexicographicOrder) {
   EXPECT_EQ(walk(4, 9, 1).back(), (std::vector<int>{6, 7, 8, 9}));
   // From 0 the last slot's bound is still n.
   EXPECT_EQ(walk(1, 3, 0), (std::vector<std::vector<int>>{{0}, {1}, {2}, {3}}));
-}
-
-TEST(Coordinates, MapBoxesRowsAndColumnsOntoEachOther) {
-  int r = -1, c = -1;
-  cell_of(UnitKind::Box, 4, 8, r, c);
-  EXPECT_EQ(std::make_pair(r, c), std::make_pair(5, 5));
-  cell_of(UnitKind::Column, 2, 7, r, c);
-  EXPECT_EQ(std::make_pair(r, c), std::make_pair(7, 2));
-  cell_of(UnitKind::Row, 6, 1, r, c);
-  EXPECT_EQ(std::make_pair(r, c), std::make_pair(6, 1));
-  r = c = -1;
-  cell_of(static_cast<UnitKind>(3), 0, 0, r, c);
-  EXPECT_EQ(std::make_pair(r, c), std::make_pair(-1, -1));
-  for (int row = 0; row < 9; ++row) {
-    for (int col = 0; col < 9; ++col) {
-      const int b = box_of(row, col), p = position_in_box(row, col);
-      EXPECT_EQ(row_of(b, p), row);
-      EXPECT_EQ(column_of(b, p), col);
-    }
-  }
 }
 
 }  // namespace

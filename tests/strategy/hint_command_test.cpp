@@ -128,16 +128,6 @@ TEST_F(HintCommand, BigHintCancelClearsItsMarks) {
   EXPECT_EQ(host.game.size(), 1);
 }
 
-TEST_F(HintCommand, YesOnTheLastCellCongratulates) {
-  current() = with_holes({80});
-  platform.hint_answers.push_back(6);
-  hint_command(host, engine, HintLevel::Big);
-  EXPECT_TRUE(current().is_solved());
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Congratulations!  You solved the puzzle!");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
-}
-
 TEST_F(HintCommand, NoMoveAtAnyLevelSaysNoHintsAvailable) {
   // An open grid: every cell holds every digit, no strategy applies.
   for (HintLevel level : {HintLevel::Little, HintLevel::Medium, HintLevel::Big}) hint_command(host, engine, level);

@@ -10,16 +10,6 @@
 namespace vantry::testing {
 namespace {
 
-TEST(StrategyTable, FirstRowOfEachLevel) {
-  FakePlatform platform;
-  BusyManager busy(platform);
-  Strategy engine(busy);
-  EXPECT_EQ(engine.first_row_of_level(0), 1);
-  EXPECT_EQ(engine.first_row_of_level(1), 3);
-  EXPECT_EQ(engine.first_row_of_level(2), 20);
-  EXPECT_EQ(engine.first_row_of_level(3), 43);
-}
-
 TEST(StrategyTableDeathTest, TableLongerThanTheLimitIsAProgrammingError) {
   StrategyRow table[MAX_STRATEGIES + 1] = {};
   for (int i = 0; i < MAX_STRATEGIES; ++i) table[i].name = "row";

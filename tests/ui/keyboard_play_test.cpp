@@ -86,10 +86,8 @@ void KeyboardPlayTest::anEasyPuzzleCreatedAndSolvedFromTheKeyboardAlone() {
           if (d != right && now(a).cell(r, c).is_possible(d)) wrong = d;
         if (wrong) {
           triedUndo = true;
-          const int moves = a.app->game().statistics().moves_made;
           QTest::keyClick(w, Qt::Key(Qt::Key_0 + wrong));
           QCOMPARE(now(a).cell(r, c).answer, wrong);
-          QCOMPARE(a.app->game().statistics().moves_made, moves + 1);
           saveShot(w, QStringLiteral("keyboard_play_cursor"));
           QTest::keyClick(w, Qt::Key_U);
           QCOMPARE(now(a).cell(r, c).answer, 0);
@@ -131,8 +129,10 @@ void KeyboardPlayTest::keysDoWhatTheyDidWhileKeyboardPlayIsOff() {
     Qt::KeyboardModifiers modifiers;
     const char* after;  // the highlighted digits afterwards
   };
-  // Arrows, Home and End are the keypad's digits and add or remove one;
-  // digits make theirs the only one; Delete and Backspace do nothing.
+  // Arrows, Home and End are the keypad's digits with NumLock off and add or
+  // remove one; digits (the keypad's with NumLock on too) make theirs the only
+  // one; Shift with the number row types a layout's own character, which
+  // adds or removes its digit alone; Delete, Backspace and Space do nothing.
   const Press presses[] = {
       {Qt::Key_Up, {}, "8"},          {Qt::Key_Down, {}, "28"},
       {Qt::Key_Left, {}, "248"},      {Qt::Key_Right, {}, "2468"},
@@ -141,12 +141,19 @@ void KeyboardPlayTest::keysDoWhatTheyDidWhileKeyboardPlayIsOff() {
       {Qt::Key_Delete, {}, "12468"},  {Qt::Key_Backspace, {}, "12468"},
       {Qt::Key_5, {}, "5"},           {Qt::Key_5, Qt::ControlModifier, ""},
       {Qt::Key_3, Qt::AltModifier, "3"},
+      {Qt::Key_Home, Qt::KeypadModifier, "37"},
+      {Qt::Key_NumberSign, Qt::ShiftModifier, "7"},
+      {Qt::Key_NumberSign, Qt::ShiftModifier, "37"},
+      {Qt::Key_Space, {}, "37"},      {Qt::Key_8, Qt::KeypadModifier, "8"},
   };
   const int position = board.current_index();
   for (const Press& p : presses) {
     QTest::keyClick(w, p.key, p.modifiers);
     QCOMPARE(highlighted(), QString::fromLatin1(p.after));
   }
+  // The Highlight menu's checks follow.
+  QVERIFY(a.app->frame().action(kCmdHighlight1 + 7)->isChecked());
+  QVERIFY(!a.app->frame().action(kCmdHighlight1 + 2)->isChecked());
   QCOMPARE(board.current_index(), position);
   QCOMPARE(a.app->game().statistics().moves_made, 0);
   QCOMPARE(grid.play_cursor(), (PlayCursor{0, 0}));

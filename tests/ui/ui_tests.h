@@ -29,7 +29,6 @@ class GridWindowTest : public QObject {
   void geometryFollowsTheClientSize();
   void clicksOnSlotsPlaceRemoveAndRestore();
   void shiftDragBuildsAChainAndCtrlClickColours();
-  void keysHighlightOnAnyLayout();
   void paintsWhatThePlayerShouldSee();
 };
 
@@ -59,7 +58,6 @@ class ButtonPaneTest : public QObject {
   void everyControlIsInsideTheWindow();
   void scoreValuesStandAtTheRightEdge();
   void clockStopsWhileMinimised();
-  void screenshotsWithThePaneOnEachSide();
 };
 
 // Keyboard play, colour schemes, focus and accessibility.

@@ -126,15 +126,5 @@ TEST_F(ButtonPaneTest, CountersFollowMovesUndosAndHints) {
   EXPECT_EQ(pane.score_text(ScoreField::ElapsedTime), "0:00");
 }
 
-TEST_F(ButtonPaneTest, RuleButtonsOnlyInModePossibilities) {
-  paste_puzzle();
-  EXPECT_TRUE(pane.rules_enabled());
-  grid.set_mode(kCmdModeCount);
-  EXPECT_FALSE(pane.rules_enabled());
-  grid.highlight_digit(3, false);
-  EXPECT_TRUE(pane.digit_pressed(3));
-  EXPECT_FALSE(pane.digit_pressed(4));
-}
-
 }  // namespace
 }  // namespace vantry::testing

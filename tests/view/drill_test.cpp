@@ -4,7 +4,6 @@
 // summary, stopped early or replaced by another game.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "classlib/inifile.h"
@@ -12,6 +11,7 @@
 #include "game/commands.h"
 #include "game/drill.h"
 #include "game/memory_settings.h"
+#include "support/corpus.h"
 #include "view_fixture.h"
 #include "strategy/move.h"
 
@@ -40,26 +40,15 @@ std::vector<Change> parse_changes(const std::string& text) {
   for (std::string word; in >> word;) changes.push_back(parse_change(word));
   return changes;
 }
-std::string trim(const std::string& s) {
-  const auto first = s.find_first_not_of(' ');
-  return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 TEST(DrillScoring, HandMadeCases) {
-  std::ifstream in(VANTRY_TEST_DATA_DIR "/drill_scoring.txt");
-  ASSERT_TRUE(in);
   State shown;
   for (int i = 0; i < 81; ++i) {
     if (kPuzzle[i] != '0') shown.set_answer(i / 9, i % 9, kPuzzle[i] - '0');
   }
   shown.mark_givens();
-  int cases = 0;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> fields;
-    std::istringstream parts(line);
-    for (std::string field; std::getline(parts, field, '|');) fields.push_back(trim(field));
-    ASSERT_EQ(fields.size(), 4u) << line;
+  const auto cases = read_case_fields("drill_scoring.txt");
+  for (const std::vector<std::string>& fields : cases) {
+    ASSERT_EQ(fields.size(), 4u) << fields[0];
     SCOPED_TRACE(fields[0]);
     Move move;
     for (const Change& ch : parse_changes(fields[1])) {
@@ -79,9 +68,8 @@ TEST(DrillScoring, HandMadeCases) {
     DrillCount expected;
     std::istringstream(fields[3]) >> expected.found >> expected.missed >> expected.wrong;
     EXPECT_EQ(score_drill_move(shown, played, move), expected);
-    ++cases;
   }
-  EXPECT_GE(cases, 10);
+  EXPECT_GE(cases.size(), 10u);
 }
 
 TEST(DrillScoring, ScoreAndBestResults) {

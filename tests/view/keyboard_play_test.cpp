@@ -1,9 +1,6 @@
-// Keyboard play: the play cursor's keys, digits that place, Control+digit
-// that removes and restores, Delete that takes back, Alt+digit highlighting,
-// the texts for assistive technology, a whole puzzle played from the keys,
-// and the keys left alone while the preference is off. Also the colour
-// schemes with their contrast, and the drawing of the cursor and of the
-// line styles that stand beside colours.
+// Keyboard play beside the scripted scenarios: the colour schemes with their
+// contrast, and the drawing of the cursor and of the line styles that stand
+// beside colours.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,24 +15,6 @@
 namespace vantry::testing {
 namespace {
 
-TEST(PlayCursorTest, KeysMoveAndStopAtTheEdges) {
-  struct Step {
-    PlayKey key;
-    int row, column;
-  };
-  const Step steps[] = {
-      {PlayKey::Up, 0, 0},       {PlayKey::Left, 0, 0},     {PlayKey::Right, 0, 1},
-      {PlayKey::Down, 1, 1},     {PlayKey::RowEnd, 1, 8},   {PlayKey::Right, 1, 8},
-      {PlayKey::RowStart, 1, 0}, {PlayKey::LastCell, 8, 8}, {PlayKey::Down, 8, 8},
-      {PlayKey::Delete, 8, 8},   {PlayKey::FirstCell, 0, 0},
-  };
-  PlayCursor cursor;
-  for (const Step& s : steps) {
-    cursor.move(s.key);
-    EXPECT_EQ(cursor, (PlayCursor{s.row, s.column})) << static_cast<int>(s.key);
-  }
-}
-
 class KeyboardPlay : public ViewTest {
  protected:
   void SetUp() override {
@@ -49,89 +28,6 @@ class KeyboardPlay : public ViewTest {
     for (int i = 0; i < c; ++i) grid.play_key(PlayKey::Right);
   }
 };
-
-TEST_F(KeyboardPlay, PreferenceIsStoredAndOffLeavesEveryKeyAlone) {
-  EXPECT_EQ(grid.settings().read_integer(kKeyboardPlay), 1);
-  EXPECT_TRUE(grid.menu_checked(kCmdKeyboardPlay));
-  grid.run_command(kCmdKeyboardPlay);
-  EXPECT_EQ(grid.settings().read_integer(kKeyboardPlay), 0);
-  // Off: nothing is taken, so the Qt layer sends the keys on as before.
-  EXPECT_FALSE(grid.play_key(PlayKey::Down));
-  EXPECT_FALSE(grid.play_digit(5, false, false));
-  EXPECT_EQ(grid.play_cursor(), (PlayCursor{0, 0}));
-  grid.char_typed("5");
-  EXPECT_TRUE(grid.highlight().digits[5]);
-  grid.key_down(GridKey::Up);  // the keypad's 8 adds a highlight
-  EXPECT_TRUE(grid.highlight().digits[8]);
-  EXPECT_EQ(game.statistics().moves_made, 0);
-}
-
-TEST_F(KeyboardPlay, DigitsPlaceRemoveRestoreAndTakeBackAsMoves) {
-  // (0,2) can hold 1, 2 and 4.
-  const State before = current();
-  go_to(0, 2);
-  EXPECT_EQ(grid.play_cursor(), (PlayCursor{0, 2}));
-  EXPECT_EQ(grid.cell_text(0, 2), "row 1, column 3: possibilities 1, 2, 4");
-  EXPECT_EQ(grid.cell_text(0, 0), "row 1, column 1: 5, given");
-
-  EXPECT_TRUE(grid.play_digit(3, false, false));  // not possible: no move
-  EXPECT_EQ(current().cell(0, 2).answer, 0);
-  EXPECT_EQ(grid.take_announcement(), "3 is not possible in row 1, column 3");
-
-  EXPECT_TRUE(grid.play_digit(2, true, false));  // Control: removed
-  EXPECT_TRUE(current().cell(0, 2).deleted[2]);
-  EXPECT_EQ(grid.take_announcement(), "2 removed from row 1, column 3");
-  EXPECT_TRUE(grid.play_digit(2, true, false));  // and back, though deleted ones are hidden
-  EXPECT_TRUE(current().cell(0, 2).possible[2]);
-  EXPECT_EQ(grid.take_announcement(), "2 restored in row 1, column 3");
-
-  EXPECT_TRUE(grid.play_digit(4, false, false));
-  EXPECT_EQ(current().cell(0, 2).answer, 4);
-  EXPECT_EQ(grid.take_announcement(), "4 placed in row 1, column 3");
-  EXPECT_EQ(grid.cell_text(0, 2), "row 1, column 3: 4");
-
-  // Delete takes the answer back, and every possibility it removed.
-  EXPECT_TRUE(grid.play_key(PlayKey::Delete));
-  EXPECT_EQ(grid.take_announcement(), "4 taken back from row 1, column 3");
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) {
-      for (int d = 1; d <= 9; ++d) {
-        ASSERT_EQ(current().cell(r, c).possible[d], before.cell(r, c).possible[d]) << r << c << d;
-      }
-      ASSERT_EQ(current().cell(r, c).answer, before.cell(r, c).answer);
-    }
-  }
-  // A given stays.
-  grid.play_key(PlayKey::RowStart);
-  grid.play_key(PlayKey::Delete);
-  EXPECT_EQ(current().cell(0, 0).answer, 5);
-  EXPECT_EQ(grid.take_announcement(), "");
-
-  // Four moves, undone by Undo in turn.
-  EXPECT_EQ(game.statistics().moves_made, 4);
-  game.undo();
-  EXPECT_EQ(current().cell(0, 2).answer, 4);
-  game.undo();
-  EXPECT_EQ(current().cell(0, 2).answer, 0);
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(KeyboardPlay, AltDigitHighlightsAndClicksMoveTheCursor) {
-  grid.play_digit(7, false, true);
-  EXPECT_TRUE(grid.highlight().digits[7]);
-  EXPECT_EQ(game.statistics().moves_made, 0);
-  grid.play_digit(7, false, true);
-  EXPECT_FALSE(grid.highlight().digits[7]);
-  // The middle of cell (4,6), slot 5.
-  grid.right_down({6 * 33 + 16, 4 * 33 + 16, false, true, 0, 0});
-  EXPECT_EQ(grid.play_cursor(), (PlayCursor{4, 6}));
-  // While a puzzle is entered the keys keep their entry meaning.
-  platform.answers.push_back(MessageAnswer::No);  // no saving first
-  game.enter_puzzle();
-  ASSERT_TRUE(game.entering());
-  EXPECT_FALSE(grid.play_key(PlayKey::Up));
-  EXPECT_FALSE(grid.play_digit(3, false, false));
-}
 
 // ---- Colour schemes ----
 

@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <sstream>
+#include <tuple>
 
 #include "classlib/inifile.h"
 #include "game/commands.h"
+#include "support/corpus.h"
 #include "view_fixture.h"
 #include "support/recording_canvas.h"
 
@@ -15,17 +19,10 @@ namespace {
 
 Colorref color(int element) { return ColorMgr::default_color(element); }
 
-TEST(GridGeometryTest, MeasuresFollowTheSmallerSide) {
+// The measures of a 300 by 330 client are those the drawing below is placed
+// by (and GridWindowTest reads on the real window); here the hit test.
+TEST(GridGeometryTest, HitTestFindsTheSlotAndNothingOutside) {
   const GridGeometry g = GridGeometry::from_client(300, 330);
-  EXPECT_EQ(g.unit, 11);
-  EXPECT_EQ(g.cell, 33);
-  EXPECT_EQ(g.extent, 297);
-  EXPECT_EQ(g.preferred_size, 300);
-  EXPECT_EQ(g.surplus_width, 0);
-  EXPECT_EQ(g.surplus_height, 30);
-  EXPECT_EQ(g.answer_height, 30);
-  EXPECT_EQ(g.possibility_height, 8);
-
   // Slots: 1-3 on the top line of a cell, 7-9 at the bottom.
   EXPECT_EQ(hit_test(g, 32, 0).digit, 3);
   const GridHit hit = hit_test(g, 33 + 11, 33 * 4 + 22);
@@ -41,49 +38,35 @@ TEST(GridGeometryTest, MeasuresFollowTheSmallerSide) {
   EXPECT_FALSE(hit_test(tiny, 0, 0).valid());
 }
 
-Cell cell_with(std::initializer_list<int> possibilities) {
-  Cell cell;
-  for (int d = 1; d <= 9; ++d) cell.possible[d] = false;
-  for (int d : possibilities) cell.possible[d] = true;
-  return cell;
-}
-
+// The colour rule over the cases of tests/data/highlight_colors.txt.
 TEST(HighlightColorTest, RuleDecidesAndCountsShade) {
-  Highlight h;
-  h.digits[3] = h.digits[5] = true;
-  h.recount();
-  EXPECT_EQ(h.color_for(cell_with({3, 5})), 17);
-  EXPECT_EQ(h.color_for(cell_with({3, 5, 8})), 16);
-  EXPECT_EQ(h.color_for(cell_with({3, 8})), 14);
-  EXPECT_EQ(h.color_for(cell_with({1, 8})), 0);
-  h.rule = kCmdRuleAll;
-  EXPECT_EQ(h.color_for(cell_with({3, 8})), 0);
-  EXPECT_EQ(h.color_for(cell_with({3, 5, 8})), 16);
-
-  // One digit under Only: the lone possibility is plain highlight, not "only".
-  Highlight one;
-  one.digits[4] = true;
-  one.recount();
-  one.rule = kCmdRuleOnly;
-  EXPECT_EQ(one.color_for(cell_with({4})), 14);
-  EXPECT_EQ(one.color_for(cell_with({4, 6})), 0);
-
-  // The player's colouring wins; an answered cell has no possibilities.
-  Cell coloured = cell_with({1});
-  coloured.color = 23;
-  EXPECT_EQ(one.color_for(coloured), 23);
-  Cell answered = cell_with({4});
-  answered.answer = 4;
-  EXPECT_EQ(one.color_for(answered), 0);
-
-  // "# of possibilities": cells whose count is highlighted.
-  Highlight count;
-  count.mode = kCmdModeCount;
-  count.digits[2] = true;
-  count.recount();
-  EXPECT_EQ(count.color_for(cell_with({1, 9})), 14);
-  EXPECT_EQ(count.color_for(cell_with({1, 2, 9})), 0);
-  EXPECT_EQ(count.color_for(cell_with({})), 0);
+  const std::map<std::string, std::pair<int, int>> kinds = {
+      {"any", {kCmdModePossibilities, kCmdRuleAny}}, {"2+", {kCmdModePossibilities, kCmdRule2OrMore}},
+      {"all", {kCmdModePossibilities, kCmdRuleAll}}, {"only", {kCmdModePossibilities, kCmdRuleOnly}},
+      {"count", {kCmdModeCount, kCmdRuleAny}}};
+  const auto cases = read_case_fields("highlight_colors.txt");
+  for (const std::vector<std::string>& fields : cases) {
+    ASSERT_EQ(fields.size(), 3u) << fields[0];
+    SCOPED_TRACE(fields[0] + " | " + fields[1]);
+    std::istringstream words(fields[0] + ' ' + fields[1]);
+    std::string kind, digits, possible, word;
+    words >> kind >> digits >> possible;
+    ASSERT_TRUE(kinds.contains(kind));
+    Highlight h;
+    std::tie(h.mode, h.rule) = kinds.at(kind);
+    for (char d : digits) {
+      if (d != '-') h.digits[d - '0'] = true;
+    }
+    h.recount();
+    Cell cell;
+    for (int d = 1; d <= 9; ++d) cell.possible[d] = possible.find(char('0' + d)) != std::string::npos;
+    while (words >> word) {
+      if (word == "answer") words >> cell.answer;
+      else words >> cell.color;
+    }
+    EXPECT_EQ(h.color_for(cell), std::stoi(fields[2]));
+  }
+  EXPECT_GE(cases.size(), 20u);
 }
 
 class Painting : public ViewTest {
