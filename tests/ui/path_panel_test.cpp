@@ -90,11 +90,11 @@ void PathPanelTest::besideTheGridOnEitherSideRememberedAndCountedOnce() {
 
   // A new game counts again; a puzzle being entered shows nothing. (The
   // Big hint made the game worth saving: the question is answered No.)
-  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  answerMessage(QMessageBox::No);
   a.pastePuzzle();
   QTRY_COMPARE(game.statistics().big_hints, 1);
   QTRY_VERIFY(panel->path() != nullptr);
-  QPointer<QTimer> answer = whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  QPointer<QTimer> answer = answerMessage(QMessageBox::No);
   frame.runCommand(kCmdEnterPuzzle);
   QTRY_COMPARE(panel->list()->topLevelItemCount(), 0);
   delete answer.data();
@@ -229,7 +229,7 @@ void PathPanelTest::closingWhileThePathIsWorkedOut() {
   MainFrame& frame = a.app->frame();
   QTRY_VERIFY(frame.pathPanel()->working());
   // Whatever the close asks is answered No.
-  QPointer<QTimer> answer = whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  QPointer<QTimer> answer = answerMessage(QMessageBox::No);
   QElapsedTimer clock;
   clock.start();
   frame.close();
