@@ -31,12 +31,6 @@ namespace {
 constexpr const char* kHardPuzzle =
     "..9.2........4.6....1....8....1.9.3.54..........8......5....7.67..3...........2..";
 
-void pasteText(App& a, const char* text) {
-  QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
-  a.app->game().paste();
-  QTRY_VERIFY(a.app->game().puzzle_valid());
-}
-
 QRect inFrame(QWidget* w, MainFrame& frame) { return QRect(w->mapTo(&frame, QPoint(0, 0)), w->size()); }
 
 }  // namespace
@@ -172,22 +166,18 @@ void PathPanelTest::applyUpToHereAndCopyPath() {
   QCOMPARE(int(panel->path()->steps.size()), int(first.steps.size()) - 4);
 
   // Up to the last step: solved, and congratulated.
-  QStringList shown;
-  whenModal<QMessageBox>([&](QMessageBox* box) {
-    shown << box->text();
-    box->accept();
-  });
+  MessageCollector shown;
   panel->list()->setCurrentItem(panel->list()->topLevelItem(panel->list()->topLevelItemCount() - 1));
   panel->applyButton()->click();
   QVERIFY(game.board().current().is_solved());
-  QCOMPARE(shown.size(), 1);
+  QCOMPARE(shown.texts.size(), 1);
 }
 
 void PathPanelTest::restartsOnEveryChangeButNeverRunsTwoAtOnce() {
   App a;
   a.settings.write_integer(kSolutionPath, 1);
   a.startup();
-  pasteText(a, kHardPuzzle);
+  a.pastePuzzle(kHardPuzzle);
   MainFrame& frame = a.app->frame();
   PathPanel* panel = frame.pathPanel();
   Game& game = a.app->game();
@@ -225,7 +215,7 @@ void PathPanelTest::closingWhileThePathIsWorkedOut() {
   App a;
   a.settings.write_integer(kSolutionPath, 1);
   a.startup();
-  pasteText(a, kHardPuzzle);
+  a.pastePuzzle(kHardPuzzle);
   MainFrame& frame = a.app->frame();
   QTRY_VERIFY(frame.pathPanel()->working());
   // Whatever the close asks is answered No.

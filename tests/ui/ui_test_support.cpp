@@ -23,8 +23,8 @@ void App::startup(int welcomeAnswer) {
   QTest::keyRelease(app->frame().gridWindow(), Qt::Key_Shift);
 }
 
-void App::pastePuzzle() {
-  QGuiApplication::clipboard()->setText(QString::fromLatin1(kPuzzle));
+void App::pastePuzzle(const char* puzzle) {
+  QGuiApplication::clipboard()->setText(QString::fromLatin1(puzzle));
   app->game().paste();
   QTRY_VERIFY(app->game().puzzle_valid());
 }

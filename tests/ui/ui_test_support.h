@@ -86,8 +86,8 @@ struct App {
                                       std::move(argument));
   }
   void startup(int welcomeAnswer = 2);
-  // Pastes kPuzzle as the game in play.
-  void pastePuzzle();
+  // Pastes the puzzle as the game in play.
+  void pastePuzzle(const char* puzzle = kPuzzle);
   // Gives the grid the keyboard in an active main window.
   TSWindow* focusGrid();
 };
