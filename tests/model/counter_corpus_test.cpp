@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <random>
 #include <string>
 #include <string_view>
@@ -153,15 +154,18 @@ TEST_P(UniqueCorpusFile, DeletedPossibilitiesKeepOrLoseTheSolution) {
   }
 }
 
-// Stops the reference counter after a fixed number of trial digits, so a
-// sample it cannot finish quickly is skipped instead of stalling the test.
-class Budget final : public SearchPoll {
+// Counts its questions and says stop once it has been asked more than a
+// number of times: at once (0), after a budget of trial digits (so a sample
+// the reference counter cannot finish quickly is skipped instead of stalling
+// the test), or never.
+class CountingPoll final : public SearchPoll {
  public:
-  explicit Budget(long trials) : my_left(trials) {}
-  bool should_stop() override { return --my_left < 0; }
+  explicit CountingPoll(long answers_before_stop) : my_limit(answers_before_stop) {}
+  long asked = 0;
+  bool should_stop() override { return ++asked > my_limit; }
 
  private:
-  long my_left;
+  long my_limit;
 };
 
 TEST_P(CorpusFile, FastAndReferenceCountersAgreeOnNearlyFullGrids) {
@@ -200,7 +204,7 @@ TEST_P(CorpusFile, FastAndReferenceCountersAgreeOnNearlyFullGrids) {
       }
     }
     for (std::size_t v = 0; v < inputs.size(); ++v) {
-      Budget budget(200000);
+      CountingPoll budget(200000);
       char reference_grid[81] = {}, fast_grid[81] = {};
       const int reference = reference_count(inputs[v], reference_grid, &budget);
       if (reference == kCountStopped) continue;
@@ -225,22 +229,7 @@ TEST(CorpusFiles, EveryFamilyIsThere) {
   }
 }
 
-// Polls that answer at once, never, or run a whole count of their own.
-class StopAtOnce final : public SearchPoll {
- public:
-  int asked = 0;
-  bool should_stop() override { return ++asked > 0; }
-};
-
-class NeverStop final : public SearchPoll {
- public:
-  int asked = 0;
-  bool should_stop() override {
-    ++asked;
-    return false;
-  }
-};
-
+// A poll that runs a whole count of its own.
 class CountsInside final : public SearchPoll {
  public:
   explicit CountsInside(const std::string& puzzle) : my_puzzle(puzzle) {}
@@ -263,7 +252,7 @@ TEST(FastCounterPoll, AStopAtTheFirstGuessReturnsStopped) {
     puzzles.push_back(testing::read_lines(testing::corpus_path(file)).at(0));
   }
   for (const std::string& p : puzzles) {
-    StopAtOnce poll;
+    CountingPoll poll(0);
     EXPECT_EQ(fast_count(input_of(p), nullptr, &poll), kCountStopped) << p;
     EXPECT_EQ(poll.asked, 1) << p;
   }
@@ -273,7 +262,7 @@ TEST(FastCounterPoll, APollThatNeverStopsChangesNothing) {
   for (const char* file : {"c_magictour_top1465.txt", "e_multi_removed_clues_1001.txt", "e_nosol_wrong_clue_500.txt"}) {
     long asked = 0;
     for (const std::string& line : testing::read_lines(testing::corpus_path(file))) {
-      NeverStop poll;
+      CountingPoll poll(std::numeric_limits<long>::max());
       char with[81] = {}, without[81] = {};
       const int counted = fast_count(input_of(line), with, &poll);
       ASSERT_EQ(counted, fast_count(input_of(line), without, nullptr)) << line;

@@ -94,10 +94,7 @@ void FrameTest::menusMirrorTheTablesAndReachTheirCommands() {
   QVERIFY(frame.action(kCmdUserAnswers)->isChecked());
   // A game command: Undo of nothing says so in a message box.
   QString said;
-  whenModal<QMessageBox>([&](QMessageBox* box) {
-    said = box->text();
-    box->accept();
-  });
+  answerMessage(QMessageBox::Ok, &said);
   frame.action(kCmdUndo)->trigger();
   QCOMPARE(said, QStringLiteral("No moves to undo."));
   // The Highlight and File menus as the player sees them.
@@ -123,10 +120,7 @@ void FrameTest::accelerators() {
   a.startup();
   a.pastePuzzle();
   MainFrame& frame = a.app->frame();
-  frame.activateWindow();
-  TSWindow* w = frame.gridWindow();
-  w->setFocus();
-  QTRY_VERIFY(w->hasFocus());
+  TSWindow* w = a.focusGrid();
   // N steps the highlight, C clears it; the letters are accelerators.
   QTest::keyClick(w, Qt::Key_N);
   QVERIFY(a.app->grid().highlight().count == 0 || a.app->grid().highlight().digits[1]);
@@ -189,17 +183,14 @@ void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
   QVERIFY(a.app->game().board().needs_saving());
 
   QString asked;
-  whenModal<QMessageBox>([&](QMessageBox* box) {
-    asked = box->text();
-    box->button(QMessageBox::Cancel)->click();
-  });
+  answerMessage(QMessageBox::Cancel, &asked);
   QVERIFY(!frame.close());
   QCOMPARE(asked, QStringLiteral("Do you want to save this game?"));
   QVERIFY(frame.isVisible());
   a.settings.flush(false);
   QVERIFY(!a.settings.stored.count("Geometry/W"));  // Cancel wrote nothing
 
-  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  answerMessage(QMessageBox::No);
   QVERIFY(frame.close());
   a.settings.flush(false);
   // The stored size is the tightest square around the grid.
@@ -395,23 +386,11 @@ void FrameTest::aWholeGamePlayedByKeysAndClicks() {
   a.startup();
   a.pastePuzzle();
   MainFrame& frame = a.app->frame();
-  TSWindow* w = frame.gridWindow();
-  frame.activateWindow();
-  w->setFocus();
-  QTRY_VERIFY(w->hasFocus());
+  TSWindow* w = a.focusGrid();
   // Every Big hint (key B) is carried out; the last one is congratulated.
-  QStringList messages;
-  QTimer answerer;
-  answerer.setInterval(5);
-  QObject::connect(&answerer, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
+  MessageCollector answerer([](QWidget* modal) {
     if (auto* hint = qobject_cast<HintDialog*>(modal)) hint->button(kButtonYes)->click();
-    else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      messages << box->text();
-      box->accept();
-    }
   });
-  answerer.start();
   auto solved = [&] { return a.app->game().board().current().is_solved(); };
   // The first move by a click on its slot (4 in cell 1,3), the rest by hints.
   const GridGeometry& g = a.app->grid().geometry();
@@ -423,7 +402,7 @@ void FrameTest::aWholeGamePlayedByKeysAndClicks() {
     QTRY_VERIFY(frame.isActiveWindow());
     QTest::keyClick(w, Qt::Key_B);
   }
-  QTRY_VERIFY(messages.contains(QStringLiteral("Congratulations!  You solved the puzzle!")));
+  QTRY_VERIFY(answerer.texts.contains(QStringLiteral("Congratulations!  You solved the puzzle!")));
   answerer.stop();
   QVERIFY(solved());
   saveShot(&frame, QStringLiteral("main_solved"));

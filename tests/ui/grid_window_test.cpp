@@ -89,10 +89,7 @@ void GridWindowTest::clicksOnSlotsPlaceRemoveAndRestore() {
   QVERIFY(g.unit > 0);
   // Before there is a puzzle a click says so.
   QString said;
-  whenModal<QMessageBox>([&](QMessageBox* box) {
-    said = box->text();
-    box->accept();
-  });
+  answerMessage(QMessageBox::Ok, &said);
   QTest::mouseClick(w, Qt::LeftButton, {}, slot(g, 0, 2, 4));
   QVERIFY(said.startsWith(QStringLiteral("There is no valid puzzle yet!")));
   a.pastePuzzle();

@@ -28,16 +28,6 @@ namespace {
 
 const State& now(App& a) { return a.app->game().board().current(); }
 
-// Gives the grid the keyboard in an active main window.
-TSWindow* focusGrid(App& a) {
-  MainFrame& frame = a.app->frame();
-  frame.activateWindow();
-  TSWindow* w = frame.gridWindow();
-  w->setFocus();
-  [&] { QTRY_VERIFY(w->hasFocus()); }();
-  return w;
-}
-
 // Moves the play cursor from wherever it is to (r, c) with the arrow keys.
 void arrowTo(TSWindow* w, const PlayCursor& from, int r, int c) {
   for (int i = from.row; i < r; ++i) QTest::keyClick(w, Qt::Key_Down);
@@ -53,22 +43,13 @@ void KeyboardPlayTest::anEasyPuzzleCreatedAndSolvedFromTheKeyboardAlone() {
   a.settings.write_integer(kKeyboardPlay, 1);
   a.startup();
   QVERIFY(a.app->grid().switches().keyboard_play);
-  TSWindow* w = focusGrid(a);
-  QStringList messages;
-  QTimer answerer;
-  answerer.setInterval(5);
-  QObject::connect(&answerer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      messages << box->text();
-      box->accept();
-    }
-  });
-  answerer.start();
+  TSWindow* w = a.focusGrid();
+  MessageCollector answerer;
   // Ctrl+N creates a puzzle at the remembered difficulty, Easy.
   QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier);
   QTRY_VERIFY_WITH_TIMEOUT(a.app->game().puzzle_valid() && !a.app->game().busy().is_busy(), 60000);
   QCOMPARE(a.app->game().difficulty(), 1);
-  w = focusGrid(a);
+  w = a.focusGrid();
   QTest::keyClick(w, Qt::Key_Home, Qt::ControlModifier);
   QCOMPARE(a.app->grid().play_cursor(), (PlayCursor{0, 0}));
 
@@ -105,7 +86,7 @@ void KeyboardPlayTest::anEasyPuzzleCreatedAndSolvedFromTheKeyboardAlone() {
     }
   }
   QVERIFY(triedUndo);
-  QTRY_VERIFY(messages.contains(QStringLiteral("Congratulations!  You solved the puzzle!")));
+  QTRY_VERIFY(answerer.texts.contains(QStringLiteral("Congratulations!  You solved the puzzle!")));
   answerer.stop();
   QVERIFY(now(a).is_solved());
   saveShot(&a.app->frame(), QStringLiteral("keyboard_play_solved"));
@@ -115,7 +96,7 @@ void KeyboardPlayTest::keysDoWhatTheyDidWhileKeyboardPlayIsOff() {
   App a;
   a.startup();
   a.pastePuzzle();
-  TSWindow* w = focusGrid(a);
+  TSWindow* w = a.focusGrid();
   GridWindow& grid = a.app->grid();
   const Board& board = a.app->game().board();
   auto highlighted = [&] {
@@ -163,7 +144,7 @@ void KeyboardPlayTest::tabReachesThePaneAndOnlyMouseClicksGiveTheGridBack() {
   App a;
   a.startup();
   a.pastePuzzle();
-  TSWindow* w = focusGrid(a);
+  TSWindow* w = a.focusGrid();
   ButtonPane* pane = a.app->frame().buttonPane();
   // Tab walks from the grid into the pane's controls as they stand, top to
   // bottom and left to right, and back round to the grid.
@@ -205,7 +186,7 @@ void KeyboardPlayTest::schemesAndLineStylesRendered() {
   a.pastePuzzle();
   GridWindow& grid = a.app->grid();
   grid.run_command(kCmdKeyboardPlay);
-  TSWindow* w = focusGrid(a);
+  TSWindow* w = a.focusGrid();
   // Something of everything: highlights, a hint's marks, a chain, the cursor.
   QTest::keyClick(w, Qt::Key_Right);
   QTest::keyClick(w, Qt::Key_Right);
@@ -274,7 +255,7 @@ void KeyboardPlayTest::gridCellsAndControlsSpeakThroughQtAccessibility() {
   a.settings.write_integer(kKeyboardPlay, 1);
   a.startup();
   a.pastePuzzle();
-  TSWindow* w = focusGrid(a);
+  TSWindow* w = a.focusGrid();
   QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w);
   QVERIFY(grid);
   QCOMPARE(grid->role(), QAccessible::Table);

@@ -77,7 +77,7 @@ void MistakeTest::findMyMistakeIsOfferedByThePaneAndUndoesBack() {
 
   // Closed with OK from the menu: nothing moves.
   game.left_click(0, 3, 2);
-  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+  answerMessage(QMessageBox::Ok);
   a.app->frame().action(kCmdFindMistake)->trigger();
   QCOMPARE(game.board().current_index(), 2);
   game.board().set_modified(false);
@@ -100,12 +100,7 @@ void MistakeTest::whereToLookFramesThePatternAndCountsALittleHint() {
   // The menu item and the W key do the same and count again.
   menu->trigger();
   QCOMPARE(pane->scoreValue(ScoreField::LittleHints)->text(), QStringLiteral("2"));
-  MainFrame& frame = a.app->frame();
-  frame.activateWindow();
-  TSWindow* w = frame.gridWindow();
-  w->setFocus();
-  QTRY_VERIFY(w->hasFocus());
-  QTest::keyClick(w, Qt::Key_W);
+  QTest::keyClick(a.focusGrid(), Qt::Key_W);
   QCOMPARE(pane->scoreValue(ScoreField::LittleHints)->text(), QStringLiteral("3"));
 }
 

@@ -31,12 +31,6 @@ namespace {
 constexpr const char* kHardPuzzle =
     "..9.2........4.6....1....8....1.9.3.54..........8......5....7.67..3...........2..";
 
-void pasteText(App& a, const char* text) {
-  QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
-  a.app->game().paste();
-  QTRY_VERIFY(a.app->game().puzzle_valid());
-}
-
 QRect inFrame(QWidget* w, MainFrame& frame) { return QRect(w->mapTo(&frame, QPoint(0, 0)), w->size()); }
 
 }  // namespace
@@ -90,11 +84,11 @@ void PathPanelTest::besideTheGridOnEitherSideRememberedAndCountedOnce() {
 
   // A new game counts again; a puzzle being entered shows nothing. (The
   // Big hint made the game worth saving: the question is answered No.)
-  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  answerMessage(QMessageBox::No);
   a.pastePuzzle();
   QTRY_COMPARE(game.statistics().big_hints, 1);
   QTRY_VERIFY(panel->path() != nullptr);
-  QPointer<QTimer> answer = whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  QPointer<QTimer> answer = answerMessage(QMessageBox::No);
   frame.runCommand(kCmdEnterPuzzle);
   QTRY_COMPARE(panel->list()->topLevelItemCount(), 0);
   delete answer.data();
@@ -172,22 +166,18 @@ void PathPanelTest::applyUpToHereAndCopyPath() {
   QCOMPARE(int(panel->path()->steps.size()), int(first.steps.size()) - 4);
 
   // Up to the last step: solved, and congratulated.
-  QStringList shown;
-  whenModal<QMessageBox>([&](QMessageBox* box) {
-    shown << box->text();
-    box->accept();
-  });
+  MessageCollector shown;
   panel->list()->setCurrentItem(panel->list()->topLevelItem(panel->list()->topLevelItemCount() - 1));
   panel->applyButton()->click();
   QVERIFY(game.board().current().is_solved());
-  QCOMPARE(shown.size(), 1);
+  QCOMPARE(shown.texts.size(), 1);
 }
 
 void PathPanelTest::restartsOnEveryChangeButNeverRunsTwoAtOnce() {
   App a;
   a.settings.write_integer(kSolutionPath, 1);
   a.startup();
-  pasteText(a, kHardPuzzle);
+  a.pastePuzzle(kHardPuzzle);
   MainFrame& frame = a.app->frame();
   PathPanel* panel = frame.pathPanel();
   Game& game = a.app->game();
@@ -225,11 +215,11 @@ void PathPanelTest::closingWhileThePathIsWorkedOut() {
   App a;
   a.settings.write_integer(kSolutionPath, 1);
   a.startup();
-  pasteText(a, kHardPuzzle);
+  a.pastePuzzle(kHardPuzzle);
   MainFrame& frame = a.app->frame();
   QTRY_VERIFY(frame.pathPanel()->working());
   // Whatever the close asks is answered No.
-  QPointer<QTimer> answer = whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  QPointer<QTimer> answer = answerMessage(QMessageBox::No);
   QElapsedTimer clock;
   clock.start();
   frame.close();

@@ -233,11 +233,7 @@ void PrintTest::abortDialogNamesTheJobAndCancels() {
 void PrintTest::ctrlGPrintsABlankSolvingGrid() {
   App a;
   a.startup();
-  MainFrame& frame = a.app->frame();
-  frame.activateWindow();
-  TSWindow* w = frame.gridWindow();
-  w->setFocus();
-  QTRY_VERIFY(w->hasFocus());
+  TSWindow* w = a.focusGrid();
   const QString pdf = QStringLiteral(VANTRY_UI_SHOTS_DIR "/print/ctrl_g.pdf");
   QFile::remove(pdf);
   a.app->platform().printing().setOutputFile(pdf);

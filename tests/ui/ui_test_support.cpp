@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QClipboard>
+#include <QMessageBox>
 #include <QGuiApplication>
 
 #include "classlib/platform.h"
@@ -22,10 +23,33 @@ void App::startup(int welcomeAnswer) {
   QTest::keyRelease(app->frame().gridWindow(), Qt::Key_Shift);
 }
 
-void App::pastePuzzle() {
-  QGuiApplication::clipboard()->setText(QString::fromLatin1(kPuzzle));
+void App::pastePuzzle(const char* puzzle) {
+  QGuiApplication::clipboard()->setText(QString::fromLatin1(puzzle));
   app->game().paste();
   QTRY_VERIFY(app->game().puzzle_valid());
+}
+
+TSWindow* App::focusGrid() {
+  MainFrame& frame = app->frame();
+  frame.activateWindow();
+  TSWindow* w = frame.gridWindow();
+  w->setFocus();
+  [&] { QTRY_VERIFY(w->hasFocus()); }();
+  return w;
+}
+
+MessageCollector::MessageCollector(std::function<void(QWidget*)> other) {
+  setInterval(5);
+  connect(this, &QTimer::timeout, [this, other] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      texts << box->text();
+      box->accept();
+    } else if (modal && other) {
+      other(modal);
+    }
+  });
+  start();
 }
 
 }  // namespace vantry::uitest

@@ -4,8 +4,10 @@
 // kept in memory.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +16,10 @@
 
 #include "game/memory_settings.h"
 #include "ui/vantry_app.h"
+
+namespace vantry {
+class TSWindow;
+}
 
 namespace vantry::uitest {
 
@@ -42,6 +48,21 @@ QTimer* whenModal(std::function<void(T*)> action) {
   return timer;
 }
 
+// Answers the next message box with the button, keeping its text in *text.
+inline QTimer* answerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
+  return whenModal<QMessageBox>([button, text](QMessageBox* box) {
+    if (text) *text = box->text();
+    box->button(button)->click();
+  });
+}
+
+// While it runs, it accepts every message box, keeping their texts, and hands
+// any other modal widget to other.
+struct MessageCollector : QTimer {
+  QStringList texts;
+  explicit MessageCollector(std::function<void(QWidget*)> other = {});
+};
+
 // Saves the widget as it shows now under the build folder's "screens".
 inline QString saveShot(QWidget* w, const QString& name) {
   QDir().mkpath(QStringLiteral(VANTRY_UI_SHOTS_DIR));
@@ -65,8 +86,10 @@ struct App {
                                       std::move(argument));
   }
   void startup(int welcomeAnswer = 2);
-  // Pastes kPuzzle as the game in play.
-  void pastePuzzle();
+  // Pastes the puzzle as the game in play.
+  void pastePuzzle(const char* puzzle = kPuzzle);
+  // Gives the grid the keyboard in an active main window.
+  TSWindow* focusGrid();
 };
 
 

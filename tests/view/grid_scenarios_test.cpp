@@ -1,6 +1,10 @@
 // Scenarios of play on the grid window, read from tests/data/grid_scenarios.txt:
 // each one a title and lines of input and expected state, run on a fresh game and
 // grid. A failure names the scenario and the line of the file that failed.
+// tests/data/grid_game_traffic.txt has scenarios in the same language over a
+// scripted game instead of the real one: every question and report that crosses
+// to the game is logged, so they see exactly which calls an event makes (a
+// paused grid makes none, a refused guard stops the move).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,40 +13,128 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "classlib/inifile.h"
 #include "game/commands.h"
+#include "game/file_name.h"
+#include "game/game_listener.h"
+#include "game/memory_settings.h"
+#include "game/presented_game.h"
+#include "game/statistics.h"
+#include "model/busy_manager.h"
+#include "view/button_pane_model.h"
 #include "view_fixture.h"
 #include "support/recording_canvas.h"
 
 namespace vantry::testing {
 namespace {
 
+class ScriptedGame final : public PresentedGame {
+ public:
+  explicit ScriptedGame(Platform& platform) : my_platform(platform), my_busy(platform) {}
+
+  // The script: the state the view reads and the guard's answer.
+  bool valid = true, entering_now = false, creating_now = false, auto_now = false, paused_now = false;
+  bool guard_passes = true;
+  int solutions = 1;
+  int difficulty_chosen = kCmdCreateBase + 3, strategy_chosen = 3;
+  std::string move_name = "Naked single";
+  // What the view told or asked, one entry a call.
+  std::vector<std::string> log;
+  GameListener* listener = nullptr;
+
+  Platform& platform() override { return my_platform; }
+  IniFile& settings() override { return my_settings; }
+  BusyManager& busy() override { return my_busy; }
+  void set_listener(GameListener* l) override { listener = l; }
+
+  Board& board() override { return my_board; }
+  bool puzzle_valid() const override { return valid; }
+  bool entering() const override { return entering_now; }
+  bool creating() const override { return creating_now; }
+  bool auto_solving() const override { return auto_now; }
+  bool paused() const override { return paused_now; }
+  const FileName& file_name() const override { return my_fileName; }
+  int difficulty() const override { return 0; }
+  const Statistics& statistics() const override { return my_stats; }
+  const std::string& next_move_text() const override { return my_nextMove; }
+  int chosen_difficulty() const override { return difficulty_chosen; }
+  int chosen_strategy() const override { return strategy_chosen; }
+  int drill_menu_item_id(int id) const override { return id + 10; }
+
+  bool activity_guard() override { return note("activity_guard"), guard_passes; }
+  bool puzzle_guard() override { return note("puzzle_guard"), guard_passes; }
+  bool new_game_step() override { return note("new_game_step"), true; }
+  int count_solutions() override {
+    note(my_busy.is_busy() ? "count_solutions busy" : "count_solutions");
+    return solutions;
+  }
+  void name_next_move() override {
+    note("name_next_move");
+    my_nextMove = move_name;
+  }
+
+  void left_click(int r, int c, int d) override { note("left_click", r, c, d); }
+  void right_click(int r, int c, int d, bool shift, bool show_deleted) override {
+    note("right_click", r, c, d);
+    if (shift) log.back() += " shift";
+    if (show_deleted) log.back() += " deleted";
+  }
+  bool entry_key(int code) override { return note("entry_key", code), entering_now; }
+  bool run_command(int id) override { return note("run_command", id), true; }
+  void open_file(const std::string& path) override { note("open_file " + path); }
+  void resume_game() override { note("resume_game"); }
+  void set_extended_strategies(bool on) override { note("set_extended_strategies", on); }
+  void choose_difficulty(int id) override { note("choose_difficulty", id); }
+  void choose_strategy(int n) override { note("choose_strategy", n); }
+  void set_auto_solving(bool on) override { note("set_auto_solving", on); }
+  void count_moves(int delta, bool recompute) override { note("count_moves", delta, recompute); }
+  void solved_check() override { note("solved_check"); }
+  void repaint() override {}  // too frequent to be worth logging
+
+ private:
+  template <typename... Args>
+  void note(const std::string& call, Args... numbers) {
+    std::string entry = call;
+    ((entry += " " + std::to_string(numbers)), ...);
+    log.push_back(entry);
+  }
+
+  Platform& my_platform;
+  MemorySettings my_settings;
+  BusyManager my_busy;
+  Board my_board;
+  FileName my_fileName;
+  Statistics my_stats;
+  std::string my_nextMove;
+};
+
 struct Step {
   int line;
   std::string text;
 };
 struct Scenario {
-  std::string title;
+  std::string file, title;
   std::vector<Step> steps;
 };
 
 void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.title; }
 
-std::vector<Scenario> load_scenarios() {
+std::vector<Scenario> load_scenarios(const std::string& file) {
   std::vector<Scenario> all;
-  std::ifstream in(std::string(VANTRY_TEST_DATA_DIR) + "/grid_scenarios.txt");
+  std::ifstream in(std::string(VANTRY_TEST_DATA_DIR) + "/" + file);
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const auto first = line.find_first_not_of(' ');
     if (first == std::string::npos || line[first] == '#') continue;
-    if (line.starts_with("== ")) all.push_back({line.substr(3), {}});
+    if (line.starts_with("== ")) all.push_back({file, line.substr(3), {}});
     else if (!all.empty()) all.back().steps.push_back({number, line.substr(first)});
   }
-  if (all.empty()) all.push_back({"Unreadable scenario file", {{0, "unreadable"}}});
+  if (all.empty()) all.push_back({file, "Unreadable scenario file", {{0, "unreadable"}}});
   return all;
 }
 
@@ -178,7 +270,12 @@ class GridScenario : public ViewTest, public ::testing::WithParamInterface<Scena
     return std::count(platform.pane_updates.begin(), platform.pane_updates.end(), PaneUpdate::Highlight);
   }
 
+  // The grid input goes to: the one over the scripted game once there is one.
+  GridWindow& view() { return scripted_grid ? *scripted_grid : grid; }
+
   std::map<std::string, std::function<void(Words&)>> steps;  // by verb, or "expect <what>"
+  std::unique_ptr<ScriptedGame> scripted;
+  std::unique_ptr<GridWindow> scripted_grid;
   GridMouse last_mouse;
   State marked;                  // the grid at "mark"
   long marked_pane_highlights = 0;
@@ -190,15 +287,15 @@ void GridScenario::SetUp() {
   platform.on_hint_dialog = [this] { paused_under_dialog = game.paused(); };
   steps = {
       {"paste", [&](Words&) { paste_puzzle(); }},
-      {"left", [&](Words& w) { grid.left_down(mouse(w)); }},
+      {"left", [&](Words& w) { view().left_down(mouse(w)); }},
       {"release", [&](Words& w) { grid.left_up(mouse(w)); }},
-      {"right", [&](Words& w) { grid.right_down(mouse(w)); }},
+      {"right", [&](Words& w) { view().right_down(mouse(w)); }},
       {"drag", [&](Words& w) {  // with Shift held: a chain
          Words down(word(w) + " shift"), up(word(w) + " shift");
          grid.left_down(mouse(down));
          grid.left_up(mouse(up));
        }},
-      {"type", [&](Words& w) { grid.char_typed(rest(w)); }},
+      {"type", [&](Words& w) { view().char_typed(rest(w)); }},
       {"key", [&](Words& w) { grid.key_down(kGridKeys.at(word(w))); }},
       {"play", [&](Words& w) { EXPECT_EQ(grid.play_key(kPlayKeys.at(word(w))), accepted(w)); }},
       {"digit", [&](Words& w) {
@@ -207,7 +304,7 @@ void GridScenario::SetUp() {
          EXPECT_EQ(grid.play_digit(d, modifiers.find("control") != std::string::npos,
                                    modifiers.find("alt") != std::string::npos), accepted(w));
        }},
-      {"command", [&](Words& w) { EXPECT_EQ(grid.run_command(number(w)), accepted(w)); }},
+      {"command", [&](Words& w) { EXPECT_EQ(view().run_command(number(w)), accepted(w)); }},
       {"highlight", [&](Words& w) {
          const int d = number(w);
          grid.highlight_digit(d, word(w) == "shift");
@@ -249,11 +346,35 @@ void GridScenario::SetUp() {
       {"input-answers", [&](Words& w) { while (w >> std::ws && !w.eof()) platform.input_answers.push_back(word(w)); }},
       {"stop-solving", [&](Words&) { grid.set_stop_solving(true); }},
       {"fire-singles-timer", [&](Words&) { platform.fire_timer(kSinglesTimer); }},
+      {"scripted", [&](Words& w) {  // a fresh grid over a scripted game: its state
+         scripted_grid.reset();
+         scripted = std::make_unique<ScriptedGame>(platform);
+         for (std::string flag; w >> flag;) {
+           if (flag == "paused") scripted->paused_now = true;
+           else if (flag == "entering") scripted->entering_now = true;
+           else if (flag == "refuse") scripted->guard_passes = false;
+           else if (flag == "auto") scripted->auto_now = true;
+           else ADD_FAILURE() << "unknown state " << flag;
+         }
+         scripted_grid = std::make_unique<GridWindow>(*scripted);
+         scripted_grid->set_up();
+         scripted_grid->resize(300, 330);
+         scripted->log.clear();
+       }},
       {"mark", [&](Words&) {
          marked = current();
          marked_pane_highlights = pane_highlights();
        }},
 
+      {"expect log", [&](Words& w) {  // the scripted game's calls since the last look
+         ASSERT_TRUE(scripted) << "no scripted game";
+         std::vector<std::string> calls;
+         std::istringstream all(rest(w));
+         for (std::string call; std::getline(all >> std::ws, call, ';');) calls.push_back(call);
+         if (calls == std::vector<std::string>{"-"}) calls.clear();
+         EXPECT_EQ(scripted->log, calls);
+         scripted->log.clear();
+       }},
       {"expect cursor", [&](Words& w) { EXPECT_EQ(platform.grid_cursor, word(w) == "chain" ? GridCursor::Chain : GridCursor::Arrow); }},
       {"expect chain", [&](Words& w) {
          std::vector<std::pair<int, int>> chain;
@@ -385,7 +506,7 @@ void GridScenario::SetUp() {
 
 TEST_P(GridScenario, Runs) {
   for (const Step& step : GetParam().steps) {
-    SCOPED_TRACE("grid_scenarios.txt:" + std::to_string(step.line) + ": " + step.text);
+    SCOPED_TRACE(GetParam().file + ":" + std::to_string(step.line) + ": " + step.text);
     Words words(step.text);
     std::string verb = word(words);
     if (verb == "expect") verb += " " + word(words);
@@ -396,7 +517,48 @@ TEST_P(GridScenario, Runs) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, GridScenario, ::testing::ValuesIn(load_scenarios()), test_name);
+INSTANTIATE_TEST_SUITE_P(Scripts, GridScenario, ::testing::ValuesIn(load_scenarios("grid_scenarios.txt")), test_name);
+INSTANTIATE_TEST_SUITE_P(Traffic, GridScenario, ::testing::ValuesIn(load_scenarios("grid_game_traffic.txt")),
+                         test_name);
+
+class ScriptedGameTest : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  ScriptedGame game{platform};
+};
+
+TEST_F(ScriptedGameTest, GridListensOnlyWhileItLivesAndLabelsTheGamesChoices) {
+  {
+    GridWindow grid(game);
+    EXPECT_EQ(game.listener, &grid);
+    EXPECT_EQ(grid.menu_text(kCmdCreateBase + 3), "&Hard\bCtrl+N");
+    EXPECT_EQ(grid.menu_text(kCmdCreateEasy), "&Easy");
+    EXPECT_NE(grid.menu_text(kCmdPracticeBase + 3).find("\bShift+P"), std::string::npos);
+    EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 4).find('\b'), std::string::npos);
+    EXPECT_EQ(grid.menu_item_id(kCmdEndDrill), kCmdEndDrill + 10);
+  }
+  EXPECT_EQ(game.listener, nullptr);  // no dangling listener after the grid is gone
+}
+
+// The pane's status count runs inside the status busy phase; without a puzzle
+// the lines say so and start no search. (What a search shows is
+// ButtonPaneTest's, on the real game.)
+TEST_F(ScriptedGameTest, PaneCountsInsideItsBusyPhaseAndNeverWithoutAPuzzle) {
+  GridWindow grid(game);
+  ButtonPaneModel pane(game, grid);
+  game.solutions = -1;  // a count stopped other than by Cancel, as a close does
+  pane.set_status_on(true);
+  EXPECT_EQ(pane.status_line().text, "(cancelled)");
+  EXPECT_EQ(game.log, std::vector<std::string>{"count_solutions busy"});
+  EXPECT_FALSE(game.busy().is_busy());
+  game.log.clear();
+  game.valid = false;
+  pane.set_next_move_on(true);
+  pane.update_lines(true);
+  EXPECT_EQ(pane.next_move_line(), "No puzzle yet");
+  EXPECT_EQ(pane.status_line().text, "No puzzle yet");
+  EXPECT_EQ(game.log, std::vector<std::string>{});
+}
 
 // The singles delay as the player types it: seconds, up to 2, to the millisecond.
 TEST(SinglesDelay, ParsesSecondsAndRefusesTheRest) {
