@@ -26,7 +26,7 @@ namespace {
 // The game object on a silent console, seeded for one position.
 struct CliGame {
   ConsolePlatform platform;
-  Game game{platform};
+  Game game{platform, platform};
 
   CliGame(const CreateOptions& options, std::uint32_t seed) {
     platform.set_quiet(true);

@@ -56,7 +56,7 @@ bool ColorEditor::button(int id) {
   switch (id) {
     case kColorEditorChange: {
       const auto chosen =
-          my_game.platform().choose_color(grid.colors().stored(element()), grid.custom_colors);
+          my_game.services().choose_color(grid.colors().stored(element()), grid.custom_colors);
       if (chosen) grid.colors().set(element(), *chosen);
       changed();
       return false;
@@ -65,7 +65,7 @@ bool ColorEditor::button(int id) {
       grid.colors().reset(element());
       changed();
       return false;
-    case kColorEditorHelp: my_game.platform().show_help_topic(kHelpColorDialog); return false;
+    case kColorEditorHelp: my_game.services().show_help_topic(kHelpColorDialog); return false;
     case kColorEditorOk: close(); return true;
     case kColorEditorCancel:
       grid.replace_colors(my_copy);

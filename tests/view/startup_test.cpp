@@ -68,7 +68,7 @@ TEST_F(Startup, FirstDrawingOpensTheSavedGameOrWelcomes) {
   platform.file_answers = {path};
   ASSERT_TRUE(game.save_as());
   FakePlatform fresh_platform;
-  Game fresh(fresh_platform);
+  Game fresh(fresh_platform, fresh_platform);
   GridWindow fresh_grid(fresh);
   fresh_grid.first_drawing(path);
   EXPECT_EQ(fresh_platform.welcome_dialogs, 0);

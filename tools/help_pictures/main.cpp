@@ -75,7 +75,7 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
       continue;
     }
     ConsolePlatform platform;
-    Game game(platform);
+    Game game(platform, platform);
     GridWindow grid(game);
     // The player's answers in their own colour, as the avoidable rectangles need.
     grid.toggle_display(kCmdUserAnswers);
@@ -123,7 +123,7 @@ int find(int per, const std::vector<std::string>& files) {
       apply_moves(engine, puzzle, [&](int n, const State& before, const State&) {
         if (n < 1 || n > strategy_count() || found[n] >= per) return true;
         ConsolePlatform shown_on;
-        Game game(shown_on);
+        Game game(shown_on, shown_on);
         game.board().current() = before;
         const BigHintShown shown = big_hint(game, shown_on);
         if (shown.strategy != n) return true;
@@ -154,7 +154,7 @@ int line(const std::string& path) {
   }
   start.mark_givens();
   ConsolePlatform platform;
-  Game game(platform);
+  Game game(platform, platform);
   game.board().current() = now;
   const BigHintShown shown = big_hint(game, platform);
   std::cout << picture_line("strategy_" + std::to_string(shown.strategy), shown.strategy, start, now,
