@@ -199,7 +199,8 @@ void HelpPagesTest::everyPictureShowsTheEnginesNextMove() {
     State s;
     QCOMPARE(QString::fromStdString(build_position(p, s)), QString());
     ConsolePlatform platform;
-    Game game(platform, platform);
+    SilentView view;
+    Game game(platform, view);
     game.board().current() = s;
     // The search's next move: the pictured strategy, or the one that always
     // finds the same move first.

@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "game/game.h"
 #include "model/busy_manager.h"
 #include "ui/qt_platform.h"

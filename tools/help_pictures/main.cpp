@@ -75,7 +75,8 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
       continue;
     }
     ConsolePlatform platform;
-    Game game(platform, platform);
+    SilentView view;
+    Game game(platform, view);
     GridWindow grid(game);
     // The player's answers in their own colour, as the avoidable rectangles need.
     grid.toggle_display(kCmdUserAnswers);
@@ -123,7 +124,8 @@ int find(int per, const std::vector<std::string>& files) {
       apply_moves(engine, puzzle, [&](int n, const State& before, const State&) {
         if (n < 1 || n > strategy_count() || found[n] >= per) return true;
         ConsolePlatform shown_on;
-        Game game(shown_on, shown_on);
+        SilentView view;
+        Game game(shown_on, view);
         game.board().current() = before;
         const BigHintShown shown = big_hint(game, shown_on);
         if (shown.strategy != n) return true;
@@ -154,7 +156,8 @@ int line(const std::string& path) {
   }
   start.mark_givens();
   ConsolePlatform platform;
-  Game game(platform, platform);
+  SilentView view;
+  Game game(platform, view);
   game.board().current() = now;
   const BigHintShown shown = big_hint(game, platform);
   std::cout << picture_line("strategy_" + std::to_string(shown.strategy), shown.strategy, start, now,
