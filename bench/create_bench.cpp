@@ -49,7 +49,8 @@ void create_table(const Options& o) {
     if (!o.only.empty() && o.only != name) continue;
     vantry::ConsolePlatform platform;
     platform.set_quiet(true);
-    vantry::Game game(platform);
+    vantry::SilentView view;
+    vantry::Game game(platform, view);
     game.set_attempt_limit(50000);
     std::vector<double> ms;
     std::vector<int> attempts;

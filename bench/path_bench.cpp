@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
   // The panel beside a grid over a game on a silent platform.
   ConsolePlatform platform;
   platform.set_quiet(true);
-  Game game(platform);
+  SilentView view;
+  Game game(platform, view);
   GridWindow gridWindow(game);
   MemorySettings settings;
   settings.write_integer(kSolutionPath, 1);

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
   }
   vantry::ConsolePlatform platform;
   platform.set_quiet(true);
-  vantry::Game game(platform);
+  vantry::SilentView view;
+  vantry::Game game(platform, view);
   game.set_random_seed(20261207);
   // A strategy the library lacks would search; the bench gives up on it early.
   game.set_attempt_limit(2000);

@@ -26,7 +26,8 @@ namespace {
 // The game object on a silent console, seeded for one position.
 struct CliGame {
   ConsolePlatform platform;
-  Game game{platform};
+  SilentView view;
+  Game game{platform, view};
 
   CliGame(const CreateOptions& options, std::uint32_t seed) {
     platform.set_quiet(true);

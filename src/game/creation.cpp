@@ -48,7 +48,7 @@ void Game::create_new(int command_id, bool shift_held) {
   // Step 3. Superhuman puzzles are offered only behind Shift and a question.
   int target = command_id;
   if (command_id == kCmdCreateSadistic && shift_held &&
-      my_platform.message_box("Do you really, really, REALLY want\na \"superhuman\" puzzle?",
+      my_services.message_box("Do you really, really, REALLY want\na \"superhuman\" puzzle?",
                               kProductName, MessageIcon::Question,
                               MessageButtons::YesNo) == MessageAnswer::Yes) {
     target = kCmdCreateSuperhuman;
@@ -90,14 +90,14 @@ bool Game::create_puzzle(int target) {
   my_practiceTimedOut = false;
   do {
     repaint();
-    pump_events(my_platform);
+    pump_events(my_services);
     my_counter.set_abort(false);
-    my_platform.start_timer(kCreateAttemptTimer, kAttemptTimeMs, [this] {
-      my_platform.kill_timer(kCreateAttemptTimer);
+    my_services.start_timer(kCreateAttemptTimer, kAttemptTimeMs, [this] {
+      my_services.kill_timer(kCreateAttemptTimer);
       my_counter.set_abort(true);
     });
     result = build_candidate(target) ? rate(false) : 0;
-    my_platform.kill_timer(kCreateAttemptTimer);
+    my_services.kill_timer(kCreateAttemptTimer);
     ++my_attempts;
     if (practice != 0) {
       if (my_strategiesUsed.by_strategy[practice] > 0) break;
@@ -274,7 +274,7 @@ void Game::practise(int n) {
   const bool from_library = draw_practice_position(n, drawn);
   if (const std::string question = practice_question(n, my_lastPractised);
       !from_library && !question.empty() &&
-      my_platform.message_box(question, kProductName, MessageIcon::Question,
+      my_services.message_box(question, kProductName, MessageIcon::Question,
                               MessageButtons::YesNo) != MessageAnswer::Yes) {
     return;
   }
@@ -376,12 +376,12 @@ int Game::chosen_strategy() const { return menu_strategy(my_settings->read_integ
 
 void Game::choose_difficulty(int create_id) {
   my_settings->write_integer(kLastDifficulty, menu_difficulty(create_id));
-  my_platform.menus_changed();
+  my_view.menus_changed();
 }
 
 void Game::choose_strategy(int table_number) {
   my_settings->write_integer(kLastStrategy, menu_strategy(table_number));
-  my_platform.menus_changed();
+  my_view.menus_changed();
 }
 
 }  // namespace vantry

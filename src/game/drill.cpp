@@ -168,10 +168,10 @@ std::string Drill::progress_text() const {
 
 void Drill::start(int n) {
   if (n < 1 || n > strategy_count() || !my_game.activity_guard()) return;
-  Platform& platform = my_game.platform();
+  SystemServices& services = my_game.services();
   // A rare strategy may take a long search for every position: ask first.
   if (const std::string question = practice_question(n, my_game.last_practised()); !question.empty() &&
-      platform.message_box(question, kProductName, MessageIcon::Question, MessageButtons::YesNo) !=
+      services.message_box(question, kProductName, MessageIcon::Question, MessageButtons::YesNo) !=
           MessageAnswer::Yes) {
     return;
   }
@@ -232,7 +232,7 @@ void Drill::check_move() {
   // The caption says which position of the drill this was.
   const std::string title = std::string(move.found() ? strategy_row(move.row()).name : kProductName) +
                             " (" + progress_text() + ")";
-  my_game.platform().message_box(text, title, MessageIcon::Information, MessageButtons::Ok);
+  my_game.services().message_box(text, title, MessageIcon::Information, MessageButtons::Ok);
   // Counted once reviewed, so the pane names the position under review until then.
   my_counts.push_back(count);
   my_seconds.push_back(seconds);
@@ -264,7 +264,7 @@ void Drill::finish() {
   my_strategy = 0;
   my_counts.clear();
   my_seconds.clear();
-  my_game.platform().drill_summary(report);
+  my_game.services().drill_summary(report);
 }
 
 void Drill::end(bool show_summary) {
@@ -274,7 +274,7 @@ void Drill::end(bool show_summary) {
     const DrillBest before = read_drill_best(my_game.settings(), n);
     const DrillReport report = make_drill_report(n, my_counts, my_seconds, before, false);
     my_strategy = 0;
-    my_game.platform().drill_summary(report);
+    my_game.services().drill_summary(report);
   }
   my_strategy = 0;
   my_counts.clear();
@@ -291,9 +291,9 @@ void Drill::puzzle_replaced() {
 }
 
 void Drill::changed() {
-  Platform& platform = my_game.platform();
-  platform.pane_changed(PaneUpdate::Counters);
-  platform.menus_changed();
+  ViewObserver& view = my_game.view();
+  view.pane_changed(PaneUpdate::Counters);
+  view.menus_changed();
 }
 
 }  // namespace vantry

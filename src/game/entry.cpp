@@ -13,7 +13,7 @@ void Game::enter_puzzle() {
   if (!new_game_step()) return;
   my_entering = true;
   my_entryRow = my_entryColumn = 0;
-  my_platform.show_entry_dialog();
+  my_view.show_entry_dialog();
 }
 
 void Game::advance_entry_cursor() {
@@ -63,7 +63,7 @@ void Game::take_recorded_solution() {
 void Game::done_entering() {
   if (!my_entering || my_busy.is_busy()) return;
   // Steps 1-2. The dialog goes while the puzzle is counted.
-  my_platform.hide_entry_dialog();
+  my_view.hide_entry_dialog();
   const int n = count_and_record(kBusyDoneEntering);
 
   if (n < 0) {
@@ -80,14 +80,14 @@ void Game::done_entering() {
                    : "This puzzle has more than one solution!\n\nPlease check for any errors.  "
                      "If you find any,\neither fix them with Undo, or click Start Over.",
             kProductName, MessageIcon::Exclamation);
-    my_platform.show_entry_dialog();
+    my_view.show_entry_dialog();
     return;
   }
 
   // Step 6. The entered position becomes the start of a new game.
   my_entering = false;
   my_board.forget_history();
-  my_platform.destroy_entry_dialog();
+  my_view.destroy_entry_dialog();
   my_puzzleValid = true;
   update_title();
   take_recorded_solution();
@@ -108,7 +108,7 @@ void Game::entry_start_over() {
 
 void Game::entry_cancel() {
   if (!my_entering || my_busy.is_busy()) return;
-  my_platform.destroy_entry_dialog();
+  my_view.destroy_entry_dialog();
   my_entering = false;
   my_puzzleValid = false;
   my_board.reset();

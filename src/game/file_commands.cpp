@@ -7,7 +7,7 @@
 #include <streambuf>
 #include <system_error>
 
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "game/disk_file.h"
 #include "game/game.h"
 #include "strategy/game_messages.h"
@@ -52,7 +52,7 @@ void Game::open() {
   request.default_extension = "spz";
   request.initial_directory = my_fileName.directory;
   request.must_exist = true;
-  if (const auto path = my_platform.open_file_dialog(request)) open_file(*path);
+  if (const auto path = my_services.open_file_dialog(request)) open_file(*path);
 }
 
 void Game::open_file(const std::string& path) {
@@ -92,7 +92,7 @@ void Game::open_file(const std::string& path) {
   set_file_name(path, true);
   remember_recent_game(settings(), path);
   my_stats = trailer.stats;
-  my_platform.pane_changed(PaneUpdate::CountersAndLines);
+  my_view.pane_changed(PaneUpdate::CountersAndLines);
   // The clock goes on from the saved seconds, unless the game is over.
   if (!my_board.current().is_solved()) start_clock();
   repaint();
@@ -125,7 +125,7 @@ bool Game::save_as_unguarded() {
   // rule may then name another one, which is asked about here. No shows the
   // dialog again.
   for (;;) {
-    const auto path = my_platform.save_file_dialog(request);
+    const auto path = my_services.save_file_dialog(request);
     if (!path) return false;
     FileName target = my_fileName;
     target.set_from_path(*path, false);
@@ -137,7 +137,7 @@ bool Game::save_as_unguarded() {
 bool Game::may_replace(const FileName& target) {
   if (!target.renamed() || !file_exists(target.path) || same_file(target.path, target.source))
     return true;
-  return my_platform.message_box(target.path + " already exists.\nDo you want to replace it?",
+  return my_services.message_box(target.path + " already exists.\nDo you want to replace it?",
                                  kProductName, MessageIcon::Exclamation,
                                  MessageButtons::YesNo) == MessageAnswer::Yes;
 }
@@ -173,7 +173,7 @@ void Game::import_puzzle() {
   request.default_extension = "txt";
   request.initial_directory = my_fileName.directory;
   request.must_exist = true;
-  const auto path = my_platform.open_file_dialog(request);
+  const auto path = my_services.open_file_dialog(request);
   if (!path) return;
 
   // Step 1. The characters of the grid, read before the game in play is
@@ -212,7 +212,7 @@ void Game::paste() {
   if (!activity_guard()) return;
   // Step 1.
   std::string text;
-  switch (my_platform.get_clipboard_text(text)) {
+  switch (my_services.get_clipboard_text(text)) {
     case ClipboardRead::Text: break;
     case ClipboardRead::CannotOpen:
       message("Could not open the clipboard", kProductName, MessageIcon::Stop);
@@ -243,7 +243,7 @@ void Game::check_loaded_puzzle(BusyToken token) {
   // every command refuses meanwhile.
   my_entering = true;
   repaint();
-  pump_events(my_platform);
+  pump_events(my_services);
   const int n = count_and_record(token);
   if (n == 0) {
     message("This puzzle has no solution!\nPlease check the puzzle source for any errors.",
@@ -273,7 +273,7 @@ void Game::export_puzzle() {
   request.default_extension = "txt";
   request.initial_directory = my_fileName.directory;
   request.confirm_overwrite = true;
-  const auto path = my_platform.save_file_dialog(request);
+  const auto path = my_services.save_file_dialog(request);
   if (!path) return;
   std::string error;
   if (!replace_disk_file(*path, grid_text(my_board.current(), "\n"), error)) {
@@ -286,7 +286,7 @@ void Game::export_puzzle() {
 void Game::copy() {
   if (!activity_guard() || !puzzle_guard()) return;
   // A clipboard that cannot be taken is left alone without a word.
-  my_platform.set_clipboard_text(grid_text(my_board.current(), "\r\n"));
+  my_services.set_clipboard_text(grid_text(my_board.current(), "\r\n"));
 }
 
 }  // namespace vantry

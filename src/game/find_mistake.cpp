@@ -243,7 +243,7 @@ void find_my_mistake(Game& game) {
   game.resume_game();
   Board& board = game.board();
   BusyManager& busy = game.busy();
-  Platform& platform = game.platform();
+  SystemServices& services = game.services();
 
   // Step 1. The walk, which counts solutions and may take a while on a long
   // history of a puzzle without one solution.
@@ -267,7 +267,7 @@ void find_my_mistake(Game& game) {
   const bool undoable = m.kind == MistakeKind::WrongAnswer ||
                         m.kind == MistakeKind::RemovedSolution || m.kind == MistakeKind::NoSolution;
   if (!undoable) {
-    platform.message_box(text, kProductName,
+    services.message_box(text, kProductName,
                          m.kind == MistakeKind::None ? MessageIcon::Information : MessageIcon::Exclamation,
                          MessageButtons::Ok);
     return;
@@ -275,7 +275,7 @@ void find_my_mistake(Game& game) {
 
   // Step 3. Only the player's choice moves the history, as Undo would, step
   // by step; the undone States stay for Redo.
-  if (!platform.message_with_action(text, kProductName, MessageIcon::Exclamation, kUndoBackText)) return;
+  if (!services.message_with_action(text, kProductName, MessageIcon::Exclamation, kUndoBackText)) return;
   const bool left_solved = board.current().is_solved();
   int k = 0;
   while (board.current_index() >= m.move && board.undo()) ++k;

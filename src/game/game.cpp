@@ -11,8 +11,9 @@
 
 namespace vantry {
 
-Game::Game(Platform& platform)
-    : my_platform(platform), my_busy(platform), my_counter(my_busy), my_engine(my_busy) {
+Game::Game(SystemServices& services, ViewObserver& view)
+    : my_services(services), my_view(view), my_busy(services), my_counter(my_busy),
+      my_engine(my_busy) {
   my_engine.set_owner_window(this);
 }
 
@@ -50,7 +51,7 @@ bool Game::run_command(int id) {
   // 11907 and 11908 are menu commands of their own, so Superhuman is no
   // command: Sadistic with Shift asks for it.
   if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
-    create_new(id, my_platform.shift_held());
+    create_new(id, my_services.shift_held());
     return true;
   }
   // The extended rows are practised from their help pages' links.
@@ -66,7 +67,7 @@ bool Game::run_command(int id) {
 }
 
 void Game::message(const std::string& text, const std::string& caption, MessageIcon icon) {
-  my_platform.message_box(text, caption, icon, MessageButtons::Ok);
+  my_services.message_box(text, caption, icon, MessageButtons::Ok);
 }
 
 void Game::set_difficulty(int index) {
@@ -91,7 +92,7 @@ bool Game::puzzle_guard() {
 bool Game::save_prompt() {
   // Only a puzzle in play can be saved: a half-entered one has nothing to keep.
   if (!my_puzzleValid || my_entering || !my_board.needs_saving()) return true;
-  switch (my_platform.message_box("Do you want to save this game?", kProductName,
+  switch (my_services.message_box("Do you want to save this game?", kProductName,
                                   MessageIcon::Question, MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
       // A save that was cancelled in its dialog or failed must not let the
@@ -111,7 +112,7 @@ bool Game::new_game_step() {
   if (practised_extended) update_extended_search();
   my_paused = false;  // a new puzzle is not hidden behind the resume text
   if (my_listener) my_listener->highlighting_reset();
-  my_platform.clear_highlights();
+  my_view.clear_highlights();
   my_difficulty = 0;
   my_strategiesUsed.mark_stale();
   my_puzzleValid = false;
@@ -122,7 +123,7 @@ bool Game::new_game_step() {
 }
 
 bool Game::query_close() {
-  my_platform.kill_timer(kCreateAttemptTimer);
+  my_services.kill_timer(kCreateAttemptTimer);
   return save_prompt();
 }
 
@@ -141,14 +142,14 @@ std::string Game::window_title() const {
   return title;
 }
 
-void Game::update_title() { my_platform.set_window_title(window_title()); }
+void Game::update_title() { my_view.set_window_title(window_title()); }
 
 void Game::set_file_name(const std::string& path, bool saved_game) {
   my_fileName.set_from_path(path, saved_game);
   update_title();
 }
 
-void Game::repaint() { my_platform.repaint_grid(); }
+void Game::repaint() { my_view.repaint_grid(); }
 
 void Game::pause_game() {
   if (my_busy.is_busy() || !puzzle_guard() || my_paused) return;

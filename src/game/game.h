@@ -3,14 +3,16 @@
 // and the strategy engine, keeps the statistics and the clock, and carries out
 // every command on the puzzle in play with its guards and messages, and owns
 // the settings of the run and the paused state. It reaches the window system
-// only through the Platform; the view library's grid window and button pane
+// only through its SystemServices and tells its presentation what changed
+// through its ViewObserver; the view library's grid window and button pane
 // are faces over it that see it as a PresentedGame, and the grid window hears
 // of a new puzzle as the game's listener.
 #pragma once
 
 #include <string>
 
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "game/drill.h"
 #include "game/file_name.h"
 #include "game/game_listener.h"
@@ -37,12 +39,14 @@ inline constexpr int kCreateAttemptTimer = 1;
 
 class Game final : public HintHost, public PresentedGame {
  public:
-  explicit Game(Platform& platform);
+  Game(SystemServices& services, ViewObserver& view);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
   // The one-per-run objects.
-  Platform& platform() override { return my_platform; }
+  // What the game asks of the window system, and what it tells its presentation.
+  SystemServices& services() override { return my_services; }
+  ViewObserver& view() override { return my_view; }
   BusyManager& busy() override { return my_busy; }
   SolutionCounter& counter() { return my_counter; }
   Strategy& engine() { return my_engine; }
@@ -256,7 +260,8 @@ class Game final : public HintHost, public PresentedGame {
   // A message box with the OK button.
   void message(const std::string& text, const std::string& caption, MessageIcon icon);
 
-  Platform& my_platform;
+  SystemServices& my_services;
+  ViewObserver& my_view;
   BusyManager my_busy;
   SolutionCounter my_counter;
   Strategy my_engine;

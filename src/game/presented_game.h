@@ -13,7 +13,8 @@ class Board;
 class BusyManager;
 class GameListener;
 class IniFile;
-class Platform;
+class SystemServices;
+class ViewObserver;
 struct FileName;
 struct Statistics;
 
@@ -22,7 +23,9 @@ class PresentedGame {
   virtual ~PresentedGame() = default;
 
   // ---- The one-per-run objects the view shares with the game ----
-  virtual Platform& platform() = 0;
+  // What the view asks of the window system, and what the game tells it.
+  virtual SystemServices& services() = 0;
+  virtual ViewObserver& view() = 0;
   virtual IniFile& settings() = 0;
   // The busy phases: automatic singles and the solution status run in them.
   virtual BusyManager& busy() = 0;

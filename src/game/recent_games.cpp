@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "game/game.h"
 #include "strategy/game_messages.h"
 
@@ -107,9 +107,9 @@ void open_recent_game(Game& game, int id) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
     forget_recent_game(settings, path);
-    game.platform().message_box(recent_game_missing_text(path), kProductName, MessageIcon::Exclamation,
+    game.services().message_box(recent_game_missing_text(path), kProductName, MessageIcon::Exclamation,
                                 MessageButtons::Ok);
-    game.platform().menus_changed();
+    game.view().menus_changed();
     return;
   }
   game.open_file(path);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "classlib/platform.h"
+#include "classlib/silent_services.h"
 #include "game/difficulty.h"
 #include "game/rating.h"
 #include "model/board.h"
@@ -17,69 +17,10 @@ namespace {
 // The window system as a worker thread sees it: nothing. The engine's polls
 // end up in close_requested, which answers the stop flag, so a stop cancels
 // the running search as a close request cancels a search on the screen.
-class WorkerPlatform final : public Platform {
+class WorkerServices final : public SilentServices {
  public:
-  explicit WorkerPlatform(const std::atomic<bool>& stop) : my_stop(stop) {}
-
-  MessageAnswer message_box(const std::string&, const std::string&, MessageIcon,
-                            MessageButtons) override {
-    return MessageAnswer::Cancel;
-  }
-  void set_wait_cursor(bool) override {}
-  void create_busy_dialog(const std::string&, std::function<void()>) override {}
-  void show_busy_dialog() override {}
-  void destroy_busy_dialog() override {}
-  void start_timer(int, int, std::function<void()>) override {}
-  void kill_timer(int) override {}
-  int hint_dialog(int, const std::string&, const std::string&, int, const std::string&) override {
-    return 2;
-  }
-  int little_hint_dialog(const std::string&, const std::string&, int, const std::string&) override {
-    return 6;
-  }
-  void process_pending_events() override {}
+  explicit WorkerServices(const std::atomic<bool>& stop) : my_stop(stop) {}
   bool close_requested() const override { return my_stop.load(std::memory_order_relaxed); }
-  ClipboardRead get_clipboard_text(std::string&) override { return ClipboardRead::NoText; }
-  bool set_clipboard_text(const std::string&) override { return false; }
-  std::optional<std::string> open_file_dialog(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> save_file_dialog(const FileDialogRequest&) override { return {}; }
-  void repaint_grid() override {}
-  void set_window_title(const std::string&) override {}
-  void pane_changed(PaneUpdate) override {}
-  void clear_highlights() override {}
-  bool main_window_shown() const override { return false; }
-  void show_entry_dialog() override {}
-  void hide_entry_dialog() override {}
-  void destroy_entry_dialog() override {}
-  SystemColors system_colors() override { return {}; }
-  void set_grid_background(std::uint32_t) override {}
-  void set_grid_cursor(GridCursor) override {}
-  bool shift_held() override { return false; }
-  std::string shifted_digit_key(char) override { return {}; }
-  std::string input_dialog(const std::string&, const std::string&, const std::string& text,
-                           int) override {
-    return text;
-  }
-  int coloring_dialog(int, int) override { return 2; }
-  std::optional<std::uint32_t> choose_color(std::uint32_t, std::array<std::uint32_t, 16>&) override {
-    return {};
-  }
-  int welcome_dialog() override { return 2; }
-  void show_help_topic(int) override {}
-  void show_help_contents() override {}
-  bool limited_palette() override { return false; }
-  void menus_changed() override {}
-  void arrange_layout() override {}
-  void close_main_window() override {}
-  void color_dialog() override {}
-  void about_dialog() override {}
-  bool create_printer() override { return false; }
-  void print_setup_dialog() override {}
-  void screen_dpi(int& dpi_x, int& dpi_y) override { dpi_x = dpi_y = 96; }
-  PrintResult print_page(const std::string&, const std::function<PageMapping(const PrinterPage&)>&,
-                         const std::function<void(Canvas&)>&) override {
-    return PrintResult::Failed;
-  }
 
  private:
   const std::atomic<bool>& my_stop;
@@ -121,8 +62,8 @@ std::string level_counts(const SolutionPath& path) {
 }  // namespace
 
 SolutionPath work_out_path(const State& start, const std::atomic<bool>& stop, bool extended) {
-  WorkerPlatform platform(stop);
-  BusyManager busy(platform);
+  WorkerServices services(stop);
+  BusyManager busy(services);
   Strategy engine(busy);
   engine.set_purpose(EnginePurpose::Apply);
   engine.set_extended(extended);

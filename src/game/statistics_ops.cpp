@@ -13,48 +13,48 @@ void Game::count_hint(HintLevel level) {
     case HintLevel::Big: ++my_stats.big_hints; break;
     default: VANTRY_ASSERT(!"unknown hint level");
   }
-  my_platform.pane_changed(PaneUpdate::Counters);
+  my_view.pane_changed(PaneUpdate::Counters);
 }
 
 void Game::count_moves(int delta, bool recompute) {
   if (delta > 0) my_stats.moves_made += delta;
   if (delta < 0) my_stats.moves_undone -= delta;
-  my_platform.pane_changed(recompute ? PaneUpdate::CountersAndLines : PaneUpdate::Counters);
+  my_view.pane_changed(recompute ? PaneUpdate::CountersAndLines : PaneUpdate::Counters);
 }
 
 void Game::reset_statistics() {
   stop_clock();
   my_stats = Statistics{};
-  my_platform.pane_changed(PaneUpdate::Reset);
+  my_view.pane_changed(PaneUpdate::Reset);
 }
 
 void Game::start_clock() {
-  my_platform.start_timer(kClockTimer, kClockIntervalMs, [this] { clock_tick(); });
+  my_services.start_timer(kClockTimer, kClockIntervalMs, [this] { clock_tick(); });
   my_clockRunning = true;
 }
 
 void Game::stop_clock() {
-  my_platform.kill_timer(kClockTimer);
+  my_services.kill_timer(kClockTimer);
   my_clockRunning = false;
 }
 
 void Game::restart_clock() {
   my_stats.seconds = 0;
-  my_platform.pane_changed(PaneUpdate::Counters);
+  my_view.pane_changed(PaneUpdate::Counters);
   start_clock();
 }
 
 void Game::clock_tick() {
   // A minimised or hidden window is not being played.
-  if (!my_platform.main_window_shown()) return;
+  if (!my_view.main_window_shown()) return;
   ++my_stats.seconds;
-  my_platform.pane_changed(PaneUpdate::Counters);
+  my_view.pane_changed(PaneUpdate::Counters);
 }
 
 void Game::set_next_move_text(const std::string& text) {
   my_busy.end(kBusyNextMove);
   my_nextMoveText = text;
-  my_platform.pane_changed(PaneUpdate::NextMoveText);
+  my_view.pane_changed(PaneUpdate::NextMoveText);
 }
 
 // The search hands its answer to set_next_move_text above.

@@ -102,7 +102,7 @@ void Game::start_over() {
   }
   my_board.forget_history();
   if (my_listener) my_listener->highlighting_reset();
-  my_platform.clear_highlights();
+  my_view.clear_highlights();
   repaint();
   reset_statistics();
   if (my_puzzleValid && !my_entering) restart_clock();

@@ -55,7 +55,7 @@ void where_to_look(Game& game) {
   }
   if (n == kNoMove) {
     game.repaint();
-    game.platform().message_box("No hints available", kProductName, MessageIcon::Information,
+    game.services().message_box("No hints available", kProductName, MessageIcon::Information,
                                 MessageButtons::Ok);
     return;
   }

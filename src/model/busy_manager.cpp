@@ -1,7 +1,7 @@
 #include "model/busy_manager.h"
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 
 namespace vantry {
 
@@ -17,49 +17,49 @@ void BusyManager::start(BusyToken token, std::string_view message, int delayMs) 
   if (my_owner != kBusyIdle) return;
   my_owner = token;
   my_cancelled = false;
-  my_platform.set_wait_cursor(true);
-  my_platform.create_busy_dialog(std::string(message), [this] { cancel(); });
+  my_services.set_wait_cursor(true);
+  my_services.create_busy_dialog(std::string(message), [this] { cancel(); });
   my_dialog = true;
   if (delayMs == 0) {
     show();
   } else {
     my_delayPending = true;
-    my_platform.start_timer(kBusyDelayTimer, delayMs, [this] { show(); });
+    my_services.start_timer(kBusyDelayTimer, delayMs, [this] { show(); });
   }
 }
 
 void BusyManager::show() {
   if (my_owner == kBusyIdle) return;
   if (my_delayPending) {
-    my_platform.kill_timer(kBusyDelayTimer);
+    my_services.kill_timer(kBusyDelayTimer);
     my_delayPending = false;
   }
-  my_platform.show_busy_dialog();
+  my_services.show_busy_dialog();
 }
 
 void BusyManager::end(BusyToken token) {
   if (token != my_owner || token == kBusyIdle) return;
   my_owner = kBusyIdle;
   if (my_delayPending) {
-    my_platform.kill_timer(kBusyDelayTimer);
+    my_services.kill_timer(kBusyDelayTimer);
     my_delayPending = false;
   }
-  my_platform.set_wait_cursor(false);
+  my_services.set_wait_cursor(false);
   if (my_dialog) {
-    my_platform.destroy_busy_dialog();
+    my_services.destroy_busy_dialog();
     my_dialog = false;
   }
 }
 
 void BusyManager::set_message(const std::string& message) {
-  if (my_owner != kBusyIdle && my_dialog) my_platform.set_busy_message(message);
+  if (my_owner != kBusyIdle && my_dialog) my_services.set_busy_message(message);
 }
 
 bool BusyManager::cancelled() {
-  pump_events(my_platform);
+  pump_events(my_services);
   // A close asked for meanwhile cancels the phase as its Cancel button would:
   // the computation unwinds, then the window closes with its usual questions.
-  if (my_owner != kBusyIdle && my_platform.close_requested()) my_cancelled = true;
+  if (my_owner != kBusyIdle && my_services.close_requested()) my_cancelled = true;
   return my_cancelled;
 }
 

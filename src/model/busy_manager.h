@@ -10,7 +10,7 @@
 
 namespace vantry {
 
-class Platform;
+class SystemServices;
 
 // The long computations, each with the message its busy dialog shows.
 enum BusyToken : int {
@@ -58,7 +58,7 @@ inline constexpr int kBusyDelayTimer = 4;
 
 class BusyManager {
  public:
-  explicit BusyManager(Platform& platform) : my_platform(platform) {}
+  explicit BusyManager(SystemServices& services) : my_services(services) {}
   BusyManager(const BusyManager&) = delete;
   BusyManager& operator=(const BusyManager&) = delete;
 
@@ -87,10 +87,10 @@ class BusyManager {
   // The busy dialog's Cancel button.
   void cancel() { my_cancelled = true; }
 
-  Platform& platform() { return my_platform; }
+  SystemServices& services() { return my_services; }
 
  private:
-  Platform& my_platform;
+  SystemServices& my_services;
   bool my_dialog = false;  // a dialog exists for the running phase
   BusyToken my_owner = kBusyIdle;
   bool my_cancelled = false;

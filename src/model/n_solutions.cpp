@@ -1,6 +1,6 @@
 #include "model/n_solutions.h"
 
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "model/busy_manager.h"
 #include "model/count_input.h"
 #include "model/fast_counter.h"
@@ -22,9 +22,9 @@ class CountPoll final : public SearchPoll {
   bool should_stop() override {
     const auto now = Clock::now();
     if (now - my_last >= my_interval) {
-      pump_events(my_busy.platform());
+      pump_events(my_busy.services());
       my_last = Clock::now();
-      if (my_busy.platform().close_requested()) {
+      if (my_busy.services().close_requested()) {
         my_busy.cancel();
         return true;
       }

@@ -1,7 +1,7 @@
 #include "strategy/hint_command.h"
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
 #include "strategy/game_messages.h"
@@ -12,17 +12,17 @@ namespace vantry {
 
 void hint_command(HintHost& host, Strategy& engine, HintLevel level) {
   BusyManager& busy = engine.busy();
-  Platform& platform = busy.platform();
+  SystemServices& services = busy.services();
 
   // Step 1. The guards: nothing while a puzzle is entered, while something
   // else runs, or without a puzzle.
   if (host.entering()) {
-    platform.message_box(kFinishEnteringText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
+    services.message_box(kFinishEnteringText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
     return;
   }
   if (host.auto_solving() || busy.is_busy()) return;
   if (!host.puzzle_valid()) {
-    platform.message_box(kNoPuzzleText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
+    services.message_box(kNoPuzzleText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
     return;
   }
 
@@ -49,7 +49,7 @@ void hint_command(HintHost& host, Strategy& engine, HintLevel level) {
   // Step 8. A Big hint answered Yes may have filled the last cell. A grid that
   // was full before the hint was congratulated when it was filled.
   if (!was_solved && host.board().current().is_solved()) {
-    platform.message_box(kCongratulationsText, kProductName, MessageIcon::Exclamation,
+    services.message_box(kCongratulationsText, kProductName, MessageIcon::Exclamation,
                          MessageButtons::Ok);
   }
 }

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
 #include "strategy/hint_host.h"
@@ -40,7 +40,7 @@ int offer_move(Strategy& engine, const Move* move) {
   HintHost* host = engine.owner_window();
   VANTRY_ASSERT(host != nullptr);
   BusyManager& busy = engine.busy();
-  Platform& platform = busy.platform();
+  SystemServices& services = busy.services();
   const HintLevel level = host->last_hint_level();
 
   // Step 1. The busy dialog must never cover a hint.
@@ -51,7 +51,7 @@ int offer_move(Strategy& engine, const Move* move) {
 
   // Step 3. No move.
   if (move == nullptr) {
-    platform.message_box("No hints available", "Vantry", MessageIcon::Information,
+    services.message_box("No hints available", "Vantry", MessageIcon::Information,
                          MessageButtons::Ok);
     return kButtonCancel;
   }
@@ -64,7 +64,7 @@ int offer_move(Strategy& engine, const Move* move) {
   // the move out on a new State so that Undo takes it back.
   if (level == HintLevel::Big) {
     host->repaint();
-    const int answer = platform.hint_dialog(move->template_id(), move->explanation(), row.name,
+    const int answer = services.hint_dialog(move->template_id(), move->explanation(), row.name,
                                             row.help_context, std::string(kBigHintSection));
     if (answer == kButtonCancel) {
       host->board().current().clear_marks(false, true);
@@ -75,14 +75,14 @@ int offer_move(Strategy& engine, const Move* move) {
       const int moves = board.current().apply_hint();
       host->count_moves(moves, false);
       host->repaint();
-      pump_events(platform);
+      pump_events(services);
       host->count_moves(0, true);
     }
     return answer;
   }
 
   // Step 6. Little and Medium hints name the strategy (and the detail).
-  platform.little_hint_dialog(little_hint_text(level, move->row(), move->detail()),
+  services.little_hint_dialog(little_hint_text(level, move->row(), move->detail()),
                               level == HintLevel::Little ? "Little hint" : "Medium hint",
                               row.help_context, std::string(kLittleHintSection));
   return kButtonCancel;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "model/busy_manager.h"
 #include "strategy/move.h"
 #include "strategy/move_offer.h"
@@ -88,7 +88,7 @@ int Strategy::find(const State& s, bool allow_composite, Move& move) {
       }
       return r;
     }
-    pump_events(my_busy.platform());
+    pump_events(my_busy.services());
   }
   if (my_extended && !my_busy.cancelled()) return find_extended(my_busy, s, move);
   return kNoMove;

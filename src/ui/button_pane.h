@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "classlib/platform.h"
+#include "classlib/view_observer.h"
 #include "view/button_pane_model.h"
 
 class QCheckBox;

@@ -329,7 +329,7 @@ void PathPanel::applyUpToHere() {
 }
 
 void PathPanel::copyPath() {
-  if (m_path) m_game.platform().set_clipboard_text(path_steps_text(*m_path));
+  if (m_path) m_game.services().set_clipboard_text(path_steps_text(*m_path));
 }
 
 // ---- The preview is read-only ----

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 
 class QPrinter;
 class QPushButton;

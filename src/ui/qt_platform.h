@@ -1,6 +1,8 @@
 // The window system for the engine, in Qt: message boxes, the busy, hint,
-// entry, welcome, input, colouring and colour dialogs, window timers by id,
-// cursors, the clipboard, file dialogs, help, and processing waiting events.
+// welcome, input, colouring and colour dialogs, window timers by id, cursors,
+// the clipboard, file dialogs, help, printing and processing waiting events
+// (the system services), and what the game tells its presentation: the
+// title, the entry dialog, the grid, the pane, the menus (the view observer).
 // What only the main window can do (repaint the grid, rebuild the menus,
 // re-arrange the layout) it asks of the main window through MainWindowCalls.
 #pragma once
@@ -11,7 +13,8 @@
 #include <map>
 
 #include "classlib/canvas.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "ui/busy_dialog.h"
 #include "ui/enter_dialog.h"
 
@@ -41,7 +44,7 @@ struct MainWindowCalls {
   std::function<Colorref(int)> colorOf;   // a colour element, for the colouring buttons
 };
 
-class QtPlatform final : public QObject, public Platform {
+class QtPlatform final : public QObject, public SystemServices, public ViewObserver {
   Q_OBJECT
  public:
   explicit QtPlatform(IniFile* settings, HelpViewer* help = nullptr);
@@ -73,7 +76,7 @@ class QtPlatform final : public QObject, public Platform {
   // Qt's file dialog for a request, unshown.
   static QFileDialog* makeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 
-  // ---- Platform ----
+  // ---- SystemServices ----
   // The action is a button of its own beside OK, which is the default.
   bool message_with_action(const std::string& text, const std::string& caption, MessageIcon icon,
                            const std::string& action) override;
@@ -96,17 +99,7 @@ class QtPlatform final : public QObject, public Platform {
   bool set_clipboard_text(const std::string& text) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
-  void repaint_grid() override;
-  void set_window_title(const std::string& title) override;
-  void pane_changed(PaneUpdate update) override;
-  void clear_highlights() override;
-  bool main_window_shown() const override;
-  void show_entry_dialog() override;
-  void hide_entry_dialog() override;
-  void destroy_entry_dialog() override;
   SystemColors system_colors() override;
-  void set_grid_background(std::uint32_t color) override;
-  void set_grid_cursor(GridCursor cursor) override;
   bool shift_held() override;
   std::string shifted_digit_key(char digit) override;
   std::string input_dialog(const std::string& title, const std::string& prompt,
@@ -118,9 +111,6 @@ class QtPlatform final : public QObject, public Platform {
   void show_help_topic(int context) override;
   void show_help_contents() override;
   bool limited_palette() override;
-  void menus_changed() override;
-  void arrange_layout() override;
-  void close_main_window() override;
   void color_dialog() override;
   void about_dialog() override;
   void drill_summary(const DrillReport& report) override;
@@ -134,6 +124,21 @@ class QtPlatform final : public QObject, public Platform {
                          const std::function<void(Canvas&)>& draw) override;
   // The printer and its dialogs, made on first use.
   PrintSupport& printing();
+
+  // ---- ViewObserver ----
+  void repaint_grid() override;
+  void set_window_title(const std::string& title) override;
+  void pane_changed(PaneUpdate update) override;
+  void clear_highlights() override;
+  bool main_window_shown() const override;
+  void show_entry_dialog() override;
+  void hide_entry_dialog() override;
+  void destroy_entry_dialog() override;
+  void set_grid_background(std::uint32_t color) override;
+  void set_grid_cursor(GridCursor cursor) override;
+  void menus_changed() override;
+  void arrange_layout() override;
+  void close_main_window() override;
 
  private:
   std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);

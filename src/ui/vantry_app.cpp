@@ -19,7 +19,7 @@ VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string arg
   // F1 anywhere opens the help of what has the focus; the filter goes with the help.
   qApp->installEventFilter(new HelpKey(*m_help, m_help.get()));
   m_platform = std::make_unique<QtPlatform>(&settings, m_help.get());
-  m_game = std::make_unique<Game>(*m_platform);
+  m_game = std::make_unique<Game>(*m_platform, *m_platform);
   m_game->attach_settings(settings);
   m_grid = std::make_unique<GridWindow>(*m_game);
   m_frame = std::make_unique<MainFrame>(*m_game, *m_grid, *m_platform, settings, std::move(argument));

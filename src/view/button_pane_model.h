@@ -6,7 +6,7 @@
 #include <string>
 
 #include "classlib/canvas.h"
-#include "classlib/platform.h"
+#include "classlib/view_observer.h"
 #include "game/statistics.h"
 
 namespace vantry {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "game/presented_game.h"
 #include "view/color_schemes.h"
 #include "help/help_viewer.h"
@@ -57,7 +57,7 @@ bool ColorEditor::button(int id) {
   switch (id) {
     case kColorEditorChange: {
       const auto chosen =
-          my_game.platform().choose_color(grid.colors().stored(element()), grid.custom_colors);
+          my_game.services().choose_color(grid.colors().stored(element()), grid.custom_colors);
       if (chosen) grid.colors().set(element(), *chosen);
       changed();
       return false;
@@ -66,7 +66,7 @@ bool ColorEditor::button(int id) {
       grid.colors().reset(element());
       changed();
       return false;
-    case kColorEditorHelp: my_game.platform().show_help_topic(kHelpColorDialog); return false;
+    case kColorEditorHelp: my_game.services().show_help_topic(kHelpColorDialog); return false;
     case kColorEditorOk: close(); return true;
     case kColorEditorCancel:
       grid.replace_colors(my_copy);

@@ -3,7 +3,7 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "view/color_schemes.h"
 
 namespace vantry {
@@ -82,14 +82,14 @@ void ColorMgr::set(int element, Colorref color) {
 
 void ColorMgr::reset(int element) { my_colors[element] = default_color(element); }
 
-void ColorMgr::set_system_colors(bool on, Platform& platform) {
+void ColorMgr::set_system_colors(bool on, SystemServices& services) {
   my_systemColors = on;
-  refresh_system_colors(platform);
+  refresh_system_colors(services);
 }
 
-void ColorMgr::refresh_system_colors(Platform& platform) {
+void ColorMgr::refresh_system_colors(SystemServices& services) {
   if (!my_systemColors) return;
-  const SystemColors system = platform.system_colors();
+  const SystemColors system = services.system_colors();
   my_windowColor = system.window;
   my_windowTextColor = system.window_text;
 }

@@ -13,7 +13,7 @@
 namespace vantry {
 
 class IniFile;
-class Platform;
+class SystemServices;
 
 // One colour element: its display name in the colour dialog and the
 // description shown under the list. The settings key and the default colour
@@ -108,8 +108,8 @@ class ColorMgr {
 
   bool system_colors() const { return my_systemColors; }
   // Sets the switch; when on, the two system colours are read again.
-  void set_system_colors(bool on, Platform& platform);
-  void refresh_system_colors(Platform& platform);
+  void set_system_colors(bool on, SystemServices& services);
+  void refresh_system_colors(SystemServices& services);
 
  private:
   Colorref my_colors[kColorElements];

@@ -7,7 +7,8 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "game/presented_game.h"
 #include "model/board.h"
 #include "strategy/game_messages.h"
@@ -58,9 +59,10 @@ const IntegerKey* stored_toggle_key(int id) {
 }  // namespace
 
 bool GridWindow::run_command(int id) {
-  Platform& platform = my_game.platform();
+  SystemServices& services = my_game.services();
+  ViewObserver& view = my_game.view();
   if (id >= kCmdHighlight1 && id <= kCmdHighlightClear) {
-    highlight_digit(id == kCmdHighlightClear ? 0 : id - kCmdHighlight1 + 1, platform.shift_held());
+    highlight_digit(id == kCmdHighlightClear ? 0 : id - kCmdHighlight1 + 1, services.shift_held());
     return true;
   }
   if (display_key(id)) {
@@ -72,13 +74,13 @@ bool GridWindow::run_command(int id) {
   if (const IntegerKey* key = stored_toggle_key(id)) {
     settings().write_integer(*key, settings().read_integer(*key) != 0 ? 0 : 1);
     if (id == kCmdExtendedStrategies) my_game.set_extended_strategies(settings().read_integer(*key) != 0);
-    platform.menus_changed();
+    view.menus_changed();
     return true;
   }
   if (id == kCmdLastColorSelected || (id >= kCmdColor1 && id <= kCmdColor1 + 5)) {
     my_defaultColoring = id;
     settings().write_integer(kDefaultColoring, id);
-    platform.menus_changed();
+    view.menus_changed();
     return true;
   }
   switch (id) {
@@ -93,11 +95,11 @@ bool GridWindow::run_command(int id) {
     case kCmdSkipSolved: toggle_skip_solved(); return true;
     case kCmdSolveSinglesNow: solve_singles_now(); return true;
     case kCmdSinglesDelay: set_delay_command(); return true;
-    case kCmdChangeColors: platform.color_dialog(); return true;
+    case kCmdChangeColors: services.color_dialog(); return true;
     case kCmdSystemColors:
-      my_colors.set_system_colors(!my_colors.system_colors(), platform);
+      my_colors.set_system_colors(!my_colors.system_colors(), services);
       settings().write_integer(kSystemColors, my_colors.system_colors() ? 1 : 0);
-      platform.menus_changed();
+      view.menus_changed();
       colors_changed();
       return true;
     case kCmdPaneLeft:
@@ -106,21 +108,21 @@ bool GridWindow::run_command(int id) {
       settings().write_string(kButtonsPlacement, id == kCmdPaneLeft    ? kButtonsLeft
                                                    : id == kCmdPaneRight ? kButtonsRight
                                                                          : kButtonsHide);
-      platform.menus_changed();
-      platform.arrange_layout();
+      view.menus_changed();
+      view.arrange_layout();
       return true;
     case kCmdListByDifficulty:
     case kCmdListAlphabetically:
       settings().write_integer(kPracticeListOrder, id == kCmdListByDifficulty ? 1 : 0);
-      platform.message_box("This change will take effect the next time you start Vantry.",
+      services.message_box("This change will take effect the next time you start Vantry.",
                            kProductName, MessageIcon::None, MessageButtons::Ok);
       return true;
     case kCmdShowAnswers:
-      platform.message_box(answers_text(), "Answers", MessageIcon::None, MessageButtons::Ok);
+      services.message_box(answers_text(), "Answers", MessageIcon::None, MessageButtons::Ok);
       return true;
-    case kCmdHelp: platform.show_help_contents(); return true;
-    case kCmdAbout: platform.about_dialog(); return true;
-    case kCmdExit: platform.close_main_window(); return true;
+    case kCmdHelp: services.show_help_contents(); return true;
+    case kCmdAbout: services.about_dialog(); return true;
+    case kCmdExit: view.close_main_window(); return true;
     // ---- Printing ----
     case kCmdPrintSetup: print_setup(my_game); return true;
     case kCmdPrintPuzzle:
@@ -152,7 +154,7 @@ void GridWindow::toggle_display(int id) {
   // Solving singles needs their frames: the two switches pull each other.
   if (id == kCmdSingles && !s.singles && s.solve_singles) set_switch(s.solve_singles, kSolveSingles, false);
   if (id == kCmdSolveSingles && s.solve_singles && !s.singles) set_switch(s.singles, kSingles, true);
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
   repaint();
 }
 

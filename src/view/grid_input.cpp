@@ -7,7 +7,8 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "game/commands.h"
 #include "game/presented_game.h"
 #include "model/board.h"
@@ -45,7 +46,7 @@ void GridWindow::left_down(const GridMouse& m) {
     // Step 3. The chain is drawn when the button comes up over another cell.
     my_dragRow = hit.row;
     my_dragColumn = hit.column;
-    my_game.platform().set_grid_cursor(GridCursor::Chain);
+    my_game.view().set_grid_cursor(GridCursor::Chain);
     my_chainCursor = true;
   } else {
     // Step 4.
@@ -57,7 +58,7 @@ void GridWindow::left_up(const GridMouse& m) {
   const int r0 = my_dragRow, c0 = my_dragColumn;
   my_dragRow = my_dragColumn = -1;
   if (my_chainCursor) {
-    my_game.platform().set_grid_cursor(GridCursor::Arrow);
+    my_game.view().set_grid_cursor(GridCursor::Arrow);
     my_chainCursor = false;
   }
   const GridHit hit = hit_test(my_geometry, m.x, m.y);
@@ -163,7 +164,7 @@ void GridWindow::open_coloring_dialog(const GridMouse& m, int r, int c) {
   // The default choice's button lands under the mouse: the buttons are 42
   // pixels apart and 48 wide, the first one 24 pixels from the client origin.
   const int i = default_coloring_index();
-  const int answer = my_game.platform().coloring_dialog(m.screen_x - (24 + 42 * i), m.screen_y - 24);
+  const int answer = my_game.services().coloring_dialog(m.screen_x - (24 + 42 * i), m.screen_y - 24);
   if (answer >= 101 && answer <= 106) {
     my_game.board().current().cell(r, c).color = kColorColoring1 + (answer - 101);
     my_lastColor = answer - 101;
@@ -178,7 +179,7 @@ void GridWindow::char_typed(const std::string& text) {
   for (int i = 0; i < 9; ++i) {
     const bool digit = text.size() == 1 && text[0] == '1' + i;
     if (digit || (!my_shifted[i].empty() && text == my_shifted[i])) {
-      highlight_digit(i + 1, my_game.platform().shift_held());
+      highlight_digit(i + 1, my_game.services().shift_held());
       return;
     }
   }
@@ -203,7 +204,7 @@ void GridWindow::key_down(GridKey key) {
     case GridKey::Zero: code = 10; break;
     case GridKey::Shift:
       if (my_dragRow >= 0) {
-        my_game.platform().set_grid_cursor(GridCursor::Chain);
+        my_game.view().set_grid_cursor(GridCursor::Chain);
         my_chainCursor = true;
       }
       return;
@@ -214,14 +215,14 @@ void GridWindow::key_down(GridKey key) {
 
 void GridWindow::key_up(GridKey key) {
   if (key == GridKey::Shift && my_chainCursor) {
-    my_game.platform().set_grid_cursor(GridCursor::Arrow);
+    my_game.view().set_grid_cursor(GridCursor::Arrow);
     my_chainCursor = false;
   }
 }
 
 void GridWindow::singles_timer() {
-  Platform& platform = my_game.platform();
-  platform.kill_timer(kSinglesTimer);
+  SystemServices& services = my_game.services();
+  services.kill_timer(kSinglesTimer);
   my_game.busy().end(kBusySolvingSingles);
   my_game.set_auto_solving(false);
   if (my_stopSolving) {
@@ -246,7 +247,7 @@ void GridWindow::singles_timer() {
 
 void GridWindow::solve_singles_now() {
   if (!my_switches.singles) {
-    const MessageAnswer answer = my_game.platform().message_box(
+    const MessageAnswer answer = my_game.services().message_box(
         "To solve naked singles, you must have\nhighlighting of naked singles turned on.\n\nShall "
         "I do that for you now?",
         kProductName, MessageIcon::Question, MessageButtons::YesNoCancel);
@@ -278,12 +279,12 @@ std::string GridWindow::delay_text(int ms) {
 }
 
 void GridWindow::set_delay_command() {
-  Platform& platform = my_game.platform();
+  SystemServices& services = my_game.services();
   // A refused text is explained and the dialog asks again, from the delay
   // still in force.
   for (;;) {
     const std::string text =
-        platform.input_dialog("Naked singles solving delay",
+        services.input_dialog("Naked singles solving delay",
                               "Enter the delay, from 0.001 to 2.000 seconds:",
                               delay_text(my_singlesDelay), 20);
     const int ms = parse_delay(text);
@@ -292,7 +293,7 @@ void GridWindow::set_delay_command() {
       settings().write_integer(kSolveSinglesTiming, ms);
       return;
     }
-    platform.message_box(
+    services.message_box(
         "Please enter a delay that is between 0.001 and 2.000 seconds.\nFor example, the value "
         "0.25 indicates a quarter of a second.",
         "Invalid delay", MessageIcon::None, MessageButtons::Ok);

@@ -3,7 +3,8 @@
 #include "view/grid_window.h"
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "game/presented_game.h"
 #include "model/board.h"
 
@@ -26,19 +27,19 @@ void GridWindow::replace_colors(const ColorMgr& colors) {
 }
 
 void GridWindow::colors_changed() {
-  my_game.platform().set_grid_background(my_colors.get(kColorBackground));
+  my_game.view().set_grid_background(my_colors.get(kColorBackground));
   repaint();
 }
 
 void GridWindow::system_palette_changed() {
   if (!my_colors.system_colors()) return;
-  my_colors.refresh_system_colors(my_game.platform());
+  my_colors.refresh_system_colors(my_game.services());
   colors_changed();
 }
 
-void GridWindow::repaint() { my_game.platform().repaint_grid(); }
+void GridWindow::repaint() { my_game.view().repaint_grid(); }
 
-void GridWindow::pane_highlight() { my_game.platform().pane_changed(PaneUpdate::Highlight); }
+void GridWindow::pane_highlight() { my_game.view().pane_changed(PaneUpdate::Highlight); }
 
 void GridWindow::clear_colouring() {
   State& s = my_game.board().current();

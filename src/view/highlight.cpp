@@ -5,7 +5,7 @@
 
 #include "classlib/contract.h"
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/view_observer.h"
 #include "game/presented_game.h"
 #include "view/grid_window.h"
 
@@ -75,13 +75,13 @@ void GridWindow::highlight_digit(int code, bool shift) {
   my_highlight.recount();
   repaint();
   pane_highlight();
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 void GridWindow::clear_highlight_state() {
   my_highlight.clear();
   pane_highlight();
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 void GridWindow::set_rule(int rule) {
@@ -90,7 +90,7 @@ void GridWindow::set_rule(int rule) {
   my_highlight.rule = rule;
   repaint();
   pane_highlight();
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 void GridWindow::set_mode(int mode) {
@@ -100,7 +100,7 @@ void GridWindow::set_mode(int mode) {
   my_highlight.clear();
   repaint();
   pane_highlight();
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 void GridWindow::next_highlight(bool forward) {
@@ -130,13 +130,13 @@ void GridWindow::next_highlight(bool forward) {
   my_highlight.recount();
   repaint();
   pane_highlight();
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 void GridWindow::toggle_skip_solved() {
   my_highlight.skip_solved = !my_highlight.skip_solved;
   settings().write_integer(kHighlightSkip, my_highlight.skip_solved ? 1 : 0);
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 }  // namespace vantry

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "game/file_name.h"
 #include "game/presented_game.h"
 #include "model/board.h"
@@ -346,7 +347,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
     for (int d = 1; d <= 9; ++d) {
       my_available[d] = my_highlight.mode == kCmdModePossibilities ? solved[d] < 9 : by_count[d] > 0;
     }
-    my_game.platform().pane_changed(PaneUpdate::Highlight);
+    my_game.view().pane_changed(PaneUpdate::Highlight);
   } else {
     // Step 12. Header and footer on the page.
     canvas.set_font_height(possibility_font);
@@ -377,7 +378,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
   if (my_pending.row >= 0 && my_game.board().is_at_newest() && !my_game.auto_solving() &&
       !my_game.busy().is_busy()) {
     my_game.busy().start(kBusySolvingSingles);
-    my_game.platform().start_timer(kSinglesTimer, my_singlesDelay, [this] { singles_timer(); });
+    my_game.services().start_timer(kSinglesTimer, my_singlesDelay, [this] { singles_timer(); });
     my_game.set_auto_solving(true);
   } else if (my_pending.row < 0 || !my_game.board().is_at_newest()) {
     my_solveNow = false;

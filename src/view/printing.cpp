@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
 #include "game/presented_game.h"
@@ -25,9 +25,9 @@ constexpr double kMarginInches = 0.25;
 constexpr const char* kBlankGridQuestion =
     "Printing a blank solving grid will erase\nthe current puzzle.  Do you wish to proceed?";
 
-bool make_printer(Platform& platform) {
-  if (platform.create_printer()) return true;
-  platform.message_box("Cannot access printer.", "Error", MessageIcon::Stop, MessageButtons::Ok);
+bool make_printer(SystemServices& services) {
+  if (services.create_printer()) return true;
+  services.message_box("Cannot access printer.", "Error", MessageIcon::Stop, MessageButtons::Ok);
   return false;
 }
 
@@ -90,12 +90,12 @@ PageMapping page_mapping(const PrinterPage& page, const PrintSize& size) {
 
 void print_setup(PresentedGame& game) {
   if (!game.activity_guard()) return;
-  if (!make_printer(game.platform())) return;
-  game.platform().print_setup_dialog();
+  if (!make_printer(game.services())) return;
+  game.services().print_setup_dialog();
 }
 
 void print_command(PresentedGame& game, GridWindow& grid, int id) {
-  Platform& platform = game.platform();
+  SystemServices& services = game.services();
   Board& board = game.board();
   if (!game.activity_guard()) return;
   const bool blank = id == kCmdPrintBlankGrid;
@@ -104,7 +104,7 @@ void print_command(PresentedGame& game, GridWindow& grid, int id) {
 
   // 1. A blank grid replaces the puzzle in play: ask first.
   if (blank && game.puzzle_valid() &&
-      platform.message_box(kBlankGridQuestion, kProductName, MessageIcon::Question,
+      services.message_box(kBlankGridQuestion, kProductName, MessageIcon::Question,
                            MessageButtons::YesNo) != MessageAnswer::Yes) {
     return;
   }
@@ -125,12 +125,12 @@ void print_command(PresentedGame& game, GridWindow& grid, int id) {
   }
 
   // 3-5. The printer, the view of the game the printout shows, the page.
-  bool go_on = make_printer(platform);
+  bool go_on = make_printer(services);
   if (go_on && id == kCmdPrintNoClues) grid.set_draw_possibilities(false);
   if (go_on && blank) go_on = game.new_game_step();
   if (go_on) {
     int dpi_x = 96, dpi_y = 96;
-    platform.screen_dpi(dpi_x, dpi_y);
+    services.screen_dpi(dpi_x, dpi_y);
     PrintSize size;
     size.preferred_size = grid.geometry().preferred_size;
     size.possibility_font = grid.possibility_font_height();
@@ -139,11 +139,11 @@ void print_command(PresentedGame& game, GridWindow& grid, int id) {
     size.half = answers;
     size.big = game.settings().read_integer(kPrintBig) != 0;
     const Rect drawing = print_drawing_rect(size.preferred_size, size.possibility_font);
-    const PrintResult result = platform.print_page(
+    const PrintResult result = services.print_page(
         kPrintoutTitle, [&](const PrinterPage& page) { return page_mapping(page, size); },
         [&](Canvas& canvas) { grid.paint_grid(canvas, false, drawing, true); });
     if (result == PrintResult::Failed) {
-      platform.message_box("Unknown printing error", "Error", MessageIcon::Stop, MessageButtons::Ok);
+      services.message_box("Unknown printing error", "Error", MessageIcon::Stop, MessageButtons::Ok);
     }
   }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "classlib/canvas.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 
 namespace vantry {
 

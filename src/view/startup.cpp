@@ -3,7 +3,8 @@
 // and switches once the menus exist, the one-time checks and the welcome
 // choices after the first drawing, and the colours saved at the end.
 #include "classlib/inifile.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
+#include "classlib/view_observer.h"
 #include "game/commands.h"
 #include "game/presented_game.h"
 #include "strategy/game_messages.h"
@@ -38,7 +39,7 @@ inline constexpr char kLimitedPaletteText[] =
 void GridWindow::build_shifted_table() {
   bool unusable = false;
   for (int i = 0; i < 9; ++i) {
-    std::string shifted = my_game.platform().shifted_digit_key(static_cast<char>('1' + i));
+    std::string shifted = my_game.services().shifted_digit_key(static_cast<char>('1' + i));
     // A key that gives no single character with Shift cannot stand for its digit.
     int characters = 0;
     for (const char ch : shifted) characters += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
@@ -49,7 +50,7 @@ void GridWindow::build_shifted_table() {
     my_shifted[i] = shifted;
   }
   if (unusable && settings().read_integer(kHideNumberError) == 0) {
-    if (my_game.platform().message_box(kShiftedDigitError, "Error", MessageIcon::None,
+    if (my_game.services().message_box(kShiftedDigitError, "Error", MessageIcon::None,
                                        MessageButtons::OkCancel) == MessageAnswer::Cancel) {
       settings().write_integer(kHideNumberError, 1);
     }
@@ -57,19 +58,19 @@ void GridWindow::build_shifted_table() {
 }
 
 void GridWindow::set_up() {
-  Platform& platform = my_game.platform();
+  SystemServices& services = my_game.services();
   // Step 2 (the engine's own set-up, step 1, is the Game's). Colours first:
   // nothing is drawn before them.
   my_colors.load(settings());
-  my_colors.set_system_colors(settings().read_integer(kSystemColors) != 0, platform);
-  platform.set_grid_background(my_colors.get(kColorBackground));
+  my_colors.set_system_colors(settings().read_integer(kSystemColors) != 0, services);
+  my_game.view().set_grid_background(my_colors.get(kColorBackground));
   // Step 3.
   build_shifted_table();
   // Step 4. The getting-started question, once.
   if (settings().read_integer(kTutorial) == 1) {
-    if (platform.message_box(kGettingStartedQuestion, "Welcome to Vantry", MessageIcon::Question,
+    if (services.message_box(kGettingStartedQuestion, "Welcome to Vantry", MessageIcon::Question,
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
-      platform.show_help_topic(kHelpGettingStarted);
+      services.show_help_topic(kHelpGettingStarted);
     }
   }
   settings().write_integer(kTutorial, 0);
@@ -106,14 +107,14 @@ void GridWindow::build_menus() {
   const int delay = settings().read_integer(kSolveSinglesTiming);
   my_singlesDelay = delay >= 0 && delay <= 2000 ? delay : kSolveSinglesTiming.default_value;
   // Steps 2, 4 and 6 are the menu layer's: it asks menu_checked and practice_menu.
-  my_game.platform().menus_changed();
+  my_game.view().menus_changed();
 }
 
 void GridWindow::first_drawing(const std::string& argument) {
-  Platform& platform = my_game.platform();
+  SystemServices& services = my_game.services();
   // Step 1.
-  if (platform.limited_palette()) {
-    platform.message_box(kLimitedPaletteText, kProductName, MessageIcon::Information,
+  if (services.limited_palette()) {
+    services.message_box(kLimitedPaletteText, kProductName, MessageIcon::Information,
                          MessageButtons::Ok);
   }
   // Step 2.
@@ -121,14 +122,14 @@ void GridWindow::first_drawing(const std::string& argument) {
   settings().write_integer(kHighlightSkip, my_highlight.skip_solved ? 1 : 0);
   my_switches.user_answers = settings().read_integer(kUserAns) != 0;
   my_switches.deleted_possibilities = settings().read_integer(kDelPoss) != 0;
-  platform.menus_changed();
+  my_game.view().menus_changed();
   // Step 3. A saved game named on the command line.
   if (argument.find(".spz") != std::string::npos) {
     my_game.open_file(argument);
     return;
   }
   // Step 4. The welcome choices.
-  const int choice = platform.welcome_dialog();
+  const int choice = services.welcome_dialog();
   if (choice == kCmdEnterPuzzle || choice == kCmdOpen ||
       (choice >= kCmdCreateEasy && choice <= kCmdCreateSadistic)) {
     run_command(choice);

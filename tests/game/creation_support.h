@@ -18,7 +18,7 @@ namespace vantry::testing {
 class CreationTest : public ::testing::Test {
  protected:
   FakePlatform platform;
-  Game game{platform};
+  Game game{platform, platform};
   IniFile& settings{game.settings()};
 
   CreationTest() { game.set_random_seed(20261206); }

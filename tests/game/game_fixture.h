@@ -21,7 +21,7 @@ inline constexpr const char* kSolution =
 class GameTest : public ::testing::Test {
  protected:
   FakePlatform platform;
-  Game game{platform};
+  Game game{platform, platform};
   TempFolder folder;
 
   // Pastes text as the new puzzle; the messages shown so far are forgotten.

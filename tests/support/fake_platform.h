@@ -1,8 +1,9 @@
-// A scripted window system for headless tests. It records what the engine
-// asked for (message boxes with caption and icon, busy dialogs, timers,
-// cursors), answers message boxes from a queue, and runs scripted actions when
-// the engine lets waiting events through, as a real event loop would deliver
-// a click or a timer expiry at that moment.
+// A scripted window system and presentation for headless tests. It records
+// what the engine asked for (message boxes with caption and icon, busy
+// dialogs, timers, cursors) and what the game told the view, answers message
+// boxes from a queue, and runs scripted actions when the engine lets waiting
+// events through, as a real event loop would deliver a click or a timer expiry
+// at that moment. What no test looks at is left to the silent stand-ins.
 #pragma once
 
 #include <array>
@@ -14,7 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "classlib/platform.h"
+#include "classlib/silent_services.h"
+#include "classlib/view_observer.h"
 
 namespace vantry::testing {
 
@@ -34,7 +36,7 @@ struct RecordedHintDialog {
   std::string section;
 };
 
-class FakePlatform : public Platform {
+class FakePlatform : public SilentServices, public SilentView {
  public:
   // Message boxes.
   std::deque<MessageAnswer> answers;  // taken in order; Ok/Yes-style default when empty
@@ -180,16 +182,14 @@ class FakePlatform : public Platform {
     return a;
   }
 
-  // Grid, title, pane and highlights: counted or kept as last shown.
+  // Grid, title and pane: counted or kept as last shown.
   int repaints = 0;
   std::string title;
   std::vector<PaneUpdate> pane_updates;
-  int highlight_clears = 0;
   bool window_shown = true;
   void repaint_grid() override { ++repaints; }
   void set_window_title(const std::string& text) override { title = text; }
   void pane_changed(PaneUpdate update) override { pane_updates.push_back(update); }
-  void clear_highlights() override { ++highlight_clears; }
   bool main_window_shown() const override { return window_shown; }
 
   // The puzzle entry dialog.
@@ -265,48 +265,28 @@ class FakePlatform : public Platform {
     welcome_answers.pop_front();
     return a;
   }
-  std::vector<int> help_topics;  // 0 stands for the contents
+  std::vector<int> help_topics;
   void show_help_topic(int context) override { help_topics.push_back(context); }
-  void show_help_contents() override { help_topics.push_back(0); }
   bool palette_limited = false;
   bool limited_palette() override { return palette_limited; }
   int menu_changes = 0;
   void menus_changed() override { ++menu_changes; }
   int arranges = 0;
   void arrange_layout() override { ++arranges; }
-  int close_requests = 0;
-  void close_main_window() override { ++close_requests; }
-  std::function<void()> on_color_dialog;  // stands for the player's actions in it
-  int color_dialogs = 0;
-  void color_dialog() override {
-    ++color_dialogs;
-    if (on_color_dialog) on_color_dialog();
-  }
-  int about_dialogs = 0;
-  void about_dialog() override { ++about_dialogs; }
 
   // Printing: a printer that can be refused, a page of given metrics, the
   // mapping the engine chose, and the page drawn on a canvas the test gives.
+  // The screen has 96 pixels per inch.
   bool printer_creatable = true;
-  int printers_created = 0;
   int print_setups = 0;
-  int screen_dpi_x = 96, screen_dpi_y = 96;
   PrinterPage printer_page{4800, 6600, 600, 600, 5100, 6600, 150, 0};  // US Letter at 600 dpi
   PrintResult print_result = PrintResult::Printed;
   Canvas* print_canvas = nullptr;     // the page is drawn here when set
   std::function<void()> on_print;     // runs while the page prints
   std::vector<std::string> print_titles;
   PageMapping last_mapping;
-  bool create_printer() override {
-    if (!printer_creatable) return false;
-    ++printers_created;
-    return true;
-  }
+  bool create_printer() override { return printer_creatable; }
   void print_setup_dialog() override { ++print_setups; }
-  void screen_dpi(int& dpi_x, int& dpi_y) override {
-    dpi_x = screen_dpi_x;
-    dpi_y = screen_dpi_y;
-  }
   PrintResult print_page(const std::string& title,
                          const std::function<PageMapping(const PrinterPage&)>& layout,
                          const std::function<void(Canvas&)>& draw) override {

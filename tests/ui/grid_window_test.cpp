@@ -67,7 +67,7 @@ void GridWindowTest::canvasMeasuresCharacterHeightsAndDrawsInPixels() {
 void GridWindowTest::geometryFollowsTheClientSize() {
   MemorySettings settings;
   QtPlatform platform(&settings);
-  Game game(platform);
+  Game game(platform, platform);
   GridWindow grid(game);
   TSWindow window(grid);
   window.resize(300, 330);

@@ -205,7 +205,8 @@ void HelpPagesTest::everyPictureShowsTheEnginesNextMove() {
     State s;
     QCOMPARE(QString::fromStdString(build_position(p, s)), QString());
     ConsolePlatform platform;
-    Game game(platform);
+    SilentView view;
+    Game game(platform, view);
     show_position(p, s, game);
     // The search's next move: the pictured strategy, or the one that always
     // finds the same move first.

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QGuiApplication>
 
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "game/game.h"
 #include "model/busy_manager.h"
 #include "ui/qt_platform.h"

@@ -33,7 +33,7 @@ namespace {
 
 class ScriptedGame final : public PresentedGame {
  public:
-  explicit ScriptedGame(Platform& platform) : my_platform(platform), my_busy(platform) {}
+  explicit ScriptedGame(FakePlatform& platform) : my_platform(platform), my_busy(platform) {}
 
   // The script: the state the view reads and the guard's answer.
   bool valid = true, entering_now = false, creating_now = false, auto_now = false, paused_now = false;
@@ -45,7 +45,8 @@ class ScriptedGame final : public PresentedGame {
   std::vector<std::string> log;
   GameListener* listener = nullptr;
 
-  Platform& platform() override { return my_platform; }
+  SystemServices& services() override { return my_platform; }
+  ViewObserver& view() override { return my_platform; }
   IniFile& settings() override { return my_settings; }
   BusyManager& busy() override { return my_busy; }
   void set_listener(GameListener* l) override { listener = l; }
@@ -102,7 +103,7 @@ class ScriptedGame final : public PresentedGame {
     log.push_back(entry);
   }
 
-  Platform& my_platform;
+  FakePlatform& my_platform;
   MemorySettings my_settings;
   BusyManager my_busy;
   Board my_board;

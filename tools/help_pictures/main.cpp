@@ -84,7 +84,8 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
       continue;
     }
     ConsolePlatform platform;
-    Game game(platform);
+    SilentView view;
+    Game game(platform, view);
     GridWindow grid(game);
     // The player's answers in their own colour, as the avoidable rectangles need.
     grid.toggle_display(kCmdUserAnswers);
@@ -132,7 +133,8 @@ int find(int per, const std::vector<std::string>& files) {
       apply_moves(engine, puzzle, [&](int n, const State& before, const State&) {
         if (n < 1 || n > strategy_count() || found[n] >= per) return true;
         ConsolePlatform shown_on;
-        Game game(shown_on);
+        SilentView view;
+        Game game(shown_on, view);
         game.board().current() = before;
         const BigHintShown shown = big_hint(game, shown_on);
         if (shown.strategy != n) return true;
@@ -166,13 +168,14 @@ int library_lines(int per, const std::string& path, int n, int from) {
     }
     start.mark_givens();
     ConsolePlatform platform;
-    Game game(platform);
+    SilentView view;
+    Game game(platform, view);
     show_position(p, now, game);
     const BigHintShown first = big_hint(game, platform);
     std::string line = picture_line("strategy_" + std::to_string(n), n, start, now, first.marks);
     if (first.strategy != n) {
       ConsolePlatform own_platform;
-      Game own(own_platform);
+      Game own(own_platform, view);
       show_position(p, now, own);
       const BigHintShown pictured = big_hint_of(own, own_platform, n);
       if (first.strategy == 0 || pictured.strategy != n || pictured.marks != first.marks) continue;
@@ -202,7 +205,8 @@ int line(const std::string& path) {
   }
   start.mark_givens();
   ConsolePlatform platform;
-  Game game(platform);
+  SilentView view;
+  Game game(platform, view);
   game.board().current() = now;
   const BigHintShown shown = big_hint(game, platform);
   std::cout << picture_line("strategy_" + std::to_string(shown.strategy), shown.strategy, start, now,

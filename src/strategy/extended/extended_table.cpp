@@ -1,7 +1,7 @@
 #include "strategy/extended/extended_table.h"
 
 #include "classlib/contract.h"
-#include "classlib/platform.h"
+#include "classlib/system_services.h"
 #include "model/busy_manager.h"
 #include "strategy/extended/forcing_chains.h"
 #include "strategy/extended/pattern_finders.h"
@@ -88,7 +88,7 @@ int find_extended(BusyManager& busy, const State& s, Move& move) {
       VANTRY_ASSERT(r == move.row());
       return r;
     }
-    pump_events(busy.platform());
+    pump_events(busy.services());
   }
   return kNoMove;
 }

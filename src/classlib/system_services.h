@@ -1,8 +1,9 @@
-// The one door from the engine to the window system. Everything the engine
-// needs from a screen (a message box and its answer, a dialog, a timer, the
-// clipboard, a cursor, processing waiting events) is a call here; the Qt layer
-// implements it for real, the tests with a scripted fake, the command line
-// tool with a silent stand-in.
+// What the engine asks of the window system: message boxes and their answers,
+// the busy dialog and the wait cursor, timers, the hint dialogs, processing
+// waiting events, the clipboard, file dialogs, and the desktop's other modal
+// dialogs. The Qt layer implements it for real, the tests with a scripted
+// fake, the command line tool and the solution path's worker thread with
+// SilentServices. What the game tells its presentation is the ViewObserver's.
 #pragma once
 
 #include <functional>
@@ -32,27 +33,13 @@ struct FileDialogRequest {
   std::string proposed_name;      // the name (or path) the dialog starts with
   bool must_exist = false;        // open: the file and its folder must exist
   bool confirm_overwrite = false; // save: ask before replacing a file
-  std::string title;              // empty: the platform's own ("Open", "Save As")
+  std::string title;              // empty: the window system's own ("Open", "Save As")
 };
 
 // The two system colours "Use system colors" follows, as 0x00BBGGRR.
 struct SystemColors {
   std::uint32_t window = 0;       // the window background
   std::uint32_t window_text = 0;  // text on it
-};
-
-// The mouse pointer over the grid.
-enum class GridCursor { Arrow, Chain };
-
-// What changed in the statistics the button pane shows.
-enum class PaneUpdate {
-  Counters,           // counters or time; the next-move and status lines only say
-                      // "No puzzle yet", "Solved!" or nothing
-  CountersAndLines,   // counters, and the next-move and status lines worked out again
-  NextMoveText,       // a search finished the next-move line (Game::next_move_text)
-  Reset,              // a new game: all counters zero, lines cleared, highlight buttons up
-  Highlight,          // highlighted digits, rule, mode or the buttons' availability
-                      // (GridWindow::highlight and GridWindow::digit_available)
 };
 
 // ---- Printing ----
@@ -75,9 +62,9 @@ struct PageMapping {
 
 enum class PrintResult { Printed, Cancelled, Failed };
 
-class Platform {
+class SystemServices {
  public:
-  virtual ~Platform() = default;
+  virtual ~SystemServices() = default;
 
   // A modal message box; returns the button the player chose.
   virtual MessageAnswer message_box(const std::string& text, const std::string& caption,
@@ -123,7 +110,7 @@ class Platform {
   // computation ran: the computation stops at its next poll.
   virtual bool close_requested() const = 0;
 
-  // ---- The game in progress: clipboard, file dialogs, grid, title, pane ----
+  // ---- Clipboard and file dialogs ----
 
   // The clipboard's plain text into text (Text), or why not.
   virtual ClipboardRead get_clipboard_text(std::string& text) = 0;
@@ -135,33 +122,13 @@ class Platform {
   virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
 
-  // The grid shows the current State again.
-  virtual void repaint_grid() = 0;
-  virtual void set_window_title(const std::string& title) = 0;
-  // The button pane shows the game's statistics (and lines) again.
-  virtual void pane_changed(PaneUpdate update) = 0;
-  // No digit is highlighted any more (menu checks and pane buttons included).
-  virtual void clear_highlights() = 0;
-  // The main window is shown normally or maximised (not minimised or hidden):
-  // only then does the game clock advance.
-  virtual bool main_window_shown() const = 0;
-
-  // The modeless dialog that accompanies puzzle entry, with its Done
-  // Entering, Start Over and Cancel buttons. show_entry_dialog creates it if
-  // needed, shows it and gives the focus back to the grid; hide keeps it for
-  // showing again; destroy ends it.
-  virtual void show_entry_dialog() = 0;
-  virtual void hide_entry_dialog() = 0;
-  virtual void destroy_entry_dialog() = 0;
-
-  // ---- The desktop program: grid window, colours, menus, start-up ----
+  // ---- The desktop's other dialogs, colours and keyboard ----
+  // Only the desktop program reaches most of these; SilentServices answers
+  // them as a program without a window system would (nothing chosen).
 
   // The system's window and window-text colours, asked for whenever
   // "Use system colors" is turned on or refreshed.
   virtual SystemColors system_colors() = 0;
-  // The grid window's background (what the window system erases with).
-  virtual void set_grid_background(std::uint32_t color) = 0;
-  virtual void set_grid_cursor(GridCursor cursor) = 0;
   // Whether Shift is held right now (a menu or pane command reads the
   // keyboard at the moment it runs).
   virtual bool shift_held() = 0;
@@ -193,27 +160,19 @@ class Platform {
   virtual void show_help_contents() = 0;
   // True when the display shows 256 colours or fewer.
   virtual bool limited_palette() = 0;
-  // Check marks, enabled state or the two moving shortcut labels changed:
-  // the menu layer asks the engine's menu queries again.
-  virtual void menus_changed() = 0;
-  // The button pane's placement setting changed: the layout re-arranges.
-  virtual void arrange_layout() = 0;
-  // Closes the main window as the window's own close button does (the
-  // engine's close query then runs).
-  virtual void close_main_window() = 0;
   // The colour dialog ("Change colors") over the engine's ColorDialog;
   // returns when it closed.
   virtual void color_dialog() = 0;
   // The modal About box.
   virtual void about_dialog() = 0;
   // The modal summary at the end of a drill; a plain message box unless the
-  // platform has a better way to show its table.
+  // window system has a better way to show its table.
   virtual void drill_summary(const DrillReport& report);
 
   // ---- Printing ----
   // The run's printer, made on first use; false when none can be made.
   virtual bool create_printer() = 0;
-  // The platform's page set-up (printer choice) dialog for that printer.
+  // The window system's page set-up (printer choice) dialog for that printer.
   virtual void print_setup_dialog() = 0;
   // The screen's pixels per inch, across and down.
   virtual void screen_dpi(int& dpi_x, int& dpi_y) = 0;
@@ -228,6 +187,6 @@ class Platform {
 // Processes waiting events on behalf of a long computation. A close request
 // that arrives meanwhile cancels the running computation (close_requested()
 // then answers true); the window closes the usual way once it has ended.
-void pump_events(Platform& platform);
+void pump_events(SystemServices& services);
 
 }  // namespace vantry
