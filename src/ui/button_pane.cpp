@@ -22,10 +22,10 @@
 #include "classlib/settings_keys.h"
 #include "view/color_mgr.h"
 #include "game/commands.h"
-#include "game/difficulty.h"
 #include "game/game.h"
 #include "view/grid_window.h"
 #include "view/highlight.h"
+#include "strategy/difficulty.h"
 #include "strategy/strategy.h"
 #include "ui/pane_focus.h"
 #include "ui/qt_canvas.h"
@@ -188,15 +188,16 @@ void ButtonPane::buildControls() {
   disconnect(create, nullptr, this, nullptr);
   disconnect(practice, nullptr, this, nullptr);
   connect(create, &QPushButton::clicked, this,
-          [this] { clicked(m_game.chosen_difficulty()); });
+          [this] { clicked(create_command(m_game.chosen_difficulty())); });
   connect(practice, &QPushButton::clicked, this,
           [this] { clicked(kCmdPracticeBase + m_game.chosen_strategy()); });
   m_difficulty = new QComboBox;
   m_strategy = new QComboBox;
   m_controls.insert(6037, m_difficulty);
   m_controls.insert(6038, m_strategy);
-  for (int i = 0; i < 6; ++i) {
-    m_difficulty->addItem(text(std::string(kDifficultyNames[i + 1])), kCmdCreateEasy + i);
+  for (int index = 0; index < kDifficultyCount; ++index) {
+    const Difficulty d = difficulty_from_index(index);
+    if (is_menu_difficulty(d)) m_difficulty->addItem(text(std::string(difficulty_name(d))), create_command(d));
   }
   std::vector<std::pair<QString, int>> strategies;
   for (int n = 1; n <= strategy_count(); ++n) strategies.emplace_back(QString::fromUtf8(strategy_row(n).name), n);
@@ -206,7 +207,7 @@ void ButtonPane::buildControls() {
   }
   for (const auto& [name, n] : strategies) m_strategy->addItem(name, n);
   connect(m_difficulty, &QComboBox::activated, this, [this](int index) {
-    m_game.choose_difficulty(m_difficulty->itemData(index).toInt());
+    m_game.choose_difficulty(create_command_difficulty(m_difficulty->itemData(index).toInt()));
     if (m_focusGrid) m_focusGrid();
   });
   connect(m_strategy, &QComboBox::activated, this, [this](int index) {
@@ -437,7 +438,7 @@ void ButtonPane::setUp() {
 }
 
 void ButtonPane::showChoices() {
-  const int difficulty = m_difficulty->findData(m_game.chosen_difficulty());
+  const int difficulty = m_difficulty->findData(create_command(m_game.chosen_difficulty()));
   VANTRY_ASSERT(difficulty >= 0);
   m_difficulty->setCurrentIndex(difficulty);
   const int strategy = m_game.chosen_strategy();

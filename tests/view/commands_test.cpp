@@ -111,11 +111,11 @@ TEST_F(Commands, StoredPreferencesPlacementAndColouringChoice) {
 
 TEST_F(Commands, ShortcutLabelsMoveWithTheChoice) {
   EXPECT_EQ(grid.menu_text(11901), "&Easy\bCtrl+N");
-  game.choose_difficulty(11902);
+  game.choose_difficulty(Difficulty::Medium);
   EXPECT_EQ(grid.menu_text(11901), "&Easy");
   EXPECT_EQ(grid.menu_text(11902), "&Medium\bCtrl+N");
   EXPECT_EQ(settings().read_integer(kLastDifficulty), 11902);
-  game.choose_difficulty(11907);  // Superhuman has no item: Sadistic carries the label
+  game.choose_difficulty(Difficulty::Superhuman);  // no item of its own: Sadistic carries the label
   EXPECT_EQ(grid.menu_text(11906), "&Sadistic\bCtrl+N");
 
   EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 1), "Naked single\bShift+P");
