@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "cli/console_platform.h"
-#include "game/difficulty.h"
 #include "game/game.h"
 #include "game/rating.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
+#include "strategy/difficulty.h"
 #include "strategy/strategy.h"
 
 namespace {
@@ -45,7 +45,8 @@ void create_table(const Options& o) {
   std::printf("%-11s %5s %10s %10s %9s %9s %9s  %s\n", "difficulty", "made", "median ms", "max ms",
               "att. med", "att. max", "goal ms", "");
   for (int index = 1; index <= 7; ++index) {
-    const std::string name(vantry::kDifficultyNames[index]);
+    const vantry::Difficulty target = vantry::difficulty_from_index(index);
+    const std::string name(vantry::difficulty_name(target));
     if (!o.only.empty() && o.only != name) continue;
     vantry::ConsolePlatform platform;
     platform.set_quiet(true);
@@ -58,7 +59,7 @@ void create_table(const Options& o) {
     for (int i = 0; i < o.count && seconds_since(start) < o.create_seconds; ++i) {
       game.set_random_seed(1000u + static_cast<unsigned>(i));
       const auto t = Clock::now();
-      const bool made = game.create_puzzle(11900 + index);
+      const bool made = game.create_puzzle(target);
       if (!made) break;
       ms.push_back(seconds_since(t) * 1000);
       attempts.push_back(game.attempts_made());

@@ -6,8 +6,10 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "cli/job_runner.h"
+#include "strategy/difficulty.h"
 #include "strategy/hint_level.h"
 
 namespace vantry {
@@ -51,9 +53,14 @@ struct CreateOptions {
   bool asymmetric = false;
   int max_attempts = 0;
 };
-// count new puzzles of the target (a create command id, 11901-11907), one a
-// line: 81 characters with '.' for empty cells, a space, the difficulty name.
-int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options,
+// The word for a difficulty on the command line: its name in lower case; any
+// case reads back, and a word that names none is NotRated.
+std::string difficulty_word(Difficulty d);
+Difficulty difficulty_from_word(std::string_view word);
+
+// count new puzzles of the target (Easy to Superhuman), one a line: 81
+// characters with '.' for empty cells, a space, the difficulty name.
+int create_command(std::ostream& out, std::ostream& err, Difficulty target, const CreateOptions& options,
                    const RunOptions& run = {});
 // count practice positions for strategy n (a table number): the 81 answers
 // (givens and the engine's) and the removed possibilities, r<row>c<column><><digit>

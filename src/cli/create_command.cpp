@@ -1,18 +1,20 @@
 // vantry-cli create and practice: new puzzles and practice positions made by
 // the game object itself, as the Create new and Practice commands make them,
 // with a seed for reproducible runs.
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
 #include "cli/cli_commands.h"
 #include "cli/console_platform.h"
+#include "strategy/difficulty.h"
 #include "strategy/move_notation.h"
-#include "game/difficulty.h"
 #include "game/disk_file.h"
 #include "game/game.h"
 #include "game/position_text.h"
@@ -63,9 +65,26 @@ std::string spz_path(const std::string& path, int i, int count) {
   return stem + '-' + std::to_string(i) + extension;
 }
 
+std::string lower_case(std::string_view text) {
+  std::string out(text);
+  for (char& ch : out) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return out;
+}
+
 }  // namespace
 
-int create_command(std::ostream& out, std::ostream& err, int target, const CreateOptions& options,
+std::string difficulty_word(Difficulty d) { return lower_case(difficulty_name(d)); }
+
+Difficulty difficulty_from_word(std::string_view word) {
+  const std::string asked = lower_case(word);
+  for (int index = 0; index < kDifficultyCount; ++index) {
+    const Difficulty d = difficulty_from_index(index);
+    if (difficulty_word(d) == asked) return d;
+  }
+  return Difficulty::NotRated;
+}
+
+int create_command(std::ostream& out, std::ostream& err, Difficulty target, const CreateOptions& options,
                    const RunOptions& run) {
   const std::uint32_t seed = run_seed(options);
   return run_positions(
@@ -74,12 +93,12 @@ int create_command(std::ostream& out, std::ostream& err, int target, const Creat
         return [&](int i, std::string& text, std::string& error) {
           CliGame cli(options, position_seed(seed, i));
           if (!cli.game.create_puzzle(target)) {
-            error = "vantry-cli: no " + std::string(kDifficultyNames[difficulty_index(target)]) + " puzzle after " +
+            error = "vantry-cli: no " + std::string(difficulty_name(target)) + " puzzle after " +
                     std::to_string(cli.game.attempts_made()) + " attempts\n";
             return false;
           }
           text = grid_text(cli.game.board().current()) + ' ' +
-                 std::string(kDifficultyNames[cli.game.difficulty()]) + '\n';
+                 std::string(difficulty_name(cli.game.difficulty())) + '\n';
           return true;
         };
       },

@@ -16,8 +16,8 @@
 #include "cli/cli_commands.h"
 #include "cli/progress_line.h"
 #include "game/commands.h"
-#include "game/difficulty.h"
 #include "game/practice_library.h"
+#include "strategy/difficulty.h"
 #include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 
@@ -207,12 +207,11 @@ std::string lower(std::string_view text) {
 int create(int argc, char** argv) {
   const BuildArguments a = parse_build(argc, argv, "--difficulty", false);
   if (!a.problem.empty()) return usage_error(a.problem);
-  // The difficulties that can be created: Easy (1) to Superhuman (7).
-  int target = 0;
-  for (int index = 1; index <= 7; ++index) {
-    if (lower(vantry::kDifficultyNames[index]) == lower(a.what)) target = vantry::kCmdCreateBase + index;
+  // The difficulties that can be created: Easy to Superhuman.
+  const vantry::Difficulty target = vantry::difficulty_from_word(a.what);
+  if (target < vantry::Difficulty::Easy || target > vantry::Difficulty::Superhuman) {
+    return usage_error("create needs --difficulty easy, medium, hard, expert, devious, sadistic or superhuman");
   }
-  if (target == 0) return usage_error("create needs --difficulty easy, medium, hard, expert, devious, sadistic or superhuman");
   vantry::ProgressLine progress("puzzles", a.options.count, vantry::ProgressLine::stderr_is_terminal());
   g_run.progress = &progress;
   return vantry::create_command(std::cout, std::cerr, target, a.options, g_run);

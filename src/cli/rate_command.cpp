@@ -6,10 +6,10 @@
 #include "cli/cli_commands.h"
 #include "cli/console_platform.h"
 #include "cli/puzzle_input.h"
-#include "game/difficulty.h"
 #include "game/rating.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
+#include "strategy/difficulty.h"
 #include "strategy/strategy.h"
 
 namespace vantry {
@@ -34,8 +34,8 @@ struct RateWorker {
     set_puzzle(r, s);
     StrategiesUsed used;
     SolvingRun solving;
-    const int difficulty = difficulty_index(rate_position(engine, s, true, 0, used, solving));
-    out += kDifficultyNames[difficulty];
+    const Difficulty difficulty = rate_position(engine, s, true, 0, used, solving);
+    out += difficulty_name(difficulty);
     out += '\n';
     if (strategies) out += strategies_used_text(difficulty, used) + '\n';
   }

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "strategy/difficulty.h"
 #include "strategy/strategy.h"
 
 namespace vantry {
@@ -20,12 +21,27 @@ inline constexpr int kCmdPrintNoClues = 11873;
 inline constexpr int kCmdPrintAnswers = 11878;
 inline constexpr int kCmdPrintBlankGrid = 11876;
 inline constexpr int kCmdExit = 24310;
-// Create new: the difficulty index is the id minus kCmdCreateBase.
-inline constexpr int kCmdCreateBase = 11900;
+// Create new: Easy (11901) to Sadistic (11906), a command a difficulty in
+// the enum's order. The Create setting keeps the command id; older settings
+// files may hold 11907 or 11908 for Superhuman and Unsolvable, which have no
+// menu item (as commands those ids are Solve singles now and the Possibilities
+// highlight mode).
 inline constexpr int kCmdCreateEasy = 11901;
 inline constexpr int kCmdCreateSadistic = 11906;
-inline constexpr int kCmdCreateSuperhuman = 11907;
 inline constexpr int kCmdCreateAgain = 11910;
+
+// The one translation between create command ids and difficulties: every
+// rated difficulty has an id (Superhuman 11907, Unsolvable 11908), NotRated
+// has 0; an id outside 11901-11908 is NotRated.
+constexpr int create_command(Difficulty d) {
+  return d == Difficulty::NotRated ? 0 : kCmdCreateEasy - 1 + difficulty_index(d);
+}
+constexpr Difficulty create_command_difficulty(int command_id) {
+  const int index = command_id - (kCmdCreateEasy - 1);
+  return index >= 1 && index < kDifficultyCount ? difficulty_from_index(index) : Difficulty::NotRated;
+}
+// The difficulties the menus, the pane and the welcome dialog offer.
+constexpr bool is_menu_difficulty(Difficulty d) { return d >= Difficulty::Easy && d <= Difficulty::Sadistic; }
 // Practice: kCmdPracticeBase + table number; 11998 practises the remembered one.
 inline constexpr int kCmdPracticeBase = 5000;
 inline constexpr int kCmdPracticeAgain = 11998;

@@ -9,8 +9,8 @@
 #include "classlib/inifile.h"
 #include "classlib/settings_keys.h"
 #include "game/commands.h"
-#include "game/difficulty.h"
 #include "game/game.h"
+#include "strategy/difficulty.h"
 #include "strategy/game_messages.h"
 #include "game/practice.h"
 #include "game/practice_library.h"
@@ -25,12 +25,12 @@ namespace {
 // One creation attempt may take this long before it is discarded.
 constexpr int kAttemptTimeMs = 5000;
 
-// 11907 and 11908 (Superhuman and beyond) have no menu item: Sadistic
-// stands for them; anything else unknown is the first difficulty.
-int menu_difficulty(int create_id) {
-  if (create_id == 11907 || create_id == 11908) return kCmdCreateSadistic;
-  if (create_id < kCmdCreateEasy || create_id > kCmdCreateSadistic) return kCmdCreateEasy;
-  return create_id;
+// Superhuman and beyond have no menu item: Sadistic stands for them; a
+// difficulty not rated (an unknown setting) is the first one.
+Difficulty menu_difficulty(Difficulty d) {
+  if (d > Difficulty::Sadistic) return Difficulty::Sadistic;
+  if (d == Difficulty::NotRated) return Difficulty::Easy;
+  return d;
 }
 
 int menu_strategy(int table_number) {
@@ -39,28 +39,28 @@ int menu_strategy(int table_number) {
 
 }  // namespace
 
-void Game::create_new(int command_id, bool shift_held) {
-  if (command_id < kCmdCreateEasy || command_id > kCmdCreateSadistic) return;
+void Game::create_new(Difficulty d, bool shift_held) {
+  if (!is_menu_difficulty(d)) return;
   // Step 1. The activity guard; Shift was read as the command started.
   if (!activity_guard()) return;
   // Step 2. The new-game step.
   if (!new_game_step()) return;
   // Step 3. Superhuman puzzles are offered only behind Shift and a question.
-  int target = command_id;
-  if (command_id == kCmdCreateSadistic && shift_held &&
+  Difficulty target = d;
+  if (d == Difficulty::Sadistic && shift_held &&
       my_services.message_box("Do you really, really, REALLY want\na \"superhuman\" puzzle?",
                               kProductName, MessageIcon::Question,
                               MessageButtons::YesNo) == MessageAnswer::Yes) {
-    target = kCmdCreateSuperhuman;
+    target = Difficulty::Superhuman;
   }
   // Step 4. The menus remember the difficulty for Ctrl+N (Superhuman as Sadistic).
-  if (command_id != chosen_difficulty()) choose_difficulty(command_id);
+  if (d != chosen_difficulty()) choose_difficulty(d);
   create_puzzle(target);
 }
 
 void Game::create_again() { create_new(chosen_difficulty()); }
 
-bool Game::create_puzzle(int target) {
+bool Game::create_puzzle(Difficulty target) {
   // Puzzles are made from the standard strategies alone: the attempts' ratings
   // never go on beyond them, whatever the player's preference.
   struct StandardOnly {
@@ -85,7 +85,7 @@ bool Game::create_puzzle(int target) {
   const int practice = my_engine.practice_strategy();
   const auto started = std::chrono::steady_clock::now();
   bool cancelled = false;
-  int result = 0;
+  Difficulty result = Difficulty::NotRated;
   my_attempts = 0;
   my_practiceTimedOut = false;
   do {
@@ -96,12 +96,12 @@ bool Game::create_puzzle(int target) {
       my_services.kill_timer(kCreateAttemptTimer);
       my_counter.set_abort(true);
     });
-    result = build_candidate(target) ? rate(false) : 0;
+    result = build_candidate(target) ? rate(false) : Difficulty::NotRated;
     my_services.kill_timer(kCreateAttemptTimer);
     ++my_attempts;
     if (practice != 0) {
       if (my_strategiesUsed.by_strategy[practice] > 0) break;
-      result = 0;
+      result = Difficulty::NotRated;
       // A long search shows how far it has got, and gives up in the end.
       my_busy.set_message(std::string(busy_phase(kBusyCreatingPractice).message) + "\nPuzzles tried: " +
                           std::to_string(my_attempts));
@@ -119,7 +119,8 @@ bool Game::create_puzzle(int target) {
       cancelled = true;
       break;
     }
-  } while (my_counter.abort_requested() || result == 0 || (target != 0 && result != target));
+  } while (my_counter.abort_requested() || result == Difficulty::NotRated ||
+           (target != Difficulty::NotRated && result != target));
   // The abort flag belongs to the attempts: counts after creation must run.
   my_counter.set_abort(false);
 
@@ -131,7 +132,7 @@ bool Game::create_puzzle(int target) {
   if (cancelled) {
     my_board.reset();
     my_puzzleValid = false;
-    my_difficulty = 0;
+    my_difficulty = Difficulty::NotRated;
     my_strategiesUsed.mark_stale();
     update_title();
   } else {
@@ -147,10 +148,10 @@ bool Game::create_puzzle(int target) {
   return !cancelled;
 }
 
-bool Game::build_candidate(int target) {
+bool Game::build_candidate(Difficulty target) {
   // Step 1. One empty State, nothing rated.
   my_board.reset();
-  my_difficulty = 0;
+  my_difficulty = Difficulty::NotRated;
   my_strategiesUsed.mark_stale();
   my_engine.set_requested_difficulty(target);
   const bool symmetric = settings().read_integer(kAllowAsymmetric) == 0;
@@ -167,9 +168,9 @@ bool Game::build_candidate(int target) {
       remove_givens(s, my_counter, my_random, symmetric, removal_attempts(target, symmetric));
 
   // Step 6. An Easy attempt that came out Medium gets a given or two back.
-  if (target == kCmdCreateEasy && rate(false) == kRateMedium) {
+  if (target == Difficulty::Easy && rate(false) == Difficulty::Medium) {
     put_back(s, removals, symmetric ? 1 : 2, symmetric);
-    my_difficulty = 0;
+    my_difficulty = Difficulty::NotRated;
     my_strategiesUsed.mark_stale();
   }
 
@@ -178,25 +179,22 @@ bool Game::build_candidate(int target) {
   return true;
 }
 
-int Game::rate(bool show) {
-  int id = 0;
+Difficulty Game::rate(bool show) {
   // Step 1. A rating still on record needs no search.
-  if (my_difficulty != 0 && my_strategiesUsed.filled(my_difficulty)) {
-    id = my_difficulty + kCmdCreateBase;
-  } else {
+  if (!my_strategiesUsed.filled(my_difficulty)) {
     // Step 2-3. Solve a copy of the puzzle as it stands and map the result.
     SolvingRun run;
-    id = rate_position(my_engine, my_board.current(), show, my_engine.practice_strategy(),
-                       my_strategiesUsed, run);
-    if (run.practice_reached) return 0;
+    const Difficulty rated = rate_position(my_engine, my_board.current(), show, my_engine.practice_strategy(),
+                                           my_strategiesUsed, run);
+    if (run.practice_reached) return Difficulty::NotRated;
     // Step 4. Cancelled: the difficulty stays unknown.
     if (run.cancelled) {
-      my_difficulty = 0;
+      my_difficulty = Difficulty::NotRated;
       my_strategiesUsed.mark_stale();
       if (show) my_busy.end(kBusyRating);
-      return 0;
+      return Difficulty::NotRated;
     }
-    my_difficulty = difficulty_index(id);
+    my_difficulty = rated;
   }
   // Step 5.
   update_title();
@@ -205,7 +203,7 @@ int Game::rate(bool show) {
     message(rating_message(my_difficulty, my_strategiesUsed, settings().read_integer(kDifficultyScore) != 0),
             kProductName, MessageIcon::None);
   }
-  return id;
+  return my_difficulty;
 }
 
 void Game::set_extended_strategies(bool on) {
@@ -230,7 +228,7 @@ void Game::show_strategies_used() {
   if (!activity_guard() || !puzzle_guard()) return;
   if (!my_strategiesUsed.filled(my_difficulty)) {
     // The strategies-used flag lets composite chains run in this rating.
-    my_difficulty = 0;
+    my_difficulty = Difficulty::NotRated;
     my_engine.set_strategies_used(true);
     my_busy.start(kBusyTestingStrategies);
     rate(false);
@@ -238,7 +236,7 @@ void Game::show_strategies_used() {
     my_busy.end(kBusyTestingStrategies);
     my_engine.set_strategies_used(false);
     if (cancelled) {
-      my_difficulty = 0;
+      my_difficulty = Difficulty::NotRated;
       my_strategiesUsed.mark_stale();
       update_title();
       return;
@@ -291,7 +289,7 @@ void Game::practise(int n) {
   my_board.write(board, 0);
   const bool modified = my_board.modified();
   const FileName name = my_fileName;
-  const int difficulty = my_difficulty;
+  const Difficulty difficulty = my_difficulty;
   const StrategiesUsed used = my_strategiesUsed;
   const bool valid = my_puzzleValid;
   const Statistics stats = my_stats;
@@ -341,7 +339,7 @@ void Game::show_practice_position(int n, const State& s) {
   my_counter.set_record_solution(false);
   my_engine.set_practised(n);
   if (is_extended_row(n)) update_extended_search();
-  my_difficulty = 0;
+  my_difficulty = Difficulty::NotRated;
   my_strategiesUsed.mark_stale();
   my_puzzleValid = true;
   my_board.set_modified(true);
@@ -354,7 +352,7 @@ void Game::show_practice_position(int n, const State& s) {
 bool Game::search_practice_puzzle(int n) {
   my_engine.set_practice_strategy(n);
   my_busy.start(kBusyCreatingPractice);
-  const bool made = create_puzzle(0);
+  const bool made = create_puzzle(Difficulty::NotRated);
   my_busy.end(kBusyCreatingPractice);
   my_engine.set_practice_strategy(0);
   if (made) my_engine.set_practised(n);
@@ -368,14 +366,14 @@ bool Game::create_practice_puzzle(int n) {
   return true;
 }
 
-int Game::chosen_difficulty() const {
-  return menu_difficulty(my_settings->read_integer(kLastDifficulty));
+Difficulty Game::chosen_difficulty() const {
+  return menu_difficulty(create_command_difficulty(my_settings->read_integer(kLastDifficulty)));
 }
 
 int Game::chosen_strategy() const { return menu_strategy(my_settings->read_integer(kLastStrategy)); }
 
-void Game::choose_difficulty(int create_id) {
-  my_settings->write_integer(kLastDifficulty, menu_difficulty(create_id));
+void Game::choose_difficulty(Difficulty d) {
+  my_settings->write_integer(kLastDifficulty, create_command(menu_difficulty(d)));
   my_view.menus_changed();
 }
 

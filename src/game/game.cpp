@@ -2,8 +2,8 @@
 
 #include "classlib/contract.h"
 #include "game/commands.h"
-#include "game/difficulty.h"
 #include "game/find_mistake.h"
+#include "strategy/difficulty.h"
 #include "strategy/game_messages.h"
 #include "game/recent_games.h"
 #include "strategy/extended/extended_table.h"
@@ -50,8 +50,8 @@ bool Game::run_command(int id) {
   }
   // 11907 and 11908 are menu commands of their own, so Superhuman is no
   // command: Sadistic with Shift asks for it.
-  if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
-    create_new(id, my_services.shift_held());
+  if (const Difficulty d = create_command_difficulty(id); is_menu_difficulty(d)) {
+    create_new(d, my_services.shift_held());
     return true;
   }
   // The extended rows are practised from their help pages' links.
@@ -70,8 +70,8 @@ void Game::message(const std::string& text, const std::string& caption, MessageI
   my_services.message_box(text, caption, icon, MessageButtons::Ok);
 }
 
-void Game::set_difficulty(int index) {
-  my_difficulty = is_difficulty(index) ? index : 0;
+void Game::set_difficulty(Difficulty d) {
+  my_difficulty = d;
   update_title();
 }
 
@@ -113,7 +113,7 @@ bool Game::new_game_step() {
   my_paused = false;  // a new puzzle is not hidden behind the resume text
   if (my_listener) my_listener->highlighting_reset();
   my_view.clear_highlights();
-  my_difficulty = 0;
+  my_difficulty = Difficulty::NotRated;
   my_strategiesUsed.mark_stale();
   my_puzzleValid = false;
   set_file_name("", false);
@@ -136,7 +136,7 @@ std::string Game::window_title() const {
   }
   if (my_puzzleValid) {
     title += '(';
-    title += kDifficultyNames[my_difficulty];
+    title += difficulty_name(my_difficulty);
     title += ')';
   }
   return title;

@@ -24,6 +24,7 @@
 #include "model/board.h"
 #include "model/busy_manager.h"
 #include "model/n_solutions.h"
+#include "strategy/difficulty.h"
 #include "strategy/hint_host.h"
 #include "strategy/strategy.h"
 
@@ -69,8 +70,8 @@ class Game final : public HintHost, public PresentedGame {
   Board& board() override { return my_board; }
   void set_auto_solving(bool on) override { my_autoSolving = on; }
   void set_puzzle_valid(bool valid) { my_puzzleValid = valid; }
-  int difficulty() const override { return my_difficulty; }
-  void set_difficulty(int index);
+  Difficulty difficulty() const override { return my_difficulty; }
+  void set_difficulty(Difficulty d);
   StrategiesUsed& strategies_used() { return my_strategiesUsed; }
   HintLevel last_hint_level() const override { return my_lastHintLevel; }
   void set_last_hint_level(HintLevel level) override { my_lastHintLevel = level; }
@@ -142,18 +143,18 @@ class Game final : public HintHost, public PresentedGame {
   void paste();
 
   // ---- Creating, rating and practice puzzles (creation.cpp) ----
-  // Create new at a difficulty, command 11901-11906. Sadistic with Shift held
-  // as the command starts offers a Superhuman puzzle instead.
-  void create_new(int command_id, bool shift_held = false);
+  // Create new at a difficulty of the menus, Easy to Sadistic. Sadistic with
+  // Shift held as the command starts offers a Superhuman puzzle instead.
+  void create_new(Difficulty d, bool shift_held = false);
   // Ctrl+N: create at the difficulty remembered in the settings.
   void create_again();
-  // Builds candidates until one rates as target (a create command id, or 0
-  // for any rating, as a practice build does), inside busy phase 1; false
+  // Builds candidates until one rates as target (NotRated for any rating, as
+  // a practice build does), inside busy phase 1; false
   // when the player cancelled, which leaves an empty game.
-  bool create_puzzle(int target);
-  // The difficulty command id of the puzzle in play (0 when cancelled or a
+  bool create_puzzle(Difficulty target);
+  // The difficulty of the puzzle in play (NotRated when cancelled or a
   // practice target was reached); show tells the player, as Rate puzzle does.
-  int rate(bool show);
+  Difficulty rate(bool show);
   // The preference "Continue beyond the standard strategies": the engine's
   // hints go on beyond them, and a rating on record is made again to list them.
   // A position practising an extended strategy searches beyond the standard
@@ -218,19 +219,19 @@ class Game final : public HintHost, public PresentedGame {
   bool paused() const override { return my_paused; }
 
   // ---- The remembered Create difficulty and Practice strategy ----
-  // The Create difficulty (command id 11901-11906) and the Practice strategy
+  // The Create difficulty (Easy to Sadistic) and the Practice strategy
   // (table number) chosen in the pane or remembered: stored, and the menus
   // told, as the Ctrl+N or Shift+P label moves to that item.
-  void choose_difficulty(int create_id) override;
+  void choose_difficulty(Difficulty d) override;
   void choose_strategy(int table_number) override;
   // Both as the settings hold them now (creating a puzzle may change them).
-  int chosen_difficulty() const override;
+  Difficulty chosen_difficulty() const override;
   int chosen_strategy() const override;
 
  private:
   // One attempt of creation: a random grid with givens removed, the givens
   // marked; false when the grid could not be filled.
-  bool build_candidate(int target);
+  bool build_candidate(Difficulty target);
 
   void clock_tick();
   // Writes the game as target's file, which then becomes the game's file
@@ -270,7 +271,7 @@ class Game final : public HintHost, public PresentedGame {
   bool my_puzzleValid = false;
   bool my_entering = false;
   bool my_autoSolving = false;
-  int my_difficulty = 0;
+  Difficulty my_difficulty = Difficulty::NotRated;
   StrategiesUsed my_strategiesUsed;
   HintLevel my_lastHintLevel = HintLevel::Little;
   FileName my_fileName;

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "classlib/contract.h"
-#include "game/commands.h"
 #include "model/n_solutions.h"
 #include "model/state.h"
 
@@ -59,8 +58,8 @@ bool try_to_remove(State& s, SolutionCounter& counter, int r, int c, bool symmet
   return false;
 }
 
-int removal_attempts(int target, bool symmetric) {
-  if (target == kCmdCreateEasy) return symmetric ? kEasySymmetricAttempts : kEasyAsymmetricAttempts;
+int removal_attempts(Difficulty target, bool symmetric) {
+  if (target == Difficulty::Easy) return symmetric ? kEasySymmetricAttempts : kEasyAsymmetricAttempts;
   return symmetric ? kSymmetricCandidates : kAsymmetricCandidates;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <random>
 
+#include "strategy/difficulty.h"
+
 namespace vantry {
 
 class SolutionCounter;
@@ -58,9 +60,8 @@ struct Removals {
   int count = 0;
 };
 
-// The number of removal attempts for a target (a create command id; 0 for a
-// practice build).
-int removal_attempts(int target, bool symmetric);
+// The number of removal attempts for a target (NotRated for a practice build).
+int removal_attempts(Difficulty target, bool symmetric);
 
 // Picks attempts candidate cells at random, each once, and tries to remove
 // each; stops early when the counter's abort flag is set.

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "strategy/difficulty.h"
+
 namespace vantry {
 
 class Board;
@@ -41,15 +43,15 @@ class PresentedGame {
   virtual bool creating() const = 0;
   virtual bool auto_solving() const = 0;
   virtual bool paused() const = 0;
-  // The grid's heading: the file name and the difficulty index of the puzzle.
+  // The grid's heading: the file name and the difficulty of the puzzle.
   virtual const FileName& file_name() const = 0;
-  virtual int difficulty() const = 0;
+  virtual Difficulty difficulty() const = 0;
   virtual const Statistics& statistics() const = 0;
   // The next-move line as the last search left it.
   virtual const std::string& next_move_text() const = 0;
-  // The Create difficulty (command id) and Practice strategy (table number)
-  // that carry the Ctrl+N and Shift+P labels in the menus.
-  virtual int chosen_difficulty() const = 0;
+  // The Create difficulty and Practice strategy (table number) that carry
+  // the Ctrl+N and Shift+P labels in the menus.
+  virtual Difficulty chosen_difficulty() const = 0;
   virtual int chosen_strategy() const = 0;
   // The id a drill menu item carries now (a greyed one when it has no use).
   virtual int drill_menu_item_id(int id) const = 0;
@@ -77,7 +79,7 @@ class PresentedGame {
   virtual void open_file(const std::string& path) = 0;
   virtual void resume_game() = 0;
   virtual void set_extended_strategies(bool on) = 0;
-  virtual void choose_difficulty(int create_id) = 0;
+  virtual void choose_difficulty(Difficulty d) = 0;
   virtual void choose_strategy(int table_number) = 0;
 
   // ---- What the view's own moves report ----

@@ -1,6 +1,5 @@
 #include "game/rating.h"
 
-#include "game/difficulty.h"
 #include "model/busy_manager.h"
 #include "model/state.h"
 #include "strategy/strategy.h"
@@ -60,10 +59,6 @@ bool finish_beyond(Strategy& engine, State& copy, StrategiesUsed& used) {
 
 }  // namespace
 
-int difficulty_index(int command_id) {
-  return command_id >= kRateEasy && command_id <= kRateUnsolvable ? command_id - 11900 : 0;
-}
-
 SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, int practice_target,
                             StrategiesUsed& used) {
   used.clear();
@@ -107,18 +102,19 @@ int count_singles(Strategy& engine, const State& s) {
   return engine.singles_count();
 }
 
-int rating_for(int highest, const StrategiesUsed& used, int singles, const int first_rows[kLevels]) {
-  if (highest < first_rows[1]) return singles < kEasySingles ? kRateMedium : kRateEasy;
-  if (highest < first_rows[2]) return used.by_level[1] > kManyMovesOfLevel ? kRateExpert : kRateHard;
-  if (highest < first_rows[3]) return used.by_level[2] > kManyMovesOfLevel ? kRateSadistic : kRateDevious;
-  if (highest < MAX_STRATEGIES) return kRateSuperhuman;
-  return kRateUnsolvable;
+Difficulty rating_for(int highest, const StrategiesUsed& used, int singles, const int first_rows[kLevels]) {
+  using enum Difficulty;
+  if (highest < first_rows[1]) return singles < kEasySingles ? Medium : Easy;
+  if (highest < first_rows[2]) return used.by_level[1] > kManyMovesOfLevel ? Expert : Hard;
+  if (highest < first_rows[3]) return used.by_level[2] > kManyMovesOfLevel ? Sadistic : Devious;
+  if (highest < MAX_STRATEGIES) return Superhuman;
+  return Unsolvable;
 }
 
-int rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
+Difficulty rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
                   StrategiesUsed& used, SolvingRun& run) {
   run = solve_for_rating(engine, s, allow_composite, practice_target, used);
-  if (run.cancelled || run.practice_reached) return 0;
+  if (run.cancelled || run.practice_reached) return Difficulty::NotRated;
   const int first_rows[kLevels] = {engine.first_row_of_level(0), engine.first_row_of_level(1),
                                    engine.first_row_of_level(2), engine.first_row_of_level(3)};
   // Only a Basic puzzle needs the singles count, which costs one more search.
@@ -126,8 +122,8 @@ int rate_position(Strategy& engine, State& s, bool allow_composite, int practice
   return rating_for(run.highest, used, singles, first_rows);
 }
 
-std::string strategies_used_text(int difficulty, const StrategiesUsed& used) {
-  std::string text = difficulty == difficulty_index(kRateUnsolvable)
+std::string strategies_used_text(Difficulty difficulty, const StrategiesUsed& used) {
+  std::string text = difficulty == Difficulty::Unsolvable
                          ? "Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
                          : "Strategies used to solve this puzzle:\n";
   // A heading opens each change of level; the remembered level starts at the
@@ -164,8 +160,8 @@ int difficulty_score(const StrategiesUsed& used) {
   return score;
 }
 
-std::string rating_message(int difficulty, const StrategiesUsed& used, bool with_score) {
-  std::string text = "Difficulty: " + std::string(kDifficultyNames[difficulty]);
+std::string rating_message(Difficulty difficulty, const StrategiesUsed& used, bool with_score) {
+  std::string text = "Difficulty: " + std::string(difficulty_name(difficulty));
   if (with_score && used.filled(difficulty)) text += " (score " + std::to_string(difficulty_score(used)) + ")";
   if (used.extended_steps > 0) {
     text += "\n\n";

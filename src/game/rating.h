@@ -7,30 +7,17 @@
 #include <string>
 
 #include "game/strategies_used.h"
+#include "strategy/difficulty.h"
 
 namespace vantry {
 
 class State;
 class Strategy;
 
-// The difficulty command ids the rating gives; the difficulty index is the
-// id minus 11900.
-inline constexpr int kRateEasy = 11901;
-inline constexpr int kRateMedium = 11902;
-inline constexpr int kRateHard = 11903;
-inline constexpr int kRateExpert = 11904;
-inline constexpr int kRateDevious = 11905;
-inline constexpr int kRateSadistic = 11906;
-inline constexpr int kRateSuperhuman = 11907;
-inline constexpr int kRateUnsolvable = 11908;
-
 // Fewer singles than this at the start makes a Basic puzzle Medium.
 inline constexpr int kEasySingles = 20;
 // More moves than this of the hardest level makes Hard Expert and Devious Sadistic.
 inline constexpr int kManyMovesOfLevel = 2;
-
-// The index 1-8 of a difficulty command id; 0 for any other id.
-int difficulty_index(int command_id);
 
 // How a solving run ended.
 struct SolvingRun {
@@ -54,19 +41,19 @@ SolvingRun solve_for_rating(Strategy& engine, State& s, bool allow_composite, in
 // The naked and hidden singles available in s, as the engine counts them.
 int count_singles(Strategy& engine, const State& s);
 
-// The difficulty command id of a finished run. first_rows are the engine's
+// The difficulty of a finished run (never NotRated). first_rows are the engine's
 // first rows of the levels; singles is consulted only for a run that needed
 // Basic strategies alone.
-int rating_for(int highest, const StrategiesUsed& used, int singles, const int first_rows[kLevels]);
+Difficulty rating_for(int highest, const StrategiesUsed& used, int singles, const int first_rows[kLevels]);
 
-// Solves and maps: the command id, or 0 when cancelled or the practice
-// target was reached (run tells which).
-int rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
+// Solves and maps: the difficulty, or NotRated when cancelled or the
+// practice target was reached (run tells which).
+Difficulty rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
                   StrategiesUsed& used, SolvingRun& run);
 
-// What Strategies used shows for a rated puzzle of the difficulty index: the
+// What Strategies used shows for a rated puzzle of that difficulty: the
 // standard strategies by level, then any extended ones under their heading.
-std::string strategies_used_text(int difficulty, const StrategiesUsed& used);
+std::string strategies_used_text(Difficulty difficulty, const StrategiesUsed& used);
 
 // The difficulty score: the weights of every step the rating counted added up
 // (a single weighs 1; extended_table.cpp holds the weights).
@@ -75,6 +62,6 @@ int difficulty_score(const StrategiesUsed& used);
 // What Rate puzzle says: "Difficulty: <name>", the score in brackets when
 // asked for, and how many extended steps finished a puzzle the standard
 // strategies left stuck.
-std::string rating_message(int difficulty, const StrategiesUsed& used, bool with_score);
+std::string rating_message(Difficulty difficulty, const StrategiesUsed& used, bool with_score);
 
 }  // namespace vantry

@@ -3,14 +3,13 @@
 #include <istream>
 #include <ostream>
 
-#include "game/difficulty.h"
 #include "model/board.h"
 
 namespace vantry {
 
-void write_saved_game(std::ostream& out, const Board& board, int difficulty,
+void write_saved_game(std::ostream& out, const Board& board, Difficulty difficulty,
                       const Statistics& stats) {
-  board.write(out, difficulty);
+  board.write(out, difficulty_index(difficulty));
   write_statistics(out, stats);
 }
 
@@ -19,7 +18,7 @@ bool read_saved_game(std::istream& in, Board& board, SavedGameTrailer& trailer) 
   // is the only sign of a damaged file.
   const int difficulty = board.read(in);
   if (!in) return false;
-  trailer.difficulty = is_difficulty(difficulty) ? difficulty : 0;
+  trailer.difficulty = difficulty_from_index(difficulty);
   trailer.stats = read_statistics(in);
   return true;
 }

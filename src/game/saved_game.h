@@ -8,6 +8,7 @@
 #include <iosfwd>
 
 #include "game/statistics.h"
+#include "strategy/difficulty.h"
 
 namespace vantry {
 
@@ -21,11 +22,11 @@ class Board;
 // more than about 600 MB.
 inline constexpr std::size_t kMaxSavedGameBytes = std::size_t{128} << 20;
 
-void write_saved_game(std::ostream& out, const Board& board, int difficulty,
+void write_saved_game(std::ostream& out, const Board& board, Difficulty difficulty,
                       const Statistics& stats);
 
 struct SavedGameTrailer {
-  int difficulty = 0;
+  Difficulty difficulty = Difficulty::NotRated;
   Statistics stats;
 };
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "classlib/silent_services.h"
-#include "game/difficulty.h"
 #include "game/rating.h"
 #include "model/board.h"
 #include "model/busy_manager.h"
+#include "strategy/difficulty.h"
 #include "strategy/hint_host.h"
 #include "strategy/move_notation.h"
 
@@ -125,7 +125,7 @@ std::string path_heading(const SolutionPath& path) {
   // A full grid implies no difficulty.
   if (path.steps.empty() && path.solved) return "Solved";
   const int steps = static_cast<int>(path.steps.size());
-  std::string text(kDifficultyNames[difficulty_index(path.difficulty)]);
+  std::string text(difficulty_name(path.difficulty));
   text += ": " + std::to_string(steps) + (steps == 1 ? " step" : " steps");
   const std::string levels = level_counts(path);
   if (!levels.empty()) text += " (" + levels + ')';

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/state.h"
+#include "strategy/difficulty.h"
 #include "strategy/move.h"
 #include "strategy/strategy.h"
 
@@ -29,7 +30,7 @@ struct SolutionPath {
   bool stopped = false;      // the stop flag ended the work: the path is incomplete
   bool solved = false;       // the last step fills the grid
   int cells_left = 0;        // empty cells where the path ends
-  int difficulty = 0;        // the rating's command id, 11901-11908
+  Difficulty difficulty = Difficulty::NotRated;  // as the rating's rule gives it
   int by_level[kLevels] = {};
   std::string end_grid;      // 81 characters, '.' for an empty cell
 };

@@ -3,6 +3,7 @@
 // Strategies used and Rate puzzle until a new puzzle makes it stale.
 #pragma once
 
+#include "strategy/difficulty.h"
 #include "strategy/extended/extended_table.h"
 #include "strategy/strategy.h"
 
@@ -20,7 +21,7 @@ struct StrategiesUsed {
   // Every rating solves with at least one naked single, so a zero count
   // there means the record belongs to no rating.
   void mark_stale() { by_strategy[1] = 0; }
-  bool filled(int difficulty) const { return difficulty != 0 && by_strategy[1] != 0; }
+  bool filled(Difficulty difficulty) const { return difficulty != Difficulty::NotRated && by_strategy[1] != 0; }
 };
 
 }  // namespace vantry

@@ -100,8 +100,6 @@ bool reached_only_by_own_finder(int n) {
 
 bool composite_chain_allowed(const Strategy& engine, bool allow_composite) {
   constexpr std::string_view kCompositeChain = "Composite chain";
-  constexpr int kCreateSuperhuman = 11907;
-  constexpr int kCreateUnsolvable = 11908;
   if (engine.strategies_used()) return true;
   if (engine.practice_strategy() != 0 &&
       std::string_view(strategy_row(engine.practice_strategy()).name).starts_with(kCompositeChain)) {
@@ -109,8 +107,8 @@ bool composite_chain_allowed(const Strategy& engine, bool allow_composite) {
   }
   if (allow_composite) return true;
   if (engine.purpose() != EnginePurpose::Apply) return true;
-  const int difficulty = engine.requested_difficulty();
-  return difficulty == kCreateSuperhuman || difficulty == kCreateUnsolvable;
+  const Difficulty difficulty = engine.requested_difficulty();
+  return difficulty == Difficulty::Superhuman || difficulty == Difficulty::Unsolvable;
 }
 
 }  // namespace vantry

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "strategy/difficulty.h"
 #include "strategy/hint_level.h"
 
 namespace vantry {
@@ -111,18 +112,18 @@ class Strategy {
 
   // What the rating tells the composite chain pre-check: Strategies used is
   // rating, a practice puzzle is being built for a table number (0 = none),
-  // and the create command id of the difficulty being created (0 = none).
+  // and the difficulty being created (NotRated = none).
   void set_strategies_used(bool on) { my_strategiesUsed = on; }
   bool strategies_used() const { return my_strategiesUsed; }
   void set_practice_strategy(int n) { my_practiceStrategy = n; }
   int practice_strategy() const { return my_practiceStrategy; }
-  void set_requested_difficulty(int command_id) { my_requestedDifficulty = command_id; }
+  void set_requested_difficulty(Difficulty d) { my_requestedDifficulty = d; }
   // The strategy the player is practising (0 = none). A strategy the search
   // never reaches first (reached_only_by_own_finder) names the move when its
   // own finder makes the very move an earlier row of its level found.
   void set_practised(int n) { my_practised = n; }
   int practised() const { return my_practised; }
-  int requested_difficulty() const { return my_requestedDifficulty; }
+  Difficulty requested_difficulty() const { return my_requestedDifficulty; }
 
   BusyManager& busy() { return my_busy; }
 
@@ -135,7 +136,7 @@ class Strategy {
   int my_singlesCount = 0;
   bool my_strategiesUsed = false;
   int my_practiceStrategy = 0;
-  int my_requestedDifficulty = 0;
+  Difficulty my_requestedDifficulty = Difficulty::NotRated;
   int my_practised = 0;
   bool my_extended = false;
 };

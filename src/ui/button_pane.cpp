@@ -22,10 +22,10 @@
 #include "classlib/settings_keys.h"
 #include "view/color_mgr.h"
 #include "game/commands.h"
-#include "game/difficulty.h"
 #include "game/game.h"
 #include "view/grid_window.h"
 #include "view/highlight.h"
+#include "strategy/difficulty.h"
 #include "strategy/strategy.h"
 #include "ui/pane_focus.h"
 #include "ui/qt_canvas.h"
@@ -233,7 +233,7 @@ QWidget* ButtonPane::addControl(const PaneControl& c) {
       (c.id == 6037 ? m_difficulty : m_strategy) = list;
       connect(list, &QComboBox::activated, this, [this, list](int index) {
         const int choice = list->itemData(index).toInt();
-        if (list == m_difficulty) m_game.choose_difficulty(choice);
+        if (list == m_difficulty) m_game.choose_difficulty(create_command_difficulty(choice));
         else m_game.choose_strategy(choice);
         if (m_focusGrid) m_focusGrid();
       });
@@ -260,7 +260,7 @@ QWidget* ButtonPane::addControl(const PaneControl& c) {
 
 void ButtonPane::pushed(const PaneControl& c) {
   switch (c.id) {
-    case 6000: return clicked(m_game.chosen_difficulty());
+    case 6000: return clicked(create_command(m_game.chosen_difficulty()));
     case 6001: return clicked(kCmdPracticeBase + m_game.chosen_strategy());
     case 6039: return clicked(m_game.drill().running() ? kCmdCheckMyMove : kCmdStartDrill);
     case 6018:
@@ -308,8 +308,9 @@ void ButtonPane::buildControls() {
   auto* puzzles = new QGridLayout;
   addControls(Box::Puzzles, gridCell(puzzles));
   group("New Puzzles", puzzles);
-  for (int i = 0; i < 6; ++i) {
-    m_difficulty->addItem(text(std::string(kDifficultyNames[i + 1])), kCmdCreateEasy + i);
+  for (int index = 0; index < kDifficultyCount; ++index) {
+    const Difficulty d = difficulty_from_index(index);
+    if (is_menu_difficulty(d)) m_difficulty->addItem(text(std::string(difficulty_name(d))), create_command(d));
   }
   std::vector<std::pair<QString, int>> strategies;
   for (int n = 1; n <= strategy_count(); ++n) strategies.emplace_back(QString::fromUtf8(strategy_row(n).name), n);
@@ -464,7 +465,7 @@ void ButtonPane::setUp() {
 }
 
 void ButtonPane::showChoices() {
-  const int difficulty = m_difficulty->findData(m_game.chosen_difficulty());
+  const int difficulty = m_difficulty->findData(create_command(m_game.chosen_difficulty()));
   VANTRY_ASSERT(difficulty >= 0);
   m_difficulty->setCurrentIndex(difficulty);
   const int strategy = m_game.chosen_strategy();

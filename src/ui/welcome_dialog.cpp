@@ -6,20 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <string_view>
+
 #include "game/commands.h"
 #include "help/help_key.h"
 #include "help/help_viewer.h"
+#include "strategy/difficulty.h"
 
 namespace vantry {
-
-namespace {
-struct Choice {
-  int id;
-  const char* label;
-};
-constexpr Choice kDifficulties[] = {{11901, "Easy"},   {11902, "Medium"},  {11903, "Hard"},
-                                    {11904, "Expert"}, {11905, "Devious"}, {11906, "Sadistic"}};
-}  // namespace
 
 WelcomeDialog::WelcomeDialog(QWidget* owner, IniFile* settings)
     : FloatDlg(owner, settings, "Welcome") {
@@ -28,8 +22,8 @@ WelcomeDialog::WelcomeDialog(QWidget* owner, IniFile* settings)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("How would you like to begin?"), this));
 
-  auto add = [this](int id, const char* label) {
-    auto* b = new QPushButton(QString::fromLatin1(label), this);
+  auto add = [this](int id, std::string_view label) {
+    auto* b = new QPushButton(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())), this);
     b->setProperty("commandId", id);
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, id] { done(id); });
@@ -38,7 +32,13 @@ WelcomeDialog::WelcomeDialog(QWidget* owner, IniFile* settings)
 
   auto* create = new QGroupBox(QStringLiteral("Create a puzzle for me: "), this);
   auto* grid = new QGridLayout(create);
-  for (int i = 0; i < 6; ++i) grid->addWidget(add(kDifficulties[i].id, kDifficulties[i].label), i / 3, i % 3);
+  // The menus' difficulties, three a row; each button sends its create command.
+  for (int index = 0, i = 0; index < kDifficultyCount; ++index) {
+    const Difficulty d = difficulty_from_index(index);
+    if (!is_menu_difficulty(d)) continue;
+    grid->addWidget(add(create_command(d), difficulty_name(d)), i / 3, i % 3);
+    ++i;
+  }
   layout->addWidget(create);
 
   auto* other = new QGroupBox(QStringLiteral("Or: "), this);

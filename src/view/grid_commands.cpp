@@ -201,7 +201,7 @@ std::string GridWindow::menu_text(int id) const {
   // The Create and Practice items: a plain name, or the remembered one with its shortcut.
   if (id >= kCmdCreateEasy && id <= kCmdCreateSadistic) {
     std::string text(find_menu_item(id)->text);
-    if (id == my_game.chosen_difficulty()) text += "\bCtrl+N";
+    if (id == create_command(my_game.chosen_difficulty())) text += "\bCtrl+N";
     return text;
   }
   if (id > kCmdPracticeBase && id <= kCmdPracticeBase + kStrategyRows) {

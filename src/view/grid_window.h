@@ -180,8 +180,9 @@ class GridWindow final : public GameListener {
 
   // ---- Commands, menus and preferences (grid_commands.cpp) ----
   // Runs a command by its id: the grid window's own and the print commands
-  // first (11907 and 11908 are also difficulty numbers, and as commands they
-  // are the Highlight and Hint menus' items), then the game's. False when
+  // first (11907 and 11908, which an old Create setting may hold for
+  // Superhuman and Unsolvable, are the Highlight and Hint menus' items here),
+  // then the game's. False when
   // neither knows the id.
   bool run_command(int id);
   const DisplaySwitches& switches() const { return my_switches; }

@@ -14,8 +14,9 @@
 #include "model/board.h"
 #include "model/busy_manager.h"
 #include "view/color_schemes.h"
-#include "game/difficulty.h"
+#include "strategy/difficulty.h"
 #include "view/grid_window.h"
+#include "strategy/difficulty.h"
 
 namespace vantry {
 
@@ -357,7 +358,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
       std::string header;
       if (!my_game.file_name().name.empty()) header = "File: " + my_game.file_name().name + ", ";
       header += "Difficulty: ";
-      header += kDifficultyNames[my_game.difficulty()];
+      header += difficulty_name(my_game.difficulty());
       canvas.text_centred(x, p[0] - possibility_font - 3, header, text_color, false, background);
     }
     // The footer shrinks until it fits the page's width.

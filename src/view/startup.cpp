@@ -78,7 +78,7 @@ void GridWindow::set_up() {
 
 void GridWindow::build_menus() {
   // Steps 1 and 3. The remembered Create difficulty and Practice strategy.
-  my_game.choose_difficulty(settings().read_integer(kLastDifficulty));
+  my_game.choose_difficulty(create_command_difficulty(settings().read_integer(kLastDifficulty)));
   my_game.choose_strategy(settings().read_integer(kLastStrategy));
   // Step 5. The default colouring choice.
   const int coloring = settings().read_integer(kDefaultColoring);

@@ -168,9 +168,9 @@ TEST(CliJobs, ManyThreadsWriteWhatOneWrites) {
   options.seed = 3;
   std::ostringstream one, three, err;
   RunOptions jobs;
-  EXPECT_EQ(create_command(one, err, 11901, options), 0);
+  EXPECT_EQ(create_command(one, err, Difficulty::Easy, options), 0);
   jobs.jobs = 3;
-  EXPECT_EQ(create_command(three, err, 11901, options, jobs), 0);
+  EXPECT_EQ(create_command(three, err, Difficulty::Easy, options, jobs), 0);
   const std::string created = one.str();
   EXPECT_EQ(created, three.str());
   EXPECT_EQ(std::count(created.begin(), created.end(), '\n'), 5);

@@ -63,8 +63,13 @@ TEST(CliCases, EachCommandPrintsWhatItsCaseSays) {
     ASSERT_EQ(fields.size(), 3u) << fields[0];
     ASSERT_TRUE(commands.contains(fields[0])) << fields[0];
     SCOPED_TRACE(fields[0] + " | " + fields[1]);
-    std::string expected = fields[2];
-    for (std::size_t at; (at = expected.find("\\n")) != std::string::npos;) expected.replace(at, 2, "\n");
+    // A backslash followed by n in the file stands for a line break.
+    std::string expected;
+    for (std::size_t i = 0; i < fields[2].size(); ++i) {
+      const bool escape = fields[2].compare(i, 2, "\\n") == 0;
+      expected += escape ? '\n' : fields[2][i];
+      i += escape ? 1 : 0;
+    }
     std::istringstream in(fields[1] + "\n");
     std::ostringstream out;
     const int status = commands.at(fields[0])(in, out);

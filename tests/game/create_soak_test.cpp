@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "creation_support.h"
-#include "game/difficulty.h"
+#include "strategy/difficulty.h"
 
 namespace vantry::testing {
 namespace {
@@ -14,10 +14,10 @@ namespace {
 constexpr int kPuzzlesEach = 40;
 constexpr auto kTimeEach = std::chrono::seconds(90);
 
-class CreateSoak : public CreationTest, public ::testing::WithParamInterface<int> {};
+class CreateSoak : public CreationTest, public ::testing::WithParamInterface<Difficulty> {};
 
 TEST_P(CreateSoak, EveryPuzzleIsUniqueAndRatesAsAsked) {
-  const int target = GetParam();
+  const Difficulty target = GetParam();
   game.set_attempt_limit(3000);
   const auto deadline = std::chrono::steady_clock::now() + kTimeEach;
   int made = 0;
@@ -26,21 +26,22 @@ TEST_P(CreateSoak, EveryPuzzleIsUniqueAndRatesAsAsked) {
     if (!game.create_puzzle(target)) break;
     ++made;
     SCOPED_TRACE(i);
-    EXPECT_EQ(game.difficulty(), target - 11900);
+    EXPECT_EQ(game.difficulty(), target);
     expect_unique_and_consistent();
     EXPECT_EQ(fresh_rating(), target);
   }
   if (made == 0) {
-    std::printf("%s: not reached by the finders built so far\n",
-                std::string(kDifficultyNames[target - 11900]).c_str());
+    std::printf("%s: not reached by the finders built so far\n", std::string(difficulty_name(target)).c_str());
   }
   // Easy to Expert need only the basic and intermediate finders.
-  if (target <= 11904) {
+  if (target <= Difficulty::Expert) {
     EXPECT_EQ(made, kPuzzlesEach);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Difficulties, CreateSoak, ::testing::Range(11901, 11908));
+INSTANTIATE_TEST_SUITE_P(Difficulties, CreateSoak,
+                         ::testing::Values(Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert,
+                                           Difficulty::Devious, Difficulty::Sadistic, Difficulty::Superhuman));
 
 }  // namespace
 }  // namespace vantry::testing

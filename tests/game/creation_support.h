@@ -13,7 +13,12 @@
 #include "model/state.h"
 #include "support/fake_platform.h"
 
-namespace vantry::testing {
+namespace vantry {
+
+// Failures name the difficulty, not the enum's bytes.
+inline void PrintTo(Difficulty d, std::ostream* out) { *out << difficulty_name(d); }
+
+namespace testing {
 
 class CreationTest : public ::testing::Test {
  protected:
@@ -33,7 +38,7 @@ class CreationTest : public ::testing::Test {
     }
     s.mark_givens();
     game.set_puzzle_valid(true);
-    game.set_difficulty(0);
+    game.set_difficulty(Difficulty::NotRated);
     game.strategies_used().mark_stale();
   }
 
@@ -57,7 +62,7 @@ class CreationTest : public ::testing::Test {
   }
   // A fresh rating of the puzzle in play, composite chains allowed as Create
   // allows them for its target.
-  int fresh_rating() {
+  Difficulty fresh_rating() {
     StrategiesUsed used;
     SolvingRun run;
     State copy = current();
@@ -65,4 +70,5 @@ class CreationTest : public ::testing::Test {
   }
 };
 
-}  // namespace vantry::testing
+}  // namespace testing
+}  // namespace vantry

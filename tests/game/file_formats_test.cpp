@@ -119,7 +119,7 @@ TEST(SavedGame, KeepsTheHistoryUpToTheCurrentState) {
   }
   board.undo();
   std::stringstream file;
-  write_saved_game(file, board, 3, Statistics{3, 1, 0, 1, 0, 95});
+  write_saved_game(file, board, Difficulty::Hard, Statistics{3, 1, 0, 1, 0, 95});
   const std::string text = file.str();
   EXPECT_EQ(std::count(text.begin(), text.end(), '-'), 2);
   EXPECT_NE(text.find("\n5 5 0 0 0 0 0 0 0 0 0 | 1 0 0 0 0 0 0 0 0 0 \n"), std::string::npos);
@@ -130,7 +130,7 @@ TEST(SavedGame, KeepsTheHistoryUpToTheCurrentState) {
   ASSERT_TRUE(read_saved_game(file, read, trailer));
   EXPECT_EQ(read.size(), 3);
   EXPECT_FALSE(read.modified());
-  EXPECT_EQ(trailer.difficulty, 3);
+  EXPECT_EQ(trailer.difficulty, Difficulty::Hard);
   EXPECT_EQ(trailer.stats, (Statistics{3, 1, 0, 1, 0, 95}));
   for (int i = 2; i >= 0; --i, read.undo(), board.undo()) {
     EXPECT_EQ(text_of(read.current()), text_of(board.current())) << "state " << i;
@@ -150,7 +150,7 @@ TEST(SavedGame, AHistoryOfTwentyThousandMovesFitsTheReadLimit) {
     cell.possible[1 + move % 9] = !cell.possible[1 + move % 9];
   }
   std::stringstream file;
-  write_saved_game(file, board, 2, Statistics{20000, 0, 0, 0, 0, 1});
+  write_saved_game(file, board, Difficulty::Medium, Statistics{20000, 0, 0, 0, 0, 1});
   EXPECT_LE(file.str().size(), kMaxSavedGameBytes);
   Board read;
   SavedGameTrailer trailer;
@@ -171,7 +171,7 @@ TEST(SavedGame, OlderFormsAndOddTrailers) {
   SavedGameTrailer trailer;
   std::istringstream no_stats(old_form + "12\n");
   ASSERT_TRUE(read_saved_game(no_stats, board, trailer));
-  EXPECT_EQ(trailer.difficulty, 0);  // 12 is no difficulty
+  EXPECT_EQ(trailer.difficulty, Difficulty::NotRated);  // 12 is no difficulty
   EXPECT_EQ(trailer.stats, Statistics{});
   EXPECT_TRUE(board.current().cell(0, 0).given);
   EXPECT_FALSE(board.current().cell(0, 2).given);

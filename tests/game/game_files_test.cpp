@@ -33,7 +33,7 @@ TEST_F(GameFiles, ASavedGameReopensWithItsHistoryDifficultyAndStatistics) {
   game.left_click(0, 5, 8);
   game.undo();  // the undone move is not saved
   game.hint(HintLevel::Little);
-  game.set_difficulty(3);
+  game.set_difficulty(Difficulty::Hard);
   platform.fire_timer(kClockTimer);
   platform.file_answers = {at("game.spz")};
   ASSERT_TRUE(game.save());
@@ -59,7 +59,7 @@ TEST_F(GameFiles, ASavedGameReopensWithItsHistoryDifficultyAndStatistics) {
   EXPECT_TRUE(current().cell(0, 3).deleted[2]);
   EXPECT_EQ(current().cell(0, 5).answer, 0);
   EXPECT_TRUE(current().cell(0, 0).given && !current().cell(0, 2).given);
-  EXPECT_EQ(game.difficulty(), 3);
+  EXPECT_EQ(game.difficulty(), Difficulty::Hard);
   EXPECT_EQ(game.statistics(), stats);
   EXPECT_TRUE(game.clock_running());
   EXPECT_TRUE(game.query_close());  // closing at once asks nothing

@@ -116,7 +116,7 @@ TEST_F(GamePlay, UndoUntilOkHasThreeOutcomes) {
   board.push();
   board.current().set_answer(0, 1, 1);  // clashes: no solution now
   std::ostringstream out;
-  write_saved_game(out, board, 0, {});
+  write_saved_game(out, board, Difficulty::NotRated, {});
   write_text(folder.file("open.spz"), out.str());
   platform.answers = {MessageAnswer::No};
   game.open_file(folder.file("open.spz"));
@@ -136,7 +136,7 @@ TEST_F(GamePlay, UndoUntilOkCanBeCancelledAndThenChangesNothing) {
   board.push();
   board.current().set_answer(0, 1, 1);
   std::ostringstream out;
-  write_saved_game(out, board, 0, {});
+  write_saved_game(out, board, Difficulty::NotRated, {});
   write_text(folder.file("open.spz"), out.str());
   platform.answers = {MessageAnswer::No};
   game.open_file(folder.file("open.spz"));

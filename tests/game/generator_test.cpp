@@ -11,9 +11,9 @@
 #include "cli/cli_commands.h"
 #include "creation_support.h"
 #include "game/commands.h"
-#include "game/difficulty.h"
 #include "game/generator.h"
 #include "model/n_solutions.h"
+#include "strategy/difficulty.h"
 
 namespace vantry::testing {
 namespace {
@@ -103,8 +103,8 @@ TEST_F(Generator, TryToRemoveRestoresWhatWouldLoseUniqueness) {
 }
 
 TEST_F(Generator, EasyAttemptsAndPutBack) {
-  EXPECT_EQ(removal_attempts(kCmdCreateEasy, false), 49);
-  EXPECT_EQ(removal_attempts(0, false), 81);
+  EXPECT_EQ(removal_attempts(Difficulty::Easy, false), 49);
+  EXPECT_EQ(removal_attempts(Difficulty::NotRated, false), 81);
   State s = full;
   const Removals removed = remove_givens(s, game.counter(), random, true, kEasySymmetricAttempts);
   ASSERT_GE(removed.count, 2);
@@ -128,14 +128,14 @@ TEST_F(Generator, EasyAttemptsAndPutBack) {
 // ---- Create new ----
 
 TEST_F(CreationTest, CreateMakesAUniquePuzzleOfTheDifficultyAndStartsTheGame) {
-  for (int id : {kCmdCreateEasy, kCmdCreateEasy + 2}) {
+  for (auto [id, asked] : {std::pair{kCmdCreateEasy, Difficulty::Easy}, {kCmdCreateEasy + 2, Difficulty::Hard}}) {
     game.board().clear_modified();  // no save question between the two
     EXPECT_TRUE(game.run_command(id));
     ASSERT_TRUE(game.puzzle_valid());
-    EXPECT_EQ(game.difficulty(), id - kCmdCreateBase);
-    EXPECT_EQ(fresh_rating(), id);
+    EXPECT_EQ(game.difficulty(), asked);
+    EXPECT_EQ(fresh_rating(), asked);
     expect_unique_and_consistent();
-    EXPECT_EQ(platform.title, "Vantry (" + std::string(id == kCmdCreateEasy ? "Easy" : "Hard") + ")");
+    EXPECT_EQ(platform.title, "Vantry (" + std::string(asked == Difficulty::Easy ? "Easy" : "Hard") + ")");
     EXPECT_TRUE(game.board().modified());
     EXPECT_FALSE(game.creating());
     EXPECT_EQ(platform.dialog_message, "Creating puzzle...");
@@ -163,33 +163,33 @@ TEST_F(CreationTest, ShiftSadisticAsksForSuperhumanAndNoKeepsSadistic) {
   // No: the target stays Sadistic (cancelled at once, so only the target is seen).
   platform.answers = {MessageAnswer::No};
   platform.on_pump[1] = {[&] { platform.press_cancel(); }};
-  game.create_new(kCmdCreateSadistic, true);
+  game.create_new(Difficulty::Sadistic, true);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Do you really, really, REALLY want\na \"superhuman\" puzzle?");
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(game.engine().requested_difficulty(), kCmdCreateSadistic);
+  EXPECT_EQ(game.engine().requested_difficulty(), Difficulty::Sadistic);
 
   platform.answers = {MessageAnswer::Yes};
   platform.pumps = 0;
-  game.create_new(kCmdCreateSadistic, true);
-  EXPECT_EQ(game.engine().requested_difficulty(), kCmdCreateSuperhuman);
+  game.create_new(Difficulty::Sadistic, true);
+  EXPECT_EQ(game.engine().requested_difficulty(), Difficulty::Superhuman);
   // Superhuman is remembered as Sadistic.
   EXPECT_EQ(settings.read_integer(kLastDifficulty), kCmdCreateSadistic);
 
   // Without Shift there is no question.
   platform.messages.clear();
   platform.pumps = 0;
-  game.create_new(kCmdCreateSadistic, false);
+  game.create_new(Difficulty::Sadistic, false);
   EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(CreationTest, CreateAgainUsesTheRememberedDifficulty) {
   settings.write_integer(kLastDifficulty, kCmdCreateEasy + 2);
   EXPECT_TRUE(game.run_command(kCmdCreateAgain));
-  EXPECT_EQ(game.difficulty(), 3);
+  EXPECT_EQ(game.difficulty(), Difficulty::Hard);
   game.board().clear_modified();
   // A damaged value means Easy; Superhuman and above mean Sadistic.
-  for (auto [stored, expected] : {std::pair{42, kCmdCreateEasy}, {11907, kCmdCreateSadistic}, {11908, kCmdCreateSadistic}}) {
+  for (auto [stored, expected] : {std::pair{42, Difficulty::Easy}, {11907, Difficulty::Sadistic}, {11908, Difficulty::Sadistic}}) {
     settings.write_integer(kLastDifficulty, stored);
     platform.pumps = 0;
     platform.on_pump[1] = {[&] { platform.press_cancel(); }};
@@ -260,7 +260,7 @@ TEST_F(CreationTest, CancelAtEachPointLeavesAnEmptyGame) {
     game.run_command(kCmdCreateEasy + 3);
     EXPECT_TRUE(pressed);
     EXPECT_FALSE(game.puzzle_valid());
-    EXPECT_EQ(game.difficulty(), 0);
+    EXPECT_EQ(game.difficulty(), Difficulty::NotRated);
     EXPECT_FALSE(game.creating());
     EXPECT_FALSE(game.busy().is_busy());
     for (int i = 0; i < 81; ++i) EXPECT_EQ(current().cell(i / 9, i % 9).answer, 0);
@@ -277,7 +277,7 @@ TEST(CliCreate, SeededPuzzlesAreUniqueAndRateAsRequested) {
   options.count = 2;
   options.seed_given = true;
   options.seed = 5;
-  for (int target : {11902, 11904}) {
+  for (Difficulty target : {Difficulty::Medium, Difficulty::Expert}) {
     std::ostringstream out, err, again;
     ASSERT_EQ(create_command(out, err, target, options), 0) << err.str();
     create_command(again, err, target, options);
@@ -288,7 +288,7 @@ TEST(CliCreate, SeededPuzzlesAreUniqueAndRateAsRequested) {
     while (lines >> grid >> name) {
       ++n;
       ASSERT_EQ(grid.size(), 81u);
-      EXPECT_EQ(name, std::string(kDifficultyNames[target - 11900]));
+      EXPECT_EQ(name, difficulty_name(target));
       std::istringstream in(grid + "\n");
       std::ostringstream count, rating;
       count_command(in, count);

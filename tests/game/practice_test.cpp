@@ -71,7 +71,7 @@ TEST_F(Practice, PositionIsJustBeforeTheTargetStrategy) {
   // Rating the practice position rates it from where it stands.
   game.rate_puzzle();
   EXPECT_EQ(platform.messages.back().text.rfind("Difficulty: ", 0), 0u);
-  EXPECT_NE(game.difficulty(), 0);
+  EXPECT_NE(game.difficulty(), Difficulty::NotRated);
 }
 
 TEST_F(Practice, RareStrategyAsksUnlessPractisedLast) {

@@ -3,6 +3,8 @@
 // Rate puzzle and Strategies used as the player sees them, and their Cancel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include "cli/cli_commands.h"
@@ -23,21 +25,51 @@ StrategiesUsed with_levels(int level1, int level2) {
 
 TEST(RatingFor, ThresholdsBetweenTheDifficulties) {
   struct Case {
-    int highest, level1, level2, singles, expected;
+    int highest, level1, level2, singles;
+    Difficulty expected;
   };
+  using enum Difficulty;
   const Case cases[] = {
-      {2, 0, 0, 20, kRateEasy},       {2, 0, 0, 19, kRateMedium},    {1, 0, 0, 0, kRateMedium},
-      {3, 2, 0, 0, kRateHard},        {19, 3, 0, 0, kRateExpert},    {19, 2, 0, 99, kRateHard},
-      {20, 9, 2, 0, kRateDevious},    {42, 0, 3, 0, kRateSadistic},  {43, 9, 9, 0, kRateSuperhuman},
-      {44, 0, 0, 0, kRateSuperhuman}, {kNoMove, 0, 0, 30, kRateUnsolvable},
+      {2, 0, 0, 20, Easy},       {2, 0, 0, 19, Medium},    {1, 0, 0, 0, Medium},
+      {3, 2, 0, 0, Hard},        {19, 3, 0, 0, Expert},    {19, 2, 0, 99, Hard},
+      {20, 9, 2, 0, Devious},    {42, 0, 3, 0, Sadistic},  {43, 9, 9, 0, Superhuman},
+      {44, 0, 0, 0, Superhuman}, {kNoMove, 0, 0, 30, Unsolvable},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(rating_for(c.highest, with_levels(c.level1, c.level2), c.singles, kFirstRows), c.expected)
         << c.highest << ' ' << c.level1 << ' ' << c.level2 << ' ' << c.singles;
   }
-  EXPECT_EQ(difficulty_index(11908), 8);
-  EXPECT_EQ(difficulty_index(11900), 0);
-  EXPECT_EQ(difficulty_index(11909), 0);
+}
+
+// The numbers outside the engine: a saved game's index, the create command
+// ids of the menus and the settings, the command line's words. Each reads
+// back as the difficulty it came from, and keeps the value files and menus
+// have always had.
+TEST(DifficultyEdges, EveryDifficultyReadsBackAtEveryEdge) {
+  for (int index = 0; index < kDifficultyCount; ++index) {
+    const Difficulty d = difficulty_from_index(index);
+    SCOPED_TRACE(difficulty_name(d));
+    EXPECT_EQ(difficulty_index(d), index);
+    EXPECT_EQ(create_command_difficulty(create_command(d)), d);
+    EXPECT_EQ(difficulty_from_word(difficulty_word(d)), d);
+    if (d != Difficulty::NotRated) {
+      EXPECT_EQ(create_command(d), kCmdCreateEasy - 1 + index);
+    }
+    // The menus create Easy to Sadistic, each item named after its
+    // difficulty; 11907 and 11908 are other commands.
+    const auto item = std::ranges::find(kCommands, create_command(d), &CommandName::id);
+    const bool creates = item != std::end(kCommands) && item->name.starts_with("Create ");
+    EXPECT_EQ(is_menu_difficulty(d), creates);
+    if (creates) {
+      EXPECT_EQ(item->name, "Create " + std::string(difficulty_name(d)));
+    }
+  }
+  EXPECT_EQ(create_command(Difficulty::NotRated), 0);
+  for (int outside : {-1, kDifficultyCount}) EXPECT_EQ(difficulty_from_index(outside), Difficulty::NotRated);
+  for (int id : {0, kCmdCreateEasy - 1, kCmdCreateEasy + kDifficultyCount - 1, kCmdCreateAgain}) {
+    EXPECT_EQ(create_command_difficulty(id), Difficulty::NotRated) << id;
+  }
+  EXPECT_EQ(difficulty_from_word("SuperHuman"), Difficulty::Superhuman);
 }
 
 // Corpus puzzles at each boundary, with the counts that put them there: the
@@ -47,15 +79,17 @@ TEST_F(CreationTest, PuzzlesRightAtEachBoundary) {
   struct Case {
     const char* puzzle;
     int level;  // 0: the singles count decides
-    int count, expected;
+    int count;
+    Difficulty expected;
   };
+  using enum Difficulty;
   const Case cases[] = {
-      {"...6...59.3.7.......6.128.....9...6....823.....3...5.....1.89.6.6..3.12......9.3.", 0, 20, kRateEasy},
-      {"59......4.1..6.8.......81..65.8.4.1...96..483.3.9..6......19.7.......93..6.......", 0, 19, kRateMedium},
-      {"54.9......69......3.........8.3..5......2..46...4.9.184......8.2..59.6...98..1.3.", 1, 2, kRateHard},
-      {".....1.4..7.2......3..4...5.....5.3.59.7..8.1.8.19......9...52.75..3.4...28....7.", 1, 3, kRateExpert},
-      {"...7.....9.3....8.2.6.8.3.7..8.31..6...4.6..2....9...4....1.62.........3.3762...8", 2, 2, kRateDevious},
-      {".....5..1......8.93...4.......2......85..4.3..4..96....9.3.145.1....2....2.86....", 2, 3, kRateSadistic},
+      {"...6...59.3.7.......6.128.....9...6....823.....3...5.....1.89.6.6..3.12......9.3.", 0, 20, Easy},
+      {"59......4.1..6.8.......81..65.8.4.1...96..483.3.9..6......19.7.......93..6.......", 0, 19, Medium},
+      {"54.9......69......3.........8.3..5......2..46...4.9.184......8.2..59.6...98..1.3.", 1, 2, Hard},
+      {".....1.4..7.2......3..4...5.....5.3.59.7..8.1.8.19......9...52.75..3.4...28....7.", 1, 3, Expert},
+      {"...7.....9.3....8.2.6.8.3.7..8.31..6...4.6..2....9...4....1.62.........3.3762...8", 2, 2, Devious},
+      {".....5..1......8.93...4.......2......85..4.3..4..96....9.3.145.1....2....2.86....", 2, 3, Sadistic},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.puzzle);
@@ -75,7 +109,7 @@ TEST_F(CreationTest, PuzzlesRightAtEachBoundary) {
     }
     // The same through the game: difficulty, title and record.
     EXPECT_EQ(game.rate(false), c.expected);
-    EXPECT_EQ(game.difficulty(), c.expected - 11900);
+    EXPECT_EQ(game.difficulty(), c.expected);
     EXPECT_TRUE(game.strategies_used().filled(game.difficulty()));
   }
 }
@@ -91,7 +125,7 @@ TEST_F(CreationTest, RatePuzzleShowsTheDifficultyAndUsesAStoredRating) {
   EXPECT_EQ(platform.title, "Vantry (Easy)");
 
   // A rating on record is shown as it stands, without a search.
-  game.set_difficulty(6);
+  game.set_difficulty(Difficulty::Sadistic);
   const int pumps = platform.pumps;
   game.rate_puzzle();
   EXPECT_EQ(platform.messages.back().text, "Difficulty: Sadistic");
@@ -116,14 +150,14 @@ TEST_F(CreationTest, CancelledRatingLeavesTheDifficultyUnknown) {
   platform.on_pump[platform.pumps + 3] = {[&] { platform.press_cancel(); }};
   game.rate_puzzle();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(game.difficulty(), 0);
+  EXPECT_EQ(game.difficulty(), Difficulty::NotRated);
   EXPECT_FALSE(game.busy().is_busy());
   EXPECT_FALSE(game.strategies_used().filled(game.difficulty()));
 
   platform.on_pump[platform.pumps + 3] = {[&] { platform.press_cancel(); }};
   game.show_strategies_used();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(game.difficulty(), 0);
+  EXPECT_EQ(game.difficulty(), Difficulty::NotRated);
   EXPECT_FALSE(game.engine().strategies_used());
   EXPECT_FALSE(game.busy().is_busy());
 }
@@ -135,14 +169,14 @@ TEST(StrategiesUsedText, LevelHeadingsAndThreeSpaceLines) {
   used.by_strategy[2] = 7;
   used.by_strategy[5] = 2;
   used.by_strategy[24] = 1;
-  EXPECT_EQ(strategies_used_text(7, used),
+  EXPECT_EQ(strategies_used_text(Difficulty::Superhuman, used),
             "Strategies used to solve this puzzle:\n\nBasic:\n   30 Naked single\n   7 Hidden single\n"
             "\nIntermediate:\n   2 Naked pair\n\nAdvanced:\n   1 Swordfish\n\nSuperhuman:\n   1 Composite chain\n");
   // The remembered level starts at Superhuman, so a Superhuman strategy
   // listed first has no heading.
   StrategiesUsed only_top;
   only_top.by_strategy[44] = 2;
-  EXPECT_EQ(strategies_used_text(8, only_top),
+  EXPECT_EQ(strategies_used_text(Difficulty::Unsolvable, only_top),
             "Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
             "   2 Composite chain contradiction\n");
 }
@@ -155,7 +189,7 @@ TEST_F(CreationTest, StrategiesUsedForASolvableAndAnUnsolvablePuzzle) {
   EXPECT_EQ(platform.messages[0].text,
             "Strategies used to solve this puzzle:\n\nBasic:\n   54 Naked single\n");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
-  EXPECT_EQ(game.difficulty(), 2);
+  EXPECT_EQ(game.difficulty(), Difficulty::Medium);
   EXPECT_FALSE(game.engine().strategies_used());
   // The record now serves Rate puzzle without a search.
   const int pumps = platform.pumps;
@@ -166,7 +200,7 @@ TEST_F(CreationTest, StrategiesUsedForASolvableAndAnUnsolvablePuzzle) {
   // A puzzle with more than one solution: the strategies get stuck.
   load("6..8...5....6.........4...32.......8......5...3....642.48.32.1.3.14......2..5...9");
   game.show_strategies_used();
-  EXPECT_EQ(game.difficulty(), 8);
+  EXPECT_EQ(game.difficulty(), Difficulty::Unsolvable);
   const std::string& text = platform.messages.back().text;
   EXPECT_EQ(text.rfind("Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
                        "\nBasic:\n   ", 0), 0u) << text;

@@ -37,9 +37,9 @@ TEST(StrategyModes, CompositeChainRunsOnlyWhenItMayBeNeeded) {
   engine.set_purpose(EnginePurpose::Hint, HintLevel::Medium);
   EXPECT_TRUE(composite_chain_allowed(engine, false));
   engine.set_purpose(EnginePurpose::Apply);
-  for (int difficulty : {11906, 11907, 11908}) {
+  for (Difficulty difficulty : {Difficulty::Sadistic, Difficulty::Superhuman, Difficulty::Unsolvable}) {
     engine.set_requested_difficulty(difficulty);
-    EXPECT_EQ(composite_chain_allowed(engine, false), difficulty != 11906) << difficulty;
+    EXPECT_EQ(composite_chain_allowed(engine, false), difficulty != Difficulty::Sadistic) << difficulty_name(difficulty);
   }
 }
 

@@ -119,7 +119,7 @@ void ButtonPaneTest::buttonsReachTheirCommandsAndCountersFollow() {
   auto* difficulty = static_cast<QComboBox*>(a.pane->control(6037));
   QCOMPARE(difficulty->count(), 6);
   emit difficulty->activated(3);
-  QCOMPARE(game.chosen_difficulty(), kCmdCreateEasy + 3);
+  QCOMPARE(game.chosen_difficulty(), Difficulty::Expert);
   auto* strategy = static_cast<QComboBox*>(a.pane->control(6038));
   QVERIFY(strategy->itemText(0) < strategy->itemText(1));  // alphabetical
   emit strategy->activated(2);
@@ -204,7 +204,7 @@ void ButtonPaneTest::listsFollowTheRememberedChoicesAtOnce() {
     if (game.busy().is_busy()) game.busy().cancel();
   });
   canceller.start();
-  frame.runCommand(kCmdCreateBase + 3);  // File > Create new > Hard
+  frame.runCommand(create_command(Difficulty::Hard));  // File > Create new > Hard
   QCOMPARE(difficulty->currentText(), QStringLiteral("Hard"));
   const int n = strategy_count() - 1;
   QVERIFY(n != game.chosen_strategy());
@@ -216,7 +216,7 @@ void ButtonPaneTest::listsFollowTheRememberedChoicesAtOnce() {
   ButtonPane own(game, a.app->grid(), [&](int id) { ran = id; }, {});
   own.setUp();
   QTest::mouseClick(own.control(6000), Qt::LeftButton);
-  QCOMPARE(ran, kCmdCreateBase + 3);
+  QCOMPARE(ran, create_command(Difficulty::Hard));
 }
 
 namespace {

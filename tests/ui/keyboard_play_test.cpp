@@ -48,7 +48,7 @@ void KeyboardPlayTest::anEasyPuzzleCreatedAndSolvedFromTheKeyboardAlone() {
   // Ctrl+N creates a puzzle at the remembered difficulty, Easy.
   QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier);
   QTRY_VERIFY_WITH_TIMEOUT(a.app->game().puzzle_valid() && !a.app->game().busy().is_busy(), 60000);
-  QCOMPARE(a.app->game().difficulty(), 1);
+  QCOMPARE(a.app->game().difficulty(), Difficulty::Easy);
   w = a.focusGrid();
   QTest::keyClick(w, Qt::Key_Home, Qt::ControlModifier);
   QCOMPARE(a.app->grid().play_cursor(), (PlayCursor{0, 0}));

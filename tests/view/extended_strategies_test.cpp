@@ -88,7 +88,7 @@ TEST_F(ExtendedStrategies, RatingStaysButCountsTheStepsBeyond) {
 TEST_F(ExtendedStrategies, NewPuzzlesComeFromTheStandardStrategiesAlone) {
   grid.run_command(kCmdExtendedStrategies);
   game.run_command(kCmdCreateEasy + 2);
-  EXPECT_EQ(game.difficulty(), 3);
+  EXPECT_EQ(game.difficulty(), Difficulty::Hard);
   EXPECT_EQ(game.strategies_used().extended_steps, 0);
   EXPECT_TRUE(game.engine().extended());
 }
@@ -109,14 +109,14 @@ TEST(RatingMessage, ScoreAndStepsBeyond) {
   used.by_strategy[55] = 3;   // weight 120
   used.extended_steps = 3;
   EXPECT_EQ(difficulty_score(used), 40 + 6 + 50 + 360);
-  EXPECT_EQ(rating_message(8, used, false),
+  EXPECT_EQ(rating_message(Difficulty::Unsolvable, used, false),
             "Difficulty: May the Force be with you\n\nBeyond the standard strategies, only 3 more steps were found.");
   used.finished_beyond = true;
   used.extended_steps = 1;
-  EXPECT_EQ(rating_message(8, used, true),
+  EXPECT_EQ(rating_message(Difficulty::Unsolvable, used, true),
             "Difficulty: May the Force be with you (score 456)\n\nBeyond the standard strategies, 1 more step "
             "finished it.");
-  EXPECT_EQ(strategies_used_text(8, used),
+  EXPECT_EQ(strategies_used_text(Difficulty::Unsolvable, used),
             "Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n\nBasic:\n   40 Naked "
             "single\n\nIntermediate:\n   2 Box/line elimination\n\nSuperhuman:\n   1 Composite chain\n"
             "\nBeyond the standard strategies:\n   3 Dynamic forcing chain\n");

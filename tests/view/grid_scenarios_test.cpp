@@ -39,7 +39,8 @@ class ScriptedGame final : public PresentedGame {
   bool valid = true, entering_now = false, creating_now = false, auto_now = false, paused_now = false;
   bool guard_passes = true;
   int solutions = 1;
-  int difficulty_chosen = kCmdCreateBase + 3, strategy_chosen = 3;
+  Difficulty difficulty_chosen = Difficulty::Hard;
+  int strategy_chosen = 3;
   std::string move_name = "Naked single";
   // What the view told or asked, one entry a call.
   std::vector<std::string> log;
@@ -58,10 +59,10 @@ class ScriptedGame final : public PresentedGame {
   bool auto_solving() const override { return auto_now; }
   bool paused() const override { return paused_now; }
   const FileName& file_name() const override { return my_fileName; }
-  int difficulty() const override { return 0; }
+  Difficulty difficulty() const override { return Difficulty::NotRated; }
   const Statistics& statistics() const override { return my_stats; }
   const std::string& next_move_text() const override { return my_nextMove; }
-  int chosen_difficulty() const override { return difficulty_chosen; }
+  Difficulty chosen_difficulty() const override { return difficulty_chosen; }
   int chosen_strategy() const override { return strategy_chosen; }
   int drill_menu_item_id(int id) const override { return id + 10; }
 
@@ -88,7 +89,7 @@ class ScriptedGame final : public PresentedGame {
   void open_file(const std::string& path) override { note("open_file " + path); }
   void resume_game() override { note("resume_game"); }
   void set_extended_strategies(bool on) override { note("set_extended_strategies", on); }
-  void choose_difficulty(int id) override { note("choose_difficulty", id); }
+  void choose_difficulty(Difficulty d) override { note("choose_difficulty", create_command(d)); }
   void choose_strategy(int n) override { note("choose_strategy", n); }
   void set_auto_solving(bool on) override { note("set_auto_solving", on); }
   void count_moves(int delta, bool recompute) override { note("count_moves", delta, recompute); }
@@ -318,7 +319,7 @@ void GridScenario::SetUp() {
       {"undo", [&](Words&) { game.undo(); }},
       {"start-over", [&](Words&) { game.start_over(); }},
       {"enter-puzzle", [&](Words&) { game.enter_puzzle(); }},
-      {"difficulty", [&](Words& w) { game.choose_difficulty(number(w)); }},
+      {"difficulty", [&](Words& w) { game.choose_difficulty(create_command_difficulty(number(w))); }},
       {"strategy", [&](Words& w) { game.choose_strategy(number(w)); }},
       {"hint-chain", [&](Words& w) {  // a chain as a hint shows it
          game.board().current().clear_chain();
@@ -532,7 +533,7 @@ TEST_F(ScriptedGameTest, GridListensOnlyWhileItLivesAndLabelsTheGamesChoices) {
   {
     GridWindow grid(game);
     EXPECT_EQ(game.listener, &grid);
-    EXPECT_EQ(grid.menu_text(kCmdCreateBase + 3), "&Hard\bCtrl+N");
+    EXPECT_EQ(grid.menu_text(create_command(Difficulty::Hard)), "&Hard\bCtrl+N");
     EXPECT_EQ(grid.menu_text(kCmdCreateEasy), "&Easy");
     EXPECT_NE(grid.menu_text(kCmdPracticeBase + 3).find("\bShift+P"), std::string::npos);
     EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 4).find('\b'), std::string::npos);

@@ -56,7 +56,7 @@ TEST_F(Startup, MenusApplyTheStoredChoices) {
   EXPECT_EQ(grid.singles_delay_ms(), 40);
   EXPECT_TRUE(grid.menu_checked(kCmdLastColorSelected));
   EXPECT_TRUE(grid.menu_checked(kCmdSystemColors));
-  EXPECT_EQ(game.chosen_difficulty(), kCmdCreateSadistic);
+  EXPECT_EQ(game.chosen_difficulty(), Difficulty::Sadistic);
   EXPECT_EQ(grid.menu_text(kCmdPracticeBase + 1), "Naked single\bShift+P");
   EXPECT_EQ(file.read_integer(kLastStrategy), 1);
 }
