@@ -32,7 +32,7 @@ TEST_F(Entry, TypedDigitsFillTheGridRowByRowAndDoneEnteringAcceptsThem) {
   game.run_command(kEntryDoneEntering);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(game.puzzle_valid() && !game.entering() && !platform.entry_dialog_exists);
-  EXPECT_EQ(platform.title, "Vantry (not rated)");
+  EXPECT_EQ(platform.window_title, "Vantry (not rated)");
   EXPECT_TRUE(game.clock_running());
   for (int i = 0; i < 81; ++i) {
     const Cell& cell = current().cell(i / 9, i % 9);

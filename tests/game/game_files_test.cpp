@@ -40,7 +40,7 @@ TEST_F(GameFiles, ASavedGameReopensWithItsHistoryDifficultyAndStatistics) {
   const FileDialogRequest& request = platform.file_dialogs.back().request;
   EXPECT_EQ(request.filter, "Sudoku Puzzle (*.spz)|*.spz|All Files (*.*)|*.*|");
   EXPECT_TRUE(request.confirm_overwrite);
-  EXPECT_EQ(platform.title, "Vantry game.spz (Hard)");
+  EXPECT_EQ(platform.window_title, "Vantry game.spz (Hard)");
   game.left_click(0, 3, 6);
   ASSERT_TRUE(game.save());  // the second Save writes without asking
   EXPECT_EQ(platform.file_dialogs.size(), 1u);
@@ -84,7 +84,7 @@ TEST_F(GameFiles, OpenFailuresKeepOrEmptyTheGame) {
   expect_message(at("damaged.spz") + kCannotOpenTail, "Error", MessageIcon::Stop);
   EXPECT_FALSE(game.puzzle_valid());
   EXPECT_EQ(current().cell(0, 0).answer, 0);
-  EXPECT_EQ(platform.title, "Vantry ");
+  EXPECT_EQ(platform.window_title, "Vantry ");
 }
 
 TEST_F(GameFiles, ImportChecksThePuzzleAndProposesASavedGameBesideIt) {
@@ -127,7 +127,7 @@ TEST_F(GameFiles, ImportChecksThePuzzleAndProposesASavedGameBesideIt) {
   EXPECT_EQ(platform.file_dialogs.back().request.filter,
             "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
   EXPECT_EQ(current().cell(8, 8).solution, 9);
-  EXPECT_EQ(platform.title, "Vantry a.spz (not rated)");
+  EXPECT_EQ(platform.window_title, "Vantry a.spz (not rated)");
   // Save never writes over a file it did not make: it asks, proposing a.spz.
   ASSERT_FALSE(game.save());
   EXPECT_EQ(platform.file_dialogs.back().request.proposed_name, at("a.spz"));
@@ -180,7 +180,7 @@ TEST_F(GameFiles, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   platform.file_answers = {at("dir.spz")};
   EXPECT_FALSE(game.save_as());
   expect_message(at("dir.spz") + ": Is a directory", "Error", MessageIcon::None);
-  EXPECT_EQ(platform.title, "Vantry keep.spz (not rated)");  // the name of the last file written
+  EXPECT_EQ(platform.window_title, "Vantry keep.spz (not rated)");  // the name of the last file written
   EXPECT_TRUE(game.board().needs_saving());
   EXPECT_EQ(read_text(at("keep.spz")), old_file);
   EXPECT_EQ(files_in_folder(), 2);
@@ -227,7 +227,7 @@ TEST_F(GameFiles, TheExtensionRuleNeverReplacesAnotherFileUnasked) {
                  MessageIcon::Exclamation);
   EXPECT_EQ(platform.file_dialogs.back().request.proposed_name, at("x.spz"));
   EXPECT_EQ(read_text(at("x.spz")), "another one");
-  EXPECT_EQ(platform.title, "Vantry y.spz (not rated)");
+  EXPECT_EQ(platform.window_title, "Vantry y.spz (not rated)");
 
   // A file of no extension opens as mygame and saves as mygame.spz when
   // nothing is there.

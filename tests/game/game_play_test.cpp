@@ -211,13 +211,13 @@ TEST_F(GamePlay, TheSaveQuestionGuardsAnUnsavedGame) {
   platform.file_answers = {folder.file("kept")};
   EXPECT_TRUE(game.query_close());
   EXPECT_FALSE(game.board().modified());
-  EXPECT_EQ(platform.title, "Vantry kept.spz (not rated)");
+  EXPECT_EQ(platform.window_title, "Vantry kept.spz (not rated)");
 
   game.left_click(0, 3, 6);
   platform.answers = {MessageAnswer::No};
   paste(kPuzzle);
   EXPECT_EQ(current().cell(0, 3).answer, 0);
-  EXPECT_EQ(platform.title, "Vantry (not rated)");
+  EXPECT_EQ(platform.window_title, "Vantry (not rated)");
 }
 
 }  // namespace

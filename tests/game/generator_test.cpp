@@ -135,7 +135,7 @@ TEST_F(CreationTest, CreateMakesAUniquePuzzleOfTheDifficultyAndStartsTheGame) {
     EXPECT_EQ(game.difficulty(), asked);
     EXPECT_EQ(fresh_rating(), asked);
     expect_unique_and_consistent();
-    EXPECT_EQ(platform.title, "Vantry (" + std::string(asked == Difficulty::Easy ? "Easy" : "Hard") + ")");
+    EXPECT_EQ(platform.window_title, "Vantry (" + std::string(asked == Difficulty::Easy ? "Easy" : "Hard") + ")");
     EXPECT_TRUE(game.board().modified());
     EXPECT_FALSE(game.creating());
     EXPECT_EQ(platform.dialog_message, "Creating puzzle...");
@@ -266,7 +266,7 @@ TEST_F(CreationTest, CancelAtEachPointLeavesAnEmptyGame) {
     for (int i = 0; i < 81; ++i) EXPECT_EQ(current().cell(i / 9, i % 9).answer, 0);
     EXPECT_FALSE(game.counter().abort_requested());
     EXPECT_FALSE(platform.timer_running(kCreateAttemptTimer));
-    EXPECT_EQ(platform.title, "Vantry ");
+    EXPECT_EQ(platform.window_title, "Vantry ");
   }
 }
 

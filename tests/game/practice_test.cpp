@@ -62,7 +62,7 @@ TEST_F(Practice, PositionIsJustBeforeTheTargetStrategy) {
     if (n == 9) {
       EXPECT_GT(deleted, 0);  // an X-wing comes after eliminations
     }
-    EXPECT_EQ(platform.title, "Vantry (not rated)");
+    EXPECT_EQ(platform.window_title, "Vantry (not rated)");
     EXPECT_EQ(game.engine().practice_strategy(), 0);
     // The busy dialog counts the puzzles tried.
     EXPECT_EQ(platform.dialog_message.rfind("Creating a practice puzzle...\nPuzzles tried: ", 0), 0u);
@@ -156,7 +156,7 @@ TEST_F(LibraryPractice, RareStrategyAtOnceWithoutTheQuestion) {
     ASSERT_TRUE(game.puzzle_valid());
     EXPECT_EQ(next_move(), n);
     expect_unique_and_consistent();
-    EXPECT_EQ(platform.title, "Vantry (not rated)");
+    EXPECT_EQ(platform.window_title, "Vantry (not rated)");
     EXPECT_FALSE(game.busy().is_busy());
   }
   // An avoidable rectangle rests on answers that are no givens: they stay the player's.

@@ -122,7 +122,7 @@ TEST_F(CreationTest, RatePuzzleShowsTheDifficultyAndUsesAStoredRating) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Difficulty: Easy");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
-  EXPECT_EQ(platform.title, "Vantry (Easy)");
+  EXPECT_EQ(platform.window_title, "Vantry (Easy)");
 
   // A rating on record is shown as it stands, without a search.
   game.set_difficulty(Difficulty::Sadistic);
@@ -205,7 +205,7 @@ TEST_F(CreationTest, StrategiesUsedForASolvableAndAnUnsolvablePuzzle) {
   EXPECT_EQ(text.rfind("Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
                        "\nBasic:\n   ", 0), 0u) << text;
   EXPECT_NE(text.find(" Naked single\n"), std::string::npos);
-  EXPECT_EQ(platform.title, "Vantry (May the Force be with you)");
+  EXPECT_EQ(platform.window_title, "Vantry (May the Force be with you)");
 }
 
 // A rating works on a copy: the player's answers and removals count, the

@@ -184,11 +184,11 @@ class FakePlatform : public SilentServices, public SilentView {
 
   // Grid, title and pane: counted or kept as last shown.
   int repaints = 0;
-  std::string title;
+  std::string window_title;
   std::vector<PaneUpdate> pane_updates;
   bool window_shown = true;
   void repaint_grid() override { ++repaints; }
-  void set_window_title(const std::string& text) override { title = text; }
+  void set_window_title(const std::string& text) override { window_title = text; }
   void pane_changed(PaneUpdate update) override { pane_updates.push_back(update); }
   bool main_window_shown() const override { return window_shown; }
 

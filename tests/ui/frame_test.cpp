@@ -326,9 +326,9 @@ void FrameTest::startsAtTheStoredPlaceOrWithASavedGame() {
     QCOMPARE(f.left(), std::max(0, std::min(40, screen.left() + screen.width() - f.width())));
     QCOMPARE(f.top(), std::max(0, std::min(30, screen.top() + screen.height() - f.height())));
     a.pastePuzzle();
-    whenModal<QFileDialog>([&](QFileDialog* f) {
-      f->selectFile(path);
-      static_cast<QDialog*>(f)->accept();
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+      dialog->selectFile(path);
+      static_cast<QDialog*>(dialog)->accept();
     });
     QVERIFY(a.app->game().save_as());
   }

@@ -186,10 +186,10 @@ void PrintTest::fourCommandsPrintOnePageEach() {
   // save prompt) and prints every possibility, with no header.
   QTimer answering;
   QObject::connect(&answering, &QTimer::timeout, [] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    const bool question = box->text().contains(QStringLiteral("blank solving grid"));
-    box->button(question ? QMessageBox::Yes : QMessageBox::No)->click();
+    auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!message) return;
+    const bool question = message->text().contains(QStringLiteral("blank solving grid"));
+    message->button(question ? QMessageBox::Yes : QMessageBox::No)->click();
   });
   answering.start(50);
   page = printToPdf(a, kCmdPrintBlankGrid, QStringLiteral("blank"));

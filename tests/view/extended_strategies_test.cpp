@@ -70,7 +70,7 @@ TEST_F(ExtendedStrategies, RatingStaysButCountsTheStepsBeyond) {
   const std::string rated = platform.messages.back().text;
   EXPECT_EQ(rated.rfind("Difficulty: May the Force be with you\n\nBeyond the standard strategies, ", 0), 0u) << rated;
   EXPECT_NE(rated.find(" more steps finished it."), std::string::npos) << rated;
-  EXPECT_EQ(platform.title, "Vantry (May the Force be with you)");
+  EXPECT_EQ(platform.window_title, "Vantry (May the Force be with you)");
   const StrategiesUsed& used = game.strategies_used();
   EXPECT_TRUE(used.finished_beyond);
   int beyond = 0;

@@ -545,8 +545,8 @@ int main(int argc, char** argv) {
       // which no row up to the rectangle's finds a move.
       for (int step = 0; step < kMaxSteps && taken < 2 && !s.is_solved(); ++step) {
         Move move;
-        const int next = w.engine.find(s, true, move);
-        if (next == kNoMove || next > kAvoidableType2) {
+        const int row = w.engine.find(s, true, move);
+        if (row == kNoMove || row > kAvoidableType2) {
           build_avoidable(w.engine, w.counter, s, solution, [&](const State& built) {
             std::string text = position_text(built);
             if (taken < 2 && static_cast<int>(list.size()) < o.per && seen.insert(text).second) {
@@ -555,7 +555,7 @@ int main(int argc, char** argv) {
             }
           });
         }
-        if (next == kNoMove) break;
+        if (row == kNoMove) break;
         move.apply_to(s);
       }
     }
