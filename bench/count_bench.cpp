@@ -31,9 +31,9 @@ struct Reference {
   double puzzles_per_second;
 };
 constexpr Reference kTdoku[] = {
-    {"a_qqwing_any_2000", 317000},    {"b_17clue", 268000},
-    {"c_magictour", 98000},           {"d_forum_hardest_1106", 11000},
-    {"d_forum_hardest_1905", 17700},  {"e_multi_removed_clues", 176000},
+    {"a_qqwing_any_2000", 317000},   {"b_17clue", 268000},
+    {"c_magictour", 98000},          {"d_forum_hardest_1106", 11000},
+    {"d_forum_hardest_1905", 17700}, {"e_multi_removed_clues", 176000},
     {"e_nosol_wrong_clue", 97000},
 };
 
@@ -70,9 +70,9 @@ std::vector<CountInput> read_puzzles(const std::filesystem::path& path) {
 }
 
 struct Result {
-  double rate = 0;          // puzzles per second, median of the runs
-  double cpu_rate = 0;      // the same in processor time
-  double slowest_us = 0;    // the slowest puzzle, its fastest run
+  double rate = 0;             // puzzles per second, median of the runs
+  double cpu_rate = 0;         // the same in processor time
+  double slowest_us = 0;       // the slowest puzzle, its fastest run
   std::array<int, 3> tally{};  // how many puzzles counted 0, 1, 2
 };
 
@@ -130,8 +130,8 @@ int main(int argc, char** argv) {
   }
 
   std::printf("fast_count, up to 2 solutions, median of %d runs; ratio = rate / tdoku's on an idle machine\n\n", kRuns);
-  std::printf("%-48s %7s %11s %11s %11s %10s %7s %9s %14s\n", "file", "puzzles", "puzzles/s", "cpu puz/s",
-              "slowest us", "tdoku/s", "ratio", "cpu ratio", "counts 0/1/2");
+  std::printf("%-48s %7s %11s %11s %11s %10s %7s %9s %14s\n", "file", "puzzles", "puzzles/s", "cpu puz/s", "slowest us",
+              "tdoku/s", "ratio", "cpu ratio", "counts 0/1/2");
   for (const auto& path : files) {
     const std::string name = path.filename().string();
     const auto puzzles = read_puzzles(path);
@@ -144,8 +144,8 @@ int main(int argc, char** argv) {
       std::snprintf(cpu_ratio_text, sizeof cpu_ratio_text, "%.2f", r.cpu_rate / tdoku);
     }
     std::snprintf(counts, sizeof counts, "%d/%d/%d", r.tally[0], r.tally[1], r.tally[2]);
-    std::printf("%-48s %7zu %11.0f %11.0f %11.1f %10s %7s %9s %14s\n", name.c_str(), puzzles.size(), r.rate,
-                r.cpu_rate, r.slowest_us, tdoku_text, ratio_text, cpu_ratio_text, counts);
+    std::printf("%-48s %7zu %11.0f %11.0f %11.1f %10s %7s %9s %14s\n", name.c_str(), puzzles.size(), r.rate, r.cpu_rate,
+                r.slowest_us, tdoku_text, ratio_text, cpu_ratio_text, counts);
   }
   return 0;
 }

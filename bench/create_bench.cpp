@@ -25,9 +25,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double seconds_since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double seconds_since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 // The median creation time each difficulty should stay under, in ms.
 constexpr double kGoalMs[] = {0, 50, 50, 50, 50, 250, 250, 2000};
@@ -40,10 +38,9 @@ struct Options {
 };
 
 void create_table(const Options& o) {
-  std::printf("Creation, %d seeded puzzles per difficulty (at most %.0f s each)\n", o.count,
-              o.create_seconds);
-  std::printf("%-11s %5s %10s %10s %9s %9s %9s  %s\n", "difficulty", "made", "median ms", "max ms",
-              "att. med", "att. max", "goal ms", "");
+  std::printf("Creation, %d seeded puzzles per difficulty (at most %.0f s each)\n", o.count, o.create_seconds);
+  std::printf("%-11s %5s %10s %10s %9s %9s %9s  %s\n", "difficulty", "made", "median ms", "max ms", "att. med",
+              "att. max", "goal ms", "");
   for (int index = 1; index <= 7; ++index) {
     const vantry::Difficulty target = vantry::difficulty_from_index(index);
     const std::string name(vantry::difficulty_name(target));
@@ -65,8 +62,8 @@ void create_table(const Options& o) {
       attempts.push_back(game.attempts_made());
     }
     if (ms.empty()) {
-      std::printf("%-11s %5d %10s %10s %9s %9s %9.0f  not reached with the finders built so far\n",
-                  name.c_str(), 0, "-", "-", "-", "-", kGoalMs[index]);
+      std::printf("%-11s %5d %10s %10s %9s %9s %9.0f  not reached with the finders built so far\n", name.c_str(), 0,
+                  "-", "-", "-", "-", kGoalMs[index]);
       continue;
     }
     std::vector<double> sorted = ms;
@@ -74,9 +71,9 @@ void create_table(const Options& o) {
     std::vector<int> sorted_attempts = attempts;
     std::sort(sorted_attempts.begin(), sorted_attempts.end());
     const double median = sorted[sorted.size() / 2];
-    std::printf("%-11s %5zu %10.1f %10.1f %9d %9d %9.0f  %s\n", name.c_str(), ms.size(), median,
-                sorted.back(), sorted_attempts[sorted_attempts.size() / 2], sorted_attempts.back(),
-                kGoalMs[index], median <= kGoalMs[index] ? "ok" : "MISSED");
+    std::printf("%-11s %5zu %10.1f %10.1f %9d %9d %9.0f  %s\n", name.c_str(), ms.size(), median, sorted.back(),
+                sorted_attempts[sorted_attempts.size() / 2], sorted_attempts.back(), kGoalMs[index],
+                median <= kGoalMs[index] ? "ok" : "MISSED");
   }
 }
 
@@ -115,9 +112,11 @@ void rate_table(const Options& o) {
     const double elapsed = seconds_since(start);
     std::string spread;
     for (int d = 1; d <= 8; ++d) spread += std::to_string(tally[d]) + (d < 8 ? " " : "");
-    std::printf("%-48s %7d %9.2f %12.1f  %s%s\n", path.filename().c_str(), rated, elapsed,
-                rated / elapsed, spread.c_str(),
-                path.filename() == "a_qqwing_expert_1000.txt" ? (rated / elapsed >= 200 ? "  goal 200: ok" : "  goal 200: MISSED") : "");
+    std::printf("%-48s %7d %9.2f %12.1f  %s%s\n", path.filename().c_str(), rated, elapsed, rated / elapsed,
+                spread.c_str(),
+                path.filename() == "a_qqwing_expert_1000.txt"
+                    ? (rated / elapsed >= 200 ? "  goal 200: ok" : "  goal 200: MISSED")
+                    : "");
   }
 }
 

@@ -171,17 +171,17 @@ int main(int argc, char** argv) {
   // The table: one line per row with a finder, then the whole searches.
   std::printf("%d puzzles (%d stuck), %zu searches, %.1f s\n\n", puzzles, stuck, searches.us.size(),
               std::chrono::duration<double>(Clock::now() - started).count());
-  std::printf("%3s  %-34s %9s %7s %10s %10s %10s  %s\n", "row", "strategy", "calls", "fired",
-              "median us", "p99 us", "max us", "slowest at");
+  std::printf("%3s  %-34s %9s %7s %10s %10s %10s  %s\n", "row", "strategy", "calls", "fired", "median us", "p99 us",
+              "max us", "slowest at");
   for (int n = 1; n <= last_row; ++n) {
     if (strategy_row(n).finder == nullptr) continue;
     Timings& t = rows[n];
-    std::printf("%3d  %-34s %9zu %7ld %10.1f %10.1f %10.1f  %s\n", n, strategy_row(n).name, t.us.size(),
-                fired[n], t.quantile(0.5), t.quantile(0.99), t.worst, t.worst_at.c_str());
+    std::printf("%3d  %-34s %9zu %7ld %10.1f %10.1f %10.1f  %s\n", n, strategy_row(n).name, t.us.size(), fired[n],
+                t.quantile(0.5), t.quantile(0.99), t.worst, t.worst_at.c_str());
   }
   const double p99 = searches.quantile(0.99);
-  std::printf("%3s  %-34s %9zu %7s %10.1f %10.1f %10.1f  %s\n\n", "", "whole search", searches.us.size(),
-              "", searches.quantile(0.5), p99, searches.worst, searches.worst_at.c_str());
+  std::printf("%3s  %-34s %9zu %7s %10.1f %10.1f %10.1f  %s\n\n", "", "whole search", searches.us.size(), "",
+              searches.quantile(0.5), p99, searches.worst, searches.worst_at.c_str());
   std::printf("search p99 %.1f ms (goal %.0f ms): %s\n", p99 / 1000, p99_goal_ms,
               p99 <= p99_goal_ms * 1000 ? "met" : "missed");
   std::printf("slowest search %.1f ms (goal %.0f ms): %s\n", searches.worst / 1000, worst_goal_ms,

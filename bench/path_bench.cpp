@@ -47,8 +47,8 @@ double quantile(std::vector<double> v, double q) {
 }
 
 void report(const char* what, const std::vector<double>& ms) {
-  std::printf("%-34s n=%-5zu median %8.1f ms  p99 %8.1f ms  max %8.1f ms\n", what, ms.size(),
-              quantile(ms, 0.5), quantile(ms, 0.99), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()));
+  std::printf("%-34s n=%-5zu median %8.1f ms  p99 %8.1f ms  max %8.1f ms\n", what, ms.size(), quantile(ms, 0.5),
+              quantile(ms, 0.99), ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()));
 }
 
 // Times every event the user-interface thread handles, outermost only.

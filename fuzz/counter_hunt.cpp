@@ -91,7 +91,8 @@ void mutate(Puzzle& p, const std::vector<Puzzle>& seeds, std::mt19937& random) {
       default: {
         const Puzzle& other = seeds[static_cast<std::size_t>(pick(static_cast<int>(seeds.size())))];
         const int band = pick(3);
-        for (int c = 27 * band; c < 27 * band + 27; ++c) p.line[static_cast<std::size_t>(c)] = other.line[static_cast<std::size_t>(c)];
+        for (int c = 27 * band; c < 27 * band + 27; ++c)
+          p.line[static_cast<std::size_t>(c)] = other.line[static_cast<std::size_t>(c)];
         break;
       }
     }
@@ -159,7 +160,7 @@ int main(int argc, char** argv) {
 
   const auto started = Clock::now();
   for (long n = 0; n < inputs; ++n) {
-    Puzzle p = (random() % 16 == 0) ? seeds[random() % seeds.size()]
+    Puzzle p = (random() % 16 == 0)  ? seeds[random() % seeds.size()]
                : (random() % 2 == 0) ? pool[random() % std::max<std::size_t>(1, pool.size() / 4)].puzzle
                                      : pool[random() % pool.size()].puzzle;
     mutate(p, seeds, random);
@@ -170,7 +171,8 @@ int main(int argc, char** argv) {
       std::sort(pool.begin(), pool.end(), slowest_first);
     }
     if ((n + 1) % 100000 == 0) {
-      std::fprintf(stderr, "%ld inputs, slowest %.1f us: %s\n", n + 1, pool.front().us, pool.front().puzzle.line.c_str());
+      std::fprintf(stderr, "%ld inputs, slowest %.1f us: %s\n", n + 1, pool.front().us,
+                   pool.front().puzzle.line.c_str());
     }
   }
   const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
@@ -184,10 +186,12 @@ int main(int argc, char** argv) {
   for (std::size_t k = 0; k < std::min(top, pool.size()); ++k) {
     const Timed& t = pool[k];
     Cutoff poll(cpu_us() + cutoff_us);
-    std::printf("%12.1f  %s  count %d", t.us, t.puzzle.line.c_str(), vantry::fast_count(input_of(t.puzzle), nullptr, &poll));
+    std::printf("%12.1f  %s  count %d", t.us, t.puzzle.line.c_str(),
+                vantry::fast_count(input_of(t.puzzle), nullptr, &poll));
     // Deleted possibilities as cell:mask of the digits left (bit 0 = digit 1).
     for (int i = 0; i < 81; ++i) {
-      if (t.puzzle.line[static_cast<std::size_t>(i)] == '.' && t.puzzle.candidates[i] != 0x1FF) std::printf(" %d:%03x", i, t.puzzle.candidates[i]);
+      if (t.puzzle.line[static_cast<std::size_t>(i)] == '.' && t.puzzle.candidates[i] != 0x1FF)
+        std::printf(" %d:%03x", i, t.puzzle.candidates[i]);
     }
     std::printf("\n");
   }

@@ -9,8 +9,7 @@
 
 namespace vantry {
 
-inline constexpr std::array<const char*, 5> kDrillColumns = {"Position", "Found", "Missed", "Wrong",
-                                                             "Time"};
+inline constexpr std::array<const char*, 5> kDrillColumns = {"Position", "Found", "Missed", "Wrong", "Time"};
 
 struct DrillReport {
   std::string title;

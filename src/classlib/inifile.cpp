@@ -139,13 +139,11 @@ int IniFile::read_integer(const char* section, const char* key, int default_valu
   return static_cast<int>(negative ? -number : number);
 }
 
-int IniFile::read_string(const char* section, const char* key, const char* default_value,
-                         char* buffer, int size) {
+int IniFile::read_string(const char* section, const char* key, const char* default_value, char* buffer, int size) {
   VANTRY_ASSERT(buffer != NULL && size > 0);
   const IniItem* item = group(section)->find(key, true);
   const char* text = item->my_value != NULL ? item->my_value : default_value;
-  const int textLength =
-      item->my_value != NULL ? item->my_length : static_cast<int>(std::strlen(text));
+  const int textLength = item->my_value != NULL ? item->my_length : static_cast<int>(std::strlen(text));
   const int length = textLength < size ? textLength : size - 1;
   std::memcpy(buffer, text, length);
   buffer[length] = '\0';
@@ -188,8 +186,7 @@ void IniFile::flush(bool all) {
 }
 
 void IniFile::write_raw_all(std::span<ProfileWrite> writes) {
-  for (ProfileWrite& write : writes)
-    write.written = write_raw(write.section, write.key, write.value);
+  for (ProfileWrite& write : writes) write.written = write_raw(write.section, write.key, write.value);
 }
 
 PrivateIniFile::PrivateIniFile(const char* name) {
@@ -206,12 +203,9 @@ bool PrivateIniFile::write_raw(const char* section, const char* key, const char*
   return write_profile_string(section, key, value, my_name);
 }
 
-void PrivateIniFile::write_raw_all(std::span<ProfileWrite> writes) {
-  write_profile_strings(writes, my_name);
-}
+void PrivateIniFile::write_raw_all(std::span<ProfileWrite> writes) { write_profile_strings(writes, my_name); }
 
-int PrivateIniFile::read_raw(const char* section, const char* key, const char* default_value,
-                             char* buffer, int size) {
+int PrivateIniFile::read_raw(const char* section, const char* key, const char* default_value, char* buffer, int size) {
   return read_profile_string(section, key, default_value, buffer, size, my_name);
 }
 

@@ -72,22 +72,15 @@ class IniFile {
   int read_integer(const char* section, const char* key, int default_value);
   // Copies the value (the default when the key is absent) into buffer, cut to
   // size - 1 characters; returns the length copied.
-  int read_string(const char* section, const char* key, const char* default_value, char* buffer,
-                  int size);
+  int read_string(const char* section, const char* key, const char* default_value, char* buffer, int size);
   void write_integer(const char* section, const char* key, int value);
   void write_string(const char* section, const char* key, const char* value);
 
   // The same through the key table.
-  int read_integer(const IntegerKey& key) {
-    return read_integer(key.section, key.key, key.default_value);
-  }
-  void write_integer(const IntegerKey& key, int value) {
-    write_integer(key.section, key.key, value);
-  }
+  int read_integer(const IntegerKey& key) { return read_integer(key.section, key.key, key.default_value); }
+  void write_integer(const IntegerKey& key, int value) { write_integer(key.section, key.key, value); }
   std::string read_string(const StringKey& key);
-  void write_string(const StringKey& key, const char* value) {
-    write_string(key.section, key.key, value);
-  }
+  void write_string(const StringKey& key, const char* value) { write_string(key.section, key.key, value); }
 
   // Writes every dirty key (every loaded key when all is set) to the file,
   // all in one write, and marks it clean. A key whose write fails stays dirty
@@ -101,8 +94,7 @@ class IniFile {
   // key is absent, cut to size - 1 characters, and returns the length copied;
   // write_raw returns whether the value reached the file.
   virtual bool write_raw(const char* section, const char* key, const char* value) = 0;
-  virtual int read_raw(const char* section, const char* key, const char* default_value,
-                       char* buffer, int size) = 0;
+  virtual int read_raw(const char* section, const char* key, const char* default_value, char* buffer, int size) = 0;
   // Several keys at once, setting written for each one that reached the
   // file. The file underneath may take them in one go; by default they go
   // one by one through write_raw.
@@ -131,8 +123,7 @@ class PrivateIniFile : public IniFile {
 
  protected:
   bool write_raw(const char* section, const char* key, const char* value) override;
-  int read_raw(const char* section, const char* key, const char* default_value, char* buffer,
-               int size) override;
+  int read_raw(const char* section, const char* key, const char* default_value, char* buffer, int size) override;
   // One rewrite of the file for the whole flush, merged under a lock with
   // what other programs wrote to it meanwhile.
   void write_raw_all(std::span<ProfileWrite> writes) override;

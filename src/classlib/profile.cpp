@@ -41,8 +41,7 @@ Line classify(std::string_view text, std::string_view ending) {
   if (body.front() == '[') {
     const std::size_t close = body.find(']');
     line.kind = Line::Section;
-    line.name =
-        trim(body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    line.name = trim(body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     return line;
   }
   const std::size_t equals = text.find('=');
@@ -60,11 +59,9 @@ std::vector<Line> split_lines(std::string_view contents) {
   while (!contents.empty()) {
     const std::size_t newline = contents.find('\n');
     std::size_t textLength = newline == std::string_view::npos ? contents.size() : newline;
-    const std::size_t lineLength =
-        newline == std::string_view::npos ? contents.size() : newline + 1;
+    const std::size_t lineLength = newline == std::string_view::npos ? contents.size() : newline + 1;
     if (textLength > 0 && contents[textLength - 1] == '\r') --textLength;
-    lines.push_back(classify(contents.substr(0, textLength),
-                             contents.substr(textLength, lineLength - textLength)));
+    lines.push_back(classify(contents.substr(0, textLength), contents.substr(textLength, lineLength - textLength)));
     contents.remove_prefix(lineLength);
   }
   return lines;
@@ -105,9 +102,7 @@ int copy_out(std::string_view text, char* buffer, int size) {
   return static_cast<int>(length);
 }
 
-bool quoted(std::string_view text) {
-  return text.size() >= 2 && text.front() == '"' && text.back() == '"';
-}
+bool quoted(std::string_view text) { return text.size() >= 2 && text.front() == '"' && text.back() == '"'; }
 
 // A value as the reader gives it: without surrounding blanks, then without
 // one pair of surrounding double quotes.
@@ -179,8 +174,8 @@ class ProfileEdit {
     const std::string_view sectionLine = keep(std::move(header));
     const bool endLast = !my_lines.empty() && !ended(my_lines.back());
     const bool blankLine = !my_lines.empty() && !trim(my_lines.back().text).empty();
-    const std::size_t added = (endLast ? my_eol.size() : 0) + (blankLine ? my_eol.size() : 0) +
-                              sectionLine.size() + keyLine.size() + 2 * my_eol.size();
+    const std::size_t added = (endLast ? my_eol.size() : 0) + (blankLine ? my_eol.size() : 0) + sectionLine.size() +
+                              keyLine.size() + 2 * my_eol.size();
     if (!fits(added, endLast ? my_lines.back().ending.size() : 0)) return false;
     if (endLast) my_lines.back().ending = my_eol;
     if (blankLine) my_lines.push_back(classify("", my_eol));
@@ -225,8 +220,7 @@ void check_names(const char* section, const char* key, const char* value) {
   // Names come from the program itself; one that could not be read back as
   // the same section or key is a mistake in the program.
   VANTRY_ASSERT(*section != '\0' && std::strpbrk(section, "]\r\n") == NULL);
-  VANTRY_ASSERT(*key != '\0' && std::strpbrk(key, "=\r\n") == NULL &&
-                std::strchr("[;#", *key) == NULL);
+  VANTRY_ASSERT(*key != '\0' && std::strpbrk(key, "=\r\n") == NULL && std::strchr("[;#", *key) == NULL);
 }
 
 }  // namespace
@@ -239,16 +233,15 @@ bool same_name(std::string_view a, std::string_view b) {
   return true;
 }
 
-int read_profile_string(const char* section, const char* key, const char* default_value,
-                        char* buffer, int size, const char* file_name) {
+int read_profile_string(const char* section, const char* key, const char* default_value, char* buffer, int size,
+                        const char* file_name) {
   VANTRY_ASSERT(buffer != NULL && size > 0);
   VANTRY_ASSERT(section != NULL && key != NULL && default_value != NULL && file_name != NULL);
   std::string contents;
   if (read_small_file(file_name, kLargestProfile, contents) == FileRead::Ok) {
     const std::vector<Line> lines = split_lines(contents);
     const KeyPlace place = find_key(lines, section, key);
-    if (place.keyLine >= 0)
-      return copy_out(value_as_read(lines[place.keyLine].value), buffer, size);
+    if (place.keyLine >= 0) return copy_out(value_as_read(lines[place.keyLine].value), buffer, size);
   }
   return copy_out(default_value, buffer, size);
 }
@@ -266,8 +259,7 @@ bool write_profile_strings(std::span<ProfileWrite> writes, const char* file_name
       file_name, kLargestProfile,
       [&](std::string& contents) {
         ProfileEdit edit(contents, kLargestProfile);
-        for (ProfileWrite& write : writes)
-          write.written = edit.set(write.section, write.key, write.value);
+        for (ProfileWrite& write : writes) write.written = edit.set(write.section, write.key, write.value);
         std::string updated = edit.text();
         if (updated == contents) return false;  // nothing to change: leave the file alone
         contents = std::move(updated);
@@ -282,8 +274,7 @@ bool write_profile_strings(std::span<ProfileWrite> writes, const char* file_name
   return all;
 }
 
-bool write_profile_string(const char* section, const char* key, const char* value,
-                          const char* file_name) {
+bool write_profile_string(const char* section, const char* key, const char* value, const char* file_name) {
   ProfileWrite write{section, key, value};
   return write_profile_strings(std::span<ProfileWrite>(&write, 1), file_name);
 }

@@ -26,8 +26,8 @@ bool same_name(std::string_view a, std::string_view b);
 // section or the key is missing (or the file cannot be used), into buffer. A
 // text of size characters or more is cut to its first size - 1. Returns the
 // number of characters copied, without the terminating zero.
-int read_profile_string(const char* section, const char* key, const char* default_value,
-                        char* buffer, int size, const char* file_name);
+int read_profile_string(const char* section, const char* key, const char* default_value, char* buffer, int size,
+                        const char* file_name);
 
 // One key to write, and whether it reached the file.
 struct ProfileWrite {
@@ -51,7 +51,6 @@ struct ProfileWrite {
 bool write_profile_strings(std::span<ProfileWrite> writes, const char* file_name);
 
 // The same for one key.
-bool write_profile_string(const char* section, const char* key, const char* value,
-                          const char* file_name);
+bool write_profile_string(const char* section, const char* key, const char* value, const char* file_name);
 
 }  // namespace vantry

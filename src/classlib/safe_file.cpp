@@ -30,9 +30,7 @@ constexpr int kMostLinks = 40;
 // Tries at locking a file that others keep replacing before the update gives up.
 constexpr int kMostLockAttempts = 10000;
 
-std::string system_text(int error_number) {
-  return std::generic_category().message(error_number);
-}
+std::string system_text(int error_number) { return std::generic_category().message(error_number); }
 
 // Closes a descriptor when the scope ends, so every early return is clean.
 class Descriptor {
@@ -148,8 +146,7 @@ void clean_stale_temporaries(const std::string& folder) {
     struct stat info;
     if (::fstatat(dirFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
     if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
-    const bool gone =
-        pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    const bool gone = pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
     const bool old = now - info.st_mtime > kStaleSeconds;
     if (gone || old) ::unlinkat(dirFd, name.c_str(), 0);
   }
@@ -158,8 +155,7 @@ void clean_stale_temporaries(const std::string& folder) {
 
 // A new temporary file in folder, made exclusively (never one someone else
 // made); the descriptor, or minus the error number.
-int make_temporary(const std::string& folder, const std::string& targetName,
-                   std::string& temporary) {
+int make_temporary(const std::string& folder, const std::string& targetName, std::string& temporary) {
   static unsigned sequence = 0;
   std::string stem = folder;
   stem += "/.";
@@ -171,8 +167,7 @@ int make_temporary(const std::string& folder, const std::string& targetName,
     temporary = stem;
     temporary += std::to_string(sequence++);
     temporary += kTemporarySuffix;
-    const int fd =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd >= 0) return fd;
     if (errno != EEXIST) return -errno;
   }
@@ -215,8 +210,7 @@ bool write_in_place(const std::string& target, const std::string& contents, std:
     return false;
   }
   int failure = write_all(file.get(), contents.data(), contents.size(), 0);
-  if (failure == 0 && ::ftruncate(file.get(), static_cast<off_t>(contents.size())) != 0)
-    failure = errno;
+  if (failure == 0 && ::ftruncate(file.get(), static_cast<off_t>(contents.size())) != 0) failure = errno;
   if (failure == 0 && ::fsync(file.get()) != 0) failure = errno;
   if (failure != 0) {
     write_all(file.get(), previous.data(), previous.size(), 0);
@@ -232,8 +226,7 @@ bool write_in_place(const std::string& target, const std::string& contents, std:
 }
 
 // A target that exists must be a regular file; error says why not.
-bool regular_or_missing(const std::string& target, struct stat& info, bool& exists,
-                        std::string& error) {
+bool regular_or_missing(const std::string& target, struct stat& info, bool& exists, std::string& error) {
   exists = ::stat(target.c_str(), &info) == 0;
   if (!exists) {
     if (errno == ENOENT) return true;
@@ -258,8 +251,7 @@ FileRead read_small_file(const std::string& path, std::size_t maxBytes, std::str
   // Non-blocking open: opening a named pipe for reading would otherwise wait
   // for a writer forever.
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (file.get() < 0)
-    return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unusable;
+  if (file.get() < 0) return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unusable;
   struct stat info;
   if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileRead::Unusable;
   if (static_cast<unsigned long long>(info.st_size) > maxBytes) return FileRead::Unusable;
@@ -314,8 +306,7 @@ bool write_file_safely(const std::string& path, const std::string& contents, std
     ::fchmod(file.get(), old.st_mode & 07777);
     // Only the superuser can give a file away; for anyone else this fails
     // harmlessly and the file is the writer's, as with any other save.
-    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-        ::fchown(file.get(), old.st_uid, old.st_gid) != 0) {
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(file.get(), old.st_uid, old.st_gid) != 0) {
     }
   }
   if (failure == 0 && ::fsync(file.get()) != 0) failure = errno;
@@ -341,8 +332,7 @@ bool replace_file(const std::string& path, const std::string& contents) {
 }
 
 bool update_file_locked(const std::string& path, std::size_t maxBytes,
-                        const std::function<bool(std::string& contents)>& change,
-                        std::string& error) {
+                        const std::function<bool(std::string& contents)>& change, std::string& error) {
   ignore_file_size_signal();
   std::string target;
   if (!resolve_links(path, target, error)) return false;
@@ -361,8 +351,7 @@ bool update_file_locked(const std::string& path, std::size_t maxBytes,
       error = system_text(EBUSY);
       return false;
     }
-    lock.reset(
-        ::open(target.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+    lock.reset(::open(target.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
     if (lock.get() < 0) break;
     struct stat locked, current;
     if (::fstat(lock.get(), &locked) != 0 || !S_ISREG(locked.st_mode)) {
@@ -374,8 +363,7 @@ bool update_file_locked(const std::string& path, std::size_t maxBytes,
       result = ::flock(lock.get(), LOCK_EX);
     } while (result != 0 && errno == EINTR);
     if (result != 0) break;
-    if (::stat(target.c_str(), &current) == 0 && current.st_dev == locked.st_dev &&
-        current.st_ino == locked.st_ino) {
+    if (::stat(target.c_str(), &current) == 0 && current.st_dev == locked.st_dev && current.st_ino == locked.st_ino) {
       break;
     }
   }

@@ -43,8 +43,7 @@ bool replace_file(const std::string& path, const std::string& contents);
 // than maxBytes is left alone. Returns false, with the reason in error, when
 // the file could not be read or written.
 bool update_file_locked(const std::string& path, std::size_t maxBytes,
-                        const std::function<bool(std::string& contents)>& change,
-                        std::string& error);
+                        const std::function<bool(std::string& contents)>& change, std::string& error);
 
 // A write past the file-size limit (RLIMIT_FSIZE) raises SIGXFSZ, which by
 // default ends the program with the game in it. Ignored, the write fails

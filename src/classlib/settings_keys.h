@@ -108,6 +108,7 @@ inline constexpr int kSmallBaseWindowSize = 516;
 inline constexpr int kSmallDesktopBelow = 800;
 
 // Every integer key with a fixed default, in the order above.
+// clang-format off
 inline constexpr IntegerKey kIntegerKeys[] = {
     kUserAns, kDelPoss, kHideAns, kMarkNoPossibilities, kSingles, kSolveSingles,
     kSolveSinglesTiming, kPrintInColor, kPrintBig, kAllowAsymmetric, kPracticeListOrder,
@@ -116,6 +117,7 @@ inline constexpr IntegerKey kIntegerKeys[] = {
     kHighlightSkip, kButtonsNext, kButtonsOKSoFar, kLastDifficulty, kLastStrategy,
     kGeometryX, kGeometryY, kGeometryMaximized,
 };
+// clang-format on
 
 // Floating dialogs: one section each, holding the main window corner the
 // dialog is attached to (0 top-left, 1 top-right, 2 bottom-left, 3
@@ -125,8 +127,8 @@ inline constexpr const char kEnterDialog[] = "EnterDlg";
 inline constexpr const char kLittleMediumHintDialog[] = "LittleMediumHint";
 inline constexpr const char kBigHintDialog[] = "BigHint";
 inline constexpr const char kColorDialog[] = "ColorDlg";
-inline constexpr const char* kDialogSections[] = {
-    kWelcomeDialog, kEnterDialog, kLittleMediumHintDialog, kBigHintDialog, kColorDialog};
+inline constexpr const char* kDialogSections[] = {kWelcomeDialog, kEnterDialog, kLittleMediumHintDialog, kBigHintDialog,
+                                                  kColorDialog};
 constexpr IntegerKey dialog_corner(const char* section) { return {section, "Corner", 0}; }
 constexpr IntegerKey dialog_dx(const char* section) { return {section, "DX", 0}; }
 constexpr IntegerKey dialog_dy(const char* section) { return {section, "DY", 0}; }

@@ -11,8 +11,7 @@ namespace vantry {
 
 class SilentServices : public SystemServices {
  public:
-  MessageAnswer message_box(const std::string&, const std::string&, MessageIcon,
-                            MessageButtons) override {
+  MessageAnswer message_box(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
     return MessageAnswer::Cancel;
   }
   void set_wait_cursor(bool) override {}
@@ -34,19 +33,14 @@ class SilentServices : public SystemServices {
   // are cancelled.
   ClipboardRead get_clipboard_text(std::string&) override { return ClipboardRead::NoText; }
   bool set_clipboard_text(const std::string&) override { return false; }
-  std::optional<std::string> open_file_dialog(const FileDialogRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> save_file_dialog(const FileDialogRequest&) override {
-    return std::nullopt;
-  }
+  std::optional<std::string> open_file_dialog(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> save_file_dialog(const FileDialogRequest&) override { return std::nullopt; }
 
   // Plain white and black, no Shift, every dialog closed without a choice.
   SystemColors system_colors() override { return {0x00FFFFFF, 0x00000000}; }
   bool shift_held() override { return false; }
   std::string shifted_digit_key(char) override { return {}; }
-  std::string input_dialog(const std::string&, const std::string&, const std::string& text,
-                           int) override {
+  std::string input_dialog(const std::string&, const std::string&, const std::string& text, int) override {
     return text;
   }
   int coloring_dialog(int, int) override { return 2; }

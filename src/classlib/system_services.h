@@ -30,10 +30,10 @@ struct FileDialogRequest {
   std::string filter;
   std::string default_extension;  // without the dot; added to a bare name
   std::string initial_directory;
-  std::string proposed_name;      // the name (or path) the dialog starts with
-  bool must_exist = false;        // open: the file and its folder must exist
-  bool confirm_overwrite = false; // save: ask before replacing a file
-  std::string title;              // empty: the window system's own ("Open", "Save As")
+  std::string proposed_name;       // the name (or path) the dialog starts with
+  bool must_exist = false;         // open: the file and its folder must exist
+  bool confirm_overwrite = false;  // save: ask before replacing a file
+  std::string title;               // empty: the window system's own ("Open", "Save As")
 };
 
 // The two system colours "Use system colors" follows, as 0x00BBGGRR.
@@ -67,14 +67,14 @@ class SystemServices {
   virtual ~SystemServices() = default;
 
   // A modal message box; returns the button the player chose.
-  virtual MessageAnswer message_box(const std::string& text, const std::string& caption,
-                                    MessageIcon icon, MessageButtons buttons) = 0;
+  virtual MessageAnswer message_box(const std::string& text, const std::string& caption, MessageIcon icon,
+                                    MessageButtons buttons) = 0;
 
   // A message box that offers one thing to do besides closing it: a button
   // labelled action. True when the player chose it. Without a window system
   // of its own this is the question "<action>?" under the text, with Yes and No.
-  virtual bool message_with_action(const std::string& text, const std::string& caption,
-                                   MessageIcon icon, const std::string& action);
+  virtual bool message_with_action(const std::string& text, const std::string& caption, MessageIcon icon,
+                                   const std::string& action);
 
   // The wait cursor (true) or the arrow (false) over the main window and the button pane.
   virtual void set_wait_cursor(bool waiting) = 0;
@@ -98,10 +98,10 @@ class SystemServices {
   // little_hint_dialog shows a Little or Medium hint on template 1504 and
   // returns 6 (OK). In both, "Explain strategy" opens help_context and leaves
   // the dialog open; section names the settings section keeping its placement.
-  virtual int hint_dialog(int template_id, const std::string& text, const std::string& title,
-                          int help_context, const std::string& section) = 0;
-  virtual int little_hint_dialog(const std::string& text, const std::string& title,
-                                 int help_context, const std::string& section) = 0;
+  virtual int hint_dialog(int template_id, const std::string& text, const std::string& title, int help_context,
+                          const std::string& section) = 0;
+  virtual int little_hint_dialog(const std::string& text, const std::string& title, int help_context,
+                                 const std::string& section) = 0;
 
   // Lets the window system deliver waiting events (paints, clicks on Cancel,
   // timer expiries) and returns when the queue is empty.
@@ -140,8 +140,8 @@ class SystemServices {
   // A modal input dialog with a title, a prompt and a one-line field of at
   // most max_chars characters that starts with text. Returns the field's
   // text whichever button closed it.
-  virtual std::string input_dialog(const std::string& title, const std::string& prompt,
-                                   const std::string& text, int max_chars) = 0;
+  virtual std::string input_dialog(const std::string& title, const std::string& prompt, const std::string& text,
+                                   int max_chars) = 0;
   // The modal "Color this cell" dialog: six colour buttons (ids 101-106,
   // faces in the colours of elements 21-26), "Clear all" (1), "Cancel" (2)
   // and "Help" (9, opens help topic 1800 and leaves the dialog open).
@@ -150,8 +150,7 @@ class SystemServices {
   virtual int coloring_dialog(int x, int y) = 0;
   // The colour chooser, fully expanded, starting at initial with the sixteen
   // custom colours (the chooser may change them). Nothing when cancelled.
-  virtual std::optional<std::uint32_t> choose_color(std::uint32_t initial,
-                                                    std::array<std::uint32_t, 16>& custom) = 0;
+  virtual std::optional<std::uint32_t> choose_color(std::uint32_t initial, std::array<std::uint32_t, 16>& custom) = 0;
   // The modal Welcome dialog; returns the id of the button that closed it:
   // 11901-11906 create, 11875 enter, 24332 open, 2 Cancel.
   virtual int welcome_dialog() = 0;
@@ -179,8 +178,7 @@ class SystemServices {
   // Prints a one-page document called title through the print dialog, with
   // an abort dialog while it prints: layout maps the page, draw draws it in
   // the mapped logical units.
-  virtual PrintResult print_page(const std::string& title,
-                                 const std::function<PageMapping(const PrinterPage&)>& layout,
+  virtual PrintResult print_page(const std::string& title, const std::function<PageMapping(const PrinterPage&)>& layout,
                                  const std::function<void(Canvas&)>& draw) = 0;
 };
 

@@ -16,13 +16,13 @@ enum class GridCursor { Arrow, Chain };
 
 // What changed in the statistics the button pane shows.
 enum class PaneUpdate {
-  Counters,           // counters or time; the next-move and status lines only say
-                      // "No puzzle yet", "Solved!" or nothing
-  CountersAndLines,   // counters, and the next-move and status lines worked out again
-  NextMoveText,       // a search finished the next-move line (Game::next_move_text)
-  Reset,              // a new game: all counters zero, lines cleared, highlight buttons up
-  Highlight,          // highlighted digits, rule, mode or the buttons' availability
-                      // (GridWindow::highlight and GridWindow::digit_available)
+  Counters,          // counters or time; the next-move and status lines only say
+                     // "No puzzle yet", "Solved!" or nothing
+  CountersAndLines,  // counters, and the next-move and status lines worked out again
+  NextMoveText,      // a search finished the next-move line (Game::next_move_text)
+  Reset,             // a new game: all counters zero, lines cleared, highlight buttons up
+  Highlight,         // highlighted digits, rule, mode or the buttons' availability
+                     // (GridWindow::highlight and GridWindow::digit_available)
 };
 
 class ViewObserver {

@@ -27,8 +27,7 @@ fs::path documents_from_user_dirs(const fs::path& home) {
   const fs::path config = config_folder();
   if (config.empty()) return {};
   std::string contents;
-  if (read_small_file(config / "user-dirs.dirs", kLargestSmallFile, contents) != FileRead::Ok)
-    return {};
+  if (read_small_file(config / "user-dirs.dirs", kLargestSmallFile, contents) != FileRead::Ok) return {};
   std::string_view rest = contents;
   while (!rest.empty()) {
     const std::size_t newline = rest.find('\n');
@@ -59,8 +58,7 @@ std::optional<fs::path> install_remainder(const fs::path& programFolder,
   const std::string folder = programFolder.string();
   for (const std::string_view prefix : installPrefixes) {
     if (folder == prefix) return fs::path("Default");
-    if (folder.size() > prefix.size() && folder.starts_with(prefix) &&
-        folder[prefix.size()] == '/') {
+    if (folder.size() > prefix.size() && folder.starts_with(prefix) && folder[prefix.size()] == '/') {
       return fs::path(folder.substr(prefix.size() + 1));
     }
   }
@@ -120,8 +118,7 @@ std::optional<fs::path> stored_folder() {
   std::string contents;
   if (read_small_file(store, kLargestSmallFile, contents) != FileRead::Ok) return std::nullopt;
   std::string folder = contents.substr(0, contents.find('\n'));
-  if (folder.empty() || folder.front() != '/' || folder.find('\0') != std::string::npos)
-    return std::nullopt;
+  if (folder.empty() || folder.front() != '/' || folder.find('\0') != std::string::npos) return std::nullopt;
   return fs::path(folder);
 }
 
@@ -129,8 +126,7 @@ bool store_folder(const fs::path& folder) {
   const fs::path store = folder_store_path();
   const std::string text = folder.string();
   // The store holds one line; a folder name that cannot be one is not stored.
-  if (store.empty() || text.empty() ||
-      text.find_first_of(std::string("\n\0", 2)) != std::string::npos) {
+  if (store.empty() || text.empty() || text.find_first_of(std::string("\n\0", 2)) != std::string::npos) {
     return false;
   }
   std::error_code error;
@@ -151,15 +147,13 @@ fs::path choose_working_folder(const fs::path& programFile, std::string& fileArg
   const fs::path chosen = [&]() -> fs::path {
     // 1. Opening a saved game: the folder of the last plain start.
     if (startedWithFile) {
-      if (const std::optional<fs::path> folder = stored_folder(); folder && enter(*folder))
-        return *folder;
+      if (const std::optional<fs::path> folder = stored_folder(); folder && enter(*folder)) return *folder;
     }
     // 2. Started from elsewhere (a shortcut's own start folder, a shell): stay.
     const fs::path programFolder = (started / programFile).lexically_normal().parent_path();
     if (started.empty() || !same_folder(started, programFolder)) return started;
     // 3. Started inside a system install prefix: the same folder under documents.
-    if (const std::optional<fs::path> remainder =
-            install_remainder(programFolder, installPrefixes)) {
+    if (const std::optional<fs::path> remainder = install_remainder(programFolder, installPrefixes)) {
       const fs::path documents = documents_folder();
       if (!documents.empty()) {
         const fs::path target = documents / *remainder;

@@ -47,8 +47,7 @@ bool store_folder(const std::filesystem::path& folder);
 // A plain start then stores the folder. A relative fileArgument is made
 // absolute first, against the folder the program was started in, so it still
 // names the same file after the change of folder.
-std::filesystem::path choose_working_folder(
-    const std::filesystem::path& programFile, std::string& fileArgument,
-    std::span<const std::string_view> installPrefixes = kInstallPrefixes);
+std::filesystem::path choose_working_folder(const std::filesystem::path& programFile, std::string& fileArgument,
+                                            std::span<const std::string_view> installPrefixes = kInstallPrefixes);
 
 }  // namespace vantry

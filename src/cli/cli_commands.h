@@ -44,8 +44,8 @@ int rate_command(std::istream& in, std::ostream& out, bool strategies, const Run
 
 // How create and practice build: count positions from the seed (the clock
 // when none is given; each position has its own seed made from it and its
-// number, so the output does not depend on the number of threads), asymmetric removal if asked, and at most max_attempts
-// attempts for one position (0: no limit) before the run gives up.
+// number, so the output does not depend on the number of threads), asymmetric removal if asked, and at most
+// max_attempts attempts for one position (0: no limit) before the run gives up.
 struct CreateOptions {
   int count = 1;
   bool seed_given = false;
@@ -65,7 +65,7 @@ int create_command(std::ostream& out, std::ostream& err, Difficulty target, cons
 // count practice positions for strategy n (a table number): the 81 answers
 // (givens and the engine's) and the removed possibilities, r<row>c<column><><digit>
 // each; with spz, each position also as a saved game there.
-int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options,
-                     const std::string& spz, const RunOptions& run = {});
+int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options, const std::string& spz,
+                     const RunOptions& run = {});
 
 }  // namespace vantry

@@ -5,8 +5,8 @@
 
 namespace vantry {
 
-MessageAnswer ConsolePlatform::message_box(const std::string& text, const std::string& caption,
-                                           MessageIcon, MessageButtons buttons) {
+MessageAnswer ConsolePlatform::message_box(const std::string& text, const std::string& caption, MessageIcon,
+                                           MessageButtons buttons) {
   if (my_quiet) {
     my_lastMessage = text;
   } else {
@@ -21,14 +21,13 @@ MessageAnswer ConsolePlatform::message_box(const std::string& text, const std::s
   return MessageAnswer::No;
 }
 
-int ConsolePlatform::hint_dialog(int template_id, const std::string& text,
-                                 const std::string& title, int, const std::string&) {
+int ConsolePlatform::hint_dialog(int template_id, const std::string& text, const std::string& title, int,
+                                 const std::string&) {
   my_lastDialog = {template_id, title, text};
   return 7;  // No
 }
 
-int ConsolePlatform::little_hint_dialog(const std::string& text, const std::string& title, int,
-                                        const std::string&) {
+int ConsolePlatform::little_hint_dialog(const std::string& text, const std::string& title, int, const std::string&) {
   my_lastDialog = {1504, title, text};
   return 6;  // OK
 }

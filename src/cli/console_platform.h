@@ -23,8 +23,8 @@ class ConsolePlatform final : public SilentServices {
   void process_pending_events() override;
   // A hint dialog is not shown: its title and text are kept for the caller to
   // print. A Big hint is answered No, so its marks stay and nothing changes.
-  int hint_dialog(int template_id, const std::string& text, const std::string& title,
-                  int help_context, const std::string& section) override;
+  int hint_dialog(int template_id, const std::string& text, const std::string& title, int help_context,
+                  const std::string& section) override;
   int little_hint_dialog(const std::string& text, const std::string& title, int help_context,
                          const std::string& section) override;
   struct ShownDialog {

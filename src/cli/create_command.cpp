@@ -97,16 +97,16 @@ int create_command(std::ostream& out, std::ostream& err, Difficulty target, cons
                     std::to_string(cli.game.attempts_made()) + " attempts\n";
             return false;
           }
-          text = grid_text(cli.game.board().current()) + ' ' +
-                 std::string(difficulty_name(cli.game.difficulty())) + '\n';
+          text =
+              grid_text(cli.game.board().current()) + ' ' + std::string(difficulty_name(cli.game.difficulty())) + '\n';
           return true;
         };
       },
       run);
 }
 
-int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options,
-                     const std::string& spz, const RunOptions& run) {
+int practice_command(std::ostream& out, std::ostream& err, int n, const CreateOptions& options, const std::string& spz,
+                     const RunOptions& run) {
   const std::uint32_t seed = run_seed(options);
   return run_positions(
       options.count, out, err,

@@ -66,7 +66,8 @@ int run_puzzles(std::istream& in, std::ostream& out, const PuzzleWorkFactory& fa
         }
       }
     });
-    for (std::size_t k = 0; k < chunks; ++k) out.write(answers[k].data(), static_cast<std::streamsize>(answers[k].size()));
+    for (std::size_t k = 0; k < chunks; ++k)
+      out.write(answers[k].data(), static_cast<std::streamsize>(answers[k].size()));
     done += static_cast<long>(batch.size());
     if (options.progress != nullptr) options.progress->update(done);
   }

@@ -118,9 +118,7 @@ int hint(int argc, char** argv) {
   } else {
     return usage_error("hint needs --level little, medium or big");
   }
-  return on_input(argc, argv, next, [&](std::istream& in) {
-    return vantry::hint_command_cli(in, std::cout, level);
-  });
+  return on_input(argc, argv, next, [&](std::istream& in) { return vantry::hint_command_cli(in, std::cout, level); });
 }
 
 int soundness(int argc, char** argv) {

@@ -26,8 +26,7 @@ void ProgressLine::update(long done) {
     std::fprintf(stderr, "\r\033[Kvantry-cli: %ld of %ld %s, %.0f s, %.1f a second", done, my_total, my_what,
                  elapsed.count(), rate);
   } else {
-    std::fprintf(stderr, "\r\033[Kvantry-cli: %ld %s, %.0f s, %.0f a second", done, my_what, elapsed.count(),
-                 rate);
+    std::fprintf(stderr, "\r\033[Kvantry-cli: %ld %s, %.0f s, %.0f a second", done, my_what, elapsed.count(), rate);
   }
   std::fflush(stderr);
 }

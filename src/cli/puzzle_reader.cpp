@@ -160,8 +160,7 @@ void PuzzleReader::add_error(std::vector<PuzzleRecord>& batch, long line, std::s
 
 void PuzzleReader::finish_grid(std::vector<PuzzleRecord>& batch) {
   if (my_gridRows == 0) return;
-  add_error(batch, my_grid.line,
-            "a grid needs 9 rows of 9 cells, found " + std::to_string(my_gridRows) + " rows");
+  add_error(batch, my_grid.line, "a grid needs 9 rows of 9 cells, found " + std::to_string(my_gridRows) + " rows");
   my_gridRows = 0;
 }
 

@@ -24,10 +24,10 @@ inline constexpr std::size_t kMaxLine = 64 * 1024;
 
 // One puzzle, or one bad line, in the order of the input.
 struct PuzzleRecord {
-  long line = 0;        // the line it starts on, counted from 1
-  char cells[81] = {};  // '1'-'9' or '.', row-major; meaningful when error is empty
-  std::string removals; // the removed possibilities after the cells, or empty
-  std::string error;    // why the line is no puzzle
+  long line = 0;         // the line it starts on, counted from 1
+  char cells[81] = {};   // '1'-'9' or '.', row-major; meaningful when error is empty
+  std::string removals;  // the removed possibilities after the cells, or empty
+  std::string error;     // why the line is no puzzle
 };
 
 class PuzzleReader {

@@ -22,13 +22,12 @@ void SoundnessReport::write(std::ostream& out) const {
   for (int n = 1; n < kAllRowsEnd; ++n) {
     if (fired[n] != 0) out << n << ' ' << strategy_row(n).name << ": " << fired[n] << '\n';
   }
-  out << "puzzles " << puzzles << ", solved " << solved << ", stuck " << stuck << ", faults "
-      << faults.size() << '\n';
+  out << "puzzles " << puzzles << ", solved " << solved << ", stuck " << stuck << ", faults " << faults.size() << '\n';
   for (const std::string& fault : faults) out << "fault: " << fault << '\n';
 }
 
-void check_puzzle(Strategy& engine, const std::string& puzzle, const std::string& solution,
-                  const std::string& label, SoundnessReport& report) {
+void check_puzzle(Strategy& engine, const std::string& puzzle, const std::string& solution, const std::string& label,
+                  SoundnessReport& report) {
   State s;
   if (const std::string reason = read_puzzle(puzzle, s); !reason.empty() || solution.size() != 81) {
     report.faults.push_back(label + ": unreadable puzzle or solution");
@@ -47,10 +46,9 @@ void check_puzzle(Strategy& engine, const std::string& puzzle, const std::string
         const bool wrong_answer = is.answer != 0 && is.answer != d;
         const bool lost_solution = is.answer == 0 && !is.possible[d];
         if (wrong_answer || lost_solution) {
-          report.faults.push_back(label + ": " + std::to_string(n) + ' ' + strategy_row(n).name +
-                                  ": " + describe_changes(before, after) + " (solution " +
-                                  std::to_string(d) + " at r" + std::to_string(r + 1) + 'c' +
-                                  std::to_string(c + 1) + ')');
+          report.faults.push_back(label + ": " + std::to_string(n) + ' ' + strategy_row(n).name + ": " +
+                                  describe_changes(before, after) + " (solution " + std::to_string(d) + " at r" +
+                                  std::to_string(r + 1) + 'c' + std::to_string(c + 1) + ')');
           sound = false;
         }
       }
@@ -65,8 +63,8 @@ void check_puzzle(Strategy& engine, const std::string& puzzle, const std::string
   }
 }
 
-void check_corpus_file(Strategy& engine, const std::string& puzzle_path,
-                       const std::string& solution_path, int stride, SoundnessReport& report) {
+void check_corpus_file(Strategy& engine, const std::string& puzzle_path, const std::string& solution_path, int stride,
+                       SoundnessReport& report) {
   std::ifstream puzzles(puzzle_path);
   std::ifstream solutions(solution_path);
   if (!puzzles || !solutions) {

@@ -17,7 +17,7 @@ struct SoundnessReport {
   int puzzles = 0;
   int solved = 0;
   int stuck = 0;
-  long fired[kAllRowsEnd] = {};  // by table number, extended rows included
+  long fired[kAllRowsEnd] = {};     // by table number, extended rows included
   std::vector<std::string> faults;  // one line per wrong move
 
   void add(const SoundnessReport& other);
@@ -27,12 +27,12 @@ struct SoundnessReport {
 
 // One puzzle (81 characters) with its solution (81 digits). The label names
 // the puzzle in fault lines.
-void check_puzzle(Strategy& engine, const std::string& puzzle, const std::string& solution,
-                  const std::string& label, SoundnessReport& report);
+void check_puzzle(Strategy& engine, const std::string& puzzle, const std::string& solution, const std::string& label,
+                  SoundnessReport& report);
 
 // Every stride-th puzzle of a corpus file (starting with the first) against
 // its solutions file, line for line. Unreadable files become faults.
-void check_corpus_file(Strategy& engine, const std::string& puzzle_path,
-                       const std::string& solution_path, int stride, SoundnessReport& report);
+void check_corpus_file(Strategy& engine, const std::string& puzzle_path, const std::string& solution_path, int stride,
+                       SoundnessReport& report);
 
 }  // namespace vantry

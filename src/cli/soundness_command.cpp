@@ -42,8 +42,8 @@ int soundness_command(const std::string& corpus_dir, int stride, std::ostream& o
                         (fs::path(corpus_dir) / "solutions" / names[i]).string(), stride, reports[i]);
     }
   };
-  const unsigned threads = std::max(1u, std::min(std::thread::hardware_concurrency(),
-                                                 static_cast<unsigned>(names.size())));
+  const unsigned threads =
+      std::max(1u, std::min(std::thread::hardware_concurrency(), static_cast<unsigned>(names.size())));
   std::vector<std::thread> pool;
   for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
   work();

@@ -33,9 +33,7 @@ Difficulty menu_difficulty(Difficulty d) {
   return d;
 }
 
-int menu_strategy(int table_number) {
-  return table_number >= 1 && table_number <= kStrategyRows ? table_number : 1;
-}
+int menu_strategy(int table_number) { return table_number >= 1 && table_number <= kStrategyRows ? table_number : 1; }
 
 }  // namespace
 
@@ -48,9 +46,8 @@ void Game::create_new(Difficulty d, bool shift_held) {
   // Step 3. Superhuman puzzles are offered only behind Shift and a question.
   Difficulty target = d;
   if (d == Difficulty::Sadistic && shift_held &&
-      my_services.message_box("Do you really, really, REALLY want\na \"superhuman\" puzzle?",
-                              kProductName, MessageIcon::Question,
-                              MessageButtons::YesNo) == MessageAnswer::Yes) {
+      my_services.message_box("Do you really, really, REALLY want\na \"superhuman\" puzzle?", kProductName,
+                              MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
     target = Difficulty::Superhuman;
   }
   // Step 4. The menus remember the difficulty for Ctrl+N (Superhuman as Sadistic).
@@ -103,8 +100,8 @@ bool Game::create_puzzle(Difficulty target) {
       if (my_strategiesUsed.by_strategy[practice] > 0) break;
       result = Difficulty::NotRated;
       // A long search shows how far it has got, and gives up in the end.
-      my_busy.set_message(std::string(busy_phase(kBusyCreatingPractice).message) + "\nPuzzles tried: " +
-                          std::to_string(my_attempts));
+      my_busy.set_message(std::string(busy_phase(kBusyCreatingPractice).message) +
+                          "\nPuzzles tried: " + std::to_string(my_attempts));
       if (std::chrono::steady_clock::now() - started > std::chrono::milliseconds(my_practiceSearchLimitMs)) {
         my_practiceTimedOut = true;
         cancelled = true;
@@ -164,8 +161,7 @@ bool Game::build_candidate(Difficulty target) {
   }
 
   // Steps 3-5. Random removal while the solution stays unique.
-  const Removals removals =
-      remove_givens(s, my_counter, my_random, symmetric, removal_attempts(target, symmetric));
+  const Removals removals = remove_givens(s, my_counter, my_random, symmetric, removal_attempts(target, symmetric));
 
   // Step 6. An Easy attempt that came out Medium gets a given or two back.
   if (target == Difficulty::Easy && rate(false) == Difficulty::Medium) {
@@ -184,8 +180,8 @@ Difficulty Game::rate(bool show) {
   if (!my_strategiesUsed.filled(my_difficulty)) {
     // Step 2-3. Solve a copy of the puzzle as it stands and map the result.
     SolvingRun run;
-    const Difficulty rated = rate_position(my_engine, my_board.current(), show, my_engine.practice_strategy(),
-                                           my_strategiesUsed, run);
+    const Difficulty rated =
+        rate_position(my_engine, my_board.current(), show, my_engine.practice_strategy(), my_strategiesUsed, run);
     if (run.practice_reached) return Difficulty::NotRated;
     // Step 4. Cancelled: the difficulty stays unknown.
     if (run.cancelled) {
@@ -242,8 +238,7 @@ void Game::show_strategies_used() {
       return;
     }
   }
-  message(strategies_used_text(my_difficulty, my_strategiesUsed), kProductName,
-          MessageIcon::Information);
+  message(strategies_used_text(my_difficulty, my_strategiesUsed), kProductName, MessageIcon::Information);
 }
 
 void Game::practise(int n) {
@@ -272,8 +267,8 @@ void Game::practise(int n) {
   const bool from_library = draw_practice_position(n, drawn);
   if (const std::string question = practice_question(n, my_lastPractised);
       !from_library && !question.empty() &&
-      my_services.message_box(question, kProductName, MessageIcon::Question,
-                              MessageButtons::YesNo) != MessageAnswer::Yes) {
+      my_services.message_box(question, kProductName, MessageIcon::Question, MessageButtons::YesNo) !=
+          MessageAnswer::Yes) {
     return;
   }
   my_lastPractised = n;
@@ -308,8 +303,8 @@ void Game::practise(int n) {
   repaint();
   if (my_practiceTimedOut) {
     const int minutes = std::max(1, (my_practiceSearchLimitMs + 59999) / 60000);
-    message("No practice puzzle for " + std::string(strategy_row(n).name) + " was found in " +
-                std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
+    message("No practice puzzle for " + std::string(strategy_row(n).name) + " was found in " + std::to_string(minutes) +
+                (minutes == 1 ? " minute" : " minutes") +
                 ".\nThe game is as it was; please try again, or choose another strategy.",
             kProductName, MessageIcon::Information);
   }

@@ -13,13 +13,9 @@ namespace vantry {
 
 namespace {
 
-std::string system_text(int error_number) {
-  return std::generic_category().message(error_number);
-}
+std::string system_text(int error_number) { return std::generic_category().message(error_number); }
 
-bool is_white_space(char ch) {
-  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
+bool is_white_space(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f'; }
 
 // Opens the regular file at path for reading; -1 with the reason in error
 // otherwise. Only a regular file is opened at all: a named pipe would wait
@@ -45,8 +41,7 @@ int open_regular(const std::string& path, struct stat& info, std::string& error)
 
 // Reads from fd until the end of the file, or until the text holds more than
 // maxBytes (false with nothing kept), or a read fails (false with error).
-bool read_to_end(int fd, std::size_t maxBytes, std::string& contents, bool& tooLarge,
-                 std::string& error) {
+bool read_to_end(int fd, std::size_t maxBytes, std::string& contents, bool& tooLarge, std::string& error) {
   char chunk[65536];
   for (;;) {
     const ssize_t got = ::read(fd, chunk, sizeof chunk);
@@ -66,8 +61,7 @@ bool read_to_end(int fd, std::size_t maxBytes, std::string& contents, bool& tooL
 
 }  // namespace
 
-DiskRead read_disk_file(const std::string& path, std::size_t maxBytes, std::string& contents,
-                        std::string& error) {
+DiskRead read_disk_file(const std::string& path, std::size_t maxBytes, std::string& contents, std::string& error) {
   contents.clear();
   struct stat info;
   const int fd = open_regular(path, info, error);
@@ -86,8 +80,8 @@ DiskRead read_disk_file(const std::string& path, std::size_t maxBytes, std::stri
   return tooLarge ? DiskRead::TooLarge : DiskRead::Failed;
 }
 
-DiskRead read_non_blank(const std::string& path, std::size_t wanted, std::size_t scanLimit,
-                        std::string& kept, std::string& error) {
+DiskRead read_non_blank(const std::string& path, std::size_t wanted, std::size_t scanLimit, std::string& kept,
+                        std::string& error) {
   kept.clear();
   struct stat info;
   const int fd = open_regular(path, info, error);
@@ -128,8 +122,8 @@ bool file_exists(const std::string& path) {
 
 bool same_file(const std::string& a, const std::string& b) {
   struct stat first, second;
-  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
 }
 
 }  // namespace vantry

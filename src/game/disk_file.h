@@ -17,15 +17,14 @@ enum class DiskRead {
 };
 
 // Reads the regular file at path, if it holds at most maxBytes bytes.
-DiskRead read_disk_file(const std::string& path, std::size_t maxBytes, std::string& contents,
-                        std::string& error);
+DiskRead read_disk_file(const std::string& path, std::size_t maxBytes, std::string& contents, std::string& error);
 
 // Reads the characters of the regular file at path that are not white space,
 // until wanted of them are kept or the file ends (Ok, with fewer). White
 // space costs no memory; a file with more than scanLimit bytes of it before
 // the last wanted character is TooLarge.
-DiskRead read_non_blank(const std::string& path, std::size_t wanted, std::size_t scanLimit,
-                        std::string& kept, std::string& error);
+DiskRead read_non_blank(const std::string& path, std::size_t wanted, std::size_t scanLimit, std::string& kept,
+                        std::string& error);
 
 // Writes contents as the file at path (see write_file_safely). On failure
 // returns false with the system's words in error and the old file untouched.

@@ -41,9 +41,7 @@ std::set<Change> player_changes(const State& shown, const State& played) {
   return changes;
 }
 
-bool peers(int r1, int c1, int r2, int c2) {
-  return r1 == r2 || c1 == c2 || (r1 / 3 == r2 / 3 && c1 / 3 == c2 / 3);
-}
+bool peers(int r1, int c1, int r2, int c2) { return r1 == r2 || c1 == c2 || (r1 / 3 == r2 / 3 && c1 / 3 == c2 / 3); }
 
 // What the move changes on the shown position that the player must do by
 // hand: its placements, and its removals of digits still there that none of
@@ -112,9 +110,8 @@ int drill_length(IniFile& settings) {
   return n >= 1 && n <= kLongestDrill ? n : kDrillPositions.default_value;
 }
 
-DrillReport make_drill_report(int n, const std::vector<DrillCount>& counts,
-                              const std::vector<int>& seconds, const DrillBest& before,
-                              bool new_best) {
+DrillReport make_drill_report(int n, const std::vector<DrillCount>& counts, const std::vector<int>& seconds,
+                              const DrillBest& before, bool new_best) {
   DrillReport report;
   report.title = std::string("Drill: ") + strategy_row(n).name;
   DrillCount total;
@@ -136,8 +133,8 @@ DrillReport make_drill_report(int n, const std::vector<DrillCount>& counts,
   if (before.score < 0) {
     report.lines.push_back("This is your first drill of this strategy.");
   } else {
-    report.lines.push_back("Best before: " + std::to_string(before.score) + "%, " +
-                           clock_text(before.seconds) + " per position");
+    report.lines.push_back("Best before: " + std::to_string(before.score) + "%, " + clock_text(before.seconds) +
+                           " per position");
   }
   if (new_best && before.score >= 0) report.lines.push_back("A new best result!");
   return report;
@@ -170,9 +167,9 @@ void Drill::start(int n) {
   if (n < 1 || n > strategy_count() || !my_game.activity_guard()) return;
   SystemServices& services = my_game.services();
   // A rare strategy may take a long search for every position: ask first.
-  if (const std::string question = practice_question(n, my_game.last_practised()); !question.empty() &&
-      services.message_box(question, kProductName, MessageIcon::Question, MessageButtons::YesNo) !=
-          MessageAnswer::Yes) {
+  if (const std::string question = practice_question(n, my_game.last_practised());
+      !question.empty() && services.message_box(question, kProductName, MessageIcon::Question, MessageButtons::YesNo) !=
+                               MessageAnswer::Yes) {
     return;
   }
   if (n != my_game.chosen_strategy()) my_game.choose_strategy(n);
@@ -230,8 +227,8 @@ void Drill::check_move() {
   text += "\n\n";
   text += move.found() ? move.explanation() : std::string("No hints available");
   // The caption says which position of the drill this was.
-  const std::string title = std::string(move.found() ? strategy_row(move.row()).name : kProductName) +
-                            " (" + progress_text() + ")";
+  const std::string title =
+      std::string(move.found() ? strategy_row(move.row()).name : kProductName) + " (" + progress_text() + ")";
   my_game.services().message_box(text, title, MessageIcon::Information, MessageButtons::Ok);
   // Counted once reviewed, so the pane names the position under review until then.
   my_counts.push_back(count);

@@ -54,9 +54,8 @@ int drill_length(IniFile& settings);
 
 // The summary of a drill, with the best before it; new_best when this drill
 // replaced it.
-DrillReport make_drill_report(int n, const std::vector<DrillCount>& counts,
-                              const std::vector<int>& seconds, const DrillBest& before,
-                              bool new_best);
+DrillReport make_drill_report(int n, const std::vector<DrillCount>& counts, const std::vector<int>& seconds,
+                              const DrillBest& before, bool new_best);
 
 // The drill in progress, owned by the game.
 class Drill {

@@ -32,9 +32,7 @@ constexpr const char* kImportTooLargeText = "That file is too large to hold a Su
 // game may run to many megabytes).
 class TextBuffer : public std::streambuf {
  public:
-  explicit TextBuffer(std::string& text) {
-    setg(text.data(), text.data(), text.data() + text.size());
-  }
+  explicit TextBuffer(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
 };
 
 std::string cannot_open_text(const std::string& path) {
@@ -135,11 +133,9 @@ bool Game::save_as_unguarded() {
 }
 
 bool Game::may_replace(const FileName& target) {
-  if (!target.renamed() || !file_exists(target.path) || same_file(target.path, target.source))
-    return true;
-  return my_services.message_box(target.path + " already exists.\nDo you want to replace it?",
-                                 kProductName, MessageIcon::Exclamation,
-                                 MessageButtons::YesNo) == MessageAnswer::Yes;
+  if (!target.renamed() || !file_exists(target.path) || same_file(target.path, target.source)) return true;
+  return my_services.message_box(target.path + " already exists.\nDo you want to replace it?", kProductName,
+                                 MessageIcon::Exclamation, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 bool Game::save_to(FileName target) {
@@ -181,21 +177,18 @@ void Game::import_puzzle() {
   std::string cells, error;
   switch (read_non_blank(*path, 81, kImportScanLimit, cells, error)) {
     case DiskRead::Ok: break;
-    case DiskRead::Failed:
-      message("Cannot open import file", "Error", MessageIcon::None);
-      return;
-    case DiskRead::TooLarge:
-      message(kImportTooLargeText, kProductName, MessageIcon::None);
-      return;
+    case DiskRead::Failed: message("Cannot open import file", "Error", MessageIcon::None); return;
+    case DiskRead::TooLarge: message(kImportTooLargeText, kProductName, MessageIcon::None); return;
   }
   // Step 2.
   if (!new_game_step()) return;
   // Steps 3-4.
   std::istringstream in(cells);
   if (!parse_import(in, my_board.current())) {
-    message("Either that file doesn't contain a Sudoku puzzle,\nor the puzzle is not in a format "
-            "that can be imported.",
-            kProductName, MessageIcon::None);
+    message(
+        "Either that file doesn't contain a Sudoku puzzle,\nor the puzzle is not in a format "
+        "that can be imported.",
+        kProductName, MessageIcon::None);
     new_game_step();
     return;
   }
@@ -214,12 +207,8 @@ void Game::paste() {
   std::string text;
   switch (my_services.get_clipboard_text(text)) {
     case ClipboardRead::Text: break;
-    case ClipboardRead::CannotOpen:
-      message("Could not open the clipboard", kProductName, MessageIcon::Stop);
-      return;
-    case ClipboardRead::NoText:
-      message("Nothing in the clipboard!", "Error", MessageIcon::Stop);
-      return;
+    case ClipboardRead::CannotOpen: message("Could not open the clipboard", kProductName, MessageIcon::Stop); return;
+    case ClipboardRead::NoText: message("Nothing in the clipboard!", "Error", MessageIcon::Stop); return;
   }
   // Steps 2-4.
   if (!new_game_step()) return;
@@ -246,12 +235,13 @@ void Game::check_loaded_puzzle(BusyToken token) {
   pump_events(my_services);
   const int n = count_and_record(token);
   if (n == 0) {
-    message("This puzzle has no solution!\nPlease check the puzzle source for any errors.",
-            kProductName, MessageIcon::Exclamation);
+    message("This puzzle has no solution!\nPlease check the puzzle source for any errors.", kProductName,
+            MessageIcon::Exclamation);
   } else if (n > 1) {
-    message("This puzzle has more than one solution!\nPlease check the puzzle source for any "
-            "errors.",
-            kProductName, MessageIcon::Exclamation);
+    message(
+        "This puzzle has more than one solution!\nPlease check the puzzle source for any "
+        "errors.",
+        kProductName, MessageIcon::Exclamation);
   }
   my_puzzleValid = n == 1;
   if (my_puzzleValid) {

@@ -8,8 +8,8 @@
 namespace vantry {
 
 struct FileName {
-  std::string path;       // empty when the game has no file
-  std::string name;       // the part after the last '/' or '\'
+  std::string path;             // empty when the game has no file
+  std::string name;             // the part after the last '/' or '\'
   std::string directory = ".";  // up to and including that separator; "." when none
   // The path is a saved game this program opened or wrote, so Save may write
   // it without asking. An imported text file must never be overwritten by Save.

@@ -91,8 +91,7 @@ void blame(const State* before, const State& after, const int solution[9][9], Mi
   auto lost = [&](int r, int c) {
     return after.cell(r, c).answer == 0 && before->cell(r, c).is_possible(solution[r][c]);
   };
-  const bool found = (before != nullptr && (first(placed) || first(lost))) ||
-                     first([](int, int) { return true; });
+  const bool found = (before != nullptr && (first(placed) || first(lost))) || first([](int, int) { return true; });
   VANTRY_ASSERT(found);
   const Cell& cell = after.cell(m.row, m.column);
   m.solution = solution[m.row][m.column];
@@ -117,8 +116,7 @@ std::vector<std::string> changes(const State& before, const State& after, int& f
       } else if (a.answer != 0 && b.answer == 0) {
         out.push_back("took " + std::to_string(a.answer) + " back from " + where);
       } else if (a.answer != b.answer) {
-        out.push_back("changed " + where + " from " + std::to_string(a.answer) + " to " +
-                      std::to_string(b.answer));
+        out.push_back("changed " + where + " from " + std::to_string(a.answer) + " to " + std::to_string(b.answer));
       } else if (b.answer == 0) {
         // A placement elsewhere clears its peers without deleting: only
         // deleted flags tell the player's removals and restorations.
@@ -231,8 +229,7 @@ std::string mistake_text(const Mistake& m) {
         return "Before your first move " + where + " already holds " + digit + there;
       }
       return "Before your first move " + where + " has already lost " + digit + there;
-    case MistakeKind::PuzzleUnsolvable:
-      return "The puzzle itself has no solution, so none of your moves is to blame.";
+    case MistakeKind::PuzzleUnsolvable: return "The puzzle itself has no solution, so none of your moves is to blame.";
     case MistakeKind::Cancelled: break;
   }
   return "";
@@ -264,8 +261,8 @@ void find_my_mistake(Game& game) {
   };
   frame();
   const std::string text = mistake_text(m);
-  const bool undoable = m.kind == MistakeKind::WrongAnswer ||
-                        m.kind == MistakeKind::RemovedSolution || m.kind == MistakeKind::NoSolution;
+  const bool undoable =
+      m.kind == MistakeKind::WrongAnswer || m.kind == MistakeKind::RemovedSolution || m.kind == MistakeKind::NoSolution;
   if (!undoable) {
     services.message_box(text, kProductName,
                          m.kind == MistakeKind::None ? MessageIcon::Information : MessageIcon::Exclamation,

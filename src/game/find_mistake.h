@@ -31,9 +31,9 @@ struct Mistake {
   // The cell to show, or -1 when there is none.
   int row = -1;
   int column = -1;
-  int digit = 0;     // the answer placed, or the digit removed
-  int solution = 0;  // the solution's digit in that cell, 0 when not known
-  std::string words; // the move in words, for NoSolution ("you placed 7 in r3c5")
+  int digit = 0;          // the answer placed, or the digit removed
+  int solution = 0;       // the solution's digit in that cell, 0 when not known
+  std::string words;      // the move in words, for NoSolution ("you placed 7 in r3c5")
   bool compared = false;  // the puzzle has one solution and the moves were compared with it
 };
 

@@ -12,8 +12,7 @@
 namespace vantry {
 
 Game::Game(SystemServices& services, ViewObserver& view)
-    : my_services(services), my_view(view), my_busy(services), my_counter(my_busy),
-      my_engine(my_busy) {
+    : my_services(services), my_view(view), my_busy(services), my_counter(my_busy), my_engine(my_busy) {
   my_engine.set_owner_window(this);
 }
 
@@ -92,8 +91,8 @@ bool Game::puzzle_guard() {
 bool Game::save_prompt() {
   // Only a puzzle in play can be saved: a half-entered one has nothing to keep.
   if (!my_puzzleValid || my_entering || !my_board.needs_saving()) return true;
-  switch (my_services.message_box("Do you want to save this game?", kProductName,
-                                  MessageIcon::Question, MessageButtons::YesNoCancel)) {
+  switch (my_services.message_box("Do you want to save this game?", kProductName, MessageIcon::Question,
+                                  MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
       // A save that was cancelled in its dialog or failed must not let the
       // game be thrown away.

@@ -63,8 +63,7 @@ int removal_attempts(Difficulty target, bool symmetric) {
   return symmetric ? kSymmetricCandidates : kAsymmetricCandidates;
 }
 
-Removals remove_givens(State& s, SolutionCounter& counter, Random& random, bool symmetric,
-                       int attempts) {
+Removals remove_givens(State& s, SolutionCounter& counter, Random& random, bool symmetric, int attempts) {
   const int n = symmetric ? kSymmetricCandidates : kAsymmetricCandidates;
   VANTRY_ASSERT(attempts >= 0 && attempts <= n);
   int candidates[kAsymmetricCandidates];

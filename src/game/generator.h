@@ -65,8 +65,7 @@ int removal_attempts(Difficulty target, bool symmetric);
 
 // Picks attempts candidate cells at random, each once, and tries to remove
 // each; stops early when the counter's abort flag is set.
-Removals remove_givens(State& s, SolutionCounter& counter, Random& random, bool symmetric,
-                       int attempts);
+Removals remove_givens(State& s, SolutionCounter& counter, Random& random, bool symmetric, int attempts);
 
 // Places the solutions of the last how_many removed cells (with their
 // partners when symmetric) again.

@@ -21,8 +21,7 @@ class MemorySettings final : public IniFile {
     stored[std::string(section) + "/" + key] = value;
     return true;
   }
-  int read_raw(const char* section, const char* key, const char* default_value, char* buffer,
-               int size) override {
+  int read_raw(const char* section, const char* key, const char* default_value, char* buffer, int size) override {
     const auto it = stored.find(std::string(section) + "/" + key);
     const std::string value = it != stored.end() ? it->second : std::string(default_value ? default_value : "");
     const int n = static_cast<int>(value.size() < static_cast<std::size_t>(size - 1) ? value.size() : size - 1);

@@ -67,7 +67,8 @@ std::string PracticeLibrary::read(std::istream& in) {
     if (line.empty() || line[0] == '#') continue;
     const std::size_t space = line.find(' ');
     int n = 0;
-    if (space == std::string::npos || space == 0 || space > 2) return "line " + std::to_string(number) + ": no strategy number";
+    if (space == std::string::npos || space == 0 || space > 2)
+      return "line " + std::to_string(number) + ": no strategy number";
     for (std::size_t i = 0; i < space; ++i) {
       if (line[i] < '0' || line[i] > '9') return "line " + std::to_string(number) + ": no strategy number";
       n = n * 10 + (line[i] - '0');
@@ -93,7 +94,7 @@ std::string PracticeLibrary::read_file(const std::string& path) {
 const std::vector<std::string>& PracticeLibrary::positions(int n) const {
   static const std::vector<std::string> kNone;
   return n >= 1 && static_cast<std::size_t>(n) < my_positions.size() ? my_positions[static_cast<std::size_t>(n)]
-                                                                      : kNone;
+                                                                     : kNone;
 }
 
 bool PracticeLibrary::empty() const {
@@ -135,8 +136,7 @@ const PracticeLibrary& shared_practice_library(std::string* reason) {
   return library;
 }
 
-bool library_practice_position(Strategy& engine, const PracticeLibrary& library, int n, Random& random,
-                               State& out) {
+bool library_practice_position(Strategy& engine, const PracticeLibrary& library, int n, Random& random, State& out) {
   const std::vector<std::string>& list = library.positions(n);
   if (list.empty()) return false;
   State entry;

@@ -57,7 +57,6 @@ const PracticeLibrary& shared_practice_library(std::string* reason = nullptr);
 // a random symmetry, kept when the strategy still holds on it (another
 // symmetry, then another entry, when not). False when the library has no
 // position for n that holds.
-bool library_practice_position(Strategy& engine, const PracticeLibrary& library, int n, Random& random,
-                               State& out);
+bool library_practice_position(Strategy& engine, const PracticeLibrary& library, int n, Random& random, State& out);
 
 }  // namespace vantry

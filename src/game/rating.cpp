@@ -111,8 +111,8 @@ Difficulty rating_for(int highest, const StrategiesUsed& used, int singles, cons
   return Unsolvable;
 }
 
-Difficulty rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
-                  StrategiesUsed& used, SolvingRun& run) {
+Difficulty rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target, StrategiesUsed& used,
+                         SolvingRun& run) {
   run = solve_for_rating(engine, s, allow_composite, practice_target, used);
   if (run.cancelled || run.practice_reached) return Difficulty::NotRated;
   const int first_rows[kLevels] = {engine.first_row_of_level(0), engine.first_row_of_level(1),

@@ -48,8 +48,8 @@ Difficulty rating_for(int highest, const StrategiesUsed& used, int singles, cons
 
 // Solves and maps: the difficulty, or NotRated when cancelled or the
 // practice target was reached (run tells which).
-Difficulty rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target,
-                  StrategiesUsed& used, SolvingRun& run);
+Difficulty rate_position(Strategy& engine, State& s, bool allow_composite, int practice_target, StrategiesUsed& used,
+                         SolvingRun& run);
 
 // What Strategies used shows for a rated puzzle of that difficulty: the
 // standard strategies by level, then any extended ones under their heading.

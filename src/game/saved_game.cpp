@@ -7,8 +7,7 @@
 
 namespace vantry {
 
-void write_saved_game(std::ostream& out, const Board& board, Difficulty difficulty,
-                      const Statistics& stats) {
+void write_saved_game(std::ostream& out, const Board& board, Difficulty difficulty, const Statistics& stats) {
   board.write(out, difficulty_index(difficulty));
   write_statistics(out, stats);
 }

@@ -22,8 +22,7 @@ class Board;
 // more than about 600 MB.
 inline constexpr std::size_t kMaxSavedGameBytes = std::size_t{128} << 20;
 
-void write_saved_game(std::ostream& out, const Board& board, Difficulty difficulty,
-                      const Statistics& stats);
+void write_saved_game(std::ostream& out, const Board& board, Difficulty difficulty, const Statistics& stats);
 
 struct SavedGameTrailer {
   Difficulty difficulty = Difficulty::NotRated;

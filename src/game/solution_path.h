@@ -19,20 +19,20 @@ namespace vantry {
 class HintHost;
 
 struct PathStep {
-  Move move;            // what the engine found; move.row() names the strategy
-  State before;         // the position the move starts from, without marks
-  std::string action;   // the changes in r4c3=6 / r1c3<>5 notation
+  Move move;           // what the engine found; move.row() names the strategy
+  State before;        // the position the move starts from, without marks
+  std::string action;  // the changes in r4c3=6 / r1c3<>5 notation
 };
 
 struct SolutionPath {
   State start;
   std::vector<PathStep> steps;
-  bool stopped = false;      // the stop flag ended the work: the path is incomplete
-  bool solved = false;       // the last step fills the grid
-  int cells_left = 0;        // empty cells where the path ends
+  bool stopped = false;                          // the stop flag ended the work: the path is incomplete
+  bool solved = false;                           // the last step fills the grid
+  int cells_left = 0;                            // empty cells where the path ends
   Difficulty difficulty = Difficulty::NotRated;  // as the rating's rule gives it
   int by_level[kLevels] = {};
-  std::string end_grid;      // 81 characters, '.' for an empty cell
+  std::string end_grid;  // 81 characters, '.' for an empty cell
 };
 
 // Works the path out on a copy of start. Polls stop between finders and

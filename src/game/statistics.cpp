@@ -10,8 +10,8 @@
 namespace vantry {
 
 void write_statistics(std::ostream& out, const Statistics& stats) {
-  out << stats.moves_made << ' ' << stats.moves_undone << ' ' << stats.little_hints << ' '
-      << stats.medium_hints << ' ' << stats.big_hints << ' ' << stats.seconds << '\n';
+  out << stats.moves_made << ' ' << stats.moves_undone << ' ' << stats.little_hints << ' ' << stats.medium_hints << ' '
+      << stats.big_hints << ' ' << stats.seconds << '\n';
 }
 
 namespace {
@@ -22,8 +22,7 @@ std::optional<std::int32_t> read_count(std::istream& in) {
   std::string token;
   if (!(in >> token)) return std::nullopt;
   std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  if (i == token.size() || token.find_first_not_of("0123456789", i) != std::string::npos)
-    return std::nullopt;
+  if (i == token.size() || token.find_first_not_of("0123456789", i) != std::string::npos) return std::nullopt;
   if (token[0] == '-') return token.find_first_not_of('0', 1) == std::string::npos ? 0 : -1;
   std::int64_t value = 0;
   for (; i < token.size() && value <= kMaxStatistic; ++i) value = value * 10 + (token[i] - '0');
@@ -37,8 +36,8 @@ Statistics read_statistics(std::istream& in) {
   const std::optional<std::int32_t> made = read_count(in);
   if (!made || *made < 0) return stats;
   stats.moves_made = *made;
-  for (std::int32_t* field : {&stats.moves_undone, &stats.little_hints, &stats.medium_hints,
-                              &stats.big_hints, &stats.seconds}) {
+  for (std::int32_t* field :
+       {&stats.moves_undone, &stats.little_hints, &stats.medium_hints, &stats.big_hints, &stats.seconds}) {
     const std::optional<std::int32_t> value = read_count(in);
     if (!value) break;
     *field = *value < 0 ? 0 : *value;

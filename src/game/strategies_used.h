@@ -13,8 +13,8 @@ struct StrategiesUsed {
   // By table number: 1-44, and 45-55 for the steps beyond the standard
   // strategies that finished a puzzle they left stuck; [0] unused.
   int by_strategy[kAllRowsEnd] = {};
-  int by_level[kLevels] = {};  // the standard steps only
-  int extended_steps = 0;      // the steps beyond, when they were asked for
+  int by_level[kLevels] = {};    // the standard steps only
+  int extended_steps = 0;        // the steps beyond, when they were asked for
   bool finished_beyond = false;  // and they solved the puzzle
 
   void clear() { *this = StrategiesUsed{}; }

@@ -50,9 +50,10 @@ void Game::undo_until_ok() {
     const bool cancelled = my_busy.cancel_pressed();
     my_busy.end(kBusyCheckingSolution);
     if (cancelled) return;
-    message("unexpected abort in n_solutions from undo_until_ok\nPlease save this puzzle and "
-            "contact Tavimo Labs.  Thanks!",
-            "", MessageIcon::None);
+    message(
+        "unexpected abort in n_solutions from undo_until_ok\nPlease save this puzzle and "
+        "contact Tavimo Labs.  Thanks!",
+        "", MessageIcon::None);
     return;
   }
   // Step 2. Nothing wrong yet.
@@ -67,8 +68,8 @@ void Game::undo_until_ok() {
     if (!my_board.undo()) {
       my_busy.end(kBusyCheckingSolution);
       repaint();
-      message("There are no more moves to undo, but the puzzle\nstill cannot be solved.",
-              kProductName, MessageIcon::Exclamation);
+      message("There are no more moves to undo, but the puzzle\nstill cannot be solved.", kProductName,
+              MessageIcon::Exclamation);
       return;
     }
     ++k;
@@ -81,9 +82,10 @@ void Game::undo_until_ok() {
     my_busy.end(kBusyCheckingSolution);
     repaint();
     if (!cancelled) {
-      message("unexpected abort in n_solutions from undo_until_ok\nPlease save this puzzle and "
-              "contact Tavimo Labs.  Thanks!",
-              "", MessageIcon::None);
+      message(
+          "unexpected abort in n_solutions from undo_until_ok\nPlease save this puzzle and "
+          "contact Tavimo Labs.  Thanks!",
+          "", MessageIcon::None);
     }
     return;
   }

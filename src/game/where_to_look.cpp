@@ -55,8 +55,7 @@ void where_to_look(Game& game) {
   }
   if (n == kNoMove) {
     game.repaint();
-    game.services().message_box("No hints available", kProductName, MessageIcon::Information,
-                                MessageButtons::Ok);
+    game.services().message_box("No hints available", kProductName, MessageIcon::Information, MessageButtons::Ok);
     return;
   }
 

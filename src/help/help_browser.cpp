@@ -43,8 +43,7 @@ QStringList queryWords(const QString& query) {
 // The sentence of text around position at, at most about 200 characters.
 QString sentenceAround(const QString& text, qsizetype at) {
   qsizetype start = at;
-  while (start > 0 && at - start < 120 && text[start - 1] != QLatin1Char('.') &&
-         text[start - 1] != QLatin1Char('\n')) {
+  while (start > 0 && at - start < 120 && text[start - 1] != QLatin1Char('.') && text[start - 1] != QLatin1Char('\n')) {
     --start;
   }
   qsizetype end = at;
@@ -70,8 +69,7 @@ HelpBrowser::HelpBrowser(const QString& helpPath, QWidget* parent) : QWidget(par
   const QDir beside = file.absoluteDir();
   // The pages of the help "file": a folder named like it beside the program,
   // else "help" beside it, else the installed share/vantry/help.
-  const QStringList candidates{beside.filePath(file.completeBaseName()),
-                               beside.filePath(QStringLiteral("help")),
+  const QStringList candidates{beside.filePath(file.completeBaseName()), beside.filePath(QStringLiteral("help")),
                                beside.filePath(QStringLiteral("../share/vantry/help"))};
   m_folder = candidates.first();
   for (const QString& folder : candidates) {
@@ -121,9 +119,7 @@ QString HelpBrowser::pageFile(const QString& page) const {
   return QDir(m_folder).filePath(page + QStringLiteral(".html"));
 }
 
-void HelpBrowser::show_topic(int context) {
-  open(QString::number(context), QStringLiteral("topic %1").arg(context));
-}
+void HelpBrowser::show_topic(int context) { open(QString::number(context), QStringLiteral("topic %1").arg(context)); }
 
 void HelpBrowser::show_contents() { open(QStringLiteral("contents"), QStringLiteral("the contents")); }
 
@@ -228,14 +224,16 @@ QList<HelpSearchHit> HelpBrowser::search(const QString& query) const {
 
 void HelpBrowser::showSearchResults(const QString& query) {
   const QList<HelpSearchHit> hits = search(query);
-  QString html = QStringLiteral("<html><head><title>Search results - Vantry Help</title></head><body>"
-                                "<h1>Search results</h1>");
+  QString html = QStringLiteral(
+      "<html><head><title>Search results - Vantry Help</title></head><body>"
+      "<h1>Search results</h1>");
   const QString quoted = query.simplified().toHtmlEscaped();
   if (queryWords(query).isEmpty()) {
     html += QStringLiteral("<p>Type one or more words in the search field, then press Enter.</p>");
   } else if (hits.isEmpty()) {
-    html += QStringLiteral("<p>No page contains all of the words <b>%1</b>. Try fewer words, or "
-                           "another name for the same thing.</p>")
+    html += QStringLiteral(
+                "<p>No page contains all of the words <b>%1</b>. Try fewer words, or "
+                "another name for the same thing.</p>")
                 .arg(quoted);
   } else {
     html += QStringLiteral("<p>%1 %2 %3 <b>%4</b>:</p><ul>")

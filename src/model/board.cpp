@@ -27,9 +27,7 @@ void Board::forget_history() {
   my_modified = true;
 }
 
-void Board::drop_redo() {
-  my_states.resize(my_current + 1);
-}
+void Board::drop_redo() { my_states.resize(my_current + 1); }
 
 bool Board::undo() {
   if (my_current == 0) return false;

@@ -14,14 +14,14 @@ inline constexpr int kMarkAnswer = 9;
 inline constexpr int kMarkShow = 10;
 
 struct Cell {
-  bool possible[10];   // possible[d]: digit d is still a possibility; [0] unused
-  bool deleted[10];    // deleted[d]: removed by the player or a hint, not by a placement
-  int answer;          // digit placed in the cell, 0 = empty
-  int solution;        // the cell's digit in the puzzle's solution, 0 = not known
-  bool given;          // the answer is part of the puzzle as posed
-  int color;           // the player's colouring, 0 = none
-  int cellMark;        // mark of the whole cell, 0 = none
-  int digitMark[10];   // hint mark of each possibility, 0 = none; [0] unused
+  bool possible[10];  // possible[d]: digit d is still a possibility; [0] unused
+  bool deleted[10];   // deleted[d]: removed by the player or a hint, not by a placement
+  int answer;         // digit placed in the cell, 0 = empty
+  int solution;       // the cell's digit in the puzzle's solution, 0 = not known
+  bool given;         // the answer is part of the puzzle as posed
+  int color;          // the player's colouring, 0 = none
+  int cellMark;       // mark of the whole cell, 0 = none
+  int digitMark[10];  // hint mark of each possibility, 0 = none; [0] unused
 
   Cell() { reset(); }
 

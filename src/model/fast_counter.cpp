@@ -73,8 +73,9 @@ inline void place(Grid& g, Word& dirty, int d, int b, int i) {
   const __m128i cell = _mm_set1_epi32(static_cast<int>(bit));
   const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words));
   const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words + 4));
-  Word had = static_cast<Word>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(low, cell), cell))) |
-                               _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(high, cell), cell))) << 4);
+  Word had =
+      static_cast<Word>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(low, cell), cell))) |
+                        _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(high, cell), cell))) << 4);
   _mm_storeu_si128(reinterpret_cast<__m128i*>(words), _mm_andnot_si128(cell, low));
   _mm_storeu_si128(reinterpret_cast<__m128i*>(words + 4), _mm_andnot_si128(cell, high));
   had |= ((words[8] >> i) & 1) << 8;
@@ -415,7 +416,8 @@ int fast_count(const CountInput& in, char* solution, SearchPoll* poll) {
       VANTRY_ASSERT(a <= 9);
       if (a == 0) {
         g.open[b] |= bit;
-        for (unsigned gone = ~in.candidates[i] & 0x1FFu; gone; gone &= gone - 1) deleted[std::countr_zero(gone)][b] |= bit;
+        for (unsigned gone = ~in.candidates[i] & 0x1FFu; gone; gone &= gone - 1)
+          deleted[std::countr_zero(gone)][b] |= bit;
         continue;
       }
       const int d = a - 1, x = b * 3 + c / 3;

@@ -36,12 +36,14 @@ struct Tables {
 constexpr Tables make_tables() {
   Tables t{};
   for (unsigned x = 0; x < 512; ++x) {
-    t.minirows_of_row[x] = static_cast<std::uint8_t>(((x & 7u) ? 1u : 0u) | ((x & 070u) ? 2u : 0u) | ((x & 0700u) ? 4u : 0u));
+    t.minirows_of_row[x] =
+        static_cast<std::uint8_t>(((x & 7u) ? 1u : 0u) | ((x & 070u) ? 2u : 0u) | ((x & 0700u) ? 4u : 0u));
     t.column_spread[x] = x | x << 9 | x << 18;
     t.lone_in_row[x] = static_cast<std::uint16_t>((x & (x - 1)) == 0 ? x : 0);
     for (int row = 0; row < 3; ++row) {
       const unsigned three = (x >> (3 * row)) & 7u;
-      if (three != 0 && (three & (three - 1)) == 0) t.lone_minirows[x] = static_cast<std::uint16_t>(t.lone_minirows[x] | three << (3 * row));
+      if (three != 0 && (three & (three - 1)) == 0)
+        t.lone_minirows[x] = static_cast<std::uint16_t>(t.lone_minirows[x] | three << (3 * row));
     }
   }
   constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};

@@ -51,7 +51,7 @@ class List {
   void check_room() const {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wsign-compare"
-    VANTRY_ASSERT(my_n < sizeof( my_list ) / sizeof( my_list[ 0 ] ));
+    VANTRY_ASSERT(my_n < sizeof(my_list) / sizeof(my_list[0]));
 #pragma GCC diagnostic pop
   }
 

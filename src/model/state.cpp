@@ -7,9 +7,7 @@
 
 namespace vantry {
 
-State::State() {
-  build_units();
-}
+State::State() { build_units(); }
 
 State::State(const State& other) {
   build_units();
@@ -268,13 +266,9 @@ void State::shorten_chain() {
   }
 }
 
-void State::remove_last() {
-  shorten_chain();
-}
+void State::remove_last() { shorten_chain(); }
 
-void State::remove_first() {
-  remove_at(0);
-}
+void State::remove_first() { remove_at(0); }
 
 void State::remove_at(int i) {
   const int before = my_chainLength;

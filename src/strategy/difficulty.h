@@ -18,9 +18,7 @@ inline constexpr int kDifficultyCount = 9;
 // puzzle gets: the window title, Rate puzzle, the solution path and the CLI.
 constexpr std::string_view difficulty_name(Difficulty d) {
   constexpr std::string_view kNames[kDifficultyCount] = {
-      "not rated", "Easy",       "Medium",     "Hard",
-      "Expert",    "Devious",    "Sadistic",   "Superhuman",
-      "May the Force be with you",
+      "not rated", "Easy", "Medium", "Hard", "Expert", "Devious", "Sadistic", "Superhuman", "May the Force be with you",
   };
   return kNames[static_cast<int>(d)];
 }

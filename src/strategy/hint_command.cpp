@@ -49,8 +49,7 @@ void hint_command(HintHost& host, Strategy& engine, HintLevel level) {
   // Step 8. A Big hint answered Yes may have filled the last cell. A grid that
   // was full before the hint was congratulated when it was filled.
   if (!was_solved && host.board().current().is_solved()) {
-    services.message_box(kCongratulationsText, kProductName, MessageIcon::Exclamation,
-                         MessageButtons::Ok);
+    services.message_box(kCongratulationsText, kProductName, MessageIcon::Exclamation, MessageButtons::Ok);
   }
 }
 

@@ -38,6 +38,7 @@ struct HintTemplate {
   DialogButton buttons[4];
 };
 
+// clang-format off
 inline constexpr HintTemplate kHintTemplates[] = {
     {kTemplateOneLine, 232, 16, false, "&Shall I do this for you?", 4,
      {{kButtonYes, "&Yes"}, {kButtonNo, "&No"}, {kButtonCancel, "&Cancel"},
@@ -51,6 +52,7 @@ inline constexpr HintTemplate kHintTemplates[] = {
     {kTemplateLittle, 184, 16, true, "", 2,
      {{kButtonOk, "OK"}, {kButtonExplainStrategy, "Explain strategy"}, {}, {}}},
 };
+// clang-format on
 
 // The template with an id; null for an unknown id.
 constexpr const HintTemplate* hint_template(int id) {

@@ -51,8 +51,7 @@ int offer_move(Strategy& engine, const Move* move) {
 
   // Step 3. No move.
   if (move == nullptr) {
-    services.message_box("No hints available", "Vantry", MessageIcon::Information,
-                         MessageButtons::Ok);
+    services.message_box("No hints available", "Vantry", MessageIcon::Information, MessageButtons::Ok);
     return kButtonCancel;
   }
 
@@ -64,8 +63,8 @@ int offer_move(Strategy& engine, const Move* move) {
   // the move out on a new State so that Undo takes it back.
   if (level == HintLevel::Big) {
     host->repaint();
-    const int answer = services.hint_dialog(move->template_id(), move->explanation(), row.name,
-                                            row.help_context, std::string(kBigHintSection));
+    const int answer = services.hint_dialog(move->template_id(), move->explanation(), row.name, row.help_context,
+                                            std::string(kBigHintSection));
     if (answer == kButtonCancel) {
       host->board().current().clear_marks(false, true);
       host->repaint();
@@ -83,8 +82,8 @@ int offer_move(Strategy& engine, const Move* move) {
 
   // Step 6. Little and Medium hints name the strategy (and the detail).
   services.little_hint_dialog(little_hint_text(level, move->row(), move->detail()),
-                              level == HintLevel::Little ? "Little hint" : "Medium hint",
-                              row.help_context, std::string(kLittleHintSection));
+                              level == HintLevel::Little ? "Little hint" : "Medium hint", row.help_context,
+                              std::string(kLittleHintSection));
   return kButtonCancel;
 }
 

@@ -37,17 +37,15 @@ using PreCheck = bool (*)(const Strategy& engine, bool allow_composite);
 struct StrategyRow {
   PreCheck pre_check;
   Finder finder;
-  int argument;  // subset or fish size 2-4, else 0
-  int level;     // index into kLevelWords
-  int frequency; // index into kFrequencyWords
+  int argument;   // subset or fish size 2-4, else 0
+  int level;      // index into kLevelWords
+  int frequency;  // index into kFrequencyWords
   int help_context;
   const char* name;  // null in the row that ends the table
 };
 
-inline constexpr std::string_view kLevelWords[] = {"Basic", "Intermediate", "Advanced",
-                                                   "Superhuman"};
-inline constexpr std::string_view kFrequencyWords[] = {"very common", "common", "uncommon", "rare",
-                                                       "very rare"};
+inline constexpr std::string_view kLevelWords[] = {"Basic", "Intermediate", "Advanced", "Superhuman"};
+inline constexpr std::string_view kFrequencyWords[] = {"very common", "common", "uncommon", "rare", "very rare"};
 
 // Table numbers run 1-44; a table may hold at most MAX_STRATEGIES - 1 rows.
 // The rows beyond the standard strategies follow from 45 (extended_table.h).

@@ -7,8 +7,7 @@
 
 namespace vantry {
 
-BusyDialog::BusyDialog(QWidget* mainWindow, const std::string& message,
-                       std::function<void()> onCancel)
+BusyDialog::BusyDialog(QWidget* mainWindow, const std::string& message, std::function<void()> onCancel)
     : QDialog(mainWindow), m_mainWindow(mainWindow), m_onCancel(std::move(onCancel)) {
   setWindowTitle(QStringLiteral("Vantry"));
   setModal(false);

@@ -116,8 +116,8 @@ constexpr RadioControl kRules[] = {{"Any", 6022, kCmdRuleAny},
 constexpr RadioControl kModes[] = {{"Possibilities", 6026, kCmdModePossibilities},
                                    {"# of possibilities", 6027, kCmdModeCount}};
 
-constexpr const char* kScoreLabels[] = {"Elapsed time:", "Moves made:",   "Moves undone:",
-                                        "Little hints:", "Medium hints:", "Big hints:"};
+constexpr const char* kScoreLabels[] = {
+    "Elapsed time:", "Moves made:", "Moves undone:", "Little hints:", "Medium hints:", "Big hints:"};
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -207,7 +207,11 @@ void ODButton2::paintEvent(QPaintEvent*) {
 
 ButtonPane::ButtonPane(Game& game, GridWindow& grid, std::function<void(int)> runCommand,
                        std::function<void()> focusGrid, QWidget* parent)
-    : QWidget(parent), m_game(game), m_grid(grid), m_model(game, grid), m_runCommand(std::move(runCommand)),
+    : QWidget(parent),
+      m_game(game),
+      m_grid(grid),
+      m_model(game, grid),
+      m_runCommand(std::move(runCommand)),
       m_focusGrid(std::move(focusGrid)) {
   setObjectName(QStringLiteral("buttonPane"));
   setAutoFillBackground(true);
@@ -400,8 +404,7 @@ void ButtonPane::sizeControls() {
       if (auto* b = qobject_cast<QAbstractButton*>(w)) t = b->text();
       if (auto* l = qobject_cast<QLabel*>(w)) t = l->text();
       // The ink may stand a pixel beyond the advance: the wider measure counts.
-      widest = std::max({widest, fm.horizontalAdvance(t),
-                         fm.boundingRect(QRect(), Qt::TextShowMnemonic, t).width()});
+      widest = std::max({widest, fm.horizontalAdvance(t), fm.boundingRect(QRect(), Qt::TextShowMnemonic, t).width()});
       tallest = std::max(tallest, fm.height());
     }
     widest += widest % 2;
@@ -429,10 +432,10 @@ void ButtonPane::sizeControls() {
   // The paddings make room for the check mark and the radio dot, which
   // this style may draw wider than the paddings allow.
   const QStyle* s = style();
-  const int check = std::max(17, s->pixelMetric(QStyle::PM_IndicatorWidth) +
-                                     s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4);
-  const int radio = std::max(20, s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                                     s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4);
+  const int check =
+      std::max(17, s->pixelMetric(QStyle::PM_IndicatorWidth) + s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4);
+  const int radio = std::max(
+      20, s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4);
   sizeGroup(ids({6020}), check, 2);
   sizeGroup(ids({6021}), check, 2);
   sizeGroup(ids({6022, 6023, 6024}), radio, 2);

@@ -63,8 +63,7 @@ ColorDialog::ColorDialog(QWidget* owner, PresentedGame& game, GridWindow& grid, 
   connect(change, &QPushButton::clicked, this, &ColorDialog::changeColor);
   connect(reset, &QPushButton::clicked, this, &ColorDialog::defaultColor);
 
-  auto* buttons = new QDialogButtonBox(
-      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { button(kColorEditorHelp); });

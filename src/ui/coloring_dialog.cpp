@@ -38,12 +38,11 @@ class ColorButton : public QAbstractButton {
 };
 
 constexpr int kPitch = 42;  // between the centres of neighbouring colour buttons
-constexpr int kFace = 39;  // odd, so a button has a centre pixel
+constexpr int kFace = 39;   // odd, so a button has a centre pixel
 
 }  // namespace
 
-ColoringDialog::ColoringDialog(QWidget* owner, std::function<Colorref(int)> colorOf,
-                               std::function<void()> help)
+ColoringDialog::ColoringDialog(QWidget* owner, std::function<Colorref(int)> colorOf, std::function<void()> help)
     : QDialog(owner), m_help(std::move(help)) {
   setWindowTitle(QStringLiteral("Color this cell"));
   setWindowModality(Qt::WindowModal);  // its Help page stays usable

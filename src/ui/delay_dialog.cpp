@@ -7,8 +7,8 @@
 
 namespace vantry {
 
-InputDialog::InputDialog(QWidget* owner, const QString& title, const QString& prompt,
-                         const QString& text, int maxLength)
+InputDialog::InputDialog(QWidget* owner, const QString& title, const QString& prompt, const QString& text,
+                         int maxLength)
     : QDialog(owner) {
   setWindowTitle(title);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);

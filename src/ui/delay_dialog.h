@@ -12,8 +12,7 @@ namespace vantry {
 class InputDialog : public QDialog {
   Q_OBJECT
  public:
-  InputDialog(QWidget* owner, const QString& title, const QString& prompt, const QString& text,
-              int maxLength);
+  InputDialog(QWidget* owner, const QString& title, const QString& prompt, const QString& text, int maxLength);
   QString text() const;
   QLineEdit* field() const { return m_field; }
 

@@ -10,8 +10,7 @@ DialogUnits::DialogUnits(const QFont& font) {
   // the classic dialog manager does, so wide and narrow faces both come out
   // near their real text widths.
   const QFontMetrics metrics(font);
-  const int letters =
-      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   m_baseX = (letters / 26 + 1) / 2;
   m_baseY = metrics.height();
   if (m_baseX < 1) m_baseX = 1;

@@ -15,9 +15,7 @@ class DialogUnits {
   // Pixels for a length in units, rounded to the nearest pixel.
   int x(int units) const { return (units * m_baseX + 2) / 4; }
   int y(int units) const { return (units * m_baseY + 4) / 8; }
-  QRect rect(int left, int top, int width, int height) const {
-    return QRect(x(left), y(top), x(width), y(height));
-  }
+  QRect rect(int left, int top, int width, int height) const { return QRect(x(left), y(top), x(width), y(height)); }
   int baseX() const { return m_baseX; }
   int baseY() const { return m_baseY; }
 

@@ -21,12 +21,11 @@ EnterDialog::EnterDialog(QWidget* owner, IniFile* settings, std::function<void(i
   const DialogUnits du(font());
   setFixedSize(du.x(229), du.y(91));
 
-  auto* text = new QLabel(
-      QStringLiteral("Left-click the solution in each cell whose answer is known.\n"
-                     "To correct mistakes, use Undo from the Undo/Redo menu\n"
-                     "or click Start Over to begin again.\n\n"
-                     "When you are finished entering the puzzle, click Done Entering."),
-      this);
+  auto* text = new QLabel(QStringLiteral("Left-click the solution in each cell whose answer is known.\n"
+                                         "To correct mistakes, use Undo from the Undo/Redo menu\n"
+                                         "or click Start Over to begin again.\n\n"
+                                         "When you are finished entering the puzzle, click Done Entering."),
+                          this);
   text->setTextFormat(Qt::PlainText);
   text->setWordWrap(true);
   text->setGeometry(du.rect(7, 6, 215, 58));

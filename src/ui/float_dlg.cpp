@@ -51,8 +51,8 @@ void FloatDlg::placeFromSettings() {
   const QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 20, 1 << 20);
   const QMargins frame = frameMarginsNow();
   const QRect frameRect(QPoint(0, 0), size().grownBy(frame));
-  const Rect at = float_dialog_open(*m_settings, m_section.c_str(), toRect(m_owner->frameGeometry()),
-                                    toRect(frameRect), toRect(workArea));
+  const Rect at = float_dialog_open(*m_settings, m_section.c_str(), toRect(m_owner->frameGeometry()), toRect(frameRect),
+                                    toRect(workArea));
   m_wanted = QPoint(at.left, at.top);
   moveFrameTo(*m_wanted);
 }
@@ -62,8 +62,7 @@ void FloatDlg::savePlacement() {
   // The frame round the client, with the estimated margins while the window
   // manager has not told its own yet.
   const QRect frame = geometry().marginsAdded(frameMarginsNow());
-  float_dialog_close(*m_settings, m_section.c_str(), toRect(m_owner->frameGeometry()),
-                     toRect(frame));
+  float_dialog_close(*m_settings, m_section.c_str(), toRect(m_owner->frameGeometry()), toRect(frame));
 }
 
 void FloatDlg::showEvent(QShowEvent* event) {

@@ -97,9 +97,8 @@ int GridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 QAccessibleInterface* GridAccessible::childAt(int x, int y) const {
   const QPoint p = grid()->mapFromGlobal(QPoint(x, y));
   const GridHit hit = hit_test(grid()->grid().geometry(), p.x(), p.y());
-  return hit.row >= 0 && hit.row < 9 && hit.column >= 0 && hit.column < 9
-             ? child(cellIndex(hit.row, hit.column))
-             : nullptr;
+  return hit.row >= 0 && hit.row < 9 && hit.column >= 0 && hit.column < 9 ? child(cellIndex(hit.row, hit.column))
+                                                                          : nullptr;
 }
 
 QAccessibleInterface* GridAccessible::focusChild() const {

@@ -20,11 +20,10 @@ constexpr int kWideButtonWidth = 64;  // "Explain strategy"
 constexpr int kButtonGap = 6;
 }  // namespace
 
-HintDialogBase::HintDialogBase(QWidget* owner, IniFile* settings, const std::string& section,
-                               int templateId, const std::string& text, const std::string& title,
-                               std::function<void()> explainStrategy, int escapeResult)
-    : FloatDlg(owner, settings, section), m_explain(std::move(explainStrategy)),
-      m_escapeResult(escapeResult) {
+HintDialogBase::HintDialogBase(QWidget* owner, IniFile* settings, const std::string& section, int templateId,
+                               const std::string& text, const std::string& title, std::function<void()> explainStrategy,
+                               int escapeResult)
+    : FloatDlg(owner, settings, section), m_explain(std::move(explainStrategy)), m_escapeResult(escapeResult) {
   const HintTemplate* t = hint_template(templateId);
   VANTRY_ASSERT(t != nullptr);
   setWindowTitle(QString::fromStdString(title));
@@ -92,16 +91,13 @@ QString HintDialogBase::text() const { return m_text->text(); }
 
 void HintDialogBase::reject() { done(m_escapeResult); }
 
-HintDialog::HintDialog(QWidget* owner, IniFile* settings, const std::string& section,
-                       int templateId, const std::string& text, const std::string& title,
-                       std::function<void()> explainStrategy)
-    : HintDialogBase(owner, settings, section, templateId, text, title,
-                     std::move(explainStrategy), kButtonCancel) {}
+HintDialog::HintDialog(QWidget* owner, IniFile* settings, const std::string& section, int templateId,
+                       const std::string& text, const std::string& title, std::function<void()> explainStrategy)
+    : HintDialogBase(owner, settings, section, templateId, text, title, std::move(explainStrategy), kButtonCancel) {}
 
 LittleHintDialog::LittleHintDialog(QWidget* owner, IniFile* settings, const std::string& section,
                                    const std::string& text, const std::string& title,
                                    std::function<void()> explainStrategy)
-    : HintDialogBase(owner, settings, section, kTemplateLittle, text, title,
-                     std::move(explainStrategy), kButtonOk) {}
+    : HintDialogBase(owner, settings, section, kTemplateLittle, text, title, std::move(explainStrategy), kButtonOk) {}
 
 }  // namespace vantry

@@ -21,9 +21,8 @@ class HintDialogBase : public FloatDlg {
   Q_OBJECT
  public:
   // exec() returns the number of the button that closed the dialog.
-  HintDialogBase(QWidget* owner, IniFile* settings, const std::string& section, int templateId,
-                 const std::string& text, const std::string& title,
-                 std::function<void()> explainStrategy, int escapeResult);
+  HintDialogBase(QWidget* owner, IniFile* settings, const std::string& section, int templateId, const std::string& text,
+                 const std::string& title, std::function<void()> explainStrategy, int escapeResult);
 
   QString text() const;
   // The button with a template id (6 Yes/OK, 7 No, 2 Cancel, 199 Explain
@@ -45,17 +44,15 @@ class HintDialogBase : public FloatDlg {
 class HintDialog : public HintDialogBase {
   Q_OBJECT
  public:
-  HintDialog(QWidget* owner, IniFile* settings, const std::string& section, int templateId,
-             const std::string& text, const std::string& title,
-             std::function<void()> explainStrategy);
+  HintDialog(QWidget* owner, IniFile* settings, const std::string& section, int templateId, const std::string& text,
+             const std::string& title, std::function<void()> explainStrategy);
 };
 
 class LittleHintDialog : public HintDialogBase {
   Q_OBJECT
  public:
-  LittleHintDialog(QWidget* owner, IniFile* settings, const std::string& section,
-                   const std::string& text, const std::string& title,
-                   std::function<void()> explainStrategy);
+  LittleHintDialog(QWidget* owner, IniFile* settings, const std::string& section, const std::string& text,
+                   const std::string& title, std::function<void()> explainStrategy);
 };
 
 }  // namespace vantry

@@ -21,9 +21,7 @@ LayoutWindow::LayoutWindow(IniFile& settings, TSWindow* grid, QWidget* pane, QWi
   m_layout->setSpacing(0);
 }
 
-std::string LayoutWindow::placement() const {
-  return m_settings.read_string(kButtonsPlacement);
-}
+std::string LayoutWindow::placement() const { return m_settings.read_string(kButtonsPlacement); }
 
 QSize LayoutWindow::initialClientSize(const QSize& desktop, const QSize& largest) const {
   Size size = layout_size(m_settings, m_pane->width(), desktop.width(), desktop.height());
@@ -68,8 +66,8 @@ void LayoutWindow::resizeEvent(QResizeEvent* event) {
 void LayoutWindow::saveGeometry(QWidget* frame) {
   const GridGeometry& g = m_grid->grid().geometry();
   const QPoint at = frame->frameGeometry().topLeft();
-  save_geometry(m_settings, placement(), frame->isMaximized(), at.x(), at.y(), width(), height(),
-                g.surplus_width, g.surplus_height);
+  save_geometry(m_settings, placement(), frame->isMaximized(), at.x(), at.y(), width(), height(), g.surplus_width,
+                g.surplus_height);
 }
 
 }  // namespace vantry

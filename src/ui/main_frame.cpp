@@ -39,10 +39,14 @@ QString menuText(std::string_view text) {
 
 }  // namespace
 
-MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
-                     std::string argument, QWidget* parent)
-    : QMainWindow(parent), m_game(game), m_grid(grid), m_platform(platform),
-      m_settings(settings), m_argument(std::move(argument)) {
+MainFrame::MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings, std::string argument,
+                     QWidget* parent)
+    : QMainWindow(parent),
+      m_game(game),
+      m_grid(grid),
+      m_platform(platform),
+      m_settings(settings),
+      m_argument(std::move(argument)) {
   setWindowTitle(QStringLiteral("Vantry"));
   setWindowIcon(vantryIcon());
   m_gridWindow = new TSWindow(m_grid);
@@ -122,8 +126,7 @@ void MainFrame::start() {
   if (x >= 0 && y >= 0) {
     const QRect desk = screen ? screen->availableVirtualGeometry() : available;
     const Point at = keep_on_desktop(x, y, width(), height(),
-                                     {desk.left(), desk.top(), desk.left() + desk.width(),
-                                      desk.top() + desk.height()});
+                                     {desk.left(), desk.top(), desk.left() + desk.width(), desk.top() + desk.height()});
     move(at.x, at.y);
   }
   if (m_settings.read_integer(kGeometryMaximized) == 1) showMaximized();

@@ -26,8 +26,8 @@ struct MenuItem;
 class MainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings,
-            std::string argument, QWidget* parent = nullptr);
+  MainFrame(Game& game, GridWindow& grid, QtPlatform& platform, IniFile& settings, std::string argument,
+            QWidget* parent = nullptr);
   ~MainFrame() override;
 
   // Shows the frame at its remembered place and size (or maximised), sets

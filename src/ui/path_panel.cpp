@@ -37,8 +37,7 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 PathPanel::PathPanel(Game& game, IniFile& settings, TSWindow* grid, QHBoxLayout* row, QWidget* parent)
-    : QWidget(parent), m_game(game), m_settings(settings), m_gridEngine(grid->grid()), m_grid(grid),
-      m_row(row) {
+    : QWidget(parent), m_game(game), m_settings(settings), m_gridEngine(grid->grid()), m_grid(grid), m_row(row) {
   setObjectName(QStringLiteral("SolutionPath"));
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(6, 6, 6, 6);
@@ -77,9 +76,8 @@ PathPanel::PathPanel(Game& game, IniFile& settings, TSWindow* grid, QHBoxLayout*
   m_check = new QTimer(this);
   m_check->setSingleShot(true);
   connect(m_check, &QTimer::timeout, this, &PathPanel::checkPosition);
-  connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    selectStep(item ? item->data(0, Qt::UserRole).toInt() : -1);
-  });
+  connect(m_list, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { selectStep(item ? item->data(0, Qt::UserRole).toInt() : -1); });
   connect(m_apply, &QPushButton::clicked, this, &PathPanel::applyUpToHere);
   connect(m_copy, &QPushButton::clicked, this, &PathPanel::copyPath);
   // Leaving the panel returns the grid to the game's position.
@@ -121,8 +119,7 @@ bool PathPanel::runCommand(int id) {
       m_settings.write_integer(kSolutionPathLeft, m_left ? 1 : 0);
       placeInRow();
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -169,9 +166,7 @@ void PathPanel::newGame() {
   positionMaybeChanged();
 }
 
-bool PathPanel::puzzleInPlay() const {
-  return m_game.puzzle_valid() && !m_game.entering() && !m_game.creating();
-}
+bool PathPanel::puzzleInPlay() const { return m_game.puzzle_valid() && !m_game.entering() && !m_game.creating(); }
 
 void PathPanel::checkPosition() {
   if (!m_shown) return;
@@ -220,8 +215,8 @@ void PathPanel::start() {
     if (running > m_mostAtOnce) m_mostAtOnce = running;
     auto path = std::make_shared<SolutionPath>(work_out_path(start, m_stop, extended));
     --m_runningNow;
-    QMetaObject::invokeMethod(this, [this, path, generation] { finished(path, generation); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path, generation] { finished(path, generation); }, Qt::QueuedConnection);
   });
 }
 
@@ -341,11 +336,8 @@ bool PathPanel::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
-      case QEvent::KeyPress:
-        leavePreview();
-        return true;
-      default:
-        break;
+      case QEvent::KeyPress: leavePreview(); return true;
+      default: break;
     }
   }
   return QWidget::eventFilter(watched, event);

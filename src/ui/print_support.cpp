@@ -17,13 +17,11 @@
 
 namespace vantry {
 
-PrintAbortDialog::PrintAbortDialog(QWidget* parent, const QString& title, const QString& device,
-                                   const QString& port)
+PrintAbortDialog::PrintAbortDialog(QWidget* parent, const QString& title, const QString& device, const QString& port)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Printing"));
   auto* layout = new QVBoxLayout(this);
-  for (const QString& line : {QStringLiteral("Now printing"), title,
-                              QStringLiteral("on %1 (%2)").arg(device, port)}) {
+  for (const QString& line : {QStringLiteral("Now printing"), title, QStringLiteral("on %1 (%2)").arg(device, port)}) {
     auto* label = new QLabel(line, this);
     label->setAlignment(Qt::AlignHCenter);
     layout->addWidget(label);
@@ -89,7 +87,8 @@ PrintResult PrintSupport::print(QWidget* parent, const std::string& title,
   // 2. The abort dialog names the printer and where it prints to.
   QString device = printer.printerName();
   QString port = printer.outputFileName();
-  if (device.isEmpty()) device = printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF") : QStringLiteral("printer");
+  if (device.isEmpty())
+    device = printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF") : QStringLiteral("printer");
   if (port.isEmpty()) port = QPrinterInfo::printerInfo(printer.printerName()).location();
   if (port.isEmpty()) port = QStringLiteral("default");
   PrintAbortDialog abort(parent, name, device, port);
@@ -146,8 +145,8 @@ bool QtPlatform::create_printer() { return printing().createPrinter(); }
 void QtPlatform::print_setup_dialog() { printing().setupDialog(m_mainWindow); }
 
 void QtPlatform::screen_dpi(int& dpi_x, int& dpi_y) {
-  const QScreen* screen = m_mainWindow && m_mainWindow->screen() ? m_mainWindow->screen()
-                                                                 : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      m_mainWindow && m_mainWindow->screen() ? m_mainWindow->screen() : QGuiApplication::primaryScreen();
   dpi_x = screen ? qRound(screen->logicalDotsPerInchX()) : 96;
   dpi_y = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
 }

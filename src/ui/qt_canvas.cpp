@@ -62,8 +62,7 @@ void QtCanvas::measure(const std::string& text, int& width, int& height) {
   height = metrics.height();
 }
 
-void QtCanvas::text_centred(int x, int top, const std::string& text, Colorref color, bool opaque,
-                            Colorref background) {
+void QtCanvas::text_centred(int x, int top, const std::string& text, Colorref color, bool opaque, Colorref background) {
   const QString s = QString::fromStdString(text);
   const QFontMetrics metrics(m_font);
   const int width = metrics.horizontalAdvance(s);

@@ -27,8 +27,7 @@ class QtCanvas final : public Canvas {
   void line(int x1, int y1, int x2, int y2, int width, Colorref color, LineCap cap) override;
   void set_font_height(int height) override;
   void measure(const std::string& text, int& width, int& height) override;
-  void text_centred(int x, int top, const std::string& text, Colorref color, bool opaque,
-                    Colorref background) override;
+  void text_centred(int x, int top, const std::string& text, Colorref color, bool opaque, Colorref background) override;
 
   // The face every text uses, at a character height in pixels.
   static QFont gridFont(int height);

@@ -62,9 +62,8 @@ QtPlatform::~QtPlatform() {
 
 // ---- Message boxes ----
 
-QMessageBox* QtPlatform::makeMessageBox(QWidget* parent, const std::string& text,
-                                        const std::string& caption, MessageIcon icon,
-                                        MessageButtons buttons) {
+QMessageBox* QtPlatform::makeMessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                                        MessageIcon icon, MessageButtons buttons) {
   auto* box = new QMessageBox(parent);
   box->setWindowTitle(qs(caption));
   // Plain text: the messages hold quotes, line breaks and double spaces
@@ -97,21 +96,19 @@ QMessageBox* QtPlatform::makeMessageBox(QWidget* parent, const std::string& text
       break;
   }
   // The first button is the default, as the program's boxes have it.
-  box->setDefaultButton(buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
-                            ? QMessageBox::Yes
-                            : QMessageBox::Ok);
+  box->setDefaultButton(buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? QMessageBox::Yes
+                                                                                                   : QMessageBox::Ok);
   // The window manager writes the caption in the title bar beside its icon
   // and buttons: a box narrower than that shows a cut caption ("V...").
   if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
-    grid->addItem(new QSpacerItem(captionWidth(box, qs(caption)), 0, QSizePolicy::Fixed,
-                                  QSizePolicy::Minimum),
+    grid->addItem(new QSpacerItem(captionWidth(box, qs(caption)), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
   }
   return box;
 }
 
-MessageAnswer QtPlatform::message_box(const std::string& text, const std::string& caption,
-                                      MessageIcon icon, MessageButtons buttons) {
+MessageAnswer QtPlatform::message_box(const std::string& text, const std::string& caption, MessageIcon icon,
+                                      MessageButtons buttons) {
   QMessageBox* box = makeMessageBox(m_mainWindow, text, caption, icon, buttons);
   box->setAttribute(Qt::WA_DeleteOnClose, false);
   const int result = box->exec();
@@ -129,8 +126,8 @@ MessageAnswer QtPlatform::message_box(const std::string& text, const std::string
   }
 }
 
-bool QtPlatform::message_with_action(const std::string& text, const std::string& caption,
-                                     MessageIcon icon, const std::string& action) {
+bool QtPlatform::message_with_action(const std::string& text, const std::string& caption, MessageIcon icon,
+                                     const std::string& action) {
   QMessageBox* box = makeMessageBox(m_mainWindow, text, caption, icon, MessageButtons::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose, false);
   QPushButton* chosen = box->addButton(qs(action), QMessageBox::AcceptRole);
@@ -209,15 +206,15 @@ int QtPlatform::timerInterval(int id) const {
 
 // ---- Hint dialogs ----
 
-int QtPlatform::hint_dialog(int template_id, const std::string& text, const std::string& title,
-                            int help_context, const std::string& section) {
+int QtPlatform::hint_dialog(int template_id, const std::string& text, const std::string& title, int help_context,
+                            const std::string& section) {
   HintDialog dialog(m_mainWindow, m_settings, section, template_id, text, title,
                     [this, help_context] { show_help_topic(help_context); });
   return dialog.exec();
 }
 
-int QtPlatform::little_hint_dialog(const std::string& text, const std::string& title,
-                                   int help_context, const std::string& section) {
+int QtPlatform::little_hint_dialog(const std::string& text, const std::string& title, int help_context,
+                                   const std::string& section) {
   LittleHintDialog dialog(m_mainWindow, m_settings, section, text, title,
                           [this, help_context] { show_help_topic(help_context); });
   return dialog.exec();
@@ -248,8 +245,7 @@ bool QtPlatform::set_clipboard_text(const std::string& text) {
   return true;
 }
 
-QFileDialog* QtPlatform::makeFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                        bool save) {
+QFileDialog* QtPlatform::makeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
   auto* dialog = new QFileDialog(parent);
   if (!request.title.empty()) dialog->setWindowTitle(qs(request.title));
   else dialog->setWindowTitle(save ? QStringLiteral("Save As") : QStringLiteral("Open"));
@@ -353,8 +349,8 @@ std::string QtPlatform::shifted_digit_key(char digit) {
   return std::string(1, kShifted[digit - '1']);
 }
 
-std::string QtPlatform::input_dialog(const std::string& title, const std::string& prompt,
-                                     const std::string& text, int max_chars) {
+std::string QtPlatform::input_dialog(const std::string& title, const std::string& prompt, const std::string& text,
+                                     int max_chars) {
   InputDialog dialog(m_mainWindow, qs(title), qs(prompt), qs(text), max_chars);
   dialog.exec();
   return dialog.text().toStdString();
@@ -368,8 +364,7 @@ int QtPlatform::coloring_dialog(int x, int y) {
   return dialog.exec();
 }
 
-std::optional<std::uint32_t> QtPlatform::choose_color(std::uint32_t initial,
-                                                      std::array<std::uint32_t, 16>& custom) {
+std::optional<std::uint32_t> QtPlatform::choose_color(std::uint32_t initial, std::array<std::uint32_t, 16>& custom) {
   for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, toQColor(custom[i]));
   QColorDialog dialog(toQColor(initial), m_mainWindow);
   const bool chosen = dialog.exec() == QDialog::Accepted;

@@ -39,9 +39,9 @@ struct MainWindowCalls {
   std::function<void()> colorDialog;
   std::function<void(Colorref)> setGridBackground;
   std::function<void(GridCursor)> setGridCursor;
-  std::function<void(int)> entryButton;   // 601-603 from the entry dialog
-  std::function<void()> focusGrid;        // the keys go to the grid again
-  std::function<Colorref(int)> colorOf;   // a colour element, for the colouring buttons
+  std::function<void(int)> entryButton;  // 601-603 from the entry dialog
+  std::function<void()> focusGrid;       // the keys go to the grid again
+  std::function<Colorref(int)> colorOf;  // a colour element, for the colouring buttons
 };
 
 class QtPlatform final : public QObject, public SystemServices, public ViewObserver {
@@ -70,9 +70,8 @@ class QtPlatform final : public QObject, public SystemServices, public ViewObser
   int timerInterval(int id) const;
 
   // Qt's face of the engine's message box, unshown: texts, icon, buttons.
-  static QMessageBox* makeMessageBox(QWidget* parent, const std::string& text,
-                                     const std::string& caption, MessageIcon icon,
-                                     MessageButtons buttons);
+  static QMessageBox* makeMessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                                     MessageIcon icon, MessageButtons buttons);
   // Qt's file dialog for a request, unshown.
   static QFileDialog* makeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 
@@ -89,8 +88,8 @@ class QtPlatform final : public QObject, public SystemServices, public ViewObser
   void set_busy_message(const std::string& message) override;
   void start_timer(int id, int interval_ms, std::function<void()> on_expiry) override;
   void kill_timer(int id) override;
-  int hint_dialog(int template_id, const std::string& text, const std::string& title,
-                  int help_context, const std::string& section) override;
+  int hint_dialog(int template_id, const std::string& text, const std::string& title, int help_context,
+                  const std::string& section) override;
   int little_hint_dialog(const std::string& text, const std::string& title, int help_context,
                          const std::string& section) override;
   void process_pending_events() override;
@@ -102,11 +101,10 @@ class QtPlatform final : public QObject, public SystemServices, public ViewObser
   SystemColors system_colors() override;
   bool shift_held() override;
   std::string shifted_digit_key(char digit) override;
-  std::string input_dialog(const std::string& title, const std::string& prompt,
-                           const std::string& text, int max_chars) override;
+  std::string input_dialog(const std::string& title, const std::string& prompt, const std::string& text,
+                           int max_chars) override;
   int coloring_dialog(int x, int y) override;
-  std::optional<std::uint32_t> choose_color(std::uint32_t initial,
-                                            std::array<std::uint32_t, 16>& custom) override;
+  std::optional<std::uint32_t> choose_color(std::uint32_t initial, std::array<std::uint32_t, 16>& custom) override;
   int welcome_dialog() override;
   void show_help_topic(int context) override;
   void show_help_contents() override;
@@ -119,8 +117,7 @@ class QtPlatform final : public QObject, public SystemServices, public ViewObser
   bool create_printer() override;
   void print_setup_dialog() override;
   void screen_dpi(int& dpi_x, int& dpi_y) override;
-  PrintResult print_page(const std::string& title,
-                         const std::function<PageMapping(const PrinterPage&)>& layout,
+  PrintResult print_page(const std::string& title, const std::function<PageMapping(const PrinterPage&)>& layout,
                          const std::function<void(Canvas&)>& draw) override;
   // The printer and its dialogs, made on first use.
   PrintSupport& printing();

@@ -198,8 +198,7 @@ void TSWindow::keyPressEvent(QKeyEvent* event) {
   // Shift + a number-row key: whatever this layout types there, the engine
   // gets that digit's entry of its shifted table.
   const int rowDigit = numberRowDigit(event->nativeScanCode());
-  if (rowDigit > 0 && (event->modifiers() & Qt::ShiftModifier) &&
-      !(event->modifiers() & Qt::KeypadModifier)) {
+  if (rowDigit > 0 && (event->modifiers() & Qt::ShiftModifier) && !(event->modifiers() & Qt::KeypadModifier)) {
     const std::string& shifted = m_grid.shifted_digit(rowDigit - 1);
     if (!shifted.empty()) {
       m_grid.char_typed(shifted);

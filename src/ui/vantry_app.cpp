@@ -13,8 +13,7 @@
 
 namespace vantry {
 
-VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string argument)
-    : m_settings(settings) {
+VantryApp::VantryApp(IniFile& settings, const QString& helpPath, std::string argument) : m_settings(settings) {
   m_help = std::make_unique<HelpBrowser>(helpPath);
   // F1 anywhere opens the help of what has the focus; the filter goes with the help.
   qApp->installEventFilter(new HelpKey(*m_help, m_help.get()));

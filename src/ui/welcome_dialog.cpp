@@ -15,8 +15,7 @@
 
 namespace vantry {
 
-WelcomeDialog::WelcomeDialog(QWidget* owner, IniFile* settings)
-    : FloatDlg(owner, settings, "Welcome") {
+WelcomeDialog::WelcomeDialog(QWidget* owner, IniFile* settings) : FloatDlg(owner, settings, "Welcome") {
   setWindowTitle(QStringLiteral("  Welcome to Vantry!"));
   setProperty(kHelpPageProperty, kHelpGettingStarted);  // F1
   auto* layout = new QVBoxLayout(this);

@@ -150,8 +150,6 @@ bool ButtonPaneModel::digit_pressed(int d) const {
   return my_grid.highlight().digits[d];
 }
 
-bool ButtonPaneModel::rules_enabled() const {
-  return my_grid.highlight().mode == kCmdModePossibilities;
-}
+bool ButtonPaneModel::rules_enabled() const { return my_grid.highlight().mode == kCmdModePossibilities; }
 
 }  // namespace vantry

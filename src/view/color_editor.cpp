@@ -12,8 +12,7 @@
 
 namespace vantry {
 
-ColorEditor::ColorEditor(PresentedGame& game, GridWindow& grid)
-    : my_game(game), my_grid(grid), my_copy(grid.colors()) {
+ColorEditor::ColorEditor(PresentedGame& game, GridWindow& grid) : my_game(game), my_grid(grid), my_copy(grid.colors()) {
   const int remembered = grid.color_list_position;
   my_position = remembered >= 0 && remembered < kColorElements ? remembered : 0;
 }
@@ -56,8 +55,7 @@ bool ColorEditor::button(int id) {
   GridWindow& grid = my_grid;
   switch (id) {
     case kColorEditorChange: {
-      const auto chosen =
-          my_game.services().choose_color(grid.colors().stored(element()), grid.custom_colors);
+      const auto chosen = my_game.services().choose_color(grid.colors().stored(element()), grid.custom_colors);
       if (chosen) grid.colors().set(element(), *chosen);
       changed();
       return false;

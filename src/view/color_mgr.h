@@ -36,8 +36,7 @@ inline constexpr ColorElement kColorElementTable[] = {
     {6, "Digits, while creating",
      "Digits displayed while a new puzzle is being created. This different color is a reminder "
      "that the puzzle is not yet ready to play."},
-    {7, "Lines",
-     "Boundaries for the cells and boxes (except when creating or entering a new puzzle)."},
+    {7, "Lines", "Boundaries for the cells and boxes (except when creating or entering a new puzzle)."},
     {8, "Hints, cells & digits",
      "Used in a big hint to outline cells of interest and show possiblities that can be "
      "removed."},
@@ -54,10 +53,8 @@ inline constexpr ColorElement kColorElementTable[] = {
     {15, "Highlight background, 2 or more",
      "The background for cells that contain two or more (but not all) of the highlighted "
      "possibilities."},
-    {16, "Highlight background, all",
-     "The background for cells that contain all of the highlighted possibilities."},
-    {17, "Highlight background, only",
-     "The background for cells whose possibilities are all highlighted."},
+    {16, "Highlight background, all", "The background for cells that contain all of the highlighted possibilities."},
+    {17, "Highlight background, only", "The background for cells whose possibilities are all highlighted."},
     {18, "Naked singles",
      "The background for cells that contain only one possibility.This must be enabled on the "
      "Edit|Preferences menu to be visible."},

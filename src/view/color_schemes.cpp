@@ -28,33 +28,33 @@ struct DarkColors {
   Colorref dark, high_contrast;
 };
 constexpr DarkColors kDarkColors[kColorElements] = {
-    {rgb(28, 30, 36), rgb(0, 0, 0)},            // Background
-    {rgb(240, 240, 240), rgb(255, 255, 255)},   // AnswerGiven
-    {rgb(255, 196, 140), rgb(255, 255, 0)},     // AnswerUser
-    {rgb(222, 222, 222), rgb(255, 255, 255)},   // Possible
-    {rgb(168, 168, 176), rgb(180, 180, 180)},   // PossibleUserDeleted
-    {rgb(170, 200, 230), rgb(0, 255, 255)},     // Digits_Enter
-    {rgb(170, 170, 170), rgb(190, 190, 190)},   // Digits_Create
-    {rgb(120, 140, 210), rgb(255, 255, 255)},   // Lines
-    {rgb(255, 120, 120), rgb(255, 130, 130)},   // Hint_Remove
-    {rgb(110, 230, 110), rgb(0, 255, 0)},       // Hint_Set
-    {rgb(110, 230, 110), rgb(0, 255, 0)},       // Hint_Chains
-    {rgb(255, 130, 255), rgb(255, 130, 255)},   // Hint_XOut
-    {rgb(200, 160, 255), rgb(200, 165, 255)},   // Hint_Highlight
-    {rgb(120, 200, 255), rgb(0, 230, 255)},     // Highlight_Digits
-    {rgb(52, 54, 62), rgb(0, 0, 110)},          // Highlight_BG_Normal
-    {rgb(70, 34, 34), rgb(90, 0, 0)},           // Highlight_BG_2OrMore
-    {rgb(26, 60, 34), rgb(0, 70, 0)},           // Highlight_BG_All
-    {rgb(56, 52, 20), rgb(60, 50, 0)},          // Highlight_BG_Only
-    {rgb(255, 130, 255), rgb(255, 130, 255)},   // NakedSingle
-    {rgb(255, 120, 120), rgb(255, 130, 130)},   // NoPossibilities
-    {rgb(230, 255, 230), rgb(255, 255, 0)},     // HighlightButtons
-    {rgb(14, 52, 14), rgb(0, 50, 0)},           // Coloring1
-    {rgb(40, 62, 44), rgb(0, 50, 50)},          // Coloring2
-    {rgb(80, 28, 28), rgb(80, 0, 0)},           // Coloring3
-    {rgb(66, 44, 48), rgb(70, 0, 50)},          // Coloring4
-    {rgb(28, 40, 86), rgb(0, 0, 130)},          // Coloring5
-    {rgb(36, 54, 72), rgb(50, 50, 50)},         // Coloring6
+    {rgb(28, 30, 36), rgb(0, 0, 0)},           // Background
+    {rgb(240, 240, 240), rgb(255, 255, 255)},  // AnswerGiven
+    {rgb(255, 196, 140), rgb(255, 255, 0)},    // AnswerUser
+    {rgb(222, 222, 222), rgb(255, 255, 255)},  // Possible
+    {rgb(168, 168, 176), rgb(180, 180, 180)},  // PossibleUserDeleted
+    {rgb(170, 200, 230), rgb(0, 255, 255)},    // Digits_Enter
+    {rgb(170, 170, 170), rgb(190, 190, 190)},  // Digits_Create
+    {rgb(120, 140, 210), rgb(255, 255, 255)},  // Lines
+    {rgb(255, 120, 120), rgb(255, 130, 130)},  // Hint_Remove
+    {rgb(110, 230, 110), rgb(0, 255, 0)},      // Hint_Set
+    {rgb(110, 230, 110), rgb(0, 255, 0)},      // Hint_Chains
+    {rgb(255, 130, 255), rgb(255, 130, 255)},  // Hint_XOut
+    {rgb(200, 160, 255), rgb(200, 165, 255)},  // Hint_Highlight
+    {rgb(120, 200, 255), rgb(0, 230, 255)},    // Highlight_Digits
+    {rgb(52, 54, 62), rgb(0, 0, 110)},         // Highlight_BG_Normal
+    {rgb(70, 34, 34), rgb(90, 0, 0)},          // Highlight_BG_2OrMore
+    {rgb(26, 60, 34), rgb(0, 70, 0)},          // Highlight_BG_All
+    {rgb(56, 52, 20), rgb(60, 50, 0)},         // Highlight_BG_Only
+    {rgb(255, 130, 255), rgb(255, 130, 255)},  // NakedSingle
+    {rgb(255, 120, 120), rgb(255, 130, 130)},  // NoPossibilities
+    {rgb(230, 255, 230), rgb(255, 255, 0)},    // HighlightButtons
+    {rgb(14, 52, 14), rgb(0, 50, 0)},          // Coloring1
+    {rgb(40, 62, 44), rgb(0, 50, 50)},         // Coloring2
+    {rgb(80, 28, 28), rgb(80, 0, 0)},          // Coloring3
+    {rgb(66, 44, 48), rgb(70, 0, 50)},         // Coloring4
+    {rgb(28, 40, 86), rgb(0, 0, 130)},         // Coloring5
+    {rgb(36, 54, 72), rgb(50, 50, 50)},        // Coloring6
 };
 
 template <Colorref DarkColors::*scheme>
@@ -94,8 +94,7 @@ int matching_scheme(const ColorMgr& colors) {
 }
 
 double relative_luminance(Colorref color) {
-  return 0.2126 * linear(red_of(color)) + 0.7152 * linear(green_of(color)) +
-         0.0722 * linear(blue_of(color));
+  return 0.2126 * linear(red_of(color)) + 0.7152 * linear(green_of(color)) + 0.0722 * linear(blue_of(color));
 }
 
 double contrast_ratio(Colorref a, Colorref b) {

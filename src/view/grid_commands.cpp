@@ -106,16 +106,16 @@ bool GridWindow::run_command(int id) {
     case kCmdPaneRight:
     case kCmdPaneHide:
       settings().write_string(kButtonsPlacement, id == kCmdPaneLeft    ? kButtonsLeft
-                                                   : id == kCmdPaneRight ? kButtonsRight
-                                                                         : kButtonsHide);
+                                                 : id == kCmdPaneRight ? kButtonsRight
+                                                                       : kButtonsHide);
       view.menus_changed();
       view.arrange_layout();
       return true;
     case kCmdListByDifficulty:
     case kCmdListAlphabetically:
       settings().write_integer(kPracticeListOrder, id == kCmdListByDifficulty ? 1 : 0);
-      services.message_box("This change will take effect the next time you start Vantry.",
-                           kProductName, MessageIcon::None, MessageButtons::Ok);
+      services.message_box("This change will take effect the next time you start Vantry.", kProductName,
+                           MessageIcon::None, MessageButtons::Ok);
       return true;
     case kCmdShowAnswers:
       services.message_box(answers_text(), "Answers", MessageIcon::None, MessageButtons::Ok);

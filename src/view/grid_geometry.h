@@ -6,14 +6,14 @@
 namespace vantry {
 
 struct GridGeometry {
-  int unit = 0;          // u: a third of a cell, the height of a possibility line
+  int unit = 0;  // u: a third of a cell, the height of a possibility line
   int half_unit = 0;
   int quarter_unit = 0;  // q = (u / 2) / 2, the arm of a crossed-out digit's X
   int cell = 0;          // C = 3u
   int half_cell = 0;
-  int chain_offset = 0;  // k = 3u / 4: chain segments start this far inside their cells
-  int line[10] = {};     // p[i] = i * C, the grid lines
-  int extent = 0;        // G = 9C
+  int chain_offset = 0;        // k = 3u / 4: chain segments start this far inside their cells
+  int line[10] = {};           // p[i] = i * C, the grid lines
+  int extent = 0;              // G = 9C
   int answer_height = 0;       // target height of an answer digit, C - 3
   int possibility_height = 0;  // target height of a possibility digit, u - 3
   int preferred_size = 3;      // G + 3, the window's preferred width and height

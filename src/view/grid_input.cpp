@@ -285,8 +285,7 @@ void GridWindow::set_delay_command() {
   for (;;) {
     const std::string text =
         services.input_dialog("Naked singles solving delay",
-                              "Enter the delay, from 0.001 to 2.000 seconds:",
-                              delay_text(my_singlesDelay), 20);
+                              "Enter the delay, from 0.001 to 2.000 seconds:", delay_text(my_singlesDelay), 20);
     const int ms = parse_delay(text);
     if (ms >= 0) {
       my_singlesDelay = ms;

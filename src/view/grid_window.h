@@ -50,14 +50,14 @@ struct PendingSingle {
 
 // The display switches (all start off; the start-up applies the stored ones).
 struct DisplaySwitches {
-  bool user_answers = false;          // UserAns: the player's answers in their own colour
-  bool deleted_possibilities = false; // DelPoss: removed possibilities drawn crossed out
-  bool hide_answers = false;          // HideAns
-  bool mark_no_possibilities = false; // MarkNoPossibilities: an X through an empty cell
-  bool singles = false;               // Singles: frame cells with one possibility
-  bool solve_singles = false;         // SolveSingles: and place them one per delay
-  bool keyboard_play = false;         // KeyboardPlay: the play cursor and digits that place
-  bool not_by_color_alone = false;    // NotByColorAlone: line styles beside colours
+  bool user_answers = false;           // UserAns: the player's answers in their own colour
+  bool deleted_possibilities = false;  // DelPoss: removed possibilities drawn crossed out
+  bool hide_answers = false;           // HideAns
+  bool mark_no_possibilities = false;  // MarkNoPossibilities: an X through an empty cell
+  bool singles = false;                // Singles: frame cells with one possibility
+  bool solve_singles = false;          // SolveSingles: and place them one per delay
+  bool keyboard_play = false;          // KeyboardPlay: the play cursor and digits that place
+  bool not_by_color_alone = false;     // NotByColorAlone: line styles beside colours
 };
 
 class GridWindow final : public GameListener {

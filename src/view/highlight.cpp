@@ -85,8 +85,7 @@ void GridWindow::clear_highlight_state() {
 }
 
 void GridWindow::set_rule(int rule) {
-  VANTRY_ASSERT(rule == kCmdRuleAny || rule == kCmdRule2OrMore || rule == kCmdRuleAll ||
-                rule == kCmdRuleOnly);
+  VANTRY_ASSERT(rule == kCmdRuleAny || rule == kCmdRule2OrMore || rule == kCmdRuleAll || rule == kCmdRuleOnly);
   my_highlight.rule = rule;
   repaint();
   pane_highlight();

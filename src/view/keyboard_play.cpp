@@ -16,9 +16,7 @@ namespace vantry {
 
 namespace {
 
-std::string cell_name(int r, int c) {
-  return "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1);
-}
+std::string cell_name(int r, int c) { return "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1); }
 
 }  // namespace
 

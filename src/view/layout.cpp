@@ -16,11 +16,9 @@ PanePlace pane_place(const std::string& buttons) {
   return PanePlace::Hidden;
 }
 
-Size default_layout_size(const std::string& buttons, int pane_width, int desktop_width,
-                         int desktop_height) {
-  const int base = desktop_width < kSmallDesktopBelow || desktop_height < kSmallDesktopBelow
-                       ? kSmallBaseWindowSize
-                       : kBaseWindowSize;
+Size default_layout_size(const std::string& buttons, int pane_width, int desktop_width, int desktop_height) {
+  const int base = desktop_width < kSmallDesktopBelow || desktop_height < kSmallDesktopBelow ? kSmallBaseWindowSize
+                                                                                             : kBaseWindowSize;
   const char first = buttons.empty() ? 0 : buttons[0];
   const bool pane = first == 'L' || first == 'R' || first == 'l' || first == 'r';
   return {pane ? base + pane_width : base, base};
@@ -29,14 +27,12 @@ Size default_layout_size(const std::string& buttons, int pane_width, int desktop
 Size layout_size(IniFile& settings, int pane_width, int desktop_width, int desktop_height) {
   const std::string buttons = settings.read_string(kButtonsPlacement);
   const Size d = default_layout_size(buttons, pane_width, desktop_width, desktop_height);
-  const int smallest_width =
-      kSmallestGridWindow + (pane_place(buttons) == PanePlace::Hidden ? 0 : pane_width);
+  const int smallest_width = kSmallestGridWindow + (pane_place(buttons) == PanePlace::Hidden ? 0 : pane_width);
   auto keep = [](int value, int smallest, int largest) {
     return std::max(smallest, std::min(value, std::max(smallest, largest)));
   };
   return {keep(settings.read_integer(kGeometry, kGeometryW, d.width), smallest_width, desktop_width),
-          keep(settings.read_integer(kGeometry, kGeometryH, d.height), kSmallestGridWindow,
-               desktop_height)};
+          keep(settings.read_integer(kGeometry, kGeometryH, d.height), kSmallestGridWindow, desktop_height)};
 }
 
 Size fit_pane(Size client, int pane_height, int max_width) {
@@ -49,8 +45,7 @@ Size fit_pane(Size client, int pane_height, int max_width) {
 
 double pane_zoom(Size client, Size pane) {
   if (pane.width <= 0 || pane.height <= 0) return 1;
-  const double room = std::min(double(client.height) / pane.height,
-                               double(client.width) / 2 / pane.width);
+  const double room = std::min(double(client.height) / pane.height, double(client.width) / 2 / pane.width);
   return std::clamp(std::floor(room * 8) / 8, 1.0, kLargestPaneZoom);
 }
 
@@ -90,9 +85,8 @@ PaneArrangement::Change PaneArrangement::arrange(const std::string& buttons, int
   return change;
 }
 
-void save_geometry(IniFile& settings, const std::string& buttons, bool maximized, int frame_x,
-                   int frame_y, int layout_width, int layout_height, int surplus_width,
-                   int surplus_height) {
+void save_geometry(IniFile& settings, const std::string& buttons, bool maximized, int frame_x, int frame_y,
+                   int layout_width, int layout_height, int surplus_width, int surplus_height) {
   settings.write_string(kButtonsPlacement, buttons.c_str());
   if (maximized) {
     // The last normal position and size stay as they were.
@@ -119,23 +113,20 @@ Point corner_point(const Rect& r, int corner) {
 
 }  // namespace
 
-Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_area, int corner,
-                       int dx, int dy) {
+Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_area, int corner, int dx, int dy) {
   const Point ref = corner_point(owner, corner >= 0 && corner <= 3 ? corner : 0);
   const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
   // Pulled back inside the work area: right and bottom first, so a dialog
   // larger than the work area ends up with its top-left corner visible. The
   // sum is wide: an offset from the settings file may be any int.
-  const Point at = keep_on_desktop(std::int64_t(ref.x) + dx, std::int64_t(ref.y) + dy, width,
-                                   height, work_area);
+  const Point at = keep_on_desktop(std::int64_t(ref.x) + dx, std::int64_t(ref.y) + dy, width, height, work_area);
   return {at.x, at.y, at.x + width, at.y + height};
 }
 
-Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner,
-                       const Rect& dialog, const Rect& work_area) {
+Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner, const Rect& dialog,
+                       const Rect& work_area) {
   return float_dialog_open(owner, dialog, work_area, settings.read_integer(dialog_corner(section)),
-                           settings.read_integer(dialog_dx(section)),
-                           settings.read_integer(dialog_dy(section)));
+                           settings.read_integer(dialog_dx(section)), settings.read_integer(dialog_dy(section)));
 }
 
 FloatPlacement float_dialog_close(const Rect& owner, const Rect& dialog) {
@@ -153,8 +144,7 @@ FloatPlacement float_dialog_close(const Rect& owner, const Rect& dialog) {
   return best;
 }
 
-void float_dialog_close(IniFile& settings, const char* section, const Rect& owner,
-                        const Rect& dialog) {
+void float_dialog_close(IniFile& settings, const char* section, const Rect& owner, const Rect& dialog) {
   const FloatPlacement p = float_dialog_close(owner, dialog);
   settings.write_integer(dialog_corner(section), p.corner);
   settings.write_integer(dialog_dx(section), p.dx);

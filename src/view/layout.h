@@ -24,8 +24,7 @@ PanePlace pane_place(const std::string& buttons);
 struct Size {
   int width = 0, height = 0;
 };
-Size default_layout_size(const std::string& buttons, int pane_width, int desktop_width,
-                         int desktop_height);
+Size default_layout_size(const std::string& buttons, int pane_width, int desktop_width, int desktop_height);
 // Geometry/W and H read with those defaults, kept to the desktop as a window
 // manager keeps a window: no larger than the desktop, no smaller than a grid
 // one can still use (beside the pane's width when the pane is shown).
@@ -58,10 +57,10 @@ Point keep_on_desktop(std::int64_t x, std::int64_t y, int width, int height, con
 class PaneArrangement {
  public:
   struct Change {
-    bool relayout = false;    // the children are placed again
+    bool relayout = false;  // the children are placed again
     PanePlace place = PanePlace::Right;
-    bool show_pane = false;   // the pane becomes visible
-    bool hide_pane = false;   // the pane disappears
+    bool show_pane = false;      // the pane becomes visible
+    bool hide_pane = false;      // the pane disappears
     int frame_width_change = 0;  // + or - the pane's width
   };
   // The first call only remembers; later calls with the same first letter change nothing.
@@ -77,17 +76,15 @@ class PaneArrangement {
 // The main window's remembered geometry. Maximised: only the flag changes.
 // Otherwise the frame's corner and the tightest size around the grid (the
 // layout's size less the grid window's surplus).
-void save_geometry(IniFile& settings, const std::string& buttons, bool maximized, int frame_x,
-                   int frame_y, int layout_width, int layout_height, int surplus_width,
-                   int surplus_height);
+void save_geometry(IniFile& settings, const std::string& buttons, bool maximized, int frame_x, int frame_y,
+                   int layout_width, int layout_height, int surplus_width, int surplus_height);
 
 // Floating dialogs: where one opens, from its section's Corner, DX and DY
 // (a corner other than 0-3 counts as 0), and pulled back inside the work area
 // (an offset of any size included).
-Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_area, int corner,
-                       int dx, int dy);
-Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner,
-                       const Rect& dialog, const Rect& work_area);
+Rect float_dialog_open(const Rect& owner, const Rect& dialog, const Rect& work_area, int corner, int dx, int dy);
+Rect float_dialog_open(IniFile& settings, const char* section, const Rect& owner, const Rect& dialog,
+                       const Rect& work_area);
 // Where one closed: the owner's corner nearest the dialog's centre (the
 // earlier corner on a tie) and the offset of the dialog's top-left from it.
 struct FloatPlacement {
@@ -95,7 +92,6 @@ struct FloatPlacement {
 };
 FloatPlacement float_dialog_close(const Rect& owner, const Rect& dialog);
 // The same, stored in the section and the settings flushed.
-void float_dialog_close(IniFile& settings, const char* section, const Rect& owner,
-                        const Rect& dialog);
+void float_dialog_close(IniFile& settings, const char* section, const Rect& owner, const Rect& dialog);
 
 }  // namespace vantry

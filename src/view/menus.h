@@ -31,6 +31,7 @@ struct MenuItem {
 // at start-up (practice_menu).
 inline constexpr int kCmdPracticePlaceholder = 5000;
 
+// clang-format off
 namespace menu_detail {
 inline constexpr MenuItem kSeparator{};
 inline constexpr MenuItem kCreateNew[] = {
@@ -160,6 +161,7 @@ inline constexpr MenuItem kSolution[] = {
 inline constexpr MenuItem kHelpMenu[] = {
     {"&Help", kCmdHelp}, {"&About...", kCmdAbout}, kSeparator, {"Solution", 0, kSolution}};
 }  // namespace menu_detail
+// clang-format on
 
 // The menu bar, left to right.
 inline constexpr MenuItem kMenuBar[] = {
@@ -179,6 +181,7 @@ struct Accelerator {
   int id;
 };
 
+// clang-format off
 inline constexpr Accelerator kAccelerators[] = {
     {'C', true, false, kCmdCopy},         {'V', true, false, kCmdPaste},
     {'B', false, false, kCmdBigHint},     {'M', false, false, kCmdMediumHint},
@@ -198,6 +201,7 @@ inline constexpr Accelerator kAccelerators[] = {
     {'W', false, false, kCmdWhereToLook}, {'F', false, true, kCmdFindMistake},
     {'H', false, true, kCmdSolutionPath},
 };
+// clang-format on
 
 // The command an accelerator key sends, or 0.
 int accelerator_command(char key, bool control, bool shift);

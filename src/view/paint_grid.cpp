@@ -26,9 +26,7 @@ namespace {
 // drawing; every way out of the drawing puts it back.
 class ColorModeScope {
  public:
-  ColorModeScope(ColorMgr& colors, bool full_color) : my_colors(colors) {
-    my_colors.set_color_mode(full_color);
-  }
+  ColorModeScope(ColorMgr& colors, bool full_color) : my_colors(colors) { my_colors.set_color_mode(full_color); }
   ~ColorModeScope() { my_colors.set_color_mode(true); }
   ColorModeScope(const ColorModeScope&) = delete;
   ColorModeScope& operator=(const ColorModeScope&) = delete;
@@ -43,8 +41,7 @@ inline constexpr char kFooterText[] = "Printed by Vantry, the Sudoku coach";
 // Horizontal and vertical strokes only: the frames and underlines of a cell.
 enum class Stroke { Solid, Dashed, Dotted, LongDashed };
 
-void styled_line(Canvas& canvas, int x1, int y1, int x2, int y2, int width, Colorref color,
-                 Stroke stroke) {
+void styled_line(Canvas& canvas, int x1, int y1, int x2, int y2, int width, Colorref color, Stroke stroke) {
   if (stroke == Stroke::Solid) {
     canvas.line(x1, y1, x2, y2, width, color);
     return;
@@ -106,7 +103,9 @@ void digit_mark_pattern(Canvas& canvas, int left, int top, int u, int mark, Colo
   const int x = left + u / 2;
   switch (mark) {
     case kColorHintRemove: canvas.line(left + 2, top + u - 3, left + u - 3, top + 2, 1, color); break;
-    case kColorHintSet: styled_box(canvas, left + 1, top + 1, left + u - 2, top + u - 2, 1, color, Stroke::Solid); break;
+    case kColorHintSet:
+      styled_box(canvas, left + 1, top + 1, left + u - 2, top + u - 2, 1, color, Stroke::Solid);
+      break;
     case kColorHintChains:
       styled_line(canvas, x - u / 3, top + u - 2, x + u / 3, top + u - 2, 1, color, Stroke::Dotted);
       break;
@@ -147,8 +146,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
     canvas.fill_rect(update, background);
   } else if (printing) {
     const int pf = my_possibilityFont;
-    canvas.fill_rect({update.left + 1 - 2, update.top + pf + 3 - 2, update.right - 1 - 2,
-                      update.bottom - pf - 3 - 2},
+    canvas.fill_rect({update.left + 1 - 2, update.top + pf + 3 - 2, update.right - 1 - 2, update.bottom - pf - 3 - 2},
                      background);
   }
 
@@ -176,8 +174,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
   // Step 7. A paused game shows only how to go on.
   if (my_game.paused()) {
     canvas.set_font_height(possibility_font);
-    canvas.text_centred(p[4] + C / 2, p[4] + C / 2 - u / 2,
-                        "Click \"Resume Game\" to continue ...",
+    canvas.text_centred(p[4] + C / 2, p[4] + C / 2 - u / 2, "Click \"Resume Game\" to continue ...",
                         my_colors.get(kColorAnswerGiven), true, background);
     return;
   }
@@ -222,11 +219,11 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
           } else {
             continue;
           }
-          canvas.text_centred(x, y, std::string(1, static_cast<char>('0' + d)),
-                              display_color(color), true, text_background);
+          canvas.text_centred(x, y, std::string(1, static_cast<char>('0' + d)), display_color(color), true,
+                              text_background);
           if (my_switches.not_by_color_alone && cell.possible[d] && cell.digitMark[d] != 0) {
-            digit_mark_pattern(canvas, p[c] + (slot % 3) * u, p[r] + (slot / 3) * u, u,
-                               cell.digitMark[d], my_colors.get(cell.digitMark[d]));
+            digit_mark_pattern(canvas, p[c] + (slot % 3) * u, p[r] + (slot / 3) * u, u, cell.digitMark[d],
+                               my_colors.get(cell.digitMark[d]));
           }
           if (color == kColorHintXOut || color == kColorPossibleUserDeleted) {
             const Colorref x_color = my_colors.get(color);
@@ -247,10 +244,8 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
       } else if (cell.answer != 0) {
         if (!my_switches.hide_answers) {
           canvas.set_font_height(answer_font);
-          const int element =
-              my_switches.user_answers && !cell.given ? kColorAnswerUser : kColorAnswerGiven;
-          canvas.text_centred(p[c] + C / 2, p[r] + 2,
-                              std::string(1, static_cast<char>('0' + cell.answer)),
+          const int element = my_switches.user_answers && !cell.given ? kColorAnswerUser : kColorAnswerGiven;
+          canvas.text_centred(p[c] + C / 2, p[r] + 2, std::string(1, static_cast<char>('0' + cell.answer)),
                               display_color(element), true, text_background);
         }
         ++solved[cell.answer];
@@ -376,8 +371,7 @@ void GridWindow::paint_grid(Canvas& canvas, bool erase, const Rect& update, bool
   // Step 13. The naked-single trigger: only on the newest State, and only
   // when nothing else is running (a busy computation pumps paints too).
   if (my_preview != nullptr) return;
-  if (my_pending.row >= 0 && my_game.board().is_at_newest() && !my_game.auto_solving() &&
-      !my_game.busy().is_busy()) {
+  if (my_pending.row >= 0 && my_game.board().is_at_newest() && !my_game.auto_solving() && !my_game.busy().is_busy()) {
     my_game.busy().start(kBusySolvingSingles);
     my_game.services().start_timer(kSinglesTimer, my_singlesDelay, [this] { singles_timer(); });
     my_game.set_auto_solving(true);

@@ -14,6 +14,7 @@ struct PlayCursor {
 
   // Moves by one of the cursor keys; Delete leaves it where it is.
   void move(PlayKey key) {
+    // clang-format off
     switch (key) {
       case PlayKey::Up: if (row > 0) --row; break;
       case PlayKey::Down: if (row < 8) ++row; break;
@@ -25,6 +26,7 @@ struct PlayCursor {
       case PlayKey::LastCell: row = column = 8; break;
       case PlayKey::Delete: break;
     }
+    // clang-format on
   }
   bool operator==(const PlayCursor&) const = default;
 };

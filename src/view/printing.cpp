@@ -104,8 +104,8 @@ void print_command(PresentedGame& game, GridWindow& grid, int id) {
 
   // 1. A blank grid replaces the puzzle in play: ask first.
   if (blank && game.puzzle_valid() &&
-      services.message_box(kBlankGridQuestion, kProductName, MessageIcon::Question,
-                           MessageButtons::YesNo) != MessageAnswer::Yes) {
+      services.message_box(kBlankGridQuestion, kProductName, MessageIcon::Question, MessageButtons::YesNo) !=
+          MessageAnswer::Yes) {
     return;
   }
 

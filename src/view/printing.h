@@ -20,8 +20,8 @@ struct PrintSize {
   int preferred_size = 3;    // the grid window's preferred size, grid plus 3
   int possibility_font = 0;  // the possibility font height of the last drawing
   int screen_dpi_x = 96, screen_dpi_y = 96;
-  bool half = false;         // the answers print at half size
-  bool big = false;          // "Print full size"
+  bool half = false;  // the answers print at half size
+  bool big = false;   // "Print full size"
 };
 
 // The grid with room for the header above and the footer below, in the grid

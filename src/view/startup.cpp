@@ -50,8 +50,8 @@ void GridWindow::build_shifted_table() {
     my_shifted[i] = shifted;
   }
   if (unusable && settings().read_integer(kHideNumberError) == 0) {
-    if (my_game.services().message_box(kShiftedDigitError, "Error", MessageIcon::None,
-                                       MessageButtons::OkCancel) == MessageAnswer::Cancel) {
+    if (my_game.services().message_box(kShiftedDigitError, "Error", MessageIcon::None, MessageButtons::OkCancel) ==
+        MessageAnswer::Cancel) {
       settings().write_integer(kHideNumberError, 1);
     }
   }
@@ -82,21 +82,22 @@ void GridWindow::build_menus() {
   my_game.choose_strategy(settings().read_integer(kLastStrategy));
   // Step 5. The default colouring choice.
   const int coloring = settings().read_integer(kDefaultColoring);
-  my_defaultColoring =
-      coloring == kCmdLastColorSelected || (coloring >= kCmdColor1 && coloring <= kCmdColor1 + 5)
-          ? coloring
-          : kCmdColor1;
+  my_defaultColoring = coloring == kCmdLastColorSelected || (coloring >= kCmdColor1 && coloring <= kCmdColor1 + 5)
+                           ? coloring
+                           : kCmdColor1;
   // Step 7. The stored display switches, each by its own toggle, in this order.
-  const int toggles[] = {kCmdUserAnswers, kCmdDeletedPossibilities, kCmdMarkNoPossibilities,
-                         kCmdHideAnswers, kCmdSingles, kCmdSolveSingles};
-  const IntegerKey* keys[] = {&kUserAns, &kDelPoss, &kMarkNoPossibilities,
-                              &kHideAns, &kSingles, &kSolveSingles};
+  const int toggles[] = {kCmdUserAnswers, kCmdDeletedPossibilities, kCmdMarkNoPossibilities, kCmdHideAnswers,
+                         kCmdSingles,     kCmdSolveSingles};
+  const IntegerKey* keys[] = {&kUserAns, &kDelPoss, &kMarkNoPossibilities, &kHideAns, &kSingles, &kSolveSingles};
   my_switches = {};
   for (int i = 0; i < 6; ++i) {
     // A switch already pulled on by an earlier one stays on.
-    const bool* already[] = {&my_switches.user_answers, &my_switches.deleted_possibilities,
-                             &my_switches.mark_no_possibilities, &my_switches.hide_answers,
-                             &my_switches.singles, &my_switches.solve_singles};
+    const bool* already[] = {&my_switches.user_answers,
+                             &my_switches.deleted_possibilities,
+                             &my_switches.mark_no_possibilities,
+                             &my_switches.hide_answers,
+                             &my_switches.singles,
+                             &my_switches.solve_singles};
     if (settings().read_integer(*keys[i]) != 0 && !*already[i]) toggle_display(toggles[i]);
   }
   // The accessibility switches take effect without a toggle's repaint.
@@ -114,8 +115,7 @@ void GridWindow::first_drawing(const std::string& argument) {
   SystemServices& services = my_game.services();
   // Step 1.
   if (services.limited_palette()) {
-    services.message_box(kLimitedPaletteText, kProductName, MessageIcon::Information,
-                         MessageButtons::Ok);
+    services.message_box(kLimitedPaletteText, kProductName, MessageIcon::Information, MessageButtons::Ok);
   }
   // Step 2.
   my_highlight.skip_solved = settings().read_integer(kHighlightSkip) != 0;
@@ -130,8 +130,7 @@ void GridWindow::first_drawing(const std::string& argument) {
   }
   // Step 4. The welcome choices.
   const int choice = services.welcome_dialog();
-  if (choice == kCmdEnterPuzzle || choice == kCmdOpen ||
-      (choice >= kCmdCreateEasy && choice <= kCmdCreateSadistic)) {
+  if (choice == kCmdEnterPuzzle || choice == kCmdOpen || (choice >= kCmdCreateEasy && choice <= kCmdCreateSadistic)) {
     run_command(choice);
   }
 }

@@ -38,16 +38,14 @@ class CountingIniFile : public PrivateIniFile {
  protected:
   void write_raw_all(std::span<ProfileWrite> keys) override {
     if (failWrites) return;
-    for (const ProfileWrite& key : keys)
-      writes.push_back(std::string(key.section) + "/" + key.key + "=" + key.value);
+    for (const ProfileWrite& key : keys) writes.push_back(std::string(key.section) + "/" + key.key + "=" + key.value);
     PrivateIniFile::write_raw_all(keys);
   }
 };
 
 // How many times the file named name was rewritten in folder while work ran:
 // each rewrite makes a new file of another name and renames it over.
-int rewrites(const std::filesystem::path& folder, const std::string& name,
-             const std::function<void()>& work) {
+int rewrites(const std::filesystem::path& folder, const std::string& name, const std::function<void()>& work) {
   const int watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   EXPECT_GE(watcher, 0);
   inotify_add_watch(watcher, folder.c_str(), IN_CREATE);
@@ -71,11 +69,9 @@ TEST_F(IniFileTest, IntegersTakeTheLeadingDecimalNumberElseTheDefault) {
              "j=-99999999999\nk=2147483647\nl=-2147483648\nm=007\n[colors]\nlines=blue\n");
   PrivateIniFile ini(file.c_str());
   const std::pair<const char*, int> cases[] = {
-      {"a", 12},      {"b", -7},      {"c", 42}, {"d", 42},      {"e", 42},
-      {"f", 42},      {"g", 5},      {"h", 0},  {"i", INT_MAX}, {"j", INT_MIN},
-      {"k", INT_MAX}, {"l", INT_MIN}, {"m", 7},  {"absent", 42}};
-  for (const auto& [key, expected] : cases)
-    EXPECT_EQ(ini.read_integer("n", key, 42), expected) << key;
+      {"a", 12}, {"b", -7},      {"c", 42},      {"d", 42},      {"e", 42},      {"f", 42}, {"g", 5},
+      {"h", 0},  {"i", INT_MAX}, {"j", INT_MIN}, {"k", INT_MAX}, {"l", INT_MIN}, {"m", 7},  {"absent", 42}};
+  for (const auto& [key, expected] : cases) EXPECT_EQ(ini.read_integer("n", key, 42), expected) << key;
   EXPECT_EQ(ini.read_integer(color_key(7)), kColorKeys[7].default_value);  // not a number
 }
 
@@ -128,8 +124,7 @@ TEST_F(IniFileTest, FlushWritesEachChangedKeyOnce) {
 TEST_F(IniFileTest, AFlushRewritesTheFileOnce) {
   PrivateIniFile ini(file.c_str());
   ini.write_integer(kHighlightSkip, 1);
-  for (int element = 0; element < kColorElements; ++element)
-    ini.write_integer(color_key(element), 1000 + element);
+  for (int element = 0; element < kColorElements; ++element) ini.write_integer(color_key(element), 1000 + element);
   for (const char* key : {"X", "Y", "W", "H", "Maximized"}) ini.write_integer("Geometry", key, 7);
   EXPECT_EQ(rewrites(folder.path(), "Vantry.ini", [&] { ini.flush(false); }), 1);
   EXPECT_EQ(rewrites(folder.path(), "Vantry.ini", [&] { ini.flush(false); }), 0);
@@ -168,8 +163,7 @@ TEST_F(IniFileTest, EmptyFileGivesEveryDefaultAndStaysEmpty) {
   write_text(file, "");
   {
     PrivateIniFile ini(file.c_str());
-    for (const IntegerKey& key : kIntegerKeys)
-      EXPECT_EQ(ini.read_integer(key), key.default_value) << key.key;
+    for (const IntegerKey& key : kIntegerKeys) EXPECT_EQ(ini.read_integer(key), key.default_value) << key.key;
     for (int element = 0; element < kColorElements; ++element) {
       EXPECT_EQ(ini.read_integer(color_key(element)), kColorKeys[element].default_value);
     }
@@ -180,8 +174,7 @@ TEST_F(IniFileTest, EmptyFileGivesEveryDefaultAndStaysEmpty) {
 }
 
 TEST(IniFileDeathTest, FileNeedsAName) {
-  EXPECT_DEATH(PrivateIniFile ini(nullptr),
-               "Assertion failed: name != NULL, file .*src/classlib/inifile.cpp");
+  EXPECT_DEATH(PrivateIniFile ini(nullptr), "Assertion failed: name != NULL, file .*src/classlib/inifile.cpp");
 }
 
 }  // namespace

@@ -33,8 +33,7 @@ class ProfileTest : public ::testing::Test {
 
 std::string read(const std::string& file, const char* section, const char* key, int size = 256) {
   std::string buffer(size, '\0');
-  const int length =
-      read_profile_string(section, key, "<absent>", buffer.data(), size, file.c_str());
+  const int length = read_profile_string(section, key, "<absent>", buffer.data(), size, file.c_str());
   return buffer.substr(0, length);
 }
 
@@ -86,10 +85,9 @@ TEST_F(ProfileTest, ValuesReadAsAPersonWritesThem) {
              "[P]\nspaced = 0 \ntabbed=\t1\t\nquoted=\"Left\"\nspacedQuotes =  \" a b \" \n"
              "one=\"\nhalf=\"open\ninner=a \"b\" c\ntwice=\"\"x\"\"\nempty=\"\"\nnothing=\n");
   const std::pair<const char*, const char*> cases[] = {
-      {"spaced", "0"},       {"tabbed", "1"},       {"quoted", "Left"},
-      {"spacedQuotes", " a b "}, {"one", "\""},       {"half", "\"open"},
-      {"inner", "a \"b\" c"},  {"twice", "\"x\""},   {"empty", ""},
-      {"nothing", ""},
+      {"spaced", "0"}, {"tabbed", "1"},    {"quoted", "Left"},     {"spacedQuotes", " a b "},
+      {"one", "\""},   {"half", "\"open"}, {"inner", "a \"b\" c"}, {"twice", "\"x\""},
+      {"empty", ""},   {"nothing", ""},
   };
   for (const auto& [key, value] : cases) EXPECT_EQ(read(file, "P", key), value) << key;
   PrivateIniFile ini(file.c_str());

@@ -35,8 +35,7 @@ class SafeFileTest : public ::testing::Test {
   std::string at(const std::string& name) const { return folder.file(name); }
   std::set<std::string> names() const {
     std::set<std::string> result;
-    for (const auto& entry : fs::directory_iterator(folder.path()))
-      result.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder.path())) result.insert(entry.path().filename().string());
     return result;
   }
 };
@@ -148,15 +147,13 @@ TEST_F(SafeFileTest, WritesInPlaceWhereNoTemporaryFileCanBeMade) {
   EXPECT_FALSE(write_file_safely(at("other.spz"), "x", error));
   EXPECT_TRUE(error == "Permission denied" || error == "Operation not permitted") << error;
   // Both ways fail: the old contents come back and the reason is the write's.
-  EXPECT_EXIT(write_over_size_limit(at("game.spz"), "File too large"),
-              ::testing::ExitedWithCode(3), "");
+  EXPECT_EXIT(write_over_size_limit(at("game.spz"), "File too large"), ::testing::ExitedWithCode(3), "");
   EXPECT_EQ(read_text(at("game.spz")), "new game");
 }
 
 TEST_F(SafeFileTest, FileSizeLimitFailsTheWriteInsteadOfEndingTheProgram) {
   write_text(at("game.spz"), "old");
-  EXPECT_EXIT(write_over_size_limit(at("game.spz"), "File too large"),
-              ::testing::ExitedWithCode(3), "");
+  EXPECT_EXIT(write_over_size_limit(at("game.spz"), "File too large"), ::testing::ExitedWithCode(3), "");
   EXPECT_EQ(read_text(at("game.spz")), "old");
   EXPECT_EQ(names().size(), 1u);
 }
@@ -169,8 +166,7 @@ TEST_F(SafeFileTest, NextWriteClearsOnlyStaleTemporariesOfOurOwn) {
   waitpid(child, nullptr, 0);
   const std::string gone = std::to_string(child), mine = std::to_string(getpid());
   const std::string stale[] = {
-      ".game.spz." + gone + ".0.vantry-tmp",
-      ".Vantry.ini." + gone + ".17.vantry-tmp",
+      ".game.spz." + gone + ".0.vantry-tmp", ".Vantry.ini." + gone + ".17.vantry-tmp",
       ".game.spz." + mine + ".3.vantry-tmp",  // alive, but an hour old
   };
   const std::string kept[] = {
@@ -208,8 +204,7 @@ TEST_F(SafeFileTest, TemporariesOfKilledSavesDoNotLast) {
   waitpid(child, nullptr, 0);
   std::string error;
   ASSERT_TRUE(write_file_safely(at("other.spz"), "x", error)) << error;
-  for (const std::string& name : names())
-    EXPECT_TRUE(name == "big.spz" || name == "other.spz") << name;
+  for (const std::string& name : names()) EXPECT_TRUE(name == "big.spz" || name == "other.spz") << name;
 }
 
 }  // namespace

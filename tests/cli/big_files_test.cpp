@@ -64,8 +64,8 @@ TEST(CliInput, EveryFormOfTheSamePuzzleCountsAlike) {
       with_empty('0') + "\r\n",
       with_empty('-') + "\n",
       with_empty('_') + "\n",
-      with_empty('*'),                       // no line end at the end of the input
-      std::string(kPuzzle) + "  Hard\n",     // create's output reads back
+      with_empty('*'),                    // no line end at the end of the input
+      std::string(kPuzzle) + "  Hard\n",  // create's output reads back
       std::string(kPuzzle) + "\tnote\n",
       grid(false),
       grid(true),
@@ -75,14 +75,15 @@ TEST(CliInput, EveryFormOfTheSamePuzzleCountsAlike) {
 }
 
 TEST(CliInput, BadLinesAreNumberedAndTheRunGoesOn) {
-  const std::string input = "# puzzles\n" + std::string(kPuzzle) + "x\n" +      // line 2: too long
-                            std::string(80, '.') + "y\n" +                      // line 3: a bad character
-                            "123456789\n234567891\n" +                          // lines 4-5: a grid cut short
-                            std::string(kPuzzle) + "\n";                        // line 6
-  EXPECT_EQ(count(input, 1), "error: line 2: expected 81 characters, found 82\n"
-                             "error: line 3: unexpected character 'y' at column 81\n"
-                             "error: line 4: a grid needs 9 rows of 9 cells, found 2 rows\n" +
-                                 std::string(kCount));
+  const std::string input = "# puzzles\n" + std::string(kPuzzle) + "x\n" +  // line 2: too long
+                            std::string(80, '.') + "y\n" +                  // line 3: a bad character
+                            "123456789\n234567891\n" +                      // lines 4-5: a grid cut short
+                            std::string(kPuzzle) + "\n";                    // line 6
+  EXPECT_EQ(count(input, 1),
+            "error: line 2: expected 81 characters, found 82\n"
+            "error: line 3: unexpected character 'y' at column 81\n"
+            "error: line 4: a grid needs 9 rows of 9 cells, found 2 rows\n" +
+                std::string(kCount));
 }
 
 // A stream of one character repeated, with no line end: /dev/zero in a test.
@@ -120,8 +121,8 @@ TEST(CliInput, ALineWithoutEndIsReportedNotKept) {
   }
   // A long line between two puzzles: the next line is still line 3.
   const std::string input = std::string(kPuzzle) + "\n" + std::string(200000, '7') + "\n" + std::string(kPuzzle);
-  EXPECT_EQ(count(input, 1), std::string(kCount) + "error: line 2: line longer than 65536 characters\n" +
-                                 std::string(kCount));
+  EXPECT_EQ(count(input, 1),
+            std::string(kCount) + "error: line 2: line longer than 65536 characters\n" + std::string(kCount));
   // The longest line that is kept is still read (and found no puzzle).
   EXPECT_EQ(count(std::string(kMaxLine, '1') + "\n", 1), "error: line 1: expected 81 characters, found 65536\n");
 }
@@ -130,8 +131,8 @@ TEST(CliInput, ALineWithoutEndIsReportedNotKept) {
 std::string sample(int every) {
   std::string text;
   int n = 0;
-  for (const char* file : {"a_qqwing_expert_1000.txt", "b_17clue_every10th_4916.txt",
-                           "e_multi_removed_clues_1001.txt", "e_nosol_wrong_clue_500.txt"}) {
+  for (const char* file : {"a_qqwing_expert_1000.txt", "b_17clue_every10th_4916.txt", "e_multi_removed_clues_1001.txt",
+                           "e_nosol_wrong_clue_500.txt"}) {
     std::ifstream in(std::string(VANTRY_CORPUS_DIR) + "/" + file);
     for (std::string line; std::getline(in, line);) {
       if (++n % every == 0) text += line + "\n";

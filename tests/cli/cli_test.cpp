@@ -88,12 +88,14 @@ TEST(CliPath, HeadingStepsAndTheStuckLineAsThePanelListsThem) {
   std::string line;
   std::getline(lines, line);
   std::smatch heading;
-  ASSERT_TRUE(std::regex_match(line, heading, std::regex(R"(([A-Z][a-z]+): ([0-9]+) steps \((Basic [0-9]+)(, [A-Z][a-z]+ [0-9]+)*\))")))
+  ASSERT_TRUE(std::regex_match(
+      line, heading, std::regex(R"(([A-Z][a-z]+): ([0-9]+) steps \((Basic [0-9]+)(, [A-Z][a-z]+ [0-9]+)*\))")))
       << line;
   const int steps = std::stoi(heading[2]);
   for (int i = 1; i <= steps; ++i) {
     std::getline(lines, line);
-    EXPECT_TRUE(std::regex_match(line, std::regex(std::to_string(i) + R"(\. [A-Z][^:]+  r[1-9]c[1-9](=|<>)[1-9].*)"))) << line;
+    EXPECT_TRUE(std::regex_match(line, std::regex(std::to_string(i) + R"(\. [A-Z][^:]+  r[1-9]c[1-9](=|<>)[1-9].*)")))
+        << line;
   }
   std::string rest((std::istreambuf_iterator<char>(lines)), std::istreambuf_iterator<char>());
   EXPECT_EQ(rest, "\nMay the Force be with you: 0 steps\nNo strategy goes further: 81 cells left.\n\n");

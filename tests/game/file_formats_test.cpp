@@ -69,8 +69,7 @@ TEST(FileNameState, ExtensionAndFolderRules) {
   for (const auto& c : cases) {
     FileName f;
     f.set_from_path(c.path, false);
-    EXPECT_EQ(f.path + "|" + f.name + "|" + f.directory,
-              std::string(c.stored) + "|" + c.name + "|" + c.folder);
+    EXPECT_EQ(f.path + "|" + f.name + "|" + f.directory, std::string(c.stored) + "|" + c.name + "|" + c.folder);
   }
   FileName f;
   f.set_from_path("/home/p/a.spz", true);
@@ -92,10 +91,8 @@ TEST(StatisticsLine, RoundTripOlderFilesAndClockText) {
   // A forged line cannot set a counter where counting on would overflow.
   constexpr std::int32_t M = kMaxStatistic;
   const std::pair<const char*, Statistics> forged[] = {
-      {"2147483647 2147483647 2147483647 2147483647 2147483647 2147483647",
-       Statistics{M, M, M, M, M, M}},
-      {"99999999999999999999999 5 -99999999999 1000000000 +4 999999999",
-       Statistics{M, 5, 0, M, 4, M}},
+      {"2147483647 2147483647 2147483647 2147483647 2147483647 2147483647", Statistics{M, M, M, M, M, M}},
+      {"99999999999999999999999 5 -99999999999 1000000000 +4 999999999", Statistics{M, 5, 0, M, 4, M}},
       {"-99999999999999 5 5 5 5 5", Statistics{}},
   };
   for (const auto& [text, expected] : forged) {

@@ -155,9 +155,10 @@ TEST_F(FindMyMistake, FramesTheCellAndUndoesBackOnlyWhenAsked) {
   platform.messages.clear();
   game.run_command(kCmdFindMistake);
   ASSERT_EQ(platform.messages.size(), 1u);
-  expect_message("No mistake so far: every answer agrees with the solution, and every empty cell can "
-                 "still take its digit.",
-                 "Vantry", MessageIcon::Information);
+  expect_message(
+      "No mistake so far: every answer agrees with the solution, and every empty cell can "
+      "still take its digit.",
+      "Vantry", MessageIcon::Information);
   EXPECT_EQ(game.board().current_index(), 1);
 }
 

@@ -3,7 +3,6 @@
 // failure ends in its message with the game in a sound state.
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 
 #include "game/saved_game.h"
@@ -21,9 +20,7 @@ const char* kCannotOpenTail =
 class GameFiles : public GameTest {
  protected:
   std::string at(const std::string& name) { return folder.file(name); }
-  int files_in_folder() {
-    return static_cast<int>(std::distance(fs::directory_iterator(folder.path()), {}));
-  }
+  int files_in_folder() { return static_cast<int>(std::distance(fs::directory_iterator(folder.path()), {})); }
 };
 
 TEST_F(GameFiles, ASavedGameReopensWithItsHistoryDifficultyAndStatistics) {
@@ -112,8 +109,8 @@ TEST_F(GameFiles, ImportChecksThePuzzleAndProposesASavedGameBesideIt) {
 
   // Blank space before and inside the grid is skipped however long it runs.
   const std::string blank_lines(3 << 20, '\n');
-  write_text(at("spaced.txt"), blank_lines + std::string(kPuzzle).substr(0, 40) + blank_lines +
-                                   std::string(kPuzzle).substr(40));
+  write_text(at("spaced.txt"),
+             blank_lines + std::string(kPuzzle).substr(0, 40) + blank_lines + std::string(kPuzzle).substr(40));
   platform.file_answers = {at("spaced.txt")};
   game.import_puzzle();
   EXPECT_TRUE(game.puzzle_valid());
@@ -124,8 +121,7 @@ TEST_F(GameFiles, ImportChecksThePuzzleAndProposesASavedGameBesideIt) {
   platform.file_answers = {at("a.txt")};
   game.import_puzzle();
   ASSERT_TRUE(game.puzzle_valid());
-  EXPECT_EQ(platform.file_dialogs.back().request.filter,
-            "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+  EXPECT_EQ(platform.file_dialogs.back().request.filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
   EXPECT_EQ(current().cell(8, 8).solution, 9);
   EXPECT_EQ(platform.window_title, "Vantry a.spz (not rated)");
   // Save never writes over a file it did not make: it asks, proposing a.spz.
@@ -164,8 +160,7 @@ TEST_F(GameFiles, PasteExportAndCopy) {
   EXPECT_TRUE(platform.messages.empty());
   platform.file_answers = {at("no/such/out.txt")};
   game.export_puzzle();
-  expect_message(at("no/such/out.txt") + ": No such file or directory", "Error",
-                 MessageIcon::Stop);
+  expect_message(at("no/such/out.txt") + ": No such file or directory", "Error", MessageIcon::Stop);
 }
 
 TEST_F(GameFiles, AFailedSaveLeavesTheOldFileAndSaysWhy) {
@@ -223,8 +218,7 @@ TEST_F(GameFiles, TheExtensionRuleNeverReplacesAnotherFileUnasked) {
   platform.answers = {MessageAnswer::No};
   platform.file_answers = {at("x.txt"), at("y.spz")};
   ASSERT_TRUE(game.save_as());
-  expect_message(at("x.spz") + " already exists.\nDo you want to replace it?", "Vantry",
-                 MessageIcon::Exclamation);
+  expect_message(at("x.spz") + " already exists.\nDo you want to replace it?", "Vantry", MessageIcon::Exclamation);
   EXPECT_EQ(platform.file_dialogs.back().request.proposed_name, at("x.spz"));
   EXPECT_EQ(read_text(at("x.spz")), "another one");
   EXPECT_EQ(platform.window_title, "Vantry y.spz (not rated)");

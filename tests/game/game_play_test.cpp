@@ -29,8 +29,7 @@ TEST_F(GamePlay, GuardsRefuseWithTheirMessages) {
     platform.messages.clear();
     game.run_command(id);
     ASSERT_EQ(platform.messages.size(), 1u) << id;
-    expect_message("Please finish entering the puzzle\nbefore doing this.", "Vantry",
-                   MessageIcon::Exclamation);
+    expect_message("Please finish entering the puzzle\nbefore doing this.", "Vantry", MessageIcon::Exclamation);
   }
   EXPECT_TRUE(platform.file_dialogs.empty());
 
@@ -121,8 +120,8 @@ TEST_F(GamePlay, UndoUntilOkHasThreeOutcomes) {
   platform.answers = {MessageAnswer::No};
   game.open_file(folder.file("open.spz"));
   game.undo_until_ok();
-  expect_message("There are no more moves to undo, but the puzzle\nstill cannot be solved.",
-                 "Vantry", MessageIcon::Exclamation);
+  expect_message("There are no more moves to undo, but the puzzle\nstill cannot be solved.", "Vantry",
+                 MessageIcon::Exclamation);
   EXPECT_EQ(game.board().current_index(), 0);
   EXPECT_EQ(game.statistics().moves_undone, 0);
 }
@@ -161,8 +160,7 @@ TEST_F(GamePlay, UndoUntilOkCanBeCancelledAndThenChangesNothing) {
 TEST_F(GamePlay, CheckSolutionSaysWhetherThePuzzleCanStillBeSolved) {
   paste_puzzle();
   game.check_solution();
-  expect_message("This puzzle can be solved.\nSo far, so good!", "Solution status:",
-                 MessageIcon::Information);
+  expect_message("This puzzle can be solved.\nSo far, so good!", "Solution status:", MessageIcon::Information);
   game.right_click(0, 2, right_digit(0, 2), false, false);
   game.check_solution();
   expect_message(

@@ -98,7 +98,8 @@ TEST_F(Generator, TryToRemoveRestoresWhatWouldLoseUniqueness) {
   State fresh = s;
   fresh.recompute_possibilities();
   for (int i = 0; i < 81; ++i) {
-    for (int d = 1; d <= 9; ++d) EXPECT_EQ(s.cell(i / 9, i % 9).is_possible(d), fresh.cell(i / 9, i % 9).is_possible(d));
+    for (int d = 1; d <= 9; ++d)
+      EXPECT_EQ(s.cell(i / 9, i % 9).is_possible(d), fresh.cell(i / 9, i % 9).is_possible(d));
   }
 }
 
@@ -155,7 +156,8 @@ TEST_F(CreationTest, AsymmetricSettingIsReadAtEachBuild) {
   EXPECT_GE(givens(), 81 - kEasyAsymmetricAttempts);
   expect_unique_and_consistent();
   bool unpaired = false;
-  for (int i = 0; i < 81; ++i) unpaired |= current().cell(i / 9, i % 9).given != current().cell(8 - i / 9, 8 - i % 9).given;
+  for (int i = 0; i < 81; ++i)
+    unpaired |= current().cell(i / 9, i % 9).given != current().cell(8 - i / 9, 8 - i % 9).given;
   EXPECT_TRUE(unpaired);
 }
 
@@ -189,7 +191,8 @@ TEST_F(CreationTest, CreateAgainUsesTheRememberedDifficulty) {
   EXPECT_EQ(game.difficulty(), Difficulty::Hard);
   game.board().clear_modified();
   // A damaged value means Easy; Superhuman and above mean Sadistic.
-  for (auto [stored, expected] : {std::pair{42, Difficulty::Easy}, {11907, Difficulty::Sadistic}, {11908, Difficulty::Sadistic}}) {
+  for (auto [stored, expected] :
+       {std::pair{42, Difficulty::Easy}, {11907, Difficulty::Sadistic}, {11908, Difficulty::Sadistic}}) {
     settings.write_integer(kLastDifficulty, stored);
     platform.pumps = 0;
     platform.on_pump[1] = {[&] { platform.press_cancel(); }};
@@ -245,7 +248,10 @@ TEST_F(CreationTest, CancelAtEachPointLeavesAnEmptyGame) {
   };
   const std::function<bool()> points[] = {
       [] { return true; },
-      [&] { return any_cell([](const Cell& c) { return c.answer == 0; }) && !any_cell([](const Cell& c) { return c.given; }); },
+      [&] {
+        return any_cell([](const Cell& c) { return c.answer == 0; }) &&
+               !any_cell([](const Cell& c) { return c.given; });
+      },
       [&] { return any_cell([](const Cell& c) { return c.given; }); },
   };
   for (int point = 0; point < 3; ++point) {

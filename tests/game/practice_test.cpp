@@ -161,7 +161,8 @@ TEST_F(LibraryPractice, RareStrategyAtOnceWithoutTheQuestion) {
   }
   // An avoidable rectangle rests on answers that are no givens: they stay the player's.
   int answered = 0;
-  for (int i = 0; i < 81; ++i) answered += current().cell(i / 9, i % 9).answer != 0 && !current().cell(i / 9, i % 9).given;
+  for (int i = 0; i < 81; ++i)
+    answered += current().cell(i / 9, i % 9).answer != 0 && !current().cell(i / 9, i % 9).given;
   EXPECT_GT(answered, 0);
 }
 

@@ -30,9 +30,9 @@ TEST(RatingFor, ThresholdsBetweenTheDifficulties) {
   };
   using enum Difficulty;
   const Case cases[] = {
-      {2, 0, 0, 20, Easy},       {2, 0, 0, 19, Medium},    {1, 0, 0, 0, Medium},
-      {3, 2, 0, 0, Hard},        {19, 3, 0, 0, Expert},    {19, 2, 0, 99, Hard},
-      {20, 9, 2, 0, Devious},    {42, 0, 3, 0, Sadistic},  {43, 9, 9, 0, Superhuman},
+      {2, 0, 0, 20, Easy},       {2, 0, 0, 19, Medium},           {1, 0, 0, 0, Medium},
+      {3, 2, 0, 0, Hard},        {19, 3, 0, 0, Expert},           {19, 2, 0, 99, Hard},
+      {20, 9, 2, 0, Devious},    {42, 0, 3, 0, Sadistic},         {43, 9, 9, 0, Superhuman},
       {44, 0, 0, 0, Superhuman}, {kNoMove, 0, 0, 30, Unsolvable},
   };
   for (const Case& c : cases) {
@@ -186,8 +186,7 @@ TEST_F(CreationTest, StrategiesUsedForASolvableAndAnUnsolvablePuzzle) {
   EXPECT_TRUE(game.run_command(kCmdStrategiesUsed));
   EXPECT_EQ(platform.dialog_message, "Testing strategies...");
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text,
-            "Strategies used to solve this puzzle:\n\nBasic:\n   54 Naked single\n");
+  EXPECT_EQ(platform.messages[0].text, "Strategies used to solve this puzzle:\n\nBasic:\n   54 Naked single\n");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(game.difficulty(), Difficulty::Medium);
   EXPECT_FALSE(game.engine().strategies_used());
@@ -203,7 +202,10 @@ TEST_F(CreationTest, StrategiesUsedForASolvableAndAnUnsolvablePuzzle) {
   EXPECT_EQ(game.difficulty(), Difficulty::Unsolvable);
   const std::string& text = platform.messages.back().text;
   EXPECT_EQ(text.rfind("Vantry cannot solve this puzzle,\nbut these strategies were used in trying:\n"
-                       "\nBasic:\n   ", 0), 0u) << text;
+                       "\nBasic:\n   ",
+                       0),
+            0u)
+      << text;
   EXPECT_NE(text.find(" Naked single\n"), std::string::npos);
   EXPECT_EQ(platform.window_title, "Vantry (May the Force be with you)");
 }

@@ -81,12 +81,11 @@ TEST_F(Robustness, DamagedSavedGamesLoadWholeOrNotAtAll) {
   Mutator mutator(20261206);
   int loaded = 0;
   run([&](int i) {
-    write_text(folder.file("fuzz.spz"), i % 10 == 9 ? mutator.garbage(mutator.below(5000))
-                                                     : mutator.mutate(samples[i % 2]));
+    write_text(folder.file("fuzz.spz"),
+               i % 10 == 9 ? mutator.garbage(mutator.below(5000)) : mutator.mutate(samples[i % 2]));
     game.open_file(folder.file("fuzz.spz"));
     if (!game.puzzle_valid()) {
-      EXPECT_NE(platform.messages.back().text.find("Sorry, I cannot open this file."),
-                std::string::npos);
+      EXPECT_NE(platform.messages.back().text.find("Sorry, I cannot open this file."), std::string::npos);
       return;
     }
     ++loaded;
@@ -103,8 +102,8 @@ TEST_F(Robustness, DamagedSavedGamesLoadWholeOrNotAtAll) {
 TEST_F(Robustness, ImportAndPasteTextsEndInAPuzzleOrAMessage) {
   Mutator mutator(4242);
   run([&](int i) {
-    const std::string text = i % 3 == 0 ? mutator.garbage(mutator.below(300))
-                                        : mutator.mutate(std::string(kPuzzle) + "\n");
+    const std::string text =
+        i % 3 == 0 ? mutator.garbage(mutator.below(300)) : mutator.mutate(std::string(kPuzzle) + "\n");
     if (i % 2 == 0) {
       write_text(folder.file("fuzz.txt"), text);
       platform.file_answers = {folder.file("fuzz.txt")};

@@ -29,9 +29,8 @@ struct Sample {
 };
 // Easy to the hardest, and ones the strategies cannot finish.
 constexpr Sample kSamples[] = {
-    {"a_qqwing_easy_1000.txt", 500},       {"a_qqwing_expert_1000.txt", 250},
-    {"b_17clue_every10th_4916.txt", 1600}, {"c_magictour_top1465.txt", 700},
-    {"d_forum_hardest_1106_375.txt", 180},
+    {"a_qqwing_easy_1000.txt", 500},  {"a_qqwing_expert_1000.txt", 250},     {"b_17clue_every10th_4916.txt", 1600},
+    {"c_magictour_top1465.txt", 700}, {"d_forum_hardest_1106_375.txt", 180},
 };
 
 TEST(SolutionPath, AgreesWithTheRatingTheStepsCommandAndTheSolution) {
@@ -93,8 +92,8 @@ TEST(SolutionPath, HeadingNamesOnlyTheLevelsUsedAndAStuckPathSaysWhatIsLeft) {
   set_puzzle(kPuzzle, s);
   const SolutionPath path = work_out_path(s, kNever);
   ASSERT_TRUE(path.solved);
-  EXPECT_EQ(path_heading(path), "Easy: " + std::to_string(path.steps.size()) + " steps (Basic " +
-                                    std::to_string(path.steps.size()) + ")");
+  EXPECT_EQ(path_heading(path),
+            "Easy: " + std::to_string(path.steps.size()) + " steps (Basic " + std::to_string(path.steps.size()) + ")");
   // Nothing applies on an empty grid: no steps, and every cell left.
   EXPECT_EQ(path_listing(work_out_path(State{}, kNever)),
             "May the Force be with you: 0 steps\nNo strategy goes further: 81 cells left.\n");

@@ -52,11 +52,9 @@ TEST(Cell, MarkGivenNeverTakesGivenAway) {
 }
 
 TEST(CellText, RefusesValuesOutOfRange) {
-  for (const char* line : {"0 12 1 1 1 1 1 1 1 1 1 | 0 0 0 0 0 0 0 0 0 0",
-                           "-1 0 1 1 1 1 1 1 1 1 1 | 0 0 0 0 0 0 0 0 0 0",
-                           "0 0 1 1 2 1 1 1 1 1 1 | 0 0 0 0 0 0 0 0 0 0",
-                           "0 0 1 1 1 1 1 1 1 1 1 | 0 0 0 0 0 0 0 7 0 0",
-                           "0 0 1 1 1 x"}) {
+  for (const char* line :
+       {"0 12 1 1 1 1 1 1 1 1 1 | 0 0 0 0 0 0 0 0 0 0", "-1 0 1 1 1 1 1 1 1 1 1 | 0 0 0 0 0 0 0 0 0 0",
+        "0 0 1 1 2 1 1 1 1 1 1 | 0 0 0 0 0 0 0 0 0 0", "0 0 1 1 1 1 1 1 1 1 1 | 0 0 0 0 0 0 0 7 0 0", "0 0 1 1 1 x"}) {
     std::istringstream in(line);
     Cell cell;
     cell.read(in);

@@ -56,7 +56,7 @@ struct Expected {
   int count;
 };
 constexpr Expected kExpected[] = {
-    {"a_", 1}, {"b_", 1}, {"c_", 1}, {"d_", 1}, {"f_slow_unique", 1},
+    {"a_", 1},      {"b_", 1},           {"c_", 1},      {"d_", 1},           {"f_slow_unique", 1},
     {"e_nosol", 0}, {"f_slow_nosol", 0}, {"e_multi", 2}, {"f_slow_multi", 2},
 };
 
@@ -111,8 +111,7 @@ TEST_P(CorpusFile, FastCounterGivesTheKnownCountOnEveryLine) {
     char grid[81] = {};
     const int got = fast_count(input_of(lines[k]), grid, nullptr);
     const std::string found(grid, 81);
-    const bool ok = got == count && (count == 0 || completes(found, lines[k])) &&
-                    (count != 1 || found == solutions[k]);
+    const bool ok = got == count && (count == 0 || completes(found, lines[k])) && (count != 1 || found == solutions[k]);
     if (!ok) {
       ++failures;
       ADD_FAILURE() << GetParam() << " line " << k + 1 << ": counted " << got << ", expected " << count
@@ -209,7 +208,8 @@ TEST_P(CorpusFile, FastAndReferenceCountersAgreeOnNearlyFullGrids) {
       const int reference = reference_count(inputs[v], reference_grid, &budget);
       if (reference == kCountStopped) continue;
       ++compared;
-      EXPECT_EQ(fast_count(inputs[v], fast_grid, nullptr), reference) << GetParam() << " line " << k + 1 << " variant " << v;
+      EXPECT_EQ(fast_count(inputs[v], fast_grid, nullptr), reference)
+          << GetParam() << " line " << k + 1 << " variant " << v;
       if (reference == 1) {
         EXPECT_EQ(std::string(fast_grid, 81), std::string(reference_grid, 81));
       }
@@ -277,7 +277,8 @@ TEST(FastCounterPoll, APollThatNeverStopsChangesNothing) {
 
 TEST(FastCounterPoll, ACountInsideThePollLeavesTheOuterCountAlone) {
   const std::string outer = testing::read_lines(testing::corpus_path("d_forum_hardest_1106_375.txt")).at(0);
-  const std::string solution = testing::read_lines(testing::corpus_path("solutions/d_forum_hardest_1106_375.txt")).at(0);
+  const std::string solution =
+      testing::read_lines(testing::corpus_path("solutions/d_forum_hardest_1106_375.txt")).at(0);
   CountsInside poll(testing::read_lines(testing::corpus_path("e_multi_removed_clues_1001.txt")).at(1));
   char grid[81];
   EXPECT_EQ(fast_count(input_of(outer), grid, &poll), 1);

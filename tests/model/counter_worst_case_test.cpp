@@ -50,14 +50,15 @@ TEST(CounterWorstCase, EveryKeptSlowInputIsCountedWithinFourThousandGuesses) {
 TEST(CounterWorstCase, FourDigitsForcedIntoOneMinirowMeanNoSolution) {
   // Row 4 must take 2, 3 and 8 in its first box, beside the 7 given there.
   GuessBudget budget;
-  EXPECT_EQ(fast_count(puzzle_of("7.....8...................2...32..8...7..........8..23...................7......."), nullptr,
-                       &budget),
+  EXPECT_EQ(fast_count(puzzle_of("7.....8...................2...32..8...7..........8..23...................7......."),
+                       nullptr, &budget),
             0);
   // The same in a stack: column 4 must take 2, 3 and 8 in its top box.
   std::string transposed(81, '.');
   const std::string puzzle = "7.....8...................2...32..8...7..........8..23...................7.......";
   for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) transposed[static_cast<std::size_t>(c * 9 + r)] = puzzle[static_cast<std::size_t>(r * 9 + c)];
+    for (int c = 0; c < 9; ++c)
+      transposed[static_cast<std::size_t>(c * 9 + r)] = puzzle[static_cast<std::size_t>(r * 9 + c)];
   }
   GuessBudget budget2;
   EXPECT_EQ(fast_count(puzzle_of(transposed), nullptr, &budget2), 0);

@@ -9,9 +9,7 @@
 namespace vantry {
 namespace {
 
-bool is_peer_or_self(int r, int c, int r0, int c0) {
-  return r == r0 || c == c0 || box_of(r, c) == box_of(r0, c0);
-}
+bool is_peer_or_self(int r, int c, int r0, int c0) { return r == r0 || c == c0 || box_of(r, c) == box_of(r0, c0); }
 
 TEST(StatePlacement, AnswerRemovesTheDigitFromItsTwentyOneCells) {
   State s;

@@ -13,9 +13,9 @@ namespace vantry::testing {
 
 inline void apply_basic_steps(Strategy& engine, State& s) {
   BusyManager& busy = engine.busy();
-  constexpr std::pair<Finder, int> kSteps[] = {
-      {find_naked_single, 1}, {find_hidden_single, 2}, {find_box_line, 3},      {find_line_box, 4},
-      {find_naked_subset, 5}, {find_hidden_subset, 8}, {find_naked_subset, 6},  {find_hidden_subset, 14}};
+  constexpr std::pair<Finder, int> kSteps[] = {{find_naked_single, 1}, {find_hidden_single, 2}, {find_box_line, 3},
+                                               {find_line_box, 4},     {find_naked_subset, 5},  {find_hidden_subset, 8},
+                                               {find_naked_subset, 6}, {find_hidden_subset, 14}};
   for (bool moved = true; moved;) {
     moved = false;
     for (const auto& [finder, n] : kSteps) {

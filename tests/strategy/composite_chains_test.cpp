@@ -16,8 +16,7 @@ constexpr std::string_view kChainMove =
 constexpr std::string_view kContradiction =
     "....72....7.85......2..4....86.1....91.28.......9.7....9....1.416....5.2.2..6879.";
 // Its composite chain search goes 30 working boards deep.
-constexpr std::string_view kDeep =
-    ".5..4.8...6.5....9...............1.....23...7..1..7..2..4.9.....376....5..87...2.";
+constexpr std::string_view kDeep = ".5..4.8...6.5....9...............1.....23...7..1..7..2..4.9.....376....5..87...2.";
 
 // The deep searches run on a thread whose stack is far smaller than a
 // recursion holding one State per level would need (30 levels of about 9 KB),

@@ -16,10 +16,10 @@ TEST(HelpFile, LivesBesideTheProgram) {
 TEST(HelpFile, PracticeLinksNameATableNumberOnly) {
   EXPECT_EQ(practice_link(12), "vantry:practise?strategy=12");
   EXPECT_EQ(practice_link_strategy(practice_link(44)), 44);
-  for (const char* other : {"", "vantry:practise?strategy=", "vantry:practise?strategy=0",
-                            "vantry:practise?strategy=07", "vantry:practise?strategy=123",
-                            "vantry:practise?strategy=4x", "vantry:practise?strategy=-1",
-                            "vantry:drill?strategy=4", "http://example.org/?strategy=4"}) {
+  for (const char* other :
+       {"", "vantry:practise?strategy=", "vantry:practise?strategy=0", "vantry:practise?strategy=07",
+        "vantry:practise?strategy=123", "vantry:practise?strategy=4x", "vantry:practise?strategy=-1",
+        "vantry:drill?strategy=4", "http://example.org/?strategy=4"}) {
     EXPECT_EQ(practice_link_strategy(other), 0) << other;
   }
 }

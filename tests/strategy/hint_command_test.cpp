@@ -26,8 +26,7 @@ TEST(LittleHintText, ArticlesAndCaseFollowTheName) {
   EXPECT_EQ(little_hint_text(HintLevel::Medium, 1, "the value 5"), "Look for naked single with the value 5");
   EXPECT_EQ(little_hint_text(HintLevel::Medium, 7, "the value 3"), "Look for an XY-wing with the value 3");
   EXPECT_EQ(little_hint_text(HintLevel::Little, 13, ""), "Look for an W-wing (type 1)");
-  EXPECT_EQ(little_hint_text(HintLevel::Medium, 15, "the values 2 and 7"),
-            "Look for a BUG with the values 2 and 7");
+  EXPECT_EQ(little_hint_text(HintLevel::Medium, 15, "the values 2 and 7"), "Look for a BUG with the values 2 and 7");
   EXPECT_EQ(little_hint_text(HintLevel::Little, 3, ""), "Look for box/line elimination");
   // The rows beyond the standard table are named the same way.
   EXPECT_EQ(little_hint_text(HintLevel::Little, 48, ""), "Look for an ALS-XZ");
@@ -98,7 +97,7 @@ TEST_F(HintCommand, BigHintYesPushesTheBoardAndCountsTheMoves) {
   EXPECT_EQ(host.recomputes, 1);
   EXPECT_EQ(host.hints_counted, (std::vector<HintLevel>{HintLevel::Big}));
   EXPECT_EQ(current().cell(5, 5).color, 0);  // a big hint clears the colouring
-  EXPECT_TRUE(platform.messages.empty());  // one cell still empty: no congratulation
+  EXPECT_TRUE(platform.messages.empty());    // one cell still empty: no congratulation
 }
 
 TEST_F(HintCommand, BigHintNoKeepsMarksUntilTheNextHint) {

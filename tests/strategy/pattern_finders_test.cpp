@@ -54,15 +54,15 @@ struct Tally {
 };
 
 // Every action must agree with the solution and touch a digit still possible.
-void check_move(const Move& move, const State& s, const std::string& solution, const std::string& label,
-                Tally& tally) {
+void check_move(const Move& move, const State& s, const std::string& solution, const std::string& label, Tally& tally) {
   for (const Move::Action& a : move.actions()) {
     const int answer = solution[a.r * 9 + a.c] - '0';
     const bool wrong = a.place ? answer != a.d : answer == a.d || !s.cell(a.r, a.c).is_possible(a.d);
     if (!wrong) continue;
     std::ostringstream out;
     out << label << ": row " << move.row() << " r" << a.r + 1 << 'c' << a.c + 1 << (a.place ? '=' : '-') << a.d
-        << " (solution " << answer << ")\n" << move.explanation();
+        << " (solution " << answer << ")\n"
+        << move.explanation();
     tally.faults.push_back(out.str());
   }
 }

@@ -43,10 +43,9 @@ TEST(StrategySoundness, SampleOfEveryCorpusFileAgreesWithTheSolutions) {
   // The sample's signature: how often each row fired. It changes only when
   // what the finders find changes, so a new finder or a changed search order
   // shows up here and is updated on purpose.
-  const long expected[MAX_STRATEGIES] = {0, 68164, 21126, 3466, 561, 569, 280, 208, 210, 64, 323,
-                                         202, 79, 152, 20, 8, 10, 6, 0, 20, 251, 3, 37, 40, 7, 1,
-                                         0, 0, 18, 5, 4, 31, 1, 21, 0, 0, 0, 0, 4, 0, 15, 49, 0,
-                                         190, 108};
+  const long expected[MAX_STRATEGIES] = {0, 68164, 21126, 3466, 561, 569, 280, 208, 210, 64, 323, 202, 79, 152, 20,
+                                         8, 10,    6,     0,    20,  251, 3,   37,  40,  7,  1,   0,   0,  18,  5,
+                                         4, 31,    1,     21,   0,   0,   0,   0,   4,   0,  15,  49,  0,  190, 108};
   for (int n = 1; n < MAX_STRATEGIES; ++n) EXPECT_EQ(total.fired[n], expected[n]) << n;
   EXPECT_EQ(total.solved, 1557);
   EXPECT_EQ(total.stuck, 691);

@@ -39,7 +39,8 @@ TEST(StrategyModes, CompositeChainRunsOnlyWhenItMayBeNeeded) {
   engine.set_purpose(EnginePurpose::Apply);
   for (Difficulty difficulty : {Difficulty::Sadistic, Difficulty::Superhuman, Difficulty::Unsolvable}) {
     engine.set_requested_difficulty(difficulty);
-    EXPECT_EQ(composite_chain_allowed(engine, false), difficulty != Difficulty::Sadistic) << difficulty_name(difficulty);
+    EXPECT_EQ(composite_chain_allowed(engine, false), difficulty != Difficulty::Sadistic)
+        << difficulty_name(difficulty);
   }
 }
 

@@ -9,9 +9,7 @@
 
 namespace vantry::testing {
 
-std::string corpus_path(const std::string& name) {
-  return std::string(VANTRY_CORPUS_DIR) + "/" + name;
-}
+std::string corpus_path(const std::string& name) { return std::string(VANTRY_CORPUS_DIR) + "/" + name; }
 
 std::vector<std::string> read_lines(const std::string& path) {
   std::ifstream in(path);
@@ -42,7 +40,8 @@ std::vector<std::string> corpus_files() {
   std::vector<std::string> names;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(VANTRY_CORPUS_DIR, error)) {
-    if (entry.is_regular_file() && entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
+    if (entry.is_regular_file() && entry.path().extension() == ".txt")
+      names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
   return names;

@@ -50,7 +50,7 @@ class FakePlatform : public SilentServices, public SilentView {
       return a;
     }
     return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
-                                                                                 : MessageAnswer::Yes;
+                                                                                : MessageAnswer::Yes;
   }
 
   // Hint dialogs: recorded with everything they were given and answered from
@@ -58,8 +58,8 @@ class FakePlatform : public SilentServices, public SilentView {
   std::deque<int> hint_answers;
   std::vector<RecordedHintDialog> hint_dialogs;
   std::function<void()> on_hint_dialog;  // runs while the dialog is open
-  int hint_dialog(int template_id, const std::string& text, const std::string& title,
-                  int help_context, const std::string& section) override {
+  int hint_dialog(int template_id, const std::string& text, const std::string& title, int help_context,
+                  const std::string& section) override {
     hint_dialogs.push_back({true, template_id, text, title, help_context, section});
     if (on_hint_dialog) on_hint_dialog();
     return next_hint_answer();
@@ -215,9 +215,8 @@ class FakePlatform : public SilentServices, public SilentView {
   bool shift = false;
   bool shift_held() override { return shift; }
   // Shift + '1'..'9' on a US layout unless a test changes an entry.
-  std::map<char, std::string> shifted_keys = {{'1', "!"}, {'2', "@"}, {'3', "#"},
-                                              {'4', "$"}, {'5', "%"}, {'6', "^"},
-                                              {'7', "&"}, {'8', "*"}, {'9', "("}};
+  std::map<char, std::string> shifted_keys = {{'1', "!"}, {'2', "@"}, {'3', "#"}, {'4', "$"}, {'5', "%"},
+                                              {'6', "^"}, {'7', "&"}, {'8', "*"}, {'9', "("}};
   std::string shifted_digit_key(char digit) override { return shifted_keys[digit]; }
 
   struct RecordedInput {
@@ -226,8 +225,8 @@ class FakePlatform : public SilentServices, public SilentView {
   };
   std::deque<std::string> input_answers;  // the field's text; unchanged text when empty
   std::vector<RecordedInput> inputs;
-  std::string input_dialog(const std::string& title, const std::string& prompt,
-                           const std::string& text, int max_chars) override {
+  std::string input_dialog(const std::string& title, const std::string& prompt, const std::string& text,
+                           int max_chars) override {
     inputs.push_back({title, prompt, text, max_chars});
     if (input_answers.empty()) return text;
     std::string a = input_answers.front();
@@ -248,8 +247,7 @@ class FakePlatform : public SilentServices, public SilentView {
   }
   std::deque<std::optional<std::uint32_t>> color_answers;  // cancelled when empty
   std::vector<std::uint32_t> color_chooser_initials;
-  std::optional<std::uint32_t> choose_color(std::uint32_t initial,
-                                            std::array<std::uint32_t, 16>&) override {
+  std::optional<std::uint32_t> choose_color(std::uint32_t initial, std::array<std::uint32_t, 16>&) override {
     color_chooser_initials.push_back(initial);
     if (color_answers.empty()) return std::nullopt;
     auto a = color_answers.front();
@@ -281,14 +279,13 @@ class FakePlatform : public SilentServices, public SilentView {
   int print_setups = 0;
   PrinterPage printer_page{4800, 6600, 600, 600, 5100, 6600, 150, 0};  // US Letter at 600 dpi
   PrintResult print_result = PrintResult::Printed;
-  Canvas* print_canvas = nullptr;     // the page is drawn here when set
-  std::function<void()> on_print;     // runs while the page prints
+  Canvas* print_canvas = nullptr;  // the page is drawn here when set
+  std::function<void()> on_print;  // runs while the page prints
   std::vector<std::string> print_titles;
   PageMapping last_mapping;
   bool create_printer() override { return printer_creatable; }
   void print_setup_dialog() override { ++print_setups; }
-  PrintResult print_page(const std::string& title,
-                         const std::function<PageMapping(const PrinterPage&)>& layout,
+  PrintResult print_page(const std::string& title, const std::function<PageMapping(const PrinterPage&)>& layout,
                          const std::function<void(Canvas&)>& draw) override {
     print_titles.push_back(title);
     last_mapping = layout(printer_page);

@@ -154,8 +154,7 @@ void ButtonPaneTest::statusLineTextsColoursAndTheCheckBoxSetting() {
   QVERIFY(a.pane->control(6014)->isHidden());
   QCOMPARE(line->text(), QStringLiteral("OK"));
   QVERIFY(line->font().bold());
-  QCOMPARE(line->palette().color(QPalette::WindowText),
-           toQColor(a.app->grid().colors().get(kColorAnswerGiven)));
+  QCOMPARE(line->palette().color(QPalette::WindowText), toQColor(a.app->grid().colors().get(kColorAnswerGiven)));
   for (int d = 1; d <= 9; ++d) {
     if (d != kSolution[2] - '0' && game.board().current().cell(0, 2).is_possible(d)) {
       game.left_click(0, 2, d);
@@ -224,7 +223,10 @@ namespace {
 QString describe(QWidget* w, const QRect& r) {
   return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
       .arg(QString::fromLatin1(w->metaObject()->className()), w->property("text").toString())
-      .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+      .arg(r.x())
+      .arg(r.y())
+      .arg(r.width())
+      .arg(r.height());
 }
 
 // What a person would see wrong with the pane in the frame's client: a
@@ -239,8 +241,7 @@ QString paneFault(MainFrame& frame) {
     const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
     if (!client->rect().contains(r)) return describe(w, r) + QStringLiteral(" outside the client");
     if (qobject_cast<QGroupBox*>(w)) groups.emplace_back(w, r);
-    const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
-                         qobject_cast<QComboBox*>(w);
+    const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QComboBox*>(w);
     if (!control) continue;
     controls.emplace_back(w, r);
     const QFontMetrics fm(w->font());
@@ -276,8 +277,7 @@ void ButtonPaneTest::everyControlIsInsideTheWindow() {
   // on the geometry that stored, made as small as it goes.
   const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
   for (const ColorScheme& scheme : color_schemes()) {
-    const QString schemeName =
-        QString::fromUtf8(scheme.name.data(), scheme.name.size()).toLower().replace(' ', '_');
+    const QString schemeName = QString::fromUtf8(scheme.name.data(), scheme.name.size()).toLower().replace(' ', '_');
     const QString name = QStringLiteral("pane_%1_scale_%2_").arg(schemeName, scale);
     std::map<std::string, std::string> stored;
     for (int run = 1; run <= 2; ++run) {

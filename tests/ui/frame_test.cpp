@@ -155,8 +155,8 @@ void FrameTest::panePlacementWidensAndNarrowsTheFrame() {
   const QSize desktop = QGuiApplication::primaryScreen()->size();
   const int base = desktop.width() < 800 || desktop.height() < 800 ? 516 : 651;
   const int grow = std::max(0, layout->paneHeight() - base);
-  QCOMPARE(layout->size(), QSize(std::min(base + kPaneWidth + grow, desktop.width()),
-                                 std::max(base, layout->paneHeight())));
+  QCOMPARE(layout->size(),
+           QSize(std::min(base + kPaneWidth + grow, desktop.width()), std::max(base, layout->paneHeight())));
   QVERIFY(pane->isVisible());
   QVERIFY(pane->geometry().left() > frame.gridWindow()->geometry().left());
   const int wide = frame.width();
@@ -195,8 +195,7 @@ void FrameTest::closeAsksToSaveAndStoresTheTightGeometry() {
   a.settings.flush(false);
   // The stored size is the tightest square around the grid.
   QCOMPARE(a.settings.read_integer(kGeometry, kGeometryH, 0), g.preferred_size);
-  QCOMPARE(a.settings.read_integer(kGeometry, kGeometryW, 0),
-           g.preferred_size + frame.layoutWindow()->pane()->width());
+  QCOMPARE(a.settings.read_integer(kGeometry, kGeometryW, 0), g.preferred_size + frame.layoutWindow()->pane()->width());
   QCOMPARE(a.settings.read_integer(kGeometryMaximized), 0);
 }
 
@@ -434,8 +433,7 @@ void FrameTest::screenshotsOfTheMainWindowAndDialogs() {
   QVERIFY(enter && enter->isVisible());
   TSWindow* w = a.app->frame().gridWindow();
   QTRY_VERIFY(w->hasFocus());
-  for (Qt::Key k : {Qt::Key_5, Qt::Key_3, Qt::Key_Space, Qt::Key_Space, Qt::Key_7})
-    QTest::keyClick(w, k);
+  for (Qt::Key k : {Qt::Key_5, Qt::Key_3, Qt::Key_Space, Qt::Key_Space, Qt::Key_7}) QTest::keyClick(w, k);
   QCOMPARE(a.app->game().board().current().cell(0, 4).answer, 7);
   saveShot(&a.app->frame(), QStringLiteral("main_entry_mode"));
   saveShot(enter, QStringLiteral("enter_dialog"));

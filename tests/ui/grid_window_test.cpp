@@ -25,8 +25,7 @@ namespace {
 
 // The centre of possibility d's slot in cell (r, c).
 QPoint slot(const GridGeometry& g, int r, int c, int d) {
-  return QPoint(g.line[c] + ((d - 1) % 3) * g.unit + g.unit / 2,
-                g.line[r] + ((d - 1) / 3) * g.unit + g.unit / 2);
+  return QPoint(g.line[c] + ((d - 1) % 3) * g.unit + g.unit / 2, g.line[r] + ((d - 1) / 3) * g.unit + g.unit / 2);
 }
 
 const Cell& cellAt(App& a, int r, int c) { return a.app->game().board().current().cell(r, c); }
@@ -168,9 +167,9 @@ void GridWindowTest::paintsWhatThePlayerShouldSee() {
     }
     return false;
   };
-  QVERIFY(cellHas(image, 0, 0, grid.colors().get(1)));   // the given 5
-  QVERIFY(cellHas(image, 0, 2, grid.colors().get(3)));   // possibilities of an empty cell
-  QVERIFY(!cellHas(image, 0, 2, grid.colors().get(14))); // nothing highlighted yet
+  QVERIFY(cellHas(image, 0, 0, grid.colors().get(1)));    // the given 5
+  QVERIFY(cellHas(image, 0, 2, grid.colors().get(3)));    // possibilities of an empty cell
+  QVERIFY(!cellHas(image, 0, 2, grid.colors().get(14)));  // nothing highlighted yet
 
   // Highlighting 5 gives the cells holding it the highlight background; a
   // coloured cell keeps its colouring.

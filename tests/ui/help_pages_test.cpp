@@ -62,9 +62,7 @@ QStringList targetsOf(const QString& html, const QString& attribute) {
   return targets;
 }
 
-QStringList pageFiles() {
-  return QDir(helpFolder()).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-}
+QStringList pageFiles() { return QDir(helpFolder()).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name); }
 
 std::vector<PicturePosition> picturePositions() {
   std::ifstream file(VANTRY_HELP_SOURCE_DIR "/pictures.txt");
@@ -93,8 +91,8 @@ void HelpPagesTest::everyTopicOpensItsOwnPage() {
     const QString text = help.browser()->toPlainText();
     QVERIFY2(!text.contains(QStringLiteral("could not be found")), row.name);
     QVERIFY2(text.contains(QString::fromUtf8(row.name), Qt::CaseInsensitive), row.name);
-    const QString level = QStringLiteral("level ") + QString::fromUtf8(kLevelWords[row.level].data(),
-                                                                      kLevelWords[row.level].size());
+    const QString level =
+        QStringLiteral("level ") + QString::fromUtf8(kLevelWords[row.level].data(), kLevelWords[row.level].size());
     QVERIFY2(text.contains(level), row.name);
   }
   const QList<std::pair<int, QString>> features{{kHelpGettingStarted, QStringLiteral("Getting Started")},
@@ -168,8 +166,9 @@ void HelpPagesTest::everyStrategyGuideShowsItsPictureAndOtherNames() {
     // "Practise this strategy" names this strategy's table number; the empty
     // rectangle, which the practice library cannot hold, offers none.
     const QString link = QString::fromStdString(practice_link(n));
-    QVERIFY2(html.contains(QStringLiteral("<a href=\"%1\">Practise this strategy</a>").arg(link)) != (n == kEmptyRectangle),
-             qPrintable(strategyName(n)));
+    QVERIFY2(
+        html.contains(QStringLiteral("<a href=\"%1\">Practise this strategy</a>").arg(link)) != (n == kEmptyRectangle),
+        qPrintable(strategyName(n)));
     QCOMPARE(practice_link_strategy(link.toStdString()), n);
     // Past the first strategy, a guide links the strategies it builds on.
     if (n > 1) {
@@ -178,14 +177,13 @@ void HelpPagesTest::everyStrategyGuideShowsItsPictureAndOtherNames() {
   }
   // Names a learner meets elsewhere lead to Vantry's guide.
   HelpBrowser help(helpPathBesideTheProgram());
-  const QList<std::pair<QString, QString>> aliases{
-      {QStringLiteral("pointing pair"), QStringLiteral("5030.html")},
-      {QStringLiteral("claiming"), QStringLiteral("5040.html")},
-      {QStringLiteral("skyscraper"), QStringLiteral("5071.html")},
-      {QStringLiteral("two-string kite"), QStringLiteral("5071.html")},
-      {QStringLiteral("XY-chain"), QStringLiteral("5210.html")},
-      {QStringLiteral("Y-wing"), QStringLiteral("5100.html")},
-      {QStringLiteral("empty rectangle"), QStringLiteral("5110.html")}};
+  const QList<std::pair<QString, QString>> aliases{{QStringLiteral("pointing pair"), QStringLiteral("5030.html")},
+                                                   {QStringLiteral("claiming"), QStringLiteral("5040.html")},
+                                                   {QStringLiteral("skyscraper"), QStringLiteral("5071.html")},
+                                                   {QStringLiteral("two-string kite"), QStringLiteral("5071.html")},
+                                                   {QStringLiteral("XY-chain"), QStringLiteral("5210.html")},
+                                                   {QStringLiteral("Y-wing"), QStringLiteral("5100.html")},
+                                                   {QStringLiteral("empty rectangle"), QStringLiteral("5110.html")}};
   for (const auto& [alias, page] : aliases) {
     bool found = false;
     for (const HelpSearchHit& hit : help.search(alias)) found |= hit.file == page;
@@ -198,10 +196,10 @@ void HelpPagesTest::everyPictureShowsTheEnginesNextMove() {
   QCOMPARE(int(positions.size()), kLastExtendedRow);
   for (const PicturePosition& p : positions) {
     const QString where = QStringLiteral("line %1 (%2)").arg(p.line).arg(QString::fromStdString(p.picture));
-    QVERIFY2(QFileInfo(QStringLiteral(VANTRY_HELP_SOURCE_DIR "/pages/images/%1.png")
-                           .arg(QString::fromStdString(p.picture)))
-                 .isFile(),
-             qPrintable(where));
+    QVERIFY2(
+        QFileInfo(QStringLiteral(VANTRY_HELP_SOURCE_DIR "/pages/images/%1.png").arg(QString::fromStdString(p.picture)))
+            .isFile(),
+        qPrintable(where));
     State s;
     QCOMPARE(QString::fromStdString(build_position(p, s)), QString());
     ConsolePlatform platform;
@@ -310,9 +308,9 @@ void HelpPagesTest::screenshotsOfGuidesAndSearch() {
   QDir().mkpath(QStringLiteral(VANTRY_UI_SHOTS_DIR));
   help.resize(700, 900);
   const QList<std::pair<int, QString>> guides{{5070, QStringLiteral("help_x_wing.png")},
-                                               {5071, QStringLiteral("help_turbot_fish.png")},
-                                               {5250, QStringLiteral("help_composite_chain.png")},
-                                               {5510, QStringLiteral("help_dynamic_forcing_chain.png")}};
+                                              {5071, QStringLiteral("help_turbot_fish.png")},
+                                              {5250, QStringLiteral("help_composite_chain.png")},
+                                              {5510, QStringLiteral("help_dynamic_forcing_chain.png")}};
   for (const auto& [topic, shot] : guides) {
     help.show_topic(topic);
     QVERIFY(QTest::qWaitForWindowExposed(&help));

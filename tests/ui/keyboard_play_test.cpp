@@ -114,6 +114,7 @@ void KeyboardPlayTest::keysDoWhatTheyDidWhileKeyboardPlayIsOff() {
   // remove one; digits (the keypad's with NumLock on too) make theirs the only
   // one; Shift with the number row types a layout's own character, which
   // adds or removes its digit alone; Delete, Backspace and Space do nothing.
+  // clang-format off
   const Press presses[] = {
       {Qt::Key_Up, {}, "8"},          {Qt::Key_Down, {}, "28"},
       {Qt::Key_Left, {}, "248"},      {Qt::Key_Right, {}, "2468"},
@@ -127,6 +128,7 @@ void KeyboardPlayTest::keysDoWhatTheyDidWhileKeyboardPlayIsOff() {
       {Qt::Key_NumberSign, Qt::ShiftModifier, "37"},
       {Qt::Key_Space, {}, "37"},      {Qt::Key_8, Qt::KeypadModifier, "8"},
   };
+  // clang-format on
   const int position = board.current_index();
   for (const Press& p : presses) {
     QTest::keyClick(w, p.key, p.modifiers);
@@ -156,8 +158,8 @@ void KeyboardPlayTest::tabReachesThePaneAndOnlyMouseClicksGiveTheGridBack() {
   }
   QVERIFY(w->hasFocus());
   qsizetype last = -1;
-  for (int id : {6000, 6037, 6001, 6038, 6002, 6006, 6008, 6013, 6020, 6021, 6028, 6036, 6017, 6022,
-                 6027, 6018, 6019}) {
+  for (int id :
+       {6000, 6037, 6001, 6038, 6002, 6006, 6008, 6013, 6020, 6021, 6028, 6036, 6017, 6022, 6027, 6018, 6019}) {
     const qsizetype at = reached.indexOf(pane->control(id));
     QVERIFY2(at > last, qPrintable(QString::number(id)));
     last = at;
@@ -212,9 +214,9 @@ void KeyboardPlayTest::schemesAndLineStylesRendered() {
     w->repaint();
     const QImage shot = w->grab().toImage();
     // Inside the given cell (0,0), beside its digit: the background.
-    QCOMPARE(QColor(shot.pixel(5, 5)).rgb(),
-             toQColor(color_schemes()[scheme].colors[kColorBackground]).rgb());
-    const QString name = QStringLiteral("scheme_%1").arg(QString::fromUtf8(color_schemes()[scheme].name.data()).toLower().replace(' ', '_'));
+    QCOMPARE(QColor(shot.pixel(5, 5)).rgb(), toQColor(color_schemes()[scheme].colors[kColorBackground]).rgb());
+    const QString name = QStringLiteral("scheme_%1")
+                             .arg(QString::fromUtf8(color_schemes()[scheme].name.data()).toLower().replace(' ', '_'));
     saveShot(&a.app->frame(), name);
     grid.run_command(kCmdNotByColorAlone);
     saveShot(w, name + QStringLiteral("_not_by_color_alone"));

@@ -28,8 +28,7 @@ namespace vantry::uitest {
 namespace {
 
 // From the magictour corpus: its path takes long enough to be caught working.
-constexpr const char* kHardPuzzle =
-    "..9.2........4.6....1....8....1.9.3.54..........8......5....7.67..3...........2..";
+constexpr const char* kHardPuzzle = "..9.2........4.6....1....8....1.9.3.54..........8......5....7.67..3...........2..";
 
 QRect inFrame(QWidget* w, MainFrame& frame) { return QRect(w->mapTo(&frame, QPoint(0, 0)), w->size()); }
 
@@ -121,8 +120,7 @@ void PathPanelTest::aSelectedStepIsShownReadOnlyUntilLeft() {
   // A click on the grid only returns it to the game's position.
   const int states = game.board().size();
   const GridGeometry& g = grid.geometry();
-  QTest::mouseClick(frame.gridWindow(), Qt::LeftButton, {},
-                    QPoint(g.line[2] + g.unit / 2, g.line[0] + g.unit / 2));
+  QTest::mouseClick(frame.gridWindow(), Qt::LeftButton, {}, QPoint(g.line[2] + g.unit / 2, g.line[0] + g.unit / 2));
   QVERIFY(grid.preview() == nullptr);
   QCOMPARE(game.board().size(), states);
   QVERIFY(panel->list()->currentItem() == nullptr);

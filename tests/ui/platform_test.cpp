@@ -50,26 +50,20 @@ void PlatformTest::messageBoxesShowTextsIconsButtonsAndMapAnswers_data() {
   QTest::addColumn<int>("qtIcon");
   QTest::addColumn<int>("qtButtons");
   const int yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-  QTest::newRow("ok, exclamation") << MessageIcon::Exclamation << MessageButtons::Ok
-                                   << int(QMessageBox::Ok) << MessageAnswer::Ok
-                                   << int(QMessageBox::Warning) << int(QMessageBox::Ok);
-  QTest::newRow("ok by escape") << MessageIcon::Information << MessageButtons::Ok << 0
-                                << MessageAnswer::Ok << int(QMessageBox::Information)
-                                << int(QMessageBox::Ok);
-  QTest::newRow("cancel of ok/cancel") << MessageIcon::None << MessageButtons::OkCancel
-                                       << int(QMessageBox::Cancel) << MessageAnswer::Cancel
-                                       << int(QMessageBox::NoIcon)
+  QTest::newRow("ok, exclamation") << MessageIcon::Exclamation << MessageButtons::Ok << int(QMessageBox::Ok)
+                                   << MessageAnswer::Ok << int(QMessageBox::Warning) << int(QMessageBox::Ok);
+  QTest::newRow("ok by escape") << MessageIcon::Information << MessageButtons::Ok << 0 << MessageAnswer::Ok
+                                << int(QMessageBox::Information) << int(QMessageBox::Ok);
+  QTest::newRow("cancel of ok/cancel") << MessageIcon::None << MessageButtons::OkCancel << int(QMessageBox::Cancel)
+                                       << MessageAnswer::Cancel << int(QMessageBox::NoIcon)
                                        << int(QMessageBox::Ok | QMessageBox::Cancel);
-  QTest::newRow("no of yes/no") << MessageIcon::Question << MessageButtons::YesNo
-                                << int(QMessageBox::No) << MessageAnswer::No
-                                << int(QMessageBox::Question)
+  QTest::newRow("no of yes/no") << MessageIcon::Question << MessageButtons::YesNo << int(QMessageBox::No)
+                                << MessageAnswer::No << int(QMessageBox::Question)
                                 << int(QMessageBox::Yes | QMessageBox::No);
-  QTest::newRow("yes of yes/no/cancel") << MessageIcon::Question << MessageButtons::YesNoCancel
-                                        << int(QMessageBox::Yes) << MessageAnswer::Yes
-                                        << int(QMessageBox::Question) << yesNoCancel;
+  QTest::newRow("yes of yes/no/cancel") << MessageIcon::Question << MessageButtons::YesNoCancel << int(QMessageBox::Yes)
+                                        << MessageAnswer::Yes << int(QMessageBox::Question) << yesNoCancel;
   QTest::newRow("escape of yes/no/cancel") << MessageIcon::Stop << MessageButtons::YesNoCancel << 0
-                                           << MessageAnswer::Cancel << int(QMessageBox::Critical)
-                                           << yesNoCancel;
+                                           << MessageAnswer::Cancel << int(QMessageBox::Critical) << yesNoCancel;
 }
 
 void PlatformTest::messageBoxesShowTextsIconsButtonsAndMapAnswers() {
@@ -210,8 +204,7 @@ void PlatformTest::hintDialogsFollowTheirTemplates() {
       if (presses[i] == 0) QTest::keyClick(d, Qt::Key_Escape);
       else d->button(presses[i])->click();
     });
-    QCOMPARE(platform.hint_dialog(templates[i], "Look at rows 2 and 7.", "X-wing", 5040, "BigHint"),
-             results[i]);
+    QCOMPARE(platform.hint_dialog(templates[i], "Look at rows 2 and 7.", "X-wing", 5040, "BigHint"), results[i]);
   }
   QVERIFY(heights[0] < heights[1] && heights[1] < heights[2]);
   QCOMPARE(help.topics, (QList<int>{5040, 5040, 5040}));
@@ -222,8 +215,8 @@ void PlatformTest::hintDialogsFollowTheirTemplates() {
     saveShot(d, QStringLiteral("little_hint_dialog"));
     QTest::keyClick(d, Qt::Key_Escape);
   });
-  QCOMPARE(platform.little_hint_dialog("Look for naked pair with the values 2 and 7", "Medium hint",
-                                       5030, "LittleMediumHint"),
+  QCOMPARE(platform.little_hint_dialog("Look for naked pair with the values 2 and 7", "Medium hint", 5030,
+                                       "LittleMediumHint"),
            kButtonOk);
   // Closing stored the placement in the dialog's own section.
   settings.flush(false);
@@ -290,8 +283,8 @@ void PlatformTest::fileDialogsConvertFiltersAndOptions() {
   QTemporaryDir own;
   QVERIFY(own.isValid());
   const QString folder = own.path();
-  FileDialogRequest save{"Sudoku Puzzle (*.spz)|*.spz|", "spz", folder.toStdString(), "game",
-                         false, true, "Save the game"};
+  FileDialogRequest save{
+      "Sudoku Puzzle (*.spz)|*.spz|", "spz", folder.toStdString(), "game", false, true, "Save the game"};
   std::unique_ptr<QFileDialog> d(QtPlatform::makeFileDialog(nullptr, save, true));
   QCOMPARE(d->acceptMode(), QFileDialog::AcceptSave);
   QCOMPARE(d->windowTitle(), QStringLiteral("Save the game"));
@@ -341,9 +334,9 @@ void PlatformTest::inputAndColoringDialogs() {
     d->field()->setText(QStringLiteral("1.5"));
     d->reject();
   });
-  QCOMPARE(platform.input_dialog("Naked singles solving delay",
-                                 "Enter the delay, from 0.001 to 2.000 seconds:", "0.25", 20),
-           std::string("1.5"));
+  QCOMPARE(
+      platform.input_dialog("Naked singles solving delay", "Enter the delay, from 0.001 to 2.000 seconds:", "0.25", 20),
+      std::string("1.5"));
 
   // The colouring dialog's client origin goes where it is told, so the
   // buttons' centres lie 24 + 42 i pixels right of and 24 below it.

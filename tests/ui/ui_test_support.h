@@ -82,8 +82,7 @@ struct App {
     settings.write_integer(kTutorial, 0);
     settings.write_integer(kGeometryX, 40);
     settings.write_integer(kGeometryY, 30);
-    app = std::make_unique<VantryApp>(settings, QStringLiteral("/nonexistent/Vantry.chm"),
-                                      std::move(argument));
+    app = std::make_unique<VantryApp>(settings, QStringLiteral("/nonexistent/Vantry.chm"), std::move(argument));
   }
   void startup(int welcomeAnswer = 2);
   // Pastes the puzzle as the game in play.
@@ -91,6 +90,5 @@ struct App {
   // Gives the grid the keyboard in an active main window.
   TSWindow* focusGrid();
 };
-
 
 }  // namespace vantry::uitest

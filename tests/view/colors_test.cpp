@@ -12,10 +12,10 @@ namespace {
 
 TEST(ColorMgrTest, LoadsSavesAndFallsBackToDefaults) {
   MemorySettings settings;
-  settings.stored["Colors/Background"] = "255";          // pure red
-  settings.stored["Colors/Lines"] = "blue";              // not a number
-  settings.stored["Colors/Hint_Set"] = "-5";             // not a colour
-  settings.stored["Colors/Coloring6"] = "99999999999";   // beyond 24 bits
+  settings.stored["Colors/Background"] = "255";         // pure red
+  settings.stored["Colors/Lines"] = "blue";             // not a number
+  settings.stored["Colors/Hint_Set"] = "-5";            // not a colour
+  settings.stored["Colors/Coloring6"] = "99999999999";  // beyond 24 bits
   ColorMgr colors;
   colors.load(settings);
   EXPECT_EQ(colors.get(kColorBackground), rgb(255, 0, 0));

@@ -166,8 +166,7 @@ TEST_F(Drills, RunFromTheFirstPositionToTheSummary) {
   EXPECT_TRUE(platform.messages[0].text.starts_with("Found: 0\nMissed: 1\nWrong: 0")) << platform.messages[0].text;
   const std::string& summary = platform.messages[1].text;
   EXPECT_TRUE(summary.starts_with("Drill: Naked single\n")) << summary;
-  EXPECT_NE(summary.find("\n1\t1\t0\t1\t0:04\n2\t0\t1\t0\t0:10\nTotal\t1\t1\t1\t0:14\n"), std::string::npos)
-      << summary;
+  EXPECT_NE(summary.find("\n1\t1\t0\t1\t0:04\n2\t0\t1\t0\t0:10\nTotal\t1\t1\t1\t0:14\n"), std::string::npos) << summary;
   EXPECT_NE(summary.find("Score: 33%\nTime per position: 0:07\nThis is your first drill"), std::string::npos)
       << summary;
   EXPECT_FALSE(game.drill().running());

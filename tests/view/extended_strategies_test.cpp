@@ -104,9 +104,9 @@ TEST_F(ExtendedStrategies, TheScoreAddsTheWeightsOfEveryStep) {
 TEST(RatingMessage, ScoreAndStepsBeyond) {
   StrategiesUsed used;
   used.by_strategy[1] = 40;
-  used.by_strategy[3] = 2;    // weight 3
-  used.by_strategy[43] = 1;   // weight 50
-  used.by_strategy[55] = 3;   // weight 120
+  used.by_strategy[3] = 2;   // weight 3
+  used.by_strategy[43] = 1;  // weight 50
+  used.by_strategy[55] = 3;  // weight 120
   used.extended_steps = 3;
   EXPECT_EQ(difficulty_score(used), 40 + 6 + 50 + 360);
   EXPECT_EQ(rating_message(Difficulty::Unsolvable, used, false),

@@ -165,6 +165,7 @@ std::string unescape(std::string text) {
   return text;
 }
 
+// clang-format off
 const std::map<std::string, GridKey> kGridKeys = {
     {"Home", GridKey::Home},   {"Up", GridKey::Up},       {"Space", GridKey::Space},
     {"Insert", GridKey::Insert}, {"Zero", GridKey::Zero}, {"End", GridKey::End}};
@@ -183,6 +184,7 @@ const std::map<std::string, MessageButtons> kButtons = {
 const std::map<std::string, bool DisplaySwitches::*> kSwitches = {
     {"singles", &DisplaySwitches::singles}, {"solve-singles", &DisplaySwitches::solve_singles},
     {"user-answers", &DisplaySwitches::user_answers}};
+// clang-format on
 
 using Words = std::istringstream;
 
@@ -279,7 +281,7 @@ class GridScenario : public ViewTest, public ::testing::WithParamInterface<Scena
   std::unique_ptr<ScriptedGame> scripted;
   std::unique_ptr<GridWindow> scripted_grid;
   GridMouse last_mouse;
-  State marked;                  // the grid at "mark"
+  State marked;  // the grid at "mark"
   long marked_pane_highlights = 0;
   int paused_under_dialog = -1;  // -1 until a hint dialog opens
 };
@@ -287,6 +289,7 @@ class GridScenario : public ViewTest, public ::testing::WithParamInterface<Scena
 void GridScenario::SetUp() {
   grid.resize(300, 330);  // cells of 33 pixels, slots of 11
   platform.on_hint_dialog = [this] { paused_under_dialog = game.paused(); };
+  // clang-format off
   steps = {
       {"paste", [&](Words&) { paste_puzzle(); }},
       {"left", [&](Words& w) { view().left_down(mouse(w)); }},
@@ -504,6 +507,7 @@ void GridScenario::SetUp() {
          }
        }},
   };
+  // clang-format on
 }
 
 TEST_P(GridScenario, Runs) {

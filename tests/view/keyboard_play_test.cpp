@@ -62,8 +62,7 @@ TEST(ColorSchemesTest, DarkSchemesKeepEveryDigitAndMarkReadable) {
     EXPECT_TRUE(is_dark(s.colors[kColorBackground])) << s.name;
     for (int fg : kForegroundElements) {
       for (int bg : kBackgroundElements) {
-        EXPECT_GE(contrast_ratio(s.colors[fg], s.colors[bg]), 4.5)
-            << s.name << ": element " << fg << " on " << bg;
+        EXPECT_GE(contrast_ratio(s.colors[fg], s.colors[bg]), 4.5) << s.name << ": element " << fg << " on " << bg;
       }
     }
     EXPECT_GE(contrast_ratio(play_cursor_color(s.colors[0]), s.colors[0]), 3.0) << s.name;
@@ -81,8 +80,8 @@ class KeyboardPainting : public KeyboardPlay {
     grid.paint_grid(canvas, true, {0, 0, 300, 330}, false);
   }
   int lines_of(Colorref c) const {
-    return static_cast<int>(std::count_if(canvas.lines.begin(), canvas.lines.end(),
-                                          [&](const DrawnLine& l) { return l.color == c; }));
+    return static_cast<int>(
+        std::count_if(canvas.lines.begin(), canvas.lines.end(), [&](const DrawnLine& l) { return l.color == c; }));
   }
 };
 

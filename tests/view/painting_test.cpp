@@ -40,10 +40,11 @@ TEST(GridGeometryTest, HitTestFindsTheSlotAndNothingOutside) {
 
 // The colour rule over the cases of tests/data/highlight_colors.txt.
 TEST(HighlightColorTest, RuleDecidesAndCountsShade) {
-  const std::map<std::string, std::pair<int, int>> kinds = {
-      {"any", {kCmdModePossibilities, kCmdRuleAny}}, {"2+", {kCmdModePossibilities, kCmdRule2OrMore}},
-      {"all", {kCmdModePossibilities, kCmdRuleAll}}, {"only", {kCmdModePossibilities, kCmdRuleOnly}},
-      {"count", {kCmdModeCount, kCmdRuleAny}}};
+  const std::map<std::string, std::pair<int, int>> kinds = {{"any", {kCmdModePossibilities, kCmdRuleAny}},
+                                                            {"2+", {kCmdModePossibilities, kCmdRule2OrMore}},
+                                                            {"all", {kCmdModePossibilities, kCmdRuleAll}},
+                                                            {"only", {kCmdModePossibilities, kCmdRuleOnly}},
+                                                            {"count", {kCmdModeCount, kCmdRuleAny}}};
   const auto cases = read_case_fields("highlight_colors.txt");
   for (const std::vector<std::string>& fields : cases) {
     ASSERT_EQ(fields.size(), 3u) << fields[0];
@@ -221,8 +222,8 @@ TEST_F(Painting, ChainSegmentsAndTheirEndFrames) {
   EXPECT_EQ(lines_of(color(kColorHintRemove), 3), 8);
   // One segment along the row, moved up by k - 4 and starting k inside each cell.
   ASSERT_EQ(lines_of(color(kColorHintChains), 2), 1);
-  const auto seg = *std::find_if(canvas.lines.begin(), canvas.lines.end(),
-                                 [](const DrawnLine& l) { return l.width == 2; });
+  const auto seg =
+      *std::find_if(canvas.lines.begin(), canvas.lines.end(), [](const DrawnLine& l) { return l.width == 2; });
   EXPECT_EQ(seg.x1, 82 + 8);
   EXPECT_EQ(seg.x2, 115 - 8);
   EXPECT_EQ(seg.y1, 16 - 4);

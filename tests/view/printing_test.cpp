@@ -105,8 +105,7 @@ TEST_F(ViewTest, PrintCommandsWaitForTheEntryToFinish) {
     platform.messages.clear();
     EXPECT_TRUE(grid.run_command(id));
     ASSERT_EQ(platform.messages.size(), 1u) << id;
-    expect_message("Please finish entering the puzzle\nbefore doing this.", "Vantry",
-                   MessageIcon::Exclamation);
+    expect_message("Please finish entering the puzzle\nbefore doing this.", "Vantry", MessageIcon::Exclamation);
   }
 }
 
@@ -153,8 +152,8 @@ TEST_F(Printing, AnswersPrintTheSolutionAndLeaveTheGameExactlyAsItWas) {
 TEST_F(Printing, BlankGridAsksBeforeErasingThePuzzle) {
   platform.answers.push_back(MessageAnswer::No);
   grid.run_command(kCmdPrintBlankGrid);
-  expect_message("Printing a blank solving grid will erase\nthe current puzzle.  Do you wish to proceed?",
-                 "Vantry", MessageIcon::Question);
+  expect_message("Printing a blank solving grid will erase\nthe current puzzle.  Do you wish to proceed?", "Vantry",
+                 MessageIcon::Question);
   EXPECT_TRUE(game.puzzle_valid());
   EXPECT_TRUE(platform.print_titles.empty());
 

@@ -142,8 +142,7 @@ TEST(LayoutTest, AbsurdGeometryFromTheSettingsFileStaysOnTheDesktop) {
   const Rect dialog{0, 0, 300, 200};
   const int pane = 220;
   int files = 0;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(VANTRY_TEST_DATA_DIR "/absurd_geometry")) {
+  for (const auto& entry : std::filesystem::directory_iterator(VANTRY_TEST_DATA_DIR "/absurd_geometry")) {
     SCOPED_TRACE(entry.path().filename().string());
     ++files;
     PrivateIniFile settings(entry.path().c_str());
@@ -155,9 +154,8 @@ TEST(LayoutTest, AbsurdGeometryFromTheSettingsFileStaysOnTheDesktop) {
     if (pane_place(settings.read_string(kButtonsPlacement)) != PanePlace::Hidden) {
       EXPECT_GE(size.width, pane + kSmallestGridWindow);
     }
-    const Point at = keep_on_desktop(settings.read_integer(kGeometryX),
-                                     settings.read_integer(kGeometryY), size.width, size.height,
-                                     desktop);
+    const Point at = keep_on_desktop(settings.read_integer(kGeometryX), settings.read_integer(kGeometryY), size.width,
+                                     size.height, desktop);
     EXPECT_GE(at.x, 0);
     EXPECT_LE(at.x + size.width, desktop.right);
     EXPECT_GE(at.y, 0);
@@ -180,8 +178,8 @@ TEST(LayoutTest, AFramedDialogReopensTenTimesWhereItWasLeft) {
   // and pulled inside the work area, the place must not creep.
   const Rect owner{200, 150, 1000, 800}, work{0, 0, 1280, 1000};
   const int left = 4, top = 24, right = 4, bottom = 4;
-  for (const Rect start : {Rect{230, 160, 530, 360}, Rect{900, 700, 1200, 900},
-                           Rect{-50, -40, 250, 160}, Rect{1100, 900, 1400, 1100}}) {
+  for (const Rect start :
+       {Rect{230, 160, 530, 360}, Rect{900, 700, 1200, 900}, Rect{-50, -40, 250, 160}, Rect{1100, 900, 1400, 1100}}) {
     MemorySettings settings;
     float_dialog_close(settings, kBigHintDialog, owner, start);
     Rect first{};
@@ -207,8 +205,8 @@ TEST(LayoutTest, TheClientGrowsToShowTheWholePane) {
   // The pane grows with the client in eighths, as far as the height and half
   // the width allow, never below its own size nor above twice it.
   EXPECT_EQ(pane_zoom({871, 651}, {220, 640}), 1.0);
-  EXPECT_EQ(pane_zoom({1400, 1000}, {220, 640}), 1.5);   // by the height: 1.56
-  EXPECT_EQ(pane_zoom({800, 1400}, {220, 640}), 1.75);   // by half the width: 1.82
+  EXPECT_EQ(pane_zoom({1400, 1000}, {220, 640}), 1.5);  // by the height: 1.56
+  EXPECT_EQ(pane_zoom({800, 1400}, {220, 640}), 1.75);  // by half the width: 1.82
   EXPECT_EQ(pane_zoom({4000, 4000}, {220, 640}), kLargestPaneZoom);
   EXPECT_EQ(pane_zoom({300, 200}, {220, 640}), 1.0);
   // A window larger than the desktop keeps its top-left corner on it.

@@ -38,8 +38,8 @@ std::string describe(const Move& move) {
   }
   out << "\nchain";
   for (int i = 0; i < move.chain_length(); ++i) out << ' ' << cell_name(move.chain_row(i), move.chain_column(i));
-  out << "\ntemplate " << move.template_id() << "\ndetail " << move.detail() << "\ntext "
-      << escape(move.explanation()) << '\n';
+  out << "\ntemplate " << move.template_id() << "\ndetail " << move.detail() << "\ntext " << escape(move.explanation())
+      << '\n';
   return out.str();
 }
 

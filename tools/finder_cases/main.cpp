@@ -87,7 +87,8 @@ void write_extended(BusyManager& busy, const std::filesystem::path& corpus, std:
       const bool nested = move.explanation().find("in the same way") != std::string::npos;
       const std::string key = std::to_string(n) + (nested ? " nested" : "");
       if (n >= 53 && !first.contains(key)) {
-        first[key] = case_text(std::string(strategy_row(n).name) + (nested ? ", nested" : "") + " (" + file + ")", n, s, move);
+        first[key] =
+            case_text(std::string(strategy_row(n).name) + (nested ? ", nested" : "") + " (" + file + ")", n, s, move);
       }
       move.apply_to(s);
     }

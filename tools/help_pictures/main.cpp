@@ -93,15 +93,15 @@ int render(const std::string& positions_path, const std::filesystem::path& out_d
     if (p.found_first_as != 0) {
       const BigHintShown first = big_hint(game, platform);
       if (first.strategy != p.found_first_as || first.marks != p.marks) {
-        errors.push_back("line " + std::to_string(p.line) + ": the search finds " +
-                         std::to_string(first.strategy) + " -> " + first.marks);
+        errors.push_back("line " + std::to_string(p.line) + ": the search finds " + std::to_string(first.strategy) +
+                         " -> " + first.marks);
         continue;
       }
     }
     const BigHintShown shown = pictured_hint(p, game, platform);
     if (shown.strategy != p.strategy || shown.marks != p.marks) {
-      errors.push_back("line " + std::to_string(p.line) + ": the Big hint there is " +
-                       std::to_string(shown.strategy) + " -> " + shown.marks);
+      errors.push_back("line " + std::to_string(p.line) + ": the Big hint there is " + std::to_string(shown.strategy) +
+                       " -> " + shown.marks);
       continue;
     }
     // The hint's own words, for the guide's caption.
@@ -139,8 +139,7 @@ int find(int per, const std::vector<std::string>& files) {
         const BigHintShown shown = big_hint(game, shown_on);
         if (shown.strategy != n) return true;
         ++found[n];
-        std::cout << picture_line("strategy_" + std::to_string(n), n, start, before, shown.marks) << '\n'
-                  << std::flush;
+        std::cout << picture_line("strategy_" + std::to_string(n), n, start, before, shown.marks) << '\n' << std::flush;
         return true;
       });
     });
@@ -209,8 +208,7 @@ int line(const std::string& path) {
   Game game(platform, view);
   game.board().current() = now;
   const BigHintShown shown = big_hint(game, platform);
-  std::cout << picture_line("strategy_" + std::to_string(shown.strategy), shown.strategy, start, now,
-                            shown.marks)
+  std::cout << picture_line("strategy_" + std::to_string(shown.strategy), shown.strategy, start, now, shown.marks)
             << '\n';
   return shown.strategy == 0 ? 1 : 0;
 }

@@ -108,7 +108,8 @@ void build_avoidable(Strategy& engine, SolutionCounter& counter, const State& s,
   const auto givens_unique = [&](const State& variant) {
     State puzzle;
     for (int i = 0; i < 81; ++i) {
-      if (variant.cell(i / 9, i % 9).given) puzzle.set_answer_and_solution(i / 9, i % 9, variant.cell(i / 9, i % 9).answer);
+      if (variant.cell(i / 9, i % 9).given)
+        puzzle.set_answer_and_solution(i / 9, i % 9, variant.cell(i / 9, i % 9).answer);
     }
     return counter.n_solutions(puzzle) == 1;
   };
@@ -123,7 +124,8 @@ void build_avoidable(Strategy& engine, SolutionCounter& counter, const State& s,
         for (int i = 0; i < 9; ++i) {
           const int c = across == 0 ? at(i, a % 9) : at(a / 9, i);
           const int d = across == 0 ? at(i, b % 9) : at(b / 9, i);
-          if (c == a || !(box_of(a / 9, a % 9) == box_of(b / 9, b % 9) || box_of(a / 9, a % 9) == box_of(c / 9, c % 9))) {
+          if (c == a ||
+              !(box_of(a / 9, a % 9) == box_of(b / 9, b % 9) || box_of(a / 9, a % 9) == box_of(c / 9, c % 9))) {
             continue;
           }
           const int va = solution[a], vb = solution[b];
@@ -303,7 +305,8 @@ struct Worker {
         for (int k = 4; k < 9; ++k) {
           for (int q = 0; q < 4; ++q) {
             const int d = solution[cells[q]];
-            if (variant.cell(cells[k] / 9, cells[k] % 9).is_possible(d)) variant.delete_possibility(cells[k] / 9, cells[k] % 9, d);
+            if (variant.cell(cells[k] / 9, cells[k] % 9).is_possible(d))
+              variant.delete_possibility(cells[k] / 9, cells[k] % 9, d);
           }
         }
         look(variant, 3);
@@ -479,7 +482,8 @@ int main(int argc, char** argv) {
 
   const auto missing = [&] {
     std::vector<bool> wanted(static_cast<std::size_t>(strategies) + 1, false);
-    for (int n = 1; n <= strategies; ++n) wanted[static_cast<std::size_t>(n)] = static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per;
+    for (int n = 1; n <= strategies; ++n)
+      wanted[static_cast<std::size_t>(n)] = static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per;
     return wanted;
   };
 
@@ -521,7 +525,8 @@ int main(int argc, char** argv) {
       const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       std::cerr << next << " puzzles, " << static_cast<long>(seconds) << " s; short:";
       for (int n = 1; n <= strategies; ++n) {
-        if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
+        if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) < o.per)
+          std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
       }
       std::cerr << std::endl;
     }
@@ -533,7 +538,8 @@ int main(int argc, char** argv) {
     auto& list = kept[static_cast<std::size_t>(kAvoidableType2)];
     Worker& w = workers[0];
     w.counter.set_record_solution(true);
-    for (std::size_t k = 0; k < kept[static_cast<std::size_t>(m)].size() && static_cast<int>(list.size()) < o.per; ++k) {
+    for (std::size_t k = 0; k < kept[static_cast<std::size_t>(m)].size() && static_cast<int>(list.size()) < o.per;
+         ++k) {
       State s;
       read_position(kept[static_cast<std::size_t>(m)][k], s);
       State probe = s;
@@ -568,7 +574,8 @@ int main(int argc, char** argv) {
     if (static_cast<int>(kept[static_cast<std::size_t>(n)].size()) >= o.per) continue;
     amplify(workers[0], n, o.per, mix((static_cast<std::uint64_t>(o.seed) << 32) + 0xA000u + static_cast<unsigned>(n)),
             kept, seen);
-    std::cerr << "variants: " << n << ' ' << strategy_row(n).name << ": " << kept[static_cast<std::size_t>(n)].size() << std::endl;
+    std::cerr << "variants: " << n << ' ' << strategy_row(n).name << ": " << kept[static_cast<std::size_t>(n)].size()
+              << std::endl;
   }
 
   // The extended rows: positions of the corpus puzzles on which the standard
@@ -621,7 +628,8 @@ int main(int argc, char** argv) {
   }
   if (o.extended) {
     std::cerr << "mined:";
-    for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
+    for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n)
+      std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
     std::cerr << std::endl;
   }
   for (int n = kFirstExtendedRow; o.extended && n <= kLastExtendedRow; ++n) {
@@ -630,7 +638,8 @@ int main(int argc, char** argv) {
             mix((static_cast<std::uint64_t>(o.seed) << 32) + 0xB000u + static_cast<unsigned>(n)), kept, seen);
   }
   std::cerr << "extended:";
-  for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n) std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
+  for (int n = kFirstExtendedRow; n <= kLastExtendedRow; ++n)
+    std::cerr << ' ' << n << '=' << kept[static_cast<std::size_t>(n)].size();
   std::cerr << std::endl;
 
   std::ofstream out(o.out);

@@ -29,9 +29,9 @@ namespace {
 
 struct Als {
   CellBits cells;
-  unsigned mask;        // its values, bit d-1
-  CellBits holding[10]; // its cells holding d
-  CellBits seeing[10];  // cells that see all of holding[d], the set's own excluded
+  unsigned mask;         // its values, bit d-1
+  CellBits holding[10];  // its cells holding d
+  CellBits seeing[10];   // cells that see all of holding[d], the set's own excluded
 };
 
 bool in_one_line(const CellBits& cells) {
@@ -66,7 +66,8 @@ std::vector<Als> list_sets(const GridBits& g) {
       sets.push_back(a);
     }
   }
-  std::stable_sort(sets.begin(), sets.end(), [](const Als& a, const Als& b) { return a.cells.count() < b.cells.count(); });
+  std::stable_sort(sets.begin(), sets.end(),
+                   [](const Als& a, const Als& b) { return a.cells.count() < b.cells.count(); });
   return sets;
 }
 

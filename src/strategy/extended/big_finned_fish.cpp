@@ -31,8 +31,8 @@ struct FishSearch {
   Move& move;
   int n;
   int d;
-  bool rows;            // base lines are rows
-  unsigned places[9];   // where d may go in each line, bit p for position p
+  bool rows;           // base lines are rows
+  unsigned places[9];  // where d may go in each line, bit p for position p
 
   int r_of(int line, int p) const { return rows ? line : p; }
   int c_of(int line, int p) const { return rows ? p : line; }

@@ -91,8 +91,7 @@ struct ToldBranch {
   std::vector<int> steps;
 };
 
-std::vector<ToldBranch> tell_branches(const NetBoard& start, const std::vector<Branch>& branches,
-                                      const Conclusion& c) {
+std::vector<ToldBranch> tell_branches(const NetBoard& start, const std::vector<Branch>& branches, const Conclusion& c) {
   std::vector<ToldBranch> told(branches.size());
   for (std::size_t i = 0; i < branches.size(); ++i) {
     Net net(start, kRulesSingles, 0, &told[i].log);
@@ -185,9 +184,8 @@ std::vector<int> cells_by_size(const NetBoard& b) {
   for (int cell = 0; cell < 81; ++cell) {
     if (!b.placed[cell]) cells.push_back(cell);
   }
-  std::stable_sort(cells.begin(), cells.end(), [&](int x, int y) {
-    return std::popcount(b.mask[x]) < std::popcount(b.mask[y]);
-  });
+  std::stable_sort(cells.begin(), cells.end(),
+                   [&](int x, int y) { return std::popcount(b.mask[x]) < std::popcount(b.mask[y]); });
   return cells;
 }
 

@@ -55,13 +55,15 @@ int describe(Move& move, int n, int cell, int d, const NetLog& log) {
   }
   t.add(".");
   if (box_line && nested) {
-    t.add(" (Besides singles, the chain uses box/line eliminations, and it removes possibilities that lead to a "
-          "contradiction in the same way when assumed.)");
+    t.add(
+        " (Besides singles, the chain uses box/line eliminations, and it removes possibilities that lead to a "
+        "contradiction in the same way when assumed.)");
   } else if (box_line) {
     t.add(" (Besides singles, the chain uses box/line eliminations.)");
   } else if (nested) {
-    t.add(" (Besides singles, the chain removes possibilities that lead to a contradiction in the same way when "
-          "assumed.)");
+    t.add(
+        " (Besides singles, the chain removes possibilities that lead to a contradiction in the same way when "
+        "assumed.)");
   }
   t.add("\n\nTherefore, cell ").cell_name(r, c).add(" cannot be ").number(d).add(".");
   Text detail;
@@ -80,9 +82,8 @@ int find_dynamic_forcing_chain(BusyManager& busy, int n, const State& s, int, Mo
   for (int cell = 0; cell < 81; ++cell) {
     if (!start.placed[cell]) cells.push_back(cell);
   }
-  std::stable_sort(cells.begin(), cells.end(), [&](int x, int y) {
-    return std::popcount(start.mask[x]) < std::popcount(start.mask[y]);
-  });
+  std::stable_sort(cells.begin(), cells.end(),
+                   [&](int x, int y) { return std::popcount(start.mask[x]) < std::popcount(start.mask[y]); });
   for (int depth = 0; depth <= 1; ++depth) {
     for (const int cell : cells) {
       if (busy.cancelled()) return 0;

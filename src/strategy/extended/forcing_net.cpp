@@ -235,8 +235,8 @@ bool Net::locked_candidates(bool& changed) {
               if (my_board.placed[cell] && my_board.possible(cell, d)) outside = inside = true;
               continue;
             }
-            const bool in_to = net_cell_unit(cell, 0) == to || net_cell_unit(cell, 1) == to ||
-                               net_cell_unit(cell, 2) == to;
+            const bool in_to =
+                net_cell_unit(cell, 0) == to || net_cell_unit(cell, 1) == to || net_cell_unit(cell, 2) == to;
             (in_to ? inside : outside) = true;
           }
           if (!inside || outside) continue;
@@ -249,8 +249,8 @@ bool Net::locked_candidates(bool& changed) {
           }
           const std::vector<int> parents = my_scratch;
           for (const int cell : g.unit_cells[to]) {
-            const bool in_from = net_cell_unit(cell, 0) == from || net_cell_unit(cell, 1) == from ||
-                                 net_cell_unit(cell, 2) == from;
+            const bool in_from =
+                net_cell_unit(cell, 0) == from || net_cell_unit(cell, 1) == from || net_cell_unit(cell, 2) == from;
             if (in_from || !my_board.possible(cell, d)) continue;
             changed = true;
             my_rule = NetRule::BoxLine;

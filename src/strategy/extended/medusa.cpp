@@ -24,7 +24,7 @@ namespace {
 
 struct Colouring {
   const GridBits& g;
-  int colour[81][10];     // -1: not in the cluster; else 0 or 1
+  int colour[81][10];         // -1: not in the cluster; else 0 or 1
   CellBits by_colour[2][10];  // cells whose d has colour k
 
   explicit Colouring(const GridBits& grid) : g(grid) {
@@ -135,7 +135,11 @@ bool cluster_move(const Colouring& col, Move& move, int n) {
     while (i < 80 && col.colour[i][d] != k) {
       if (++d > 9) d = 1, ++i;
     }
-    t.add(kIntroduction).add("If the colour of ").number(d).add(" in cell ").cell_name(row_of_cell(i), column_of_cell(i));
+    t.add(kIntroduction)
+        .add("If the colour of ")
+        .number(d)
+        .add(" in cell ")
+        .cell_name(row_of_cell(i), column_of_cell(i));
     t.add(" were true, ").add(why).add(". So every candidate of that colour is false: ");
     removal_list(t, col.by_colour[k]).add(".");
     move.describe(n, kTemplateLong, t.str(), digits_phrase(digits));

@@ -31,16 +31,14 @@ struct Rectangle {
   const State& s;
   int n;
   Place a, b;
-  int va, vb;       // the answers of A and B
+  int va, vb;              // the answers of A and B
   bool lines_are_columns;  // C and D lie in A's and B's columns (A, B share a row)
-  int shared;       // the row (or column) that A and B share
+  int shared;              // the row (or column) that A and B share
 
   Place c_at(int i) const { return lines_are_columns ? Place{i, a.c} : Place{a.r, i}; }
   Place d_at(int i) const { return lines_are_columns ? Place{i, b.c} : Place{b.r, i}; }
   const Cell& cell(Place p) const { return s.cell(p.r, p.c); }
-  bool two_boxes(Place c) const {
-    return box_of(a.r, a.c) == box_of(b.r, b.c) || box_of(a.r, a.c) == box_of(c.r, c.c);
-  }
+  bool two_boxes(Place c) const { return box_of(a.r, a.c) == box_of(b.r, b.c) || box_of(a.r, a.c) == box_of(c.r, c.c); }
 };
 
 bool solved_by_player(const Cell& cell) { return cell.answer != 0 && !cell.given; }
@@ -76,8 +74,9 @@ int type1(const Rectangle& q) {
     Text t;
     t.add("Cells ").cell_name(q.a.r, q.a.c).add(", ").cell_name(q.b.r, q.b.c).add(", and ").cell_name(c.r, c.c);
     t.add(" were all solved by you. If cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
-    t.add(", these four cells would form an avoidable pattern, and the puzzle would have two valid "
-          "solutions.\n\nThis cannot happen in a Sudoku with only one solution, so cell ");
+    t.add(
+        ", these four cells would form an avoidable pattern, and the puzzle would have two valid "
+        "solutions.\n\nThis cannot happen in a Sudoku with only one solution, so cell ");
     t.cell_name(d.r, d.c).add(" cannot be ").number(q.va).add(".");
     return describe(q, t, q.n);
   }
@@ -108,9 +107,10 @@ int type2(const Rectangle& q) {
     t.add("Cells ").cell_name(q.a.r, q.a.c).add(" and ").cell_name(q.b.r, q.b.c);
     t.add(" were both solved by you.  If cell ").cell_name(c.r, c.c).add(" were ").number(q.vb);
     t.add(" and cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
-    t.add(", then these four cells would form an avoidable pattern, and the puzzle would have two "
-          "equally good solutions. \nThis cannot happen in a Sudoku with only one solution so one of "
-          "these two cells must be ");
+    t.add(
+        ", then these four cells would form an avoidable pattern, and the puzzle would have two "
+        "equally good solutions. \nThis cannot happen in a Sudoku with only one solution so one of "
+        "these two cells must be ");
     t.number(x).add(", which can therefore be deleted as a possibility from cell");
     comma_list(t.add(removals.count() > 1 ? "s" : ""), removals).add(".");
     return describe(q, t, q.n + 1);
@@ -177,8 +177,9 @@ int type3(const Rectangle& q) {
       t.add("Cells ").cell_name(q.a.r, q.a.c).add(" and ").cell_name(q.b.r, q.b.c);
       t.add(" were both solved by you.  If cell ").cell_name(c.r, c.c).add(" were ").number(q.vb);
       t.add(" and cell ").cell_name(d.r, d.c).add(" were ").number(q.va);
-      t.add(", then these four cells would form an avoidable pattern. \n\nTherefore, one of these two "
-            "cells must be ");
+      t.add(
+          ", then these four cells would form an avoidable pattern. \n\nTherefore, one of these two "
+          "cells must be ");
       t.number(x1).add(" or ").number(x2).add(", which forces cell ").cell_name(e.r, e.c);
       t.add(" to be the other value.  ").number(x1).add(" and ").number(x2);
       t.add(" can therefore be deleted as possibilities from cell");

@@ -162,7 +162,8 @@ int singles_chain_move(SinglesSearch& f) {
   const int r0 = f.row_of_link(0), c0 = f.column_of_link(0);
   const int rn = f.row_of_link(last), cn = f.column_of_link(last);
   // Step 1. The cells outside the chain that see both ends, in c[0]'s peer order.
-  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, [&f](int r, int c) { return in_singles_chain(&f, r, c); })) return kNothing;
+  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, [&f](int r, int c) { return in_singles_chain(&f, r, c); }))
+    return kNothing;
   CellSet removals = peers_holding(s, r0, c0, v);
   for (int k = 0; k < f.chain.n; ++k) removals.remove(f.row_of_link(k), f.column_of_link(k));
   removals.intersect_with(peers_holding(s, rn, cn, v));
@@ -307,7 +308,8 @@ int pairs_chain_move(PairsSearch& f) {
   const int r0 = f.row_at(0), c0 = f.column_at(0);
   const int rn = f.row_at(last), cn = f.column_at(last);
   // Step 1. The removal cells, in c[0]'s peer order.
-  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, [&f](int r, int c) { return is_pairs_chain_end(&f, r, c); })) return kNothing;
+  if (!some_cell_sees_both(s, r0, c0, rn, cn, v, [&f](int r, int c) { return is_pairs_chain_end(&f, r, c); }))
+    return kNothing;
   CellSet removals = peers_holding(s, r0, c0, v);
   removals.remove(r0, c0);
   removals.remove(rn, cn);

@@ -60,7 +60,7 @@ struct CompositeSearch : SearchOn {
   int d = 0, e = 0;  // S may lose d; S is assumed e
   CellSet covered;   // the cells that see S and hold d
   Entry ch[kChainRoom] = {};
-  StateStack boards;  // boards.at(k): the working board of recursion level k
+  StateStack boards;                                          // boards.at(k): the working board of recursion level k
   std::unordered_set<ExploredKey, ExploredKeyHash> explored;  // per start
 
   bool cancelled() { return busy.cancel_pressed(); }

@@ -33,7 +33,7 @@ struct Fish {
   int n;
   int d;
   bool columns;
-  int count[9];    // candidates per line; 0 for a line that cannot take part
+  int count[9];  // candidates per line; 0 for a line that cannot take part
   int places[9][9];
 
   int row(int line, int pos) const { return columns ? pos : line; }
@@ -74,8 +74,8 @@ CellSet removal_cells(const Fish& f, int second, int pos) {
 struct Corner {
   int line, pos;
 };
-void show_pattern(const Fish& f, std::initializer_list<Corner> corners, const CellSet& fins,
-                  const CellSet& removals, Text& t, const char* or_fin) {
+void show_pattern(const Fish& f, std::initializer_list<Corner> corners, const CellSet& fins, const CellSet& removals,
+                  Text& t, const char* or_fin) {
   CellSet pattern;
   for (const Corner& corner : corners) f.add(pattern, corner.line, corner.pos);
   for (int i = 0; i < fins.count(); ++i) pattern.add(fins.row(i), fins.column(i));

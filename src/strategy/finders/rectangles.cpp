@@ -179,8 +179,7 @@ bool type_3(Rectangle& rect) {
   explanation.add(" (otherwise the highlighted cells would have two possible solutions, which ");
   explanation.add("is impossible in a Sudoku with only one solution). This forces cell ");
   cell(explanation, partner).add(" to be the other value.\n\n").number(p).add(" and ").number(q);
-  plural_cells(explanation.add(" will both be used, therefore they can be removed as possibilities from "),
-               removals);
+  plural_cells(explanation.add(" will both be used, therefore they can be removed as possibilities from "), removals);
   explanation.add(" ").cell_list(removals, "and").add(".");
   rect.move.describe(kType3, kTemplateLong, explanation.str(), values_phrase(p, q));
   return true;

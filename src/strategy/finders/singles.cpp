@@ -169,9 +169,7 @@ int find_line_box(BusyManager&, int n, const State& s, int, Move& move) {
         if (!one_box) continue;
 
         // Step 2. The targets: the box's cells off the line that hold d.
-        auto on_line = [&](int p) {
-          return kind == UnitKind::Row ? row_of(b, p) == line : column_of(b, p) == line;
-        };
+        auto on_line = [&](int p) { return kind == UnitKind::Row ? row_of(b, p) == line : column_of(b, p) == line; };
         const Unit& box = s.box(b);
         int targets[6], n_targets = 0;
         for (int p = 0; p < 9; ++p) {

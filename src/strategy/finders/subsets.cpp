@@ -77,8 +77,7 @@ void make_naked_move(UnitSearch& u, const List& digits, const int chosen[], int 
 
 // Depth-first choice of candidate cells in increasing position order, the
 // union of their possibilities never past N. True when a choice gave a move.
-bool choose_naked_cells(UnitSearch& u, int depth, int start, const List& so_far, int chosen[],
-                        int n) {
+bool choose_naked_cells(UnitSearch& u, int depth, int start, const List& so_far, int chosen[], int n) {
   for (int p = start; p < 9; ++p) {
     // Step 1. Candidates hold 2 to N digits: a cell with one is a naked single.
     const int held = u.possibilities[p].count();

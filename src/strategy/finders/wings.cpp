@@ -45,9 +45,7 @@ struct BivalueCells {
   }
 };
 
-bool has_pair(const Bivalue& b, int d1, int d2) {
-  return (b.x == d1 && b.y == d2) || (b.x == d2 && b.y == d1);
-}
+bool has_pair(const Bivalue& b, int d1, int d2) { return (b.x == d1 && b.y == d2) || (b.x == d2 && b.y == d1); }
 
 // A chain of cells with the same pair, each seeing the one before it; the
 // XY-wing's pivot is a chain of one.
@@ -66,16 +64,15 @@ struct Chain {
 // Cheap test before the ordered sets are built: does a cell other than the
 // two wings see both and hold z? Most wings fail here.
 bool some_other_cell_sees_both(const State& s, const Bivalue& w1, const Bivalue& w2, int z) {
-  return some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z, [&](int r, int c) {
-    return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c);
-  });
+  return some_cell_sees_both(s, w1.r, w1.c, w2.r, w2.c, z,
+                             [&](int r, int c) { return (r == w1.r && c == w1.c) || (r == w2.r && c == w2.c); });
 }
 
 // Step 1 of a move: the cells other than the wings (and the pivot) that see
 // both wings (and the pivot) and hold z, in the order of W1's peers. Step 2:
 // each of them loses z, marked so on the hint. None when the move is empty.
-CellSet remove_where_seen(Move& move, const State& s, const Bivalue& w1, const Bivalue& w2,
-                          const Bivalue* pivot, int z) {
+CellSet remove_where_seen(Move& move, const State& s, const Bivalue& w1, const Bivalue& w2, const Bivalue* pivot,
+                          int z) {
   if (!some_other_cell_sees_both(s, w1, w2, z)) return {};
   CellSet removals = peers_holding(s, w1.r, w1.c, z);
   removals.remove(w1.r, w1.c);
@@ -94,8 +91,7 @@ CellSet remove_where_seen(Move& move, const State& s, const Bivalue& w1, const B
 
 // The XY move: z leaves every cell that sees both wings. False when no such
 // cell holds z.
-bool xy_move(Move& move, int n, const State& s, const Chain& chain, const Bivalue& w1,
-             const Bivalue& w2, int z) {
+bool xy_move(Move& move, int n, const State& s, const Chain& chain, const Bivalue& w1, const Bivalue& w2, int z) {
   // Steps 1 and 2. The cells that see both wings lose z.
   const CellSet removals = remove_where_seen(move, s, w1, w2, nullptr, z);
   if (removals.empty()) return false;
@@ -117,8 +113,7 @@ bool xy_move(Move& move, int n, const State& s, const Chain& chain, const Bivalu
 // shares one digit a with the pair; W2 sees the last and holds W1's other
 // digit z with the pair digit b that W1 lacks. With an odd chain both ends
 // take the same digit, so one of the wings is z.
-bool wing_search(Move& move, int n, const State& s, const BivalueCells& cells, const Chain& chain,
-                 int x, int y) {
+bool wing_search(Move& move, int n, const State& s, const BivalueCells& cells, const Chain& chain, int x, int y) {
   const int first = 0, last = chain.n - 1;
   for (int i = 0; i < cells.n; ++i) {
     const Bivalue& w1 = cells.cell[i];
@@ -153,8 +148,8 @@ bool wing_search(Move& move, int n, const State& s, const BivalueCells& cells, c
 // last cell. This is the order of a scan that restarts from the first cell
 // after every extension and, when it runs out, drops the last cell and goes
 // on after it. Chains of odd length from 3 cells are the wings' middle.
-bool extend_chain(Move& move, int n, const State& s, const BivalueCells& cells,
-                  const int same_pair[], int n_same, Chain& chain, int x, int y) {
+bool extend_chain(Move& move, int n, const State& s, const BivalueCells& cells, const int same_pair[], int n_same,
+                  Chain& chain, int x, int y) {
   const int last = chain.n - 1;
   for (int k = 0; k < n_same; ++k) {
     const Bivalue& next = cells.cell[same_pair[k]];
@@ -170,8 +165,8 @@ bool extend_chain(Move& move, int n, const State& s, const BivalueCells& cells,
 }
 
 // The XYZ move: z leaves every cell that sees both wings and the pivot.
-bool xyz_move(Move& move, int n, const State& s, const Bivalue& w1, const Bivalue& pivot_cell,
-              const Bivalue& w2, int z) {
+bool xyz_move(Move& move, int n, const State& s, const Bivalue& w1, const Bivalue& pivot_cell, const Bivalue& w2,
+              int z) {
   // Steps 1 and 2. The cells that see all three lose z.
   const CellSet removals = remove_where_seen(move, s, w1, w2, &pivot_cell, z);
   if (removals.empty()) return false;
