@@ -51,7 +51,10 @@ class List {
   void check_room() const {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wsign-compare"
-    VANTRY_ASSERT(my_n < sizeof(my_list) / sizeof(my_list[0]));
+    // The assertion names the condition as written here, spaces included.
+    // clang-format off
+    VANTRY_ASSERT(my_n < sizeof( my_list ) / sizeof( my_list[ 0 ] ));
+    // clang-format on
 #pragma GCC diagnostic pop
   }
 
