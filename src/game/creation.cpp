@@ -333,7 +333,7 @@ void Game::show_practice_position(int n, const State& s) {
   }
   my_counter.set_record_solution(false);
   my_engine.set_practised(n);
-  if (is_extended_row(n)) update_extended_search();
+  update_extended_search();
   my_difficulty = Difficulty::NotRated;
   my_strategiesUsed.mark_stale();
   my_puzzleValid = true;

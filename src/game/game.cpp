@@ -106,9 +106,8 @@ bool Game::new_game_step() {
   if (!save_prompt()) return false;
   my_drill.puzzle_replaced();
   my_board.reset();
-  const bool practised_extended = is_extended_row(my_engine.practised());
   my_engine.set_practised(0);
-  if (practised_extended) update_extended_search();
+  update_extended_search();
   my_paused = false;  // a new puzzle is not hidden behind the resume text
   if (my_listener) my_listener->highlighting_reset();
   my_view.clear_highlights();
